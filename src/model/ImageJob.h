@@ -1,0 +1,26 @@
+#pragma once
+
+// One image file in the queue. Jobs are found by id, never by position: two jobs for the same file
+// have different ids.
+
+#include "DownloadedFile.h"
+#include "JobStatus.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <QUuid>
+
+struct ImageJob
+{
+    static QString defaultMessage() { return QStringLiteral("Ready to optimize."); }
+
+    explicit ImageJob(QUrl url, JobStatus status = JobStatus::queued, QString message = defaultMessage(),
+                      QList<DownloadedFile> downloads = {});
+
+    QUuid id;
+    QUrl url; // absolute file URL of the source image
+    JobStatus status;
+    QString message;
+    QList<DownloadedFile> downloads;
+};

@@ -1,0 +1,46 @@
+#include "JobStatus.h"
+
+QString label(JobStatus status)
+{
+    switch (status) {
+    case JobStatus::queued:
+        return QStringLiteral("Queued");
+    case JobStatus::running:
+        return QStringLiteral("Processing");
+    case JobStatus::succeeded:
+        return QStringLiteral("Done");
+    case JobStatus::failed:
+        return QStringLiteral("Failed");
+    }
+    return {};
+}
+
+QString icon(JobStatus status)
+{
+    switch (status) {
+    case JobStatus::queued:
+        return QStringLiteral("clock");
+    case JobStatus::running:
+        return QStringLiteral("hourglass");
+    case JobStatus::succeeded:
+        return QStringLiteral("checkmark.circle.fill");
+    case JobStatus::failed:
+        return QStringLiteral("xmark.octagon.fill");
+    }
+    return {};
+}
+
+NamedColor color(JobStatus status)
+{
+    switch (status) {
+    case JobStatus::queued:
+        return NamedColor::secondary;
+    case JobStatus::running:
+        return NamedColor::blue;
+    case JobStatus::succeeded:
+        return NamedColor::green;
+    case JobStatus::failed:
+        return NamedColor::red;
+    }
+    return NamedColor::secondary;
+}

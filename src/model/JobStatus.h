@@ -1,0 +1,26 @@
+#pragma once
+
+// The state of one queued job and how a row presents it. A stopped job is `failed`; only its message
+// tells it apart.
+
+#include "NamedColor.h"
+
+#include <QString>
+
+#include <array>
+
+enum class JobStatus
+{
+    queued,
+    running,
+    succeeded,
+    failed,
+};
+
+inline constexpr std::array allJobStatuses{JobStatus::queued, JobStatus::running, JobStatus::succeeded,
+                                           JobStatus::failed};
+
+QString label(JobStatus status);
+// The symbol name of the status icon; the window resolves it to an icon.
+QString icon(JobStatus status);
+NamedColor color(JobStatus status);

@@ -1,0 +1,109 @@
+#include "JobListModel.h"
+
+#include <utility>
+
+JobListModel::JobListModel(QObject* parent)
+    : QAbstractListModel(parent)
+{
+}
+
+int JobListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_jobs.size());
+}
+
+QVariant JobListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    const ImageJob& job = m_jobs.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case FileNameRole:
+        return job.url.fileName();
+    case IdRole:
+        return job.id;
+    case UrlRole:
+        return job.url;
+    case StatusRole:
+        return QVariant::fromValue(job.status);
+    case MessageRole:
+        return job.message;
+    case DownloadsRole:
+        return QVariant::fromValue(job.downloads);
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> JobListModel::roleNames() const
+{
+    return {
+        {Qt::DisplayRole, "display"}, {IdRole, "id"},         {UrlRole, "url"},
+        {FileNameRole, "fileName"},   {StatusRole, "status"}, {MessageRole, "message"},
+        {DownloadsRole, "downloads"},
+    };
+}
+
+int JobListModel::rowOf(const QUuid& id) const
+{
+    for (qsizetype row = 0; row < m_jobs.size(); ++row) {
+        if (m_jobs.at(row).id == id) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+const ImageJob* JobListModel::find(const QUuid& id) const
+{
+    const int row = rowOf(id);
+    return row < 0 ? nullptr : &m_jobs.at(row);
+}
+
+void JobListModel::append(QList<ImageJob> jobs)
+{
+    if (jobs.isEmpty()) {
+        return;
+    }
+    const auto first = static_cast<int>(m_jobs.size());
+    beginInsertRows({}, first, first + static_cast<int>(jobs.size()) - 1);
+    m_jobs.append(std::move(jobs));
+    endInsertRows();
+}
+
+bool JobListModel::update(const QUuid& id, const std::function<void(ImageJob&)>& change)
+{
+    const int row = rowOf(id);
+    if (row < 0) {
+        return false;
+    }
+    change(m_jobs[row]);
+    const QModelIndex changed = index(row);
+    Q_EMIT dataChanged(changed, changed);
+    return true;
+}
+
+qsizetype JobListModel::removeIf(const std::function<bool(const ImageJob&)>& predicate)
+{
+    qsizetype removed = 0;
+    // From the end, so the rows still to be looked at keep their positions.
+    auto row = m_jobs.size();
+    while (row > 0) {
+        --row;
+        if (!predicate(m_jobs.at(row))) {
+            continue;
+        }
+        auto first = row;
+        while (first > 0 && predicate(m_jobs.at(first - 1))) {
+            --first;
+        }
+        beginRemoveRows({}, static_cast<int>(first), static_cast<int>(row));
+        m_jobs.remove(first, row - first + 1);
+        endRemoveRows();
+        removed += row - first + 1;
+        row = first;
+    }
+    return removed;
+}

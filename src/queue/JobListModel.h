@@ -1,0 +1,51 @@
+#pragma once
+
+// The queue as a list model: one row per job, in queue order. Rows are addressed by job id; a change
+// to one job is a dataChanged of its row only, an append is one block insertion and a removal removes
+// exactly the removed rows, so a list view stays cheap with 100,000 jobs.
+
+#include "ImageJob.h"
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QUuid>
+
+#include <functional>
+
+class JobListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Role
+    {
+        IdRole = Qt::UserRole + 1,
+        UrlRole,
+        FileNameRole, // last path component of the source
+        StatusRole,   // JobStatus
+        MessageRole,
+        DownloadsRole, // QList<DownloadedFile>
+    };
+    Q_ENUM(Role)
+
+    explicit JobListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    const QList<ImageJob>& jobs() const { return m_jobs; }
+    // Row of the job with this id, or -1. A linear search: ids, never positions, survive a wait.
+    int rowOf(const QUuid& id) const;
+    const ImageJob* find(const QUuid& id) const;
+
+    // Appends all jobs as one block of rows.
+    void append(QList<ImageJob> jobs);
+    // Applies `change` to the job with this id and reports its row changed. False when it is gone.
+    bool update(const QUuid& id, const std::function<void(ImageJob&)>& change);
+    // Removes every job for which `predicate` holds, range by range. Returns how many were removed.
+    qsizetype removeIf(const std::function<bool(const ImageJob&)>& predicate);
+
+private:
+    QList<ImageJob> m_jobs;
+};
