@@ -1,0 +1,6 @@
+#include "CancelledError.h"
+
+CancelledError::CancelledError()
+    : Error(QStringLiteral("The request was cancelled."))
+{
+}

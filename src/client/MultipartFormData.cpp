@@ -1,0 +1,81 @@
+#include "MultipartFormData.h"
+
+#include <QStringEncoder>
+#include <QUuid>
+
+#include <utility>
+
+namespace {
+
+constexpr QByteArrayView crlf("\r\n");
+
+} // namespace
+
+MultipartFormData::MultipartFormData()
+    : m_boundary(QStringLiteral("Boundary-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper())
+{
+}
+
+QByteArray MultipartFormData::takeData()
+{
+    return std::exchange(m_data, QByteArray());
+}
+
+QString MultipartFormData::contentType() const
+{
+    return QStringLiteral("multipart/form-data; boundary=") + m_boundary;
+}
+
+void MultipartFormData::reserve(qsizetype size)
+{
+    m_data.reserve(m_data.size() + size);
+}
+
+void MultipartFormData::addField(const QString& name, const QString& value)
+{
+    appendDelimiter();
+    m_data.append("Content-Disposition: form-data; name=\"");
+    append(name);
+    m_data.append("\"\r\n\r\n");
+    append(value);
+    m_data.append(crlf);
+}
+
+void MultipartFormData::addFile(const QString& name, const QString& filename, const QString& mimeType,
+                                const QByteArray& fileData)
+{
+    appendDelimiter();
+    m_data.append("Content-Disposition: form-data; name=\"");
+    append(name);
+    m_data.append("\"; filename=\"");
+    append(filename);
+    m_data.append("\"\r\nContent-Type: ");
+    append(mimeType);
+    m_data.append("\r\n\r\n");
+    m_data.append(fileData);
+    m_data.append(crlf);
+}
+
+void MultipartFormData::close()
+{
+    m_data.append("--");
+    append(m_boundary);
+    m_data.append("--\r\n");
+}
+
+// A piece that is not valid text (a lone surrogate) is left out rather than written half-converted.
+void MultipartFormData::append(const QString& text)
+{
+    QStringEncoder encoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError()) {
+        m_data.append(bytes);
+    }
+}
+
+void MultipartFormData::appendDelimiter()
+{
+    m_data.append("--");
+    append(m_boundary);
+    m_data.append(crlf);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// A request that got no usable answer: no connection, a name that does not resolve, a certificate that
+// is not trusted, a transfer that stalled, a refused redirect or a reply too large to hold. The
+// description is the network's own text, or ours where Qt has none that a user could act on.
+
+#include "Error.h"
+
+class TransportError : public Error
+{
+public:
+    enum class Reason
+    {
+        network,
+        timeout,
+        tooLarge,
+        insecureAddress,
+    };
+
+    TransportError(Reason reason, QString description);
+
+    Reason reason() const { return m_reason; }
+
+private:
+    Reason m_reason;
+};
