@@ -1,0 +1,141 @@
+#include "LosslessJpeg.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <jpeglib.h>
+
+namespace {
+
+struct ErrorManager
+{
+    jpeg_error_mgr pub;
+    std::jmp_buf* jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+extern "C" void onJpegError(j_common_ptr cinfo)
+{
+    auto* manager = reinterpret_cast<ErrorManager*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, manager->message);
+    std::longjmp(*manager->jump, 1);
+}
+
+extern "C" void onJpegMessage(j_common_ptr, int)
+{
+}
+
+bool isExif(const jpeg_saved_marker_ptr marker)
+{
+    return marker->marker == JPEG_APP0 + 1 && marker->data_length >= 6 && std::memcmp(marker->data, "Exif\0\0", 6) == 0;
+}
+
+bool isIccProfile(const jpeg_saved_marker_ptr marker)
+{
+    return marker->marker == JPEG_APP0 + 2 && marker->data_length >= 12 &&
+           std::memcmp(marker->data, "ICC_PROFILE\0", 12) == 0;
+}
+
+bool isWrittenByLibrary(const jpeg_saved_marker_ptr marker)
+{
+    // The compressor writes its own JFIF (APP0) and Adobe (APP14) markers from the copied parameters.
+    if (marker->marker == JPEG_APP0 && marker->data_length >= 5 && std::memcmp(marker->data, "JFIF\0", 5) == 0)
+        return true;
+    return marker->marker == JPEG_APP0 + 14 && marker->data_length >= 5 && std::memcmp(marker->data, "Adobe", 5) == 0;
+}
+
+// Plain C-style body: nothing with a destructor lives across setjmp/longjmp here.
+bool transcodeRaw(const unsigned char* input, unsigned long inputSize, bool keepMetadata, bool keepExif,
+                  unsigned char** output, unsigned long* outputSize, char* errorText, std::size_t errorSize)
+{
+    jpeg_decompress_struct src;
+    jpeg_compress_struct dst;
+    ErrorManager srcError;
+    ErrorManager dstError;
+    std::memset(&src, 0, sizeof src);
+    std::memset(&dst, 0, sizeof dst);
+    src.err = jpeg_std_error(&srcError.pub);
+    dst.err = jpeg_std_error(&dstError.pub);
+    srcError.pub.error_exit = onJpegError;
+    dstError.pub.error_exit = onJpegError;
+    // Warnings (corrupt data the decoder could work around) are not fatal for a lossless copy, but
+    // the decoder is told to stop on them below.
+    srcError.pub.emit_message = onJpegMessage;
+    dstError.pub.emit_message = onJpegMessage;
+    srcError.message[0] = dstError.message[0] = '\0';
+    std::jmp_buf jump;
+    srcError.jump = &jump;
+    dstError.jump = &jump;
+    volatile bool srcCreated = false;
+    volatile bool dstCreated = false;
+
+    if (setjmp(jump)) {
+        std::snprintf(errorText, errorSize, "%s", srcError.message[0] ? srcError.message : dstError.message);
+        if (dstCreated)
+            jpeg_destroy_compress(&dst);
+        if (srcCreated)
+            jpeg_destroy_decompress(&src);
+        if (*output) {
+            std::free(*output);
+            *output = nullptr;
+        }
+        return false;
+    }
+
+    jpeg_create_decompress(&src);
+    srcCreated = true;
+    jpeg_mem_src(&src, input, inputSize);
+    jpeg_save_markers(&src, JPEG_COM, 0xffff);
+    for (int m = 0; m < 16; ++m)
+        jpeg_save_markers(&src, JPEG_APP0 + m, 0xffff);
+    jpeg_read_header(&src, TRUE);
+    jvirt_barray_ptr* coefficients = jpeg_read_coefficients(&src);
+    if (srcError.pub.num_warnings > 0) {
+        std::snprintf(errorText, errorSize, "the JPEG data is damaged");
+        jpeg_destroy_decompress(&src);
+        return false;
+    }
+
+    jpeg_create_compress(&dst);
+    dstCreated = true;
+    jpeg_copy_critical_parameters(&src, &dst);
+    dst.optimize_coding = TRUE;
+    // Keep progressive files progressive: they are usually smaller and users chose them.
+    if (src.progressive_mode)
+        jpeg_simple_progression(&dst);
+    jpeg_mem_dest(&dst, output, outputSize);
+    jpeg_write_coefficients(&dst, coefficients);
+    for (jpeg_saved_marker_ptr marker = src.marker_list; marker; marker = marker->next) {
+        if (isWrittenByLibrary(marker))
+            continue;
+        if (keepMetadata || isIccProfile(marker) || (keepExif && isExif(marker)))
+            jpeg_write_marker(&dst, static_cast<int>(marker->marker), marker->data, marker->data_length);
+    }
+    jpeg_finish_compress(&dst);
+    jpeg_destroy_compress(&dst);
+    jpeg_finish_decompress(&src);
+    jpeg_destroy_decompress(&src);
+    return true;
+}
+
+} // namespace
+
+std::optional<QByteArray> LosslessJpeg::transcode(const QByteArray& jpeg, bool keepMetadata,
+                                                  bool keepExifForOrientation, QString* error)
+{
+    unsigned char* output = nullptr;
+    unsigned long outputSize = 0;
+    char errorText[JMSG_LENGTH_MAX + 32] = {};
+    const bool ok =
+        transcodeRaw(reinterpret_cast<const unsigned char*>(jpeg.constData()), static_cast<unsigned long>(jpeg.size()),
+                     keepMetadata, keepExifForOrientation, &output, &outputSize, errorText, sizeof errorText);
+    if (!ok) {
+        if (error)
+            *error = QString::fromLocal8Bit(errorText);
+        return std::nullopt;
+    }
+    QByteArray result(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize));
+    std::free(output);
+    return result;
+}

@@ -1,0 +1,135 @@
+#include "TestImages.h"
+
+#include <QtGlobal>
+
+#include <vips/vips8>
+
+using vips::VImage;
+
+namespace {
+
+QByteArray takeBlob(VipsBlob* blob)
+{
+    std::size_t length = 0;
+    const void* bytes = vips_blob_get(blob, &length);
+    QByteArray result(static_cast<const char*>(bytes), static_cast<qsizetype>(length));
+    vips_area_unref(reinterpret_cast<VipsArea*>(blob));
+    return result;
+}
+
+// A minimal EXIF block with one ImageDescription entry.
+QByteArray exifBlock()
+{
+    return QByteArray("Exif\0\0II*\0\x08\0\0\0"
+                      "\x01\0"
+                      "\x0e\x01\x02\0\x05\0\0\0\x1a\0\0\0"
+                      "\0\0\0\0"
+                      "test\0",
+                      37);
+}
+
+VImage photo(int width, int height)
+{
+    VImage xy = VImage::xyz(width, height);
+    VImage x = xy[0];
+    VImage y = xy[1];
+    VImage r = x * (200.0 / width) + (x * 0.07).sin() * 20 + 20;
+    VImage g = y * (180.0 / height) + (y * 0.05).cos() * 25 + 30;
+    VImage b = (x + y) * (160.0 / (width + height)) + ((x + y) * 0.03).sin() * 30 + 40;
+    VImage image = r.bandjoin(g).bandjoin(b);
+    VImage noise = VImage::gaussnoise(width, height, VImage::option()->set("sigma", 6.0));
+    image = image + noise.bandjoin(noise * 0.8).bandjoin(noise * 1.2);
+    return image.cast(VIPS_FORMAT_UCHAR).copy(VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+}
+
+} // namespace
+
+void TestImages::initVips()
+{
+    static const bool started = [] {
+        if (VIPS_INIT("tovalin-tests") != 0)
+            qFatal("libvips could not start");
+        vips_concurrency_set(1);
+        vips_cache_set_max(0);
+        return true;
+    }();
+    Q_UNUSED(started);
+}
+
+QByteArray TestImages::photoJpeg(int width, int height, int quality, bool withExif)
+{
+    initVips();
+    VImage image = photo(width, height).copy();
+    if (withExif) {
+        const QByteArray exif = exifBlock();
+        vips_image_set_blob_copy(image.get_image(), "exif-data", exif.constData(),
+                                 static_cast<std::size_t>(exif.size()));
+    }
+    return takeBlob(image.jpegsave_buffer(VImage::option()->set("Q", quality)->set("strip", !withExif)));
+}
+
+QByteArray TestImages::transparentPng(int width, int height)
+{
+    initVips();
+    VImage rgb = photo(width, height);
+    VImage xy = VImage::xyz(width, height);
+    // A soft round hole in the middle, fully transparent at its centre.
+    VImage dx = xy[0] - width / 2.0;
+    VImage dy = xy[1] - height / 2.0;
+    VImage alpha = ((dx * dx + dy * dy).pow(0.5) * (255.0 / (height / 2.0))).cast(VIPS_FORMAT_UCHAR);
+    return takeBlob(rgb.bandjoin(alpha).pngsave_buffer(VImage::option()->set("compression", 6)));
+}
+
+QByteArray TestImages::cmykJpeg(int width, int height)
+{
+    initVips();
+    VImage cmyk = photo(width, height).colourspace(VIPS_INTERPRETATION_CMYK);
+    return takeBlob(cmyk.cast(VIPS_FORMAT_UCHAR).jpegsave_buffer(VImage::option()->set("Q", 92)));
+}
+
+QByteArray TestImages::notAnImage()
+{
+    return QByteArrayLiteral("%PDF-1.4\nThis is a text file pretending to be an image.\n");
+}
+
+TestImages::Info TestImages::inspect(const QByteArray& data)
+{
+    initVips();
+    Info info;
+    const char* loader = vips_foreign_find_load_buffer(data.constData(), static_cast<std::size_t>(data.size()));
+    if (!loader) {
+        vips_error_clear();
+        return info;
+    }
+    try {
+        VImage image = VImage::new_from_buffer(data.constData(), static_cast<std::size_t>(data.size()), "");
+        image = image.copy_memory(); // a full decode, so damaged data shows here
+        const char* nickname = vips_nickname_find(g_type_from_name(loader));
+        info.loader = nickname ? nickname : loader;
+        info.width = image.width();
+        info.height = image.height();
+        info.bands = image.bands();
+        info.hasAlpha = image.has_alpha();
+        info.hasExif = image.get_typeof("exif-data") != 0;
+        info.cmyk = image.interpretation() == VIPS_INTERPRETATION_CMYK;
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        info.loader.clear();
+    }
+    return info;
+}
+
+std::optional<double> TestImages::maxPixelDifference(const QByteArray& a, const QByteArray& b)
+{
+    initVips();
+    try {
+        VImage x = VImage::new_from_buffer(a.constData(), static_cast<std::size_t>(a.size()), "");
+        VImage y = VImage::new_from_buffer(b.constData(), static_cast<std::size_t>(b.size()), "");
+        if (x.width() != y.width() || x.height() != y.height() || x.bands() != y.bands())
+            return std::nullopt;
+        return (x.cast(VIPS_FORMAT_INT) - y.cast(VIPS_FORMAT_INT)).abs().max();
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return std::nullopt;
+    }
+}

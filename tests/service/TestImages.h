@@ -1,0 +1,35 @@
+// Images the service tests make themselves with libvips: photo-like content (gradients and noise, so
+// that codecs behave as on real photos), transparency, CMYK, and bytes that are not an image.
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+
+#include <optional>
+
+class TestImages
+{
+public:
+    // Starts libvips once for the process; safe to call repeatedly.
+    static void initVips();
+
+    static QByteArray photoJpeg(int width = 640, int height = 480, int quality = 92, bool withExif = true);
+    static QByteArray transparentPng(int width = 320, int height = 240);
+    static QByteArray cmykJpeg(int width = 320, int height = 240);
+    static QByteArray notAnImage();
+
+    struct Info
+    {
+        QByteArray loader; // e.g. "jpegload_buffer"; empty when unreadable
+        int width = 0;
+        int height = 0;
+        int bands = 0;
+        bool hasAlpha = false;
+        bool hasExif = false;
+        bool cmyk = false;
+    };
+    static Info inspect(const QByteArray& data);
+    // Largest absolute difference of any band of any pixel, or nothing when the images differ in
+    // size or cannot be decoded.
+    static std::optional<double> maxPixelDifference(const QByteArray& a, const QByteArray& b);
+};
