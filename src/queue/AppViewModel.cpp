@@ -1,10 +1,17 @@
 #include "AppViewModel.h"
 
+#include "Error.h"
+#include "OptimizeTask.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSet>
+#include <QTimer>
+#include <qcoro/qcorotimer.h>
 
+#include <chrono>
+#include <exception>
 #include <utility>
 
 namespace {
@@ -19,17 +26,43 @@ bool isSpaceOrTab(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
+const QString stoppedMessage = QStringLiteral("Stopped.");
+constexpr std::chrono::seconds progressNoteDelay{1};
+
+// Lets the event loop run once before the caller goes on.
+QCoro::Task<> yieldToEventLoop()
+{
+    co_await QCoro::sleepFor(std::chrono::milliseconds(0));
+}
+
+QCoro::Task<QList<DownloadedFile>> serviceUnavailable(QUrl file, TovalinOptions options, CancelToken token)
+{
+    Q_UNUSED(file);
+    Q_UNUSED(options);
+    Q_UNUSED(token);
+    throw Error(QStringLiteral("The service client is not available."));
+    co_return {};
+}
+
 } // namespace
 
 AppViewModel::AppViewModel(std::shared_ptr<ApiKeyStore> store, Optimizer optimizer, QObject* parent)
     : QObject(parent)
     , m_store(store ? std::move(store) : std::make_shared<ApiKeyStore>())
-    , m_optimizer(std::move(optimizer))
+    , m_optimizer(optimizer ? std::move(optimizer) : Optimizer(serviceUnavailable))
     , m_jobs(new JobListModel(this))
 {
 }
 
-AppViewModel::~AppViewModel() = default;
+AppViewModel::~AppViewModel()
+{
+    // No run may write into a view model that is going away: make every run stale, then abort the
+    // transfer in flight so that nothing keeps running for nobody.
+    ++m_generation;
+    if (m_optimizeTask) {
+        m_optimizeTask->cancel();
+    }
+}
 
 QString AppViewModel::apiKey() const
 {
@@ -269,13 +302,163 @@ int AppViewModel::remainingCount() const
 
 bool AppViewModel::hasOptimizeTask() const
 {
-    return false;
+    return m_optimizeTask != nullptr;
+}
+
+void AppViewModel::setOptimizeTask(std::unique_ptr<OptimizeTask> task)
+{
+    // Dropping a handle leaves its run to wind down on its own; it may be the caller itself.
+    m_optimizeTask = std::move(task);
+    Q_EMIT optimizeTaskChanged();
+}
+
+bool AppViewModel::updateJob(const QUuid& id, const std::function<void(ImageJob&)>& change)
+{
+    if (!m_jobs->update(id, change)) {
+        return false;
+    }
+    Q_EMIT jobsChanged();
+    return true;
 }
 
 void AppViewModel::optimizeAll()
 {
+    if (!canOptimize()) {
+        return;
+    }
+    setIsProcessing(true);
+    setStatusMessage(QStringLiteral("Optimizing %1 image(s)…").arg(m_jobs->jobs().size()));
+    QList<QUuid> batch;
+    batch.reserve(m_jobs->jobs().size());
+    for (const ImageJob& job : m_jobs->jobs()) {
+        batch.append(job.id);
+    }
+    if (m_optimizeTask) {
+        m_optimizeTask->cancel();
+    }
+    auto task = std::make_unique<OptimizeTask>(++m_generation);
+    const CancelToken token = task->token();
+    // The body first yields to the event loop, so the handle is stored before any job is touched.
+    task->setTask(runBatch(QPointer<AppViewModel>(this), std::move(batch), token, m_generation));
+    setOptimizeTask(std::move(task));
 }
 
 void AppViewModel::stopAll()
 {
+    // The run's state is settled before the cancellation fires: a transfer may fail at once, inside
+    // cancel(), and the run then goes on from a consistent queue.
+    std::unique_ptr<OptimizeTask> stopped = std::move(m_optimizeTask);
+    setOptimizeTask(nullptr);
+    setIsProcessing(false);
+    for (const ImageJob& job : m_jobs->jobs()) {
+        if (job.status == JobStatus::running) {
+            updateJob(job.id, [](ImageJob& j) {
+                j.status = JobStatus::failed;
+                j.message = stoppedMessage;
+            });
+        }
+    }
+    setStatusMessage(QStringLiteral("Stopped by user."));
+    if (stopped) {
+        stopped->cancel();
+    }
+}
+
+QCoro::Task<> AppViewModel::runBatch(QPointer<AppViewModel> self, QList<QUuid> batch, CancelToken token,
+                                     quint64 generation)
+{
+    co_await yieldToEventLoop();
+    for (const QUuid& id : batch) {
+        // A cancelled run goes on marking its jobs stopped, unless a newer run has taken the queue over.
+        if (!self || !self->isCurrentRun(generation)) {
+            co_return;
+        }
+        co_await processJob(self, id, token, generation);
+        if (!self || !self->isCurrentRun(generation)) {
+            co_return;
+        }
+        // Jobs may fail without ever waiting (a missing file); the window must not freeze meanwhile.
+        co_await yieldToEventLoop();
+    }
+    if (!self || !self->isCurrentRun(generation)) {
+        co_return;
+    }
+    self->setIsProcessing(false);
+    self->setOptimizeTask(nullptr);
+    self->setStatusMessage(QStringLiteral("Done."));
+}
+
+QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, CancelToken token, quint64 generation)
+{
+    const ImageJob* job = self->m_jobs->find(id);
+    if (job == nullptr) {
+        co_return;
+    }
+    const QUrl file = job->url;
+    if (token.isCancelled()) {
+        // Taken up and stopped in the same turn, so the row goes straight to stopped; no request goes out.
+        self->updateJob(id, [](ImageJob& j) {
+            j.status = JobStatus::failed;
+            j.message = stoppedMessage;
+        });
+        co_return;
+    }
+    self->updateJob(id, [](ImageJob& j) {
+        j.status = JobStatus::running;
+        j.message = QStringLiteral("Sending to Tovalin…");
+    });
+    self->startProgressNote(id, generation);
+    // Settings changed during a run apply to the jobs that start after the change.
+    const TovalinOptions options = self->currentOptions();
+    // A copy, so the optimizer outlives the call even if the view model goes meanwhile.
+    const Optimizer optimizer = self->m_optimizer;
+
+    std::optional<QList<DownloadedFile>> files;
+    QString failure;
+    bool stopped = false;
+    try {
+        files = co_await optimizer(file, options, token);
+    } catch (const Error& error) {
+        stopped = error.isCancellation();
+        failure = error.description();
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+    } catch (...) {
+        failure = QStringLiteral("The image could not be optimized.");
+    }
+
+    // The job may have been removed, and the run stopped and replaced, while the client worked.
+    if (!self || !self->isCurrentRun(generation)) {
+        co_return;
+    }
+    if (files) {
+        self->updateJob(id, [&files](ImageJob& j) {
+            j.downloads = std::move(*files);
+            j.status = JobStatus::succeeded;
+            j.message = QStringLiteral("Optimized and saved locally.");
+        });
+    } else {
+        self->updateJob(id, [&](ImageJob& j) {
+            j.status = JobStatus::failed;
+            j.message = stopped ? stoppedMessage : failure;
+        });
+    }
+}
+
+void AppViewModel::startProgressNote(const QUuid& id, quint64 generation)
+{
+    // A child timer: it goes with the view model, and never fires into one that is gone.
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    // A coarse timer may fire early; the note promises a job that has run for a whole second.
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, &QTimer::timeout, this, [this, timer, id, generation] {
+        timer->deleteLater();
+        const ImageJob* job = m_jobs->find(id);
+        if (!isCurrentRun(generation) || job == nullptr || job->status != JobStatus::running) {
+            return;
+        }
+        updateJob(id, [](ImageJob& j) { j.message = QStringLiteral("Image is being optimized…"); });
+    });
+    timer->start(progressNoteDelay);
 }

@@ -16,6 +16,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <QUuid>
@@ -24,6 +25,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+
+class OptimizeTask;
 
 class AppViewModel : public QObject
 {
@@ -101,7 +104,9 @@ public:
     bool canOptimize() const;
     int remainingCount() const;
 
-    // Run control
+    // Run control. optimizeAll() starts a run over the jobs queued now and returns at once; the run
+    // takes them one at a time. stopAll() cancels it: the job in progress shows "Stopped." at once, the
+    // rest of the batch ends "Stopped." without reaching the service.
     void optimizeAll();
     void stopAll();
 
@@ -125,6 +130,18 @@ Q_SIGNALS:
 private:
     void setIsProcessing(bool value);
     void setStatusMessage(const QString& value);
+    void setOptimizeTask(std::unique_ptr<OptimizeTask> task);
+    // Applies `change` to the job with this id and publishes it; false when the job is gone.
+    bool updateJob(const QUuid& id, const std::function<void(ImageJob&)>& change);
+    // A run touches the queue and the run state only while no newer run has been started.
+    bool isCurrentRun(quint64 generation) const { return generation == m_generation; }
+    void startProgressNote(const QUuid& id, quint64 generation);
+
+    // Coroutines take the view model weakly and everything else by value: the queue may change, and
+    // the view model may go, while they wait.
+    static QCoro::Task<> runBatch(QPointer<AppViewModel> self, QList<QUuid> batch, CancelToken token,
+                                  quint64 generation);
+    static QCoro::Task<> processJob(QPointer<AppViewModel> self, QUuid id, CancelToken token, quint64 generation);
 
     std::shared_ptr<ApiKeyStore> m_store;
     Optimizer m_optimizer;
@@ -141,4 +158,7 @@ private:
     UpscaleFactor m_upscale = UpscaleFactor::none;
     bool m_removeBackground = false;
     bool m_keepExif = false;
+    std::unique_ptr<OptimizeTask> m_optimizeTask;
+    // Counts the runs started; the newest run is the current one.
+    quint64 m_generation = 0;
 };
