@@ -1,11 +1,12 @@
 #include "MainWindow.h"
 
-#include "AppViewModel.h"
+#include "ContentView.h"
 
 MainWindow::MainWindow(AppViewModel* model, QWidget* parent)
     : QMainWindow(parent)
-    , m_model(model)
+    , m_content(new ContentView(model, this))
 {
     setWindowTitle(QStringLiteral("Tovalin Image Optimizer for Mac"));
-    setMinimumSize(980, 620);
+    setCentralWidget(m_content);
+    setMinimumSize(ContentView::minimumWidth, ContentView::minimumHeight);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
-// The program's one window.
+// The program's one window: titled, at least 980 × 620, showing a ContentView over the shared view
+// model. No menus, toolbars or status bar.
 
 #include <QMainWindow>
 
 class AppViewModel;
+class ContentView;
 
 class MainWindow : public QMainWindow
 {
@@ -13,6 +15,8 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(AppViewModel* model, QWidget* parent = nullptr);
 
+    ContentView* contentView() const { return m_content; }
+
 private:
-    AppViewModel* m_model;
+    ContentView* m_content;
 };

@@ -1,0 +1,48 @@
+#pragma once
+
+// The look of a filled action button: white label, 10 px above and below, 12 px at the sides, at least
+// 34 px high and as wide as it is given, a rounded fill of the style's color and a soft drop shadow.
+// The style reads only the label and whether the button is pressed; it has no disabled look of its own.
+
+#include "NamedColor.h"
+
+#include <QIcon>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QFont;
+class QPainter;
+class QPalette;
+
+class FilledButtonStyle
+{
+public:
+    static constexpr int verticalPadding = 10;
+    static constexpr int horizontalPadding = 12;
+    static constexpr int minimumHeight = 34;
+    static constexpr qreal cornerRadius = 8;
+    static constexpr qreal fillOpacity = 0.9;
+    static constexpr qreal pressedFillOpacity = 0.75;
+    static constexpr qreal shadowBlur = 2;
+    static constexpr qreal shadowOffsetY = 1;
+
+    FilledButtonStyle(NamedColor fill, qreal shadowOpacity);
+
+    NamedColor fill() const { return m_fill; }
+    qreal shadowOpacity() const { return m_shadowOpacity; }
+
+    // Size of the body around a label of this size; the width is stretched by the layout.
+    QSize bodySize(QSize labelSize) const;
+    // The rectangle the fill covers inside a widget of size `area`: the shadow needs room below.
+    static QRect fillRect(const QRect& area);
+    static int shadowMargin();
+
+    // Draws the styled button into `area`: shadow, fill, then the icon and text centered in white.
+    void makeBody(QPainter& painter, const QRect& area, const QPalette& palette, const QIcon& icon, QSize iconSize,
+                  const QString& text, bool isPressed) const;
+
+private:
+    NamedColor m_fill;
+    qreal m_shadowOpacity;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+// The filled gray style of the Stop button.
+
+#include "FilledButtonStyle.h"
+
+class GrayButtonStyle : public FilledButtonStyle
+{
+public:
+    GrayButtonStyle()
+        : FilledButtonStyle(NamedColor::gray, 0.12)
+    {
+    }
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+// The queue's list: one painted row per job, no selection, no context menu, no drag or delete gesture.
+// A job leaves the list only through its remove button (mouse, or Space/Return on the current row)
+// or the clear buttons of the header.
+
+#include <QListView>
+#include <QUuid>
+
+class JobRowDelegate;
+
+class JobListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit JobListView(QWidget* parent = nullptr);
+
+    JobRowDelegate* rowDelegate() const { return m_delegate; }
+
+Q_SIGNALS:
+    void removeRequested(const QUuid& id);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int rowHeightOf(const QModelIndex& index);
+
+    JobRowDelegate* m_delegate;
+};

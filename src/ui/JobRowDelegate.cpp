@@ -1,0 +1,278 @@
+#include "JobRowDelegate.h"
+
+#include "DownloadedFile.h"
+#include "Icons.h"
+#include "JobListModel.h"
+#include "JobStatus.h"
+#include "Theme.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QToolTip>
+#include <QUrl>
+
+#include <cmath>
+
+namespace {
+
+constexpr int statusIconGap = 4;
+constexpr int formatPathGap = 2;
+
+QString removeToolTip()
+{
+    return QStringLiteral("Remove from queue");
+}
+
+JobStatus statusOf(const QModelIndex& index)
+{
+    return index.data(JobListModel::StatusRole).value<JobStatus>();
+}
+
+QList<DownloadedFile> downloadsOf(const QModelIndex& index)
+{
+    return index.data(JobListModel::DownloadsRole).value<QList<DownloadedFile>>();
+}
+
+int lineHeight(Theme::TextStyle style, bool bold = false)
+{
+    return QFontMetrics(Theme::font(style, bold)).height();
+}
+
+// The full file-system path of a saved file, as the row shows it.
+QString displayPath(const QUrl& url)
+{
+    return url.isLocalFile() ? url.toLocalFile() : url.toString();
+}
+
+} // namespace
+
+JobRowDelegate::JobRowDelegate(QObject* parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+bool JobRowDelegate::canRemove(const QModelIndex& index)
+{
+    return statusOf(index) != JobStatus::running;
+}
+
+int JobRowDelegate::firstLineHeight() const
+{
+    return std::max({lineHeight(Theme::TextStyle::headline), lineHeight(Theme::TextStyle::body), removeButtonSize});
+}
+
+int JobRowDelegate::rowHeight(bool withDownloads) const
+{
+    int height = verticalPadding + firstLineHeight() + partSpacing + lineHeight(Theme::TextStyle::subheadline);
+    if (withDownloads) {
+        height += partSpacing + lineHeight(Theme::TextStyle::caption, true) + formatPathGap +
+                  lineHeight(Theme::TextStyle::caption2);
+    }
+    return height + verticalPadding;
+}
+
+QSize JobRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    // Only two heights exist, so the hint costs one look at the downloads.
+    const bool withDownloads = !downloadsOf(index).isEmpty();
+    return {std::max(0, option.rect.width()), rowHeight(withDownloads)};
+}
+
+QRect JobRowDelegate::removeButtonRect(const QRect& row) const
+{
+    const int top = row.top() + verticalPadding + (firstLineHeight() - removeButtonSize) / 2;
+    return {row.right() - horizontalInset - removeButtonSize + 1, top, removeButtonSize, removeButtonSize};
+}
+
+QList<JobRowDelegate::Paths> JobRowDelegate::downloadPaths(const QRect& row, const QModelIndex& index) const
+{
+    QList<Paths> items;
+    const QList<DownloadedFile> downloads = downloadsOf(index);
+    if (downloads.isEmpty()) {
+        return items;
+    }
+    const QFontMetricsF formatMetrics(Theme::font(Theme::TextStyle::caption, true));
+    const QFontMetricsF pathMetrics(Theme::font(Theme::TextStyle::caption2));
+    const int top = row.top() + verticalPadding + firstLineHeight() + partSpacing +
+                    lineHeight(Theme::TextStyle::subheadline) + partSpacing;
+    const int right = row.right() - horizontalInset;
+    int x = row.left() + horizontalInset;
+    for (qsizetype i = 0; i < downloads.size(); ++i) {
+        const DownloadedFile& file = downloads.at(i);
+        const QString path = displayPath(file.path);
+        // Rounded up with a pixel to spare: eliding measures in fractions of a pixel.
+        const qreal advance =
+            std::max(formatMetrics.horizontalAdvance(file.format), pathMetrics.horizontalAdvance(path));
+        const int natural = static_cast<int>(std::ceil(advance)) + 1;
+        // Items share what is left; a path that does not fit is shortened in the middle and shown in full
+        // as the tooltip.
+        const auto remaining = static_cast<int>(downloads.size() - i);
+        const int share = (right - x + 1 - (remaining - 1) * downloadSpacing) / remaining;
+        const int width = std::max(0, std::min(natural, share));
+        const int height = static_cast<int>(std::ceil(formatMetrics.height() + formatPathGap + pathMetrics.height()));
+        items.append({QRect(x, top, width, height), path});
+        x += width + downloadSpacing;
+    }
+    return items;
+}
+
+void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    painter->save();
+    const QPalette& palette = option.palette;
+    const QRect row = option.rect;
+    const qreal ratio = painter->device()->devicePixelRatioF();
+    const int left = row.left() + horizontalInset;
+    const int right = row.right() - horizontalInset;
+    const int firstTop = row.top() + verticalPadding;
+    const int firstHeight = firstLineHeight();
+
+    // Separator between rows, inset like the content.
+    if (index.row() > 0) {
+        QColor line = palette.color(QPalette::WindowText);
+        line.setAlphaF(0.1F);
+        painter->fillRect(QRect(left, row.top(), right - left + 1, 1), line);
+    }
+
+    // Remove button.
+    const QRect removeRect = removeButtonRect(row);
+    const bool removable = canRemove(index);
+    painter->setOpacity(removable ? 1.0 : disabledRemoveOpacity);
+    QColor removeColor = Theme::color(NamedColor::secondary, palette);
+    if (removable && m_pressed == index) {
+        removeColor = palette.color(QPalette::WindowText);
+    }
+    const int iconOffset = (removeButtonSize - removeIconSize) / 2;
+    painter->drawPixmap(removeRect.topLeft() + QPoint(iconOffset, iconOffset),
+                        Icons::pixmap(QStringLiteral("xmark.circle.fill"), removeIconSize, removeColor, ratio));
+    painter->setOpacity(1.0);
+    if ((option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_Active)) {
+        QStyleOptionFocusRect focus;
+        focus.rect = removeRect;
+        focus.palette = palette;
+        focus.state = option.state;
+        const QWidget* widget = option.widget;
+        (widget ? widget->style() : QApplication::style())
+            ->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+    }
+
+    // Status label: icon and text in the status's color, right before the remove button.
+    const JobStatus status = statusOf(index);
+    const QColor statusColor = Theme::color(color(status), palette);
+    const QFont statusFont = Theme::font(Theme::TextStyle::body);
+    const QFontMetrics statusMetrics(statusFont);
+    const QString statusText = label(status);
+    const int statusTextWidth = statusMetrics.horizontalAdvance(statusText);
+    const int statusRight = removeRect.left() - Theme::defaultSpacing;
+    const int statusLeft = statusRight - statusTextWidth - statusIconGap - statusIconSize + 1;
+    painter->drawPixmap(QPoint(statusLeft, firstTop + (firstHeight - statusIconSize) / 2),
+                        Icons::pixmap(icon(status), statusIconSize, statusColor, ratio));
+    painter->setFont(statusFont);
+    painter->setPen(statusColor);
+    painter->drawText(QRect(statusLeft + statusIconSize + statusIconGap, firstTop, statusTextWidth + 1, firstHeight),
+                      Qt::AlignLeft | Qt::AlignVCenter, statusText);
+
+    // File name, shortened at the end when the row is narrow.
+    const QFont nameFont = Theme::font(Theme::TextStyle::headline);
+    painter->setFont(nameFont);
+    painter->setPen(palette.color(QPalette::Text));
+    const int nameWidth = statusLeft - Theme::defaultSpacing - left;
+    const QString name = QFontMetrics(nameFont).elidedText(index.data(JobListModel::FileNameRole).toString(),
+                                                           Qt::ElideMiddle, std::max(0, nameWidth));
+    painter->drawText(QRect(left, firstTop, std::max(0, nameWidth), firstHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                      name);
+
+    // Message, always there (an empty one keeps its line).
+    const QFont messageFont = Theme::font(Theme::TextStyle::subheadline);
+    const QFontMetrics messageMetrics(messageFont);
+    const int messageTop = firstTop + firstHeight + partSpacing;
+    painter->setFont(messageFont);
+    painter->setPen(Theme::color(NamedColor::secondary, palette));
+    painter->drawText(
+        QRect(left, messageTop, right - left + 1, messageMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
+        messageMetrics.elidedText(index.data(JobListModel::MessageRole).toString(), Qt::ElideRight, right - left + 1));
+
+    // Saved files: format in bold caption over the full path in caption 2.
+    const QList<DownloadedFile> downloads = downloadsOf(index);
+    const QList<Paths> paths = downloadPaths(row, index);
+    const QFont formatFont = Theme::font(Theme::TextStyle::caption, true);
+    const QFont pathFont = Theme::font(Theme::TextStyle::caption2);
+    const QFontMetrics formatMetrics(formatFont);
+    const QFontMetrics pathMetrics(pathFont);
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QRect item = paths.at(i).rect;
+        if (item.width() <= 0) {
+            continue;
+        }
+        painter->setFont(formatFont);
+        painter->setPen(palette.color(QPalette::Text));
+        painter->drawText(QRect(item.left(), item.top(), item.width(), formatMetrics.height()),
+                          Qt::AlignLeft | Qt::AlignTop,
+                          formatMetrics.elidedText(downloads.at(i).format, Qt::ElideRight, item.width()));
+        painter->setFont(pathFont);
+        painter->setPen(Theme::color(NamedColor::secondary, palette));
+        painter->drawText(
+            QRect(item.left(), item.top() + formatMetrics.height() + formatPathGap, item.width(), pathMetrics.height()),
+            Qt::AlignLeft | Qt::AlignTop, pathMetrics.elidedText(paths.at(i).path, Qt::ElideMiddle, item.width()));
+    }
+    painter->restore();
+}
+
+bool JobRowDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !removeButtonRect(option.rect).contains(mouse->position().toPoint())) {
+            return false;
+        }
+        // A disabled button swallows the click, like a disabled widget would.
+        if (canRemove(index)) {
+            m_pressed = index;
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool wasPressed = m_pressed.isValid() && m_pressed == index;
+        m_pressed = QPersistentModelIndex();
+        if (!wasPressed || mouse->button() != Qt::LeftButton ||
+            !removeButtonRect(option.rect).contains(mouse->position().toPoint()) || !canRemove(index)) {
+            return wasPressed;
+        }
+        // By id: the row may have moved or changed since it was drawn.
+        Q_EMIT removeRequested(index.data(JobListModel::IdRole).toUuid());
+        return true;
+    }
+    default:
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+    }
+}
+
+bool JobRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                               const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid()) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    if (removeButtonRect(option.rect).contains(event->pos())) {
+        QToolTip::showText(event->globalPos(), removeToolTip(), view, removeButtonRect(option.rect));
+        return true;
+    }
+    for (const Paths& item : downloadPaths(option.rect, index)) {
+        if (item.rect.contains(event->pos())) {
+            QToolTip::showText(event->globalPos(), item.path, view, item.rect);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+// Draws one job of the queue as a row: file name, status icon and label in the status's color, the
+// remove button, the message, and the files saved for the job. No widget per row: the row is painted,
+// and the remove button is hit-tested here, so a queue of 100,000 jobs costs only what is on screen.
+
+#include <QPersistentModelIndex>
+#include <QRect>
+#include <QStyledItemDelegate>
+#include <QUuid>
+
+class JobRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    static constexpr int horizontalInset = 12;
+    // The row's own padding above and below, plus the list's inset around each row.
+    static constexpr int verticalPadding = 6 + 4;
+    static constexpr int partSpacing = 6;
+    static constexpr int downloadSpacing = 12;
+    static constexpr int removeButtonSize = 20;
+    static constexpr int removeIconSize = 16;
+    static constexpr int statusIconSize = 14;
+    static constexpr qreal disabledRemoveOpacity = 0.3;
+
+    explicit JobRowDelegate(QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+    // Where the remove button of a row drawn in `row` sits.
+    QRect removeButtonRect(const QRect& row) const;
+    // A row offers removal unless its job is being processed.
+    static bool canRemove(const QModelIndex& index);
+    int rowHeight(bool withDownloads) const;
+
+Q_SIGNALS:
+    void removeRequested(const QUuid& id);
+
+private:
+    struct Paths
+    {
+        QRect rect;
+        QString path;
+    };
+    int firstLineHeight() const;
+    QList<Paths> downloadPaths(const QRect& row, const QModelIndex& index) const;
+
+    QPersistentModelIndex m_pressed;
+};

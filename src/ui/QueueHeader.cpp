@@ -1,0 +1,92 @@
+#include "QueueHeader.h"
+
+#include "AppViewModel.h"
+#include "Theme.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_status(new QLabel(this))
+    , m_remaining(new QLabel(this))
+    , m_clearFinished(new QPushButton(QStringLiteral("Clear finished"), this))
+    , m_clearQueue(new QPushButton(QStringLiteral("Clear queue"), this))
+{
+    setObjectName(QStringLiteral("header"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(Theme::defaultSpacing);
+
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(4);
+    auto* title = new QLabel(QStringLiteral("Selected Images"), this);
+    title->setObjectName(QStringLiteral("queueTitle"));
+    Theme::applyTextStyle(title, Theme::TextStyle::title2, true);
+    lines->addWidget(title);
+    m_status->setObjectName(QStringLiteral("statusLabel"));
+    Theme::applyTextStyle(m_status, Theme::TextStyle::callout);
+    Theme::applyColor(m_status, NamedColor::secondary);
+    m_status->setTextFormat(Qt::PlainText);
+    lines->addWidget(m_status);
+    m_remaining->setObjectName(QStringLiteral("remainingLabel"));
+    Theme::applyTextStyle(m_remaining, Theme::TextStyle::caption);
+    Theme::applyColor(m_remaining, NamedColor::secondary);
+    m_remaining->setTextFormat(Qt::PlainText);
+    lines->addWidget(m_remaining);
+    layout->addLayout(lines, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    m_clearFinished->setObjectName(QStringLiteral("clearFinishedButton"));
+    m_clearQueue->setObjectName(QStringLiteral("clearQueueButton"));
+    for (QPushButton* button : {m_clearFinished, m_clearQueue}) {
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    layout->setAlignment(buttons, Qt::AlignVCenter);
+
+    connect(m_clearFinished, &QPushButton::clicked, model, &AppViewModel::clearFinished);
+    connect(m_clearQueue, &QPushButton::clicked, model, &AppViewModel::clearQueueExceptRunning);
+
+    connect(model, &AppViewModel::statusMessageChanged, this, &QueueHeader::refresh);
+    connect(model, &AppViewModel::jobsChanged, this, &QueueHeader::refresh);
+    connect(model, &AppViewModel::isProcessingChanged, this, &QueueHeader::refresh);
+    QAbstractItemModel* jobs = model->jobModel();
+    connect(jobs, &QAbstractItemModel::rowsInserted, this, &QueueHeader::refresh);
+    connect(jobs, &QAbstractItemModel::rowsRemoved, this, &QueueHeader::refresh);
+    connect(jobs, &QAbstractItemModel::modelReset, this, &QueueHeader::refresh);
+    connect(jobs, &QAbstractItemModel::dataChanged, this, &QueueHeader::refresh);
+    refresh();
+}
+
+QString QueueHeader::statusText(const QString& statusMessage)
+{
+    return statusMessage.isEmpty() ? QStringLiteral("Add files to begin.") : statusMessage;
+}
+
+QString QueueHeader::remainingText(int remaining)
+{
+    return QString::number(remaining) + QStringLiteral(" image(s) left to optimize");
+}
+
+void QueueHeader::refresh()
+{
+    m_status->setText(statusText(m_model->statusMessage()));
+    const QList<ImageJob>& jobs = m_model->jobs();
+    // The count line is there only for two jobs or more.
+    m_remaining->setVisible(jobs.size() >= 2);
+    if (jobs.size() >= 2) {
+        m_remaining->setText(remainingText(m_model->remainingCount()));
+    }
+    m_clearFinished->setEnabled(std::any_of(jobs.cbegin(), jobs.cend(),
+                                            [](const ImageJob& job) { return job.status == JobStatus::succeeded; }));
+    m_clearQueue->setEnabled(!jobs.isEmpty());
+}

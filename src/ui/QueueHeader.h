@@ -1,0 +1,30 @@
+#pragma once
+
+// The top of the queue pane: the title, the status line of the run, how many images are left, and the
+// buttons that clear finished jobs or the whole queue.
+
+#include <QWidget>
+
+class AppViewModel;
+class QLabel;
+class QPushButton;
+
+class QueueHeader : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit QueueHeader(AppViewModel* model, QWidget* parent = nullptr);
+
+    static QString statusText(const QString& statusMessage);
+    static QString remainingText(int remaining);
+
+private:
+    void refresh();
+
+    AppViewModel* m_model;
+    QLabel* m_status;
+    QLabel* m_remaining;
+    QPushButton* m_clearFinished;
+    QPushButton* m_clearQueue;
+};

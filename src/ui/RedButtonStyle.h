@@ -1,0 +1,14 @@
+#pragma once
+
+// The filled red style of the Optimize button.
+
+#include "FilledButtonStyle.h"
+
+class RedButtonStyle : public FilledButtonStyle
+{
+public:
+    RedButtonStyle()
+        : FilledButtonStyle(NamedColor::red, 0.15)
+    {
+    }
+};

@@ -1,0 +1,127 @@
+// Renders the real window in three prepared states and writes each to a PNG file:
+//   tovalin-screenshot <output folder>
+// writes screenshot-empty.png, screenshot-queue.png and screenshot-resize.png. The view model gets a
+// settings file of its own and an optimizer that never finishes, so nothing of the user's is touched
+// and a run can be shown in progress.
+
+#include "AppViewModel.h"
+#include "CancelledError.h"
+#include "ContentView.h"
+#include "JobListModel.h"
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <qcoro/qcorosignal.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// A service that answers only by being stopped.
+QCoro::Task<QList<DownloadedFile>> neverFinishes(QUrl, TovalinOptions, CancelToken token)
+{
+    if (!token.isCancelled()) {
+        co_await qCoro(token.state(), &CancelState::cancelled);
+    }
+    throw CancelledError();
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+bool save(QWidget& window, const QString& path)
+{
+    settle();
+    const bool ok = window.grab().save(path, "PNG");
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
+QUrl picture(const QString& name)
+{
+    return QUrl::fromLocalFile(QStringLiteral("/home/sam/Pictures/Trip/") + name);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tovalin-screenshot <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QTemporaryDir settings;
+    if (!settings.isValid() || !QDir().mkpath(out.absolutePath())) {
+        return 1;
+    }
+
+    auto store = std::make_shared<ApiKeyStore>(settings.filePath(QStringLiteral("settings.ini")));
+    AppViewModel model(store, neverFinishes);
+    bool ok = true;
+    {
+        MainWindow window(&model);
+        window.resize(1180, 760);
+        window.show();
+        ok = save(window, out.filePath(QStringLiteral("screenshot-empty.png"))) && ok;
+    }
+
+    model.setApiKey(QStringLiteral("k3Q9vT2mX8pL4wZ7rN5b"));
+    model.addFiles({picture(QStringLiteral("old-town-panorama.tiff")), picture(QStringLiteral("harbour-at-dawn.jpg")),
+                    picture(QStringLiteral("market-street.png")), picture(QStringLiteral("lighthouse.heic")),
+                    picture(QStringLiteral("ferry-deck.jpg"))});
+    const QList<ImageJob> jobs = model.jobs();
+    // The run takes up the first job; a little over a second later it shows the progress note.
+    model.optimizeAll();
+    QEventLoop wait;
+    QTimer::singleShot(1200, &wait, &QEventLoop::quit);
+    wait.exec();
+    JobListModel* list = model.jobModel();
+    list->update(jobs.at(1).id, [](ImageJob& job) {
+        job.status = JobStatus::succeeded;
+        job.message = QStringLiteral("Optimized and saved locally.");
+        job.downloads = {
+            DownloadedFile(QStringLiteral("Optimized"), picture(QStringLiteral("harbour-at-dawn-optimized.jpg"))),
+            DownloadedFile(QStringLiteral("WebP"), picture(QStringLiteral("harbour-at-dawn.webp"))),
+        };
+    });
+    list->update(jobs.at(2).id, [](ImageJob& job) {
+        job.status = JobStatus::failed;
+        job.message = QStringLiteral("The API key is not valid.");
+    });
+    {
+        MainWindow window(&model);
+        window.resize(1180, 760);
+        window.show();
+        ok = save(window, out.filePath(QStringLiteral("screenshot-queue.png"))) && ok;
+    }
+    model.stopAll();
+    settle();
+    model.clearQueueExceptRunning();
+    model.addFiles({picture(QStringLiteral("harbour-at-dawn.jpg")), picture(QStringLiteral("market-street.png"))});
+
+    model.setResizeMode(ResizeMode::cover);
+    model.setResizeWidth(QStringLiteral("1600"));
+    model.setResizeHeight(QStringLiteral("1200"));
+    model.setUpscale(UpscaleFactor::x2);
+    {
+        MainWindow window(&model);
+        window.contentView()->setApiKeyPreview(true);
+        window.resize(1180, 760);
+        window.show();
+        ok = save(window, out.filePath(QStringLiteral("screenshot-resize.png"))) && ok;
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,358 @@
+#include "Sidebar.h"
+
+#include "AppViewModel.h"
+#include "Binding.h"
+#include "FilledButton.h"
+#include "GrayButtonStyle.h"
+#include "Icons.h"
+#include "LinkButton.h"
+#include "Links.h"
+#include "RedButtonStyle.h"
+#include "SegmentedControl.h"
+#include "Theme.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* heading(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    Theme::applyTextStyle(label, Theme::TextStyle::caption);
+    Theme::applyColor(label, NamedColor::secondary);
+    return label;
+}
+
+// An icon-only button; its accessible name is its tooltip, or `name` when it has none.
+QToolButton* iconButton(const QString& symbol, const QColor& color, const QString& toolTip, const QString& name,
+                        QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setIcon(Icons::icon(symbol, color));
+    button->setIconSize(QSize(16, 16));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip.isEmpty() ? name : toolTip);
+    return button;
+}
+
+QToolButton* helpButton(const QUrl& url, const QString& toolTip, const QString& topic, QWidget* parent)
+{
+    auto* button = iconButton(QStringLiteral("questionmark.circle"), Theme::color(NamedColor::secondary), toolTip,
+                              QStringLiteral("Help: ") + topic, parent);
+    // Plain style: no border or background, also when hovered.
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; background: transparent; padding: 1px; }"
+                       "QToolButton:focus { border: 1px solid palette(highlight); border-radius: 3px; }"));
+    QObject::connect(button, &QToolButton::clicked, button, [url] { Links::open(url); });
+    return button;
+}
+
+QVBoxLayout* column(QWidget* widget, int spacing)
+{
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+QHBoxLayout* row(int spacing)
+{
+    auto* layout = new QHBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+QCheckBox* checkBox(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
+
+Sidebar::Sidebar(AppViewModel* model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+{
+    setObjectName(QStringLiteral("sidebar"));
+    setFixedWidth(contentWidth);
+    auto* layout = column(this, 18);
+    layout->addWidget(makeTitle());
+    layout->addWidget(makeApiKeyBlock());
+    layout->addWidget(makeCompressionBlock());
+    layout->addWidget(makeFormatsBlock());
+    layout->addWidget(makeResizeBlock());
+    layout->addWidget(makeOptionsBlock());
+    layout->addStretch(1);
+    layout->addWidget(makeActionBlock());
+    setApiKeyShown(false);
+
+    // canOptimize is computed on reading: look again whenever anything it depends on may have changed.
+    connect(model, &AppViewModel::apiKeyChanged, this, &Sidebar::refreshActions);
+    connect(model, &AppViewModel::jobsChanged, this, &Sidebar::refreshActions);
+    connect(model, &AppViewModel::isProcessingChanged, this, &Sidebar::refreshActions);
+    QAbstractItemModel* jobs = model->jobModel();
+    connect(jobs, &QAbstractItemModel::rowsInserted, this, &Sidebar::refreshActions);
+    connect(jobs, &QAbstractItemModel::rowsRemoved, this, &Sidebar::refreshActions);
+    connect(jobs, &QAbstractItemModel::modelReset, this, &Sidebar::refreshActions);
+    connect(jobs, &QAbstractItemModel::dataChanged, this, &Sidebar::refreshActions);
+    refreshActions();
+}
+
+QWidget* Sidebar::makeTitle()
+{
+    auto* title = new QLabel(QStringLiteral("Tovalin Image Optimizer"), this);
+    title->setObjectName(QStringLiteral("sidebarTitle"));
+    Theme::applyTextStyle(title, Theme::TextStyle::title2, true);
+    return title;
+}
+
+QWidget* Sidebar::makeApiKeyBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 6);
+
+    auto* labels = row(6);
+    labels->addWidget(heading(QStringLiteral("API Key"), block));
+    auto* signUp = new LinkButton(QStringLiteral("(Get an API Key)"), Links::signUp(), block);
+    signUp->setObjectName(QStringLiteral("signUpLink"));
+    Theme::applyTextStyle(signUp, Theme::TextStyle::caption);
+    labels->addWidget(signUp);
+    labels->addStretch(1);
+    layout->addLayout(labels);
+
+    auto* field = row(Theme::defaultSpacing);
+    m_apiKeyField = new QLineEdit(block);
+    m_apiKeyField->setObjectName(QStringLiteral("apiKeyField"));
+    m_apiKeyField->setPlaceholderText(QStringLiteral("Your 20-character API key"));
+    m_apiKeyField->setClearButtonEnabled(false);
+    m_apiKeyField->setAccessibleName(QStringLiteral("API Key"));
+    Binding::bindText(m_apiKeyField, m_model, &AppViewModel::apiKey, &AppViewModel::setApiKey,
+                      &AppViewModel::apiKeyChanged);
+    field->addWidget(m_apiKeyField, 1);
+    m_visibilityButton =
+        iconButton(QStringLiteral("eye"), palette().color(QPalette::WindowText), QString(), QString(), block);
+    m_visibilityButton->setObjectName(QStringLiteral("apiKeyVisibilityButton"));
+    connect(m_visibilityButton, &QToolButton::clicked, this, &Sidebar::apiKeyVisibilityToggled);
+    field->addWidget(m_visibilityButton);
+    layout->addLayout(field);
+    return block;
+}
+
+void Sidebar::setApiKeyShown(bool shown)
+{
+    m_apiKeyField->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+    const QString toolTip = shown ? QStringLiteral("Hide key") : QStringLiteral("Show key");
+    const QString symbol = shown ? QStringLiteral("eye.slash") : QStringLiteral("eye");
+    m_visibilityButton->setIcon(Icons::icon(symbol, palette().color(QPalette::WindowText)));
+    m_visibilityButton->setToolTip(toolTip);
+    m_visibilityButton->setAccessibleName(toolTip);
+    m_visibilityButton->setProperty("symbol", symbol);
+}
+
+QWidget* Sidebar::makeCompressionBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 10);
+    auto* title = row(6);
+    title->addWidget(heading(QStringLiteral("Densora Level"), block));
+    auto* help = helpButton(Links::compressionLevels(), QStringLiteral("Learn about Lossy, Glossy, and Lossless"),
+                            QStringLiteral("Compression levels"), block);
+    help->setObjectName(QStringLiteral("compressionHelpButton"));
+    title->addWidget(help);
+    title->addStretch(1);
+    layout->addLayout(title);
+
+    auto* picker = new SegmentedControl(block);
+    picker->setObjectName(QStringLiteral("compressionPicker"));
+    for (const Compression level : compressionDisplayOrder()) {
+        picker->addSegment(label(level), rawValue(level));
+    }
+    Binding::bindSelection(picker, m_model, &AppViewModel::compression, &AppViewModel::setCompression,
+                           &AppViewModel::compressionChanged);
+    layout->addWidget(picker);
+    return block;
+}
+
+QWidget* Sidebar::makeFormatsBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 8);
+    layout->addWidget(heading(QStringLiteral("Next Generation Images"), block));
+    auto* webp =
+        checkBox(QStringLiteral("Create WebP (+ keep original)"), QStringLiteral("convertToWebPCheckBox"), block);
+    Binding::bindChecked(webp, m_model, &AppViewModel::convertToWebP, &AppViewModel::setConvertToWebP,
+                         &AppViewModel::convertToWebPChanged);
+    layout->addWidget(webp);
+    auto* avif =
+        checkBox(QStringLiteral("Create AVIF (+ keep original)"), QStringLiteral("convertToAVIFCheckBox"), block);
+    Binding::bindChecked(avif, m_model, &AppViewModel::convertToAVIF, &AppViewModel::setConvertToAVIF,
+                         &AppViewModel::convertToAVIFChanged);
+    layout->addWidget(avif);
+    return block;
+}
+
+QWidget* Sidebar::makeResizeBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 8);
+    auto* title = row(6);
+    title->addWidget(heading(QStringLiteral("Resize"), block));
+    auto* help = helpButton(Links::automaticResize(), QStringLiteral("Learn how Tovalin resizes images automatically"),
+                            QStringLiteral("Resize"), block);
+    help->setObjectName(QStringLiteral("resizeHelpButton"));
+    title->addWidget(help);
+    title->addStretch(1);
+    layout->addLayout(title);
+
+    auto* picker = new SegmentedControl(block);
+    picker->setObjectName(QStringLiteral("resizePicker"));
+    for (const ResizeMode mode : allCases<ResizeMode>()) {
+        picker->addSegment(label(mode), rawValue(mode));
+    }
+    Binding::bindSelection(picker, m_model, &AppViewModel::resizeMode, &AppViewModel::setResizeMode,
+                           &AppViewModel::resizeModeChanged);
+    layout->addWidget(picker);
+
+    m_resizeFields = new QWidget(block);
+    m_resizeFields->setObjectName(QStringLiteral("resizeFields"));
+    auto* fields = new QHBoxLayout(m_resizeFields);
+    fields->setContentsMargins(0, 0, 0, 0);
+    fields->setSpacing(Theme::defaultSpacing);
+    const auto dimensionField = [this](const QString& placeholder, const QString& name) {
+        auto* field = new QLineEdit(m_resizeFields);
+        field->setObjectName(name);
+        field->setPlaceholderText(placeholder);
+        field->setAccessibleName(placeholder);
+        field->setFixedWidth(80);
+        Theme::applyTextStyle(field, Theme::TextStyle::caption);
+        return field;
+    };
+    auto* width = dimensionField(QStringLiteral("Width"), QStringLiteral("resizeWidthField"));
+    Binding::bindText(width, m_model, &AppViewModel::resizeWidth, &AppViewModel::setResizeWidth,
+                      &AppViewModel::resizeWidthChanged);
+    fields->addWidget(width);
+    auto* times = new QLabel(QStringLiteral("×"), m_resizeFields);
+    Theme::applyTextStyle(times, Theme::TextStyle::caption);
+    fields->addWidget(times);
+    auto* height = dimensionField(QStringLiteral("Height"), QStringLiteral("resizeHeightField"));
+    Binding::bindText(height, m_model, &AppViewModel::resizeHeight, &AppViewModel::setResizeHeight,
+                      &AppViewModel::resizeHeightChanged);
+    fields->addWidget(height);
+    fields->addStretch(1);
+    layout->addWidget(m_resizeFields);
+
+    const auto showFields = [this] { m_resizeFields->setVisible(m_model->resizeMode() != ResizeMode::none); };
+    connect(m_model, &AppViewModel::resizeModeChanged, m_resizeFields, showFields);
+    showFields();
+    return block;
+}
+
+QWidget* Sidebar::makeOptionsBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 8);
+    layout->addWidget(heading(QStringLiteral("Options"), block));
+
+    const auto optionRow = [&](QWidget* control, const QUrl& help, const QString& topic, const QString& helpName) {
+        auto* line = row(Theme::defaultSpacing);
+        line->addWidget(control);
+        auto* button = helpButton(help, QString(), topic, block);
+        button->setObjectName(helpName);
+        line->addWidget(button);
+        line->addStretch(1);
+        layout->addLayout(line);
+        return line;
+    };
+
+    auto* cmyk = checkBox(QStringLiteral("Convert CMYK to RGB"), QStringLiteral("cmykToRgbCheckBox"), block);
+    Binding::bindChecked(cmyk, m_model, &AppViewModel::cmykToRgb, &AppViewModel::setCmykToRgb,
+                         &AppViewModel::cmykToRgbChanged);
+    optionRow(cmyk, Links::cmykToRgb(), QStringLiteral("Convert CMYK to RGB"), QStringLiteral("cmykToRgbHelpButton"));
+
+    auto* background = checkBox(QStringLiteral("Remove background"), QStringLiteral("removeBackgroundCheckBox"), block);
+    Binding::bindChecked(background, m_model, &AppViewModel::removeBackground, &AppViewModel::setRemoveBackground,
+                         &AppViewModel::removeBackgroundChanged);
+    optionRow(background, Links::removeBackground(), QStringLiteral("Remove background"),
+              QStringLiteral("removeBackgroundHelpButton"));
+
+    auto* exif = checkBox(QStringLiteral("Keep EXIF"), QStringLiteral("keepExifCheckBox"), block);
+    Binding::bindChecked(exif, m_model, &AppViewModel::keepExif, &AppViewModel::setKeepExif,
+                         &AppViewModel::keepExifChanged);
+    optionRow(exif, Links::removeExif(), QStringLiteral("Keep EXIF"), QStringLiteral("keepExifHelpButton"));
+
+    auto* upscaleLabel = new QLabel(QStringLiteral("Upscale"), block);
+    auto* upscaleRow =
+        optionRow(upscaleLabel, Links::upscale(), QStringLiteral("Upscale"), QStringLiteral("upscaleHelpButton"));
+    auto* picker = new QComboBox(block);
+    picker->setObjectName(QStringLiteral("upscalePicker"));
+    picker->setAccessibleName(QStringLiteral("Upscale"));
+    for (const UpscaleFactor factor : allCases<UpscaleFactor>()) {
+        picker->addItem(label(factor), rawValue(factor));
+    }
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Binding::bindSelection(picker, m_model, &AppViewModel::upscale, &AppViewModel::setUpscale,
+                           &AppViewModel::upscaleChanged);
+    upscaleRow->addWidget(picker);
+    return block;
+}
+
+QWidget* Sidebar::makeActionBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 10);
+    layout->setAlignment(Qt::AlignHCenter);
+
+    auto* add =
+        new QPushButton(Icons::icon(QStringLiteral("photo.on.rectangle.angled"), palette().color(QPalette::ButtonText)),
+                        QStringLiteral("Add images or folders…"), block);
+    add->setObjectName(QStringLiteral("addButton"));
+    add->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    add->setMinimumHeight(28);
+    add->setFocusPolicy(Qt::StrongFocus);
+    connect(add, &QPushButton::clicked, this, &Sidebar::addRequested);
+    layout->addWidget(add);
+
+    m_optimizeButton = new FilledButton(RedButtonStyle(), QStringLiteral("Optimize"), block);
+    m_optimizeButton->setObjectName(QStringLiteral("optimizeButton"));
+    m_optimizeButton->setIcon(Icons::icon(QStringLiteral("bolt.fill"), Theme::color(NamedColor::white)));
+    connect(m_optimizeButton, &QPushButton::clicked, m_model, &AppViewModel::optimizeAll);
+    layout->addWidget(m_optimizeButton);
+
+    m_stopButton = new FilledButton(GrayButtonStyle(), QStringLiteral("Stop"), block);
+    m_stopButton->setObjectName(QStringLiteral("stopButton"));
+    m_stopButton->setIcon(Icons::icon(QStringLiteral("stop.fill"), Theme::color(NamedColor::white)));
+    connect(m_stopButton, &QPushButton::clicked, m_model, &AppViewModel::stopAll);
+    layout->addWidget(m_stopButton);
+
+    auto* contactColumn = new QWidget(block);
+    auto* contactLayout = column(contactColumn, 4);
+    auto* contact = new LinkButton(QStringLiteral("Contact us with any issues, bug reports, or questions."),
+                                   Links::contact(), contactColumn);
+    contact->setObjectName(QStringLiteral("contactLink"));
+    Theme::applyTextStyle(contact, Theme::TextStyle::caption2);
+    contactLayout->addWidget(contact);
+    layout->addWidget(contactColumn);
+    return block;
+}
+
+void Sidebar::refreshActions()
+{
+    const bool processing = m_model->isProcessing();
+    // Exactly one of the two is shown; the other leaves no gap.
+    m_optimizeButton->setVisible(!processing);
+    m_stopButton->setVisible(processing);
+    m_optimizeButton->setEnabled(m_model->canOptimize());
+}

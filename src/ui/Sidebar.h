@@ -1,0 +1,50 @@
+#pragma once
+
+// The options column of the window: the API key, every option of a request, and the actions that add
+// images and start or stop a run. Every control is bound to the view model; the sidebar keeps no copy
+// of a setting. Whether the key is shown in plain text is the window's state (ContentView), which the
+// sidebar shows and asks to flip.
+
+#include <QWidget>
+
+class AppViewModel;
+class FilledButton;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class SegmentedControl;
+
+class Sidebar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int contentWidth = 320;
+
+    explicit Sidebar(AppViewModel* model, QWidget* parent = nullptr);
+
+    // Masked (false) or plain (true) key field, with the eye button's icon and tooltip to match.
+    void setApiKeyShown(bool shown);
+
+Q_SIGNALS:
+    void apiKeyVisibilityToggled();
+    void addRequested();
+
+private:
+    QWidget* makeTitle();
+    QWidget* makeApiKeyBlock();
+    QWidget* makeCompressionBlock();
+    QWidget* makeFormatsBlock();
+    QWidget* makeResizeBlock();
+    QWidget* makeOptionsBlock();
+    QWidget* makeActionBlock();
+    void refreshActions();
+
+    AppViewModel* m_model;
+    QLineEdit* m_apiKeyField = nullptr;
+    QToolButton* m_visibilityButton = nullptr;
+    QWidget* m_resizeFields = nullptr;
+    FilledButton* m_optimizeButton = nullptr;
+    FilledButton* m_stopButton = nullptr;
+};
