@@ -89,9 +89,9 @@ QRect JobRowDelegate::removeButtonRect(const QRect& row) const
     return {row.right() - horizontalInset - removeButtonSize + 1, top, removeButtonSize, removeButtonSize};
 }
 
-QList<JobRowDelegate::Paths> JobRowDelegate::downloadPaths(const QRect& row, const QModelIndex& index) const
+QList<JobRowDelegate::DownloadItem> JobRowDelegate::downloadItems(const QRect& row, const QModelIndex& index) const
 {
-    QList<Paths> items;
+    QList<DownloadItem> items;
     const QList<DownloadedFile> downloads = downloadsOf(index);
     if (downloads.isEmpty()) {
         return items;
@@ -199,7 +199,7 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 
     // Saved files: format in bold caption over the full path in caption 2.
     const QList<DownloadedFile> downloads = downloadsOf(index);
-    const QList<Paths> paths = downloadPaths(row, index);
+    const QList<DownloadItem> paths = downloadItems(row, index);
     const QFont formatFont = Theme::font(Theme::TextStyle::caption, true);
     const QFont pathFont = Theme::font(Theme::TextStyle::caption2);
     const QFontMetrics formatMetrics(formatFont);
@@ -266,7 +266,7 @@ bool JobRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const
         QToolTip::showText(event->globalPos(), removeToolTip(), view, removeButtonRect(option.rect));
         return true;
     }
-    for (const Paths& item : downloadPaths(option.rect, index)) {
+    for (const DownloadItem& item : downloadItems(option.rect, index)) {
         if (item.rect.contains(event->pos())) {
             QToolTip::showText(event->globalPos(), item.path, view, item.rect);
             return true;

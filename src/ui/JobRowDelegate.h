@@ -39,17 +39,19 @@ public:
     static bool canRemove(const QModelIndex& index);
     int rowHeight(bool withDownloads) const;
 
-Q_SIGNALS:
-    void removeRequested(const QUuid& id);
-
-private:
-    struct Paths
+    // One saved file of a row: where its format and path are drawn, and the full path.
+    struct DownloadItem
     {
         QRect rect;
         QString path;
     };
+    QList<DownloadItem> downloadItems(const QRect& row, const QModelIndex& index) const;
+
+Q_SIGNALS:
+    void removeRequested(const QUuid& id);
+
+private:
     int firstLineHeight() const;
-    QList<Paths> downloadPaths(const QRect& row, const QModelIndex& index) const;
 
     QPersistentModelIndex m_pressed;
 };
