@@ -406,7 +406,8 @@ ImageProcessor::Result ImageProcessor::process(const QByteArray& original, const
                                        QStringLiteral("avif"), "image/avif"});
             }
         }
-        notes.prepend(QStringLiteral("Optimized."));
+        if (notes.isEmpty() || !notes.first().startsWith(QLatin1String("The optimized image was not smaller")))
+            notes.prepend(QStringLiteral("Optimized."));
         result.message = notes.join(QLatin1Char(' '));
         return result;
     } catch (const vips::VError&) {

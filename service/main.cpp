@@ -1,0 +1,153 @@
+// tovalin-local-service: a local HTTPS stand-in for the image-optimization service, with real codecs.
+#include "OptimizerService.h"
+#include "ServiceConfig.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSocketNotifier>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTextStream>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vips/vips8>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM end the event loop normally, so the store's temporary folder is removed.
+void quitOnSignals(QCoreApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+[[noreturn]] void fail(const QString& message)
+{
+    std::fprintf(stderr, "tovalin-local-service: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+qint64 positiveNumber(const QCommandLineParser& parser, const QString& name, qint64 min, qint64 max)
+{
+    bool ok = false;
+    const qint64 value = parser.value(name).toLongLong(&ok);
+    if (!ok || value < min || value > max)
+        fail(QStringLiteral("--%1 must be a whole number from %2 to %3.").arg(name).arg(min).arg(max));
+    return value;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (VIPS_INIT(argv[0]) != 0)
+        fail(QStringLiteral("libvips could not start."));
+    // Two uploads at once on a small machine: one vips thread each keeps the box responsive.
+    vips_concurrency_set(1);
+    // Operation caching helps interactive use, not a server that sees every image once.
+    vips_cache_set_max(0);
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tovalin-local-service"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Local HTTPS image-optimization service."));
+    parser.addHelpOption();
+    const QCommandLineOption cert(QStringLiteral("cert"), QStringLiteral("PEM certificate (chain) of the server."),
+                                  QStringLiteral("file"));
+    const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("PEM private key of the server."),
+                                 QStringLiteral("file"));
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port on 127.0.0.1 (default 47800)."),
+                                  QStringLiteral("number"), QStringLiteral("47800"));
+    const QCommandLineOption apiKey(QStringLiteral("api-key"), QStringLiteral("An accepted API key (repeatable)."),
+                                    QStringLiteral("key"));
+    const QCommandLineOption maxUpload(QStringLiteral("max-upload-mb"),
+                                       QStringLiteral("Largest accepted file in MB (default 100)."),
+                                       QStringLiteral("MB"), QStringLiteral("100"));
+    const QCommandLineOption ttl(QStringLiteral("ttl"),
+                                 QStringLiteral("Seconds results and originals are kept (default 3600)."),
+                                 QStringLiteral("seconds"), QStringLiteral("3600"));
+    const QCommandLineOption delay(QStringLiteral("delay-ms"),
+                                   QStringLiteral("Milliseconds added to every processing (default 0)."),
+                                   QStringLiteral("ms"), QStringLiteral("0"));
+    const QCommandLineOption passthrough(QStringLiteral("passthrough"),
+                                         QStringLiteral("Return the uploaded bytes as every result (benchmarks)."));
+    const QCommandLineOption maxPixels(QStringLiteral("max-megapixels"),
+                                       QStringLiteral("Largest image in megapixels, input or output (default 100)."),
+                                       QStringLiteral("MP"), QStringLiteral("100"));
+    parser.addOptions({cert, key, port, apiKey, maxUpload, ttl, delay, passthrough, maxPixels});
+    parser.process(app);
+
+    if (!parser.isSet(cert) || !parser.isSet(key))
+        fail(QStringLiteral("--cert and --key are required."));
+    ServiceConfig config;
+    config.apiKeys = parser.values(apiKey);
+    if (config.apiKeys.isEmpty())
+        fail(QStringLiteral("give at least one --api-key."));
+    config.maxUploadBytes = positiveNumber(parser, maxUpload.names().first(), 1, 4096) * 1024 * 1024;
+    config.ttlSeconds = positiveNumber(parser, ttl.names().first(), 1, 7 * 24 * 3600);
+    config.delayMs = int(positiveNumber(parser, delay.names().first(), 0, 600'000));
+    config.passthrough = parser.isSet(passthrough);
+    config.maxPixels = positiveNumber(parser, maxPixels.names().first(), 1, 1000) * 1'000'000;
+    const auto portNumber = quint16(positiveNumber(parser, port.names().first(), 1, 65535));
+
+    QFile certFile(parser.value(cert));
+    QFile keyFile(parser.value(key));
+    if (!certFile.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1").arg(certFile.fileName()));
+    if (!keyFile.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1").arg(keyFile.fileName()));
+    const QList<QSslCertificate> chain = QSslCertificate::fromData(certFile.readAll(), QSsl::Pem);
+    const QByteArray keyPem = keyFile.readAll();
+    QSslKey privateKey(keyPem, QSsl::Ec, QSsl::Pem);
+    if (privateKey.isNull())
+        privateKey = QSslKey(keyPem, QSsl::Rsa, QSsl::Pem);
+    if (chain.isEmpty() || privateKey.isNull())
+        fail(QStringLiteral("the certificate or key is not a readable PEM file."));
+
+    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+    ssl.setLocalCertificateChain(chain);
+    ssl.setPrivateKey(privateKey);
+    ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
+    ssl.setProtocol(QSsl::TlsV1_2OrLater);
+
+    int status = 0;
+    {
+        OptimizerService service(config);
+        QTextStream out(stdout);
+        QObject::connect(&service, &OptimizerService::logLine, &app,
+                         [&out](const QString& line) { out << line << Qt::endl; });
+        if (service.listen(QHostAddress::LocalHost, portNumber, ssl)) {
+            out << "tovalin-local-service listening on https://127.0.0.1:" << service.port() << Qt::endl;
+            quitOnSignals(app);
+            status = QCoreApplication::exec();
+        } else {
+            // Not fail(): the service must be destroyed so that its temporary folder goes.
+            std::fprintf(stderr, "tovalin-local-service: cannot listen on 127.0.0.1:%u: %s\n", unsigned(portNumber),
+                         qPrintable(service.errorString()));
+            status = 2;
+        }
+    }
+    // The service has waited for its workers; only now may libvips go.
+    vips_shutdown();
+    return status;
+}
