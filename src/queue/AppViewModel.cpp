@@ -407,7 +407,7 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
         j.status = JobStatus::running;
         j.message = QStringLiteral("Sending to Tovalin…");
     });
-    self->startProgressNote(id, generation);
+    const QPointer<QTimer> note = self->startProgressNote(id, generation);
     // Settings changed during a run apply to the jobs that start after the change.
     const TovalinOptions options = self->currentOptions();
     // A copy, so the optimizer outlives the call even if the view model goes meanwhile.
@@ -427,8 +427,14 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
         failure = QStringLiteral("The image could not be optimized.");
     }
 
+    if (!self) {
+        co_return;
+    }
+    // Once the call has ended the job is no longer running for this run, so the note would say
+    // nothing; dropping it keeps a long queue of quick failures from piling up timers.
+    delete note.data();
     // The job may have been removed, and the run stopped and replaced, while the client worked.
-    if (!self || !self->isCurrentRun(generation)) {
+    if (!self->isCurrentRun(generation)) {
         co_return;
     }
     if (files) {
@@ -445,7 +451,7 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
     }
 }
 
-void AppViewModel::startProgressNote(const QUuid& id, quint64 generation)
+QPointer<QTimer> AppViewModel::startProgressNote(const QUuid& id, quint64 generation)
 {
     // A child timer: it goes with the view model, and never fires into one that is gone.
     auto* timer = new QTimer(this);
@@ -461,4 +467,5 @@ void AppViewModel::startProgressNote(const QUuid& id, quint64 generation)
         updateJob(id, [](ImageJob& j) { j.message = QStringLiteral("Image is being optimized…"); });
     });
     timer->start(progressNoteDelay);
+    return timer;
 }

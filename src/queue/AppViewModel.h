@@ -18,6 +18,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QUuid>
 #include <qcoro/qcorotask.h>
@@ -135,7 +136,8 @@ private:
     bool updateJob(const QUuid& id, const std::function<void(ImageJob&)>& change);
     // A run touches the queue and the run state only while no newer run has been started.
     bool isCurrentRun(quint64 generation) const { return generation == m_generation; }
-    void startProgressNote(const QUuid& id, quint64 generation);
+    // After a second, tells that a job still running is with the service.
+    QPointer<QTimer> startProgressNote(const QUuid& id, quint64 generation);
 
     // Coroutines take the view model weakly and everything else by value: the queue may change, and
     // the view model may go, while they wait.
