@@ -29,6 +29,7 @@ protected:
 
 private:
     int rowHeightOf(const QModelIndex& index);
+    int laidOutHeight(int row) const;
 
     JobRowDelegate* m_delegate;
 };

@@ -53,7 +53,13 @@ QString displayPath(const QUrl& url)
 
 JobRowDelegate::JobRowDelegate(QObject* parent)
     : QStyledItemDelegate(parent)
+    , m_firstLineHeight(
+          std::max({lineHeight(Theme::TextStyle::headline), lineHeight(Theme::TextStyle::body), removeButtonSize}))
 {
+    m_plainHeight =
+        verticalPadding + m_firstLineHeight + partSpacing + lineHeight(Theme::TextStyle::subheadline) + verticalPadding;
+    m_downloadsHeight = m_plainHeight + partSpacing + lineHeight(Theme::TextStyle::caption, true) + formatPathGap +
+                        lineHeight(Theme::TextStyle::caption2);
 }
 
 bool JobRowDelegate::canRemove(const QModelIndex& index)
@@ -61,19 +67,9 @@ bool JobRowDelegate::canRemove(const QModelIndex& index)
     return statusOf(index) != JobStatus::running;
 }
 
-int JobRowDelegate::firstLineHeight() const
-{
-    return std::max({lineHeight(Theme::TextStyle::headline), lineHeight(Theme::TextStyle::body), removeButtonSize});
-}
-
 int JobRowDelegate::rowHeight(bool withDownloads) const
 {
-    int height = verticalPadding + firstLineHeight() + partSpacing + lineHeight(Theme::TextStyle::subheadline);
-    if (withDownloads) {
-        height += partSpacing + lineHeight(Theme::TextStyle::caption, true) + formatPathGap +
-                  lineHeight(Theme::TextStyle::caption2);
-    }
-    return height + verticalPadding;
+    return withDownloads ? m_downloadsHeight : m_plainHeight;
 }
 
 QSize JobRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const

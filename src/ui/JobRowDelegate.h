@@ -51,7 +51,11 @@ Q_SIGNALS:
     void removeRequested(const QUuid& id);
 
 private:
-    int firstLineHeight() const;
+    int firstLineHeight() const { return m_firstLineHeight; }
 
+    // Taken once from the fixed text styles: the view asks every row for its size on each layout.
+    int m_firstLineHeight;
+    int m_plainHeight;
+    int m_downloadsHeight;
     QPersistentModelIndex m_pressed;
 };
