@@ -87,6 +87,34 @@ QByteArray TestImages::cmykJpeg(int width, int height)
     return takeBlob(cmyk.cast(VIPS_FORMAT_UCHAR).jpegsave_buffer(VImage::option()->set("Q", 92)));
 }
 
+QByteArray TestImages::photoAs(const QByteArray& format, int width, int height, int pages)
+{
+    initVips();
+    VImage image = photo(width, height);
+    if (pages > 1) {
+        std::vector<VImage> frames;
+        for (int i = 0; i < pages; ++i)
+            frames.push_back(image.flip(i % 2 ? VIPS_DIRECTION_HORIZONTAL : VIPS_DIRECTION_VERTICAL));
+        image = VImage::arrayjoin(frames, VImage::option()->set("across", 1)).copy();
+        image.set("page-height", height);
+        image.set("delay", std::vector<int>(std::size_t(pages), 100));
+    }
+    if (format == "gif")
+        return takeBlob(image.gifsave_buffer());
+    if (format == "tif")
+        return takeBlob(image.tiffsave_buffer());
+    if (format == "bmp")
+        return takeBlob(image.magicksave_buffer(VImage::option()->set("format", "bmp")));
+    if (format == "webp")
+        return takeBlob(image.webpsave_buffer(VImage::option()->set("Q", 95)));
+    if (format == "heic")
+        return takeBlob(
+            image.heifsave_buffer(VImage::option()->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_HEVC)));
+    if (format == "avif")
+        return takeBlob(image.heifsave_buffer(VImage::option()->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_AV1)));
+    qFatal("unknown test format %s", format.constData());
+}
+
 QByteArray TestImages::notAnImage()
 {
     return QByteArrayLiteral("%PDF-1.4\nThis is a text file pretending to be an image.\n");
@@ -112,6 +140,7 @@ TestImages::Info TestImages::inspect(const QByteArray& data)
         info.hasAlpha = image.has_alpha();
         info.hasExif = image.get_typeof("exif-data") != 0;
         info.cmyk = image.interpretation() == VIPS_INTERPRETATION_CMYK;
+        info.pages = vips_image_get_n_pages(image.get_image());
     } catch (const vips::VError&) {
         vips_error_clear();
         info.loader.clear();

@@ -17,6 +17,9 @@ public:
     static QByteArray transparentPng(int width = 320, int height = 240);
     static QByteArray cmykJpeg(int width = 320, int height = 240);
     static QByteArray notAnImage();
+    // The photo-like picture saved by libvips in another format: "gif", "tif", "bmp", "webp", "heic"
+    // or "avif". `pages` above one makes an animation or multi-page file where the format allows.
+    static QByteArray photoAs(const QByteArray& format, int width = 160, int height = 120, int pages = 1);
 
     struct Info
     {
@@ -27,6 +30,7 @@ public:
         bool hasAlpha = false;
         bool hasExif = false;
         bool cmyk = false;
+        int pages = 1; // frames or pages in the file
     };
     static Info inspect(const QByteArray& data);
     // Largest absolute difference of any band of any pixel, or nothing when the images differ in

@@ -236,6 +236,59 @@ private Q_SLOTS:
         QVERIFY2(result.message.contains(QStringLiteral("original is returned unchanged")), qPrintable(result.message));
     }
 
+    void otherFormats_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QByteArray>("loader");
+        QTest::newRow("gif") << QByteArray("gif") << 1 << "gif" << QByteArray("gifload_buffer");
+        QTest::newRow("animated gif") << QByteArray("gif") << 3 << "gif" << QByteArray("gifload_buffer");
+        QTest::newRow("tiff") << QByteArray("tif") << 1 << "tif" << QByteArray("tiffload_buffer");
+        QTest::newRow("bmp becomes png") << QByteArray("bmp") << 1 << "png" << QByteArray("pngload_buffer");
+        QTest::newRow("webp") << QByteArray("webp") << 1 << "webp" << QByteArray("webpload_buffer");
+        QTest::newRow("animated webp") << QByteArray("webp") << 3 << "webp" << QByteArray("webpload_buffer");
+        QTest::newRow("heic") << QByteArray("heic") << 1 << "heic" << QByteArray("heifload_buffer");
+        QTest::newRow("avif") << QByteArray("avif") << 1 << "avif" << QByteArray("heifload_buffer");
+    }
+
+    void otherFormats()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(int, pages);
+        QFETCH(QString, extension);
+        QFETCH(QByteArray, loader);
+        const QByteArray input = TestImages::photoAs(format, 160, 120, pages);
+        for (auto level : {OptimizeRequest::Level::Lossy, OptimizeRequest::Level::Lossless}) {
+            OptimizeRequest request = requestFor(level);
+            request.webp = true;
+            request.resize = OptimizeRequest::Resize::Contain;
+            request.width = 80;
+            const auto result = run(input, request);
+            QVERIFY2(result.code == 2, qPrintable(result.message));
+            const auto* main = find(result, level == OptimizeRequest::Level::Lossy ? Kind::Lossy : Kind::Lossless);
+            QVERIFY(main);
+            // Either the optimized file in the expected format, or the untouched original.
+            if (main->data != input) {
+                QCOMPARE(main->extension, extension);
+                QCOMPARE(TestImages::inspect(main->data).loader, loader);
+                QCOMPARE(TestImages::inspect(main->data).pages, pages);
+            }
+            const auto* webp =
+                find(result, level == OptimizeRequest::Level::Lossy ? Kind::WebPLossy : Kind::WebPLossless);
+            QVERIFY(webp);
+            QCOMPARE(TestImages::inspect(webp->data).loader, QByteArray("webpload_buffer"));
+            QCOMPARE(TestImages::inspect(webp->data).pages, pages);
+            if (pages > 1) {
+                // Frames are kept and not resized.
+                QVERIFY(result.message.contains(QStringLiteral("not resized")));
+                QCOMPARE(result.width, 160);
+            } else {
+                QCOMPARE(QSize(result.width, result.height), QSize(80, 60));
+            }
+        }
+    }
+
     void refusedInputs_data()
     {
         QTest::addColumn<QByteArray>("data");
