@@ -277,6 +277,7 @@ void OptimizerService::finishProcessing(const QString& originalToken, const Imag
 
 void OptimizerService::answerWhenReady(Upload& upload, const Reply& reply, int waitSeconds)
 {
+    waitSeconds = std::min(waitSeconds, m_config.maxWaitSeconds);
     if (upload.done || waitSeconds <= 0)
         return answerUpload(upload, reply);
     auto* deadline = new QTimer(this);

@@ -94,7 +94,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption maxPixels(QStringLiteral("max-megapixels"),
                                        QStringLiteral("Largest image in megapixels, input or output (default 100)."),
                                        QStringLiteral("MP"), QStringLiteral("100"));
-    parser.addOptions({cert, key, port, apiKey, maxUpload, ttl, delay, passthrough, maxPixels});
+    const QCommandLineOption maxWait(QStringLiteral("max-wait"),
+                                     QStringLiteral("Longest a request may wait for its result, in seconds "
+                                                    "(default 30; shorter reaches the pending path sooner)."),
+                                     QStringLiteral("seconds"), QStringLiteral("30"));
+    parser.addOptions({cert, key, port, apiKey, maxUpload, ttl, delay, passthrough, maxPixels, maxWait});
     parser.process(app);
 
     if (!parser.isSet(cert) || !parser.isSet(key))
@@ -107,6 +111,7 @@ int main(int argc, char* argv[])
     config.ttlSeconds = positiveNumber(parser, ttl.names().first(), 1, 7 * 24 * 3600);
     config.delayMs = int(positiveNumber(parser, delay.names().first(), 0, 600'000));
     config.passthrough = parser.isSet(passthrough);
+    config.maxWaitSeconds = int(positiveNumber(parser, maxWait.names().first(), 0, 30));
     config.maxPixels = positiveNumber(parser, maxPixels.names().first(), 1, 1000) * 1'000'000;
     const auto portNumber = quint16(positiveNumber(parser, port.names().first(), 1, 65535));
 
