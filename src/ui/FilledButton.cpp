@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 FilledButton::FilledButton(const FilledButtonStyle& style, const QString& text, QWidget* parent)
     : QPushButton(text, parent)
     , m_style(style)

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPalette>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -16,6 +16,7 @@
 #include <QToolTip>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

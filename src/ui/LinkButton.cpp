@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
 #include <utility>
 
 namespace {

@@ -78,6 +78,7 @@ private Q_SLOTS:
     void everySymbolRendersOffscreen();
     void keyboardReachesEveryControl();
     void rowsShowSavedFilesAndTooltips();
+    void rowsPaintStatusColorsAndDimRunningRemoveButton();
     void largeQueueHasNoWidgetPerRow();
     void filledButtonsFollowTheirStyle();
 
@@ -798,6 +799,62 @@ void TestWindow::rowsShowSavedFilesAndTooltips()
     clickRemove(0);
     QCOMPARE(m_model->jobs().size(), 1);
     QCOMPARE(m_model->jobs().at(0).url.fileName(), QStringLiteral("image-1.png"));
+}
+
+void TestWindow::rowsPaintStatusColorsAndDimRunningRemoveButton()
+{
+    queue(4);
+    setStatus(1, JobStatus::running);
+    setStatus(2, JobStatus::succeeded);
+    setStatus(3, JobStatus::failed);
+    auto* list = find<JobListView>("jobsList");
+    QApplication::processEvents();
+    const QImage image = list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = list->viewport()->devicePixelRatioF();
+    const QColor base = list->viewport()->palette().color(QPalette::Base);
+
+    // How far the pixels of a region stray from the list's background, at most.
+    const auto contrast = [&](const QRect& region) {
+        int strongest = 0;
+        const QRect pixels(QPoint(qRound(region.left() * ratio), qRound(region.top() * ratio)),
+                           QPoint(qRound(region.right() * ratio), qRound(region.bottom() * ratio)));
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                strongest = std::max(strongest, std::abs(c.red() - base.red()) + std::abs(c.green() - base.green()) +
+                                                    std::abs(c.blue() - base.blue()));
+            }
+        }
+        return strongest;
+    };
+    const auto removeRect = [&](int row) {
+        return list->rowDelegate()->removeButtonRect(list->visualRect(list->model()->index(row, 0)));
+    };
+    const int queuedButton = contrast(removeRect(0));
+    const int runningButton = contrast(removeRect(1));
+    QVERIFY(queuedButton > 0);
+    // Drawn at 30 % opacity.
+    QVERIFY2(std::abs(runningButton - qRound(queuedButton * 0.3)) <= 6,
+             qPrintable(QStringLiteral("%1 vs %2").arg(runningButton).arg(queuedButton)));
+
+    // The status label of each row is drawn in its status's color.
+    const auto hasColor = [&](int row, const QColor& wanted) {
+        const QRect rowRect = list->visualRect(list->model()->index(row, 0));
+        const QRect firstLine(rowRect.left() + rowRect.width() / 2, rowRect.top(), rowRect.width() / 2 - 40, 34);
+        for (int y = qRound(firstLine.top() * ratio); y <= qRound(firstLine.bottom() * ratio); ++y) {
+            for (int x = qRound(firstLine.left() * ratio); x <= qRound(firstLine.right() * ratio); ++x) {
+                if (image.pixelColor(x, y).rgb() == wanted.rgb()) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    QVERIFY(hasColor(1, Theme::color(NamedColor::blue)));
+    QVERIFY(hasColor(2, Theme::color(NamedColor::green)));
+    QVERIFY(hasColor(3, Theme::color(NamedColor::red)));
+    QVERIFY(!hasColor(0, Theme::color(NamedColor::red)));
+    QVERIFY(!hasColor(2, Theme::color(NamedColor::red)));
 }
 
 void TestWindow::largeQueueHasNoWidgetPerRow()
