@@ -1,5 +1,6 @@
 #include "Icons.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -18,6 +19,18 @@ static void registerBundledIcons()
 }
 
 namespace {
+
+// Pixmaps must go before the application object does: emptied by a routine run from its destructor.
+QHash<QString, QPixmap>& pixmapCache()
+{
+    static QHash<QString, QPixmap> cache;
+    static const bool registered = [] {
+        qAddPostRoutine([] { pixmapCache().clear(); });
+        return true;
+    }();
+    Q_UNUSED(registered);
+    return cache;
+}
 
 QImage renderShape(const QString& symbol, int pixels)
 {
@@ -86,7 +99,7 @@ bool Icons::hasBundledIcon(const QString& symbol)
 
 QPixmap Icons::pixmap(const QString& symbol, int size, const QColor& color, qreal devicePixelRatio)
 {
-    static QHash<QString, QPixmap> cache;
+    QHash<QString, QPixmap>& cache = pixmapCache();
     const QString key = symbol + QLatin1Char('/') + QString::number(size) + QLatin1Char('/') +
                         QString::number(color.rgba(), 16) + QLatin1Char('/') + QString::number(devicePixelRatio);
     const auto found = cache.constFind(key);
