@@ -1,0 +1,48 @@
+#pragma once
+
+// The names under which results are saved beside a source image: "<base>-optimized.<ext>" for the
+// optimized image and "<base>.webp" / "<base>.avif" for the companions, where <base> is the source's
+// name without its last extension. The service chooses the optimized image's extension through its
+// address, so that extension is taken only when it is a plain one; no name can leave the source's
+// folder or replace the source itself.
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class OutputNames
+{
+public:
+    explicit OutputNames(const QString& sourcePath);
+
+    QString folder() const { return m_folder; }
+    QString baseName() const { return m_baseName; }
+    QString sourceExtension() const { return m_sourceExtension; }
+
+    // The optimized image's name; the extension of `remote`'s path when it is a plain one, else the
+    // source's.
+    QString optimized(const QUrl& remote) const;
+    // The optimized image's name with the source's extension, for the fallback to the original.
+    QString optimizedFallback() const;
+    QString webp() const;
+    QString avif() const;
+
+    // The absolute path for `name` inside the source's folder; nothing when `name` is not one plain
+    // file name there, or when it would be the source itself (compared ignoring case, as some file
+    // systems do).
+    std::optional<QString> destination(const QString& name) const;
+
+    // 1 to 8 ASCII letters or digits.
+    static bool isPlainExtension(const QString& extension);
+    // The part after the last dot of the last path component, decoded; empty when there is none.
+    static QString remoteExtension(const QUrl& url);
+
+private:
+    QString withExtension(const QString& stem, const QString& extension) const;
+
+    QString m_folder;
+    QString m_fileName;
+    QString m_baseName;
+    QString m_sourceExtension;
+};

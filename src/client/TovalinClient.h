@@ -1,0 +1,81 @@
+#pragma once
+
+// The client of the image-optimization service: uploads one image with the user's options, asks once
+// more when the result is still pending, and saves the results beside the source. An immutable value:
+// the base address, the shared HTTPS transport and nothing else, so copies may be used from any
+// coroutine on the transport's thread.
+//
+// Reading the source, building the request body and writing results run on the thread pool, so a
+// large image never blocks the UI thread; the network I/O runs on the transport's event loop.
+
+#include "APIMeta.h"
+#include "CancelToken.h"
+#include "DownloadedFile.h"
+#include "TovalinOptions.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <qcoro/qcorotask.h>
+
+#include <memory>
+#include <optional>
+
+class HttpTransport;
+
+class TovalinClient
+{
+public:
+    // The service fixed at build time, through the process-wide transport.
+    TovalinClient();
+    TovalinClient(QUrl baseUrl, std::shared_ptr<HttpTransport> transport);
+
+    QUrl postReducerURL() const;
+    QUrl reducerURL() const;
+    QString pluginCode() const { return QStringLiteral("MAC01"); }
+    std::shared_ptr<HttpTransport> transport() const { return m_transport; }
+
+    // Read, upload, at most one poll, then download: the files saved beside `file`, in the order
+    // optimized, WebP, AVIF, or the fallback alone. Throws an Error: TovalinError, TransportError,
+    // FileError, or CancelledError once `token` fires.
+    QCoro::Task<QList<DownloadedFile>> optimize(QUrl file, TovalinOptions options, CancelToken token) const;
+
+    // The steps of optimize(), each one request.
+    QCoro::Task<APIMeta> callPostReducer(QUrl file, QByteArray data, std::optional<QString> convertTo,
+                                         TovalinOptions options, CancelToken token) const;
+    QCoro::Task<APIMeta> pollReducer(QString originalURL, std::optional<QString> convertTo, TovalinOptions options,
+                                     CancelToken token) const;
+    QCoro::Task<QList<DownloadedFile>> downloadResults(QUrl file, APIMeta meta, TovalinOptions options,
+                                                       CancelToken token) const;
+
+    // "+webp", "+avif", "+webp|+avif", or nothing.
+    static std::optional<QString> buildConvertString(const TovalinOptions& options);
+    // Compact JSON with each "/" inside strings written "\/"; throws TovalinError when the result is
+    // not valid UTF-8.
+    static QString jsonString(const QJsonObject& value);
+    // The registered media type of the file name's extension, "application/octet-stream" when none.
+    static QString mimeType(const QUrl& file);
+
+    // The upload's text fields, in the order they are sent (the file map and file part follow).
+    static QList<std::pair<QString, QString>>
+    uploadFields(const TovalinOptions& options, const std::optional<QString>& convertTo, const QString& pluginCode);
+    static QJsonObject pollBody(const QString& originalURL, const std::optional<QString>& convertTo,
+                                const TovalinOptions& options, const QString& pluginCode);
+
+    // True when none of the six result addresses is present (an empty text counts as present).
+    static bool missingDownloadURLs(const APIMeta& meta);
+    static std::optional<QString> preferredOriginalURL(const APIMeta& meta, Compression compression);
+    static std::optional<QString> preferredWebPURL(const APIMeta& meta, Compression compression);
+    static std::optional<QString> preferredAVIFURL(const APIMeta& meta, Compression compression);
+    // The address to fetch a result from: "http" becomes "https"; anything that is then not an https
+    // address with a host gives nothing.
+    static std::optional<QUrl> secureURL(const QString& text);
+
+private:
+    QUrl endpoint(const QString& path) const;
+
+    QUrl m_baseUrl;
+    std::shared_ptr<HttpTransport> m_transport;
+};

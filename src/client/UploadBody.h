@@ -1,0 +1,31 @@
+#pragma once
+
+// A request body that can be read once only. Qt's HTTP layer quietly sends a request again when the
+// connection closes before an answer and the body can be read a second time; an upload carries the
+// API key and possibly a very large image, and the service must see it at most once. Reads hand out
+// slices of one shared buffer, which is never copied as a whole.
+
+#include <QByteArray>
+#include <QIODevice>
+
+class UploadBody : public QIODevice
+{
+    Q_OBJECT
+
+public:
+    explicit UploadBody(QByteArray data, QObject* parent = nullptr);
+
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override;
+    bool reset() override { return false; }
+    qint64 size() const override { return m_size; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char* data, qint64 maxSize) override;
+
+private:
+    QByteArray m_data;
+    qint64 m_size;
+    qint64 m_position = 0;
+};
