@@ -1,0 +1,21 @@
+#include "RecordedRequest.h"
+
+QByteArray RecordedRequest::header(QByteArrayView name) const
+{
+    for (const auto& [key, value] : headers) {
+        if (QByteArrayView(key).compare(name, Qt::CaseInsensitive) == 0) {
+            return value;
+        }
+    }
+    return {};
+}
+
+bool RecordedRequest::hasHeader(QByteArrayView name) const
+{
+    for (const auto& header : headers) {
+        if (QByteArrayView(header.first).compare(name, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}

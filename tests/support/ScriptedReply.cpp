@@ -1,0 +1,50 @@
+#include "ScriptedReply.h"
+
+#include <utility>
+
+ScriptedReply ScriptedReply::json(QByteArray body, int status)
+{
+    ScriptedReply reply;
+    reply.status = status;
+    reply.body = std::move(body);
+    reply.headers = {{"Content-Type", "application/json"}};
+    return reply;
+}
+
+ScriptedReply ScriptedReply::file(QByteArray body, QByteArray contentType, int status)
+{
+    ScriptedReply reply;
+    reply.status = status;
+    reply.body = std::move(body);
+    reply.headers = {{"Content-Type", std::move(contentType)}};
+    return reply;
+}
+
+ScriptedReply ScriptedReply::redirect(const QUrl& location, int status)
+{
+    ScriptedReply reply;
+    reply.status = status;
+    reply.headers = {{"Location", location.toEncoded()}};
+    return reply;
+}
+
+ScriptedReply ScriptedReply::stalled()
+{
+    ScriptedReply reply;
+    reply.stall = true;
+    return reply;
+}
+
+ScriptedReply ScriptedReply::dropped()
+{
+    ScriptedReply reply;
+    reply.drop = true;
+    return reply;
+}
+
+ScriptedReply ScriptedReply::partial(QByteArray body, qint64 sentBytes, QByteArray contentType)
+{
+    ScriptedReply reply = file(std::move(body), std::move(contentType));
+    reply.sendBodyBytes = sentBytes;
+    return reply;
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+// A small HTTPS/1.1 server on the loopback interface, scripted per test: which reply each path gets,
+// how late, whether the upload is read to the end, held or cut off, and whether the answer comes at
+// all. It records every request it receives. It serves a certificate issued by a test CA that only
+// the tests trust (caCertificates(), makeTransport()), or, for the "untrusted" case, a self-signed one
+// that nobody trusts.
+//
+// It is a raw server rather than QHttpServer because the tests need to act in the middle of a
+// request body: QHttpServer hands a request over only once it has read all of it.
+//
+//     TestHttpsServer server;
+//     server.route("/v2/post-reducer.php", ScriptedReply::json(R"({"LossyURL":"…"})"));
+//     TovalinClient client(server.baseUrl(), TestHttpsServer::makeTransport());
+//     …
+//     QCOMPARE(server.requests("/v2/post-reducer.php").size(), 1);
+
+#include "RecordedRequest.h"
+#include "ScriptedReply.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSslCertificate>
+#include <QUrl>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+class HttpTransport;
+class QSslServer;
+class QSslSocket;
+
+class TestHttpsServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Identity
+    {
+        trusted,   // issued for localhost and 127.0.0.1 by the test CA
+        untrusted, // self-signed, trusted by nobody
+    };
+    using Handler = std::function<ScriptedReply(const RecordedRequest&)>;
+
+    explicit TestHttpsServer(Identity identity = Identity::trusted, QObject* parent = nullptr);
+    ~TestHttpsServer() override;
+
+    bool isListening() const;
+    quint16 port() const;
+    // "https://127.0.0.1:<port>", no trailing slash.
+    QUrl baseUrl() const;
+    // baseUrl() with `path` (which starts with "/").
+    QUrl url(const QString& path) const;
+
+    // The test CA, to be trusted by the client side.
+    static QList<QSslCertificate> caCertificates();
+    // A transport that trusts the test CA (and nothing else), with a shortened idle timeout when asked.
+    static std::shared_ptr<HttpTransport>
+    makeTransport(std::chrono::milliseconds idleTimeout = std::chrono::seconds(60));
+
+    // Requests to a path without a route go to the default route, or are answered 404 with an empty
+    // body when there is none.
+    void route(const QByteArray& path, Handler handler);
+    void route(const QByteArray& path, ScriptedReply reply);
+    void setDefaultRoute(Handler handler);
+    // Closes the connection once at least `bodyBytes` of a request body to `path` have arrived.
+    void dropUploadAfter(const QByteArray& path, qint64 bodyBytes);
+    // Stops reading a request body to `path` once at least `bodyBytes` have arrived, so that the
+    // client's upload stands still; the request is never answered.
+    void holdUploadAfter(const QByteArray& path, qint64 bodyBytes);
+
+    // Every request in the order they began, with bodies as far as they arrived.
+    QList<RecordedRequest> requests() const { return m_requests; }
+    QList<RecordedRequest> requests(const QByteArray& path) const;
+    int requestCount(const QByteArray& path) const;
+    // Body bytes received so far for the latest request to `path`.
+    qint64 bodyBytesReceived(const QByteArray& path) const;
+    // Application bytes received over all connections (nothing before a completed handshake).
+    qint64 bytesReceived() const { return m_bytesReceived; }
+    // Connections whose TLS handshake completed.
+    int connectionCount() const { return m_connectionCount; }
+
+Q_SIGNALS:
+    void requestReceived(const RecordedRequest& request);
+
+private:
+    struct Connection
+    {
+        QByteArray buffer;
+        qsizetype requestIndex = -1;
+        qint64 contentLength = 0;
+        bool headersDone = false;
+        bool answered = false;
+    };
+
+    void onNewConnection();
+    void onReadyRead(QSslSocket* socket);
+    void onDisconnected(QSslSocket* socket);
+    bool parseHeaders(Connection& connection);
+    void answer(QSslSocket* socket, const RecordedRequest& request);
+    void send(QSslSocket* socket, const ScriptedReply& reply);
+
+    QSslServer* m_server;
+    QHash<QByteArray, Handler> m_routes;
+    Handler m_defaultRoute;
+    QHash<QByteArray, qint64> m_dropAfter;
+    QHash<QByteArray, qint64> m_holdAfter;
+    QHash<QSslSocket*, Connection> m_connections;
+    QList<RecordedRequest> m_requests;
+    qint64 m_bytesReceived = 0;
+    int m_connectionCount = 0;
+};
