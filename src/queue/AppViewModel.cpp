@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "OptimizeTask.h"
+#include "TovalinClient.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -35,13 +36,13 @@ QCoro::Task<> yieldToEventLoop()
     co_await QCoro::sleepFor(std::chrono::milliseconds(0));
 }
 
-QCoro::Task<QList<DownloadedFile>> serviceUnavailable(QUrl file, TovalinOptions options, CancelToken token)
+// The service client: a stateless value, one for the view model's life, copied with the optimizer
+// into every call so that it outlives the call.
+AppViewModel::Optimizer serviceClient()
 {
-    Q_UNUSED(file);
-    Q_UNUSED(options);
-    Q_UNUSED(token);
-    throw Error(QStringLiteral("The service client is not available."));
-    co_return {};
+    return [client = TovalinClient()](QUrl file, TovalinOptions options, CancelToken token) {
+        return client.optimize(std::move(file), std::move(options), std::move(token));
+    };
 }
 
 } // namespace
@@ -49,7 +50,7 @@ QCoro::Task<QList<DownloadedFile>> serviceUnavailable(QUrl file, TovalinOptions 
 AppViewModel::AppViewModel(std::shared_ptr<ApiKeyStore> store, Optimizer optimizer, QObject* parent)
     : QObject(parent)
     , m_store(store ? std::move(store) : std::make_shared<ApiKeyStore>())
-    , m_optimizer(optimizer ? std::move(optimizer) : Optimizer(serviceUnavailable))
+    , m_optimizer(optimizer ? std::move(optimizer) : serviceClient())
     , m_jobs(new JobListModel(this))
 {
 }
