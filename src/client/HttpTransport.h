@@ -54,6 +54,8 @@ public:
 
     std::chrono::milliseconds idleTimeout() const { return m_idleTimeout; }
     QList<QSslCertificate> extraCaCertificates() const { return m_extraCaCertificates; }
+    // The TLS settings every request of this transport carries.
+    QSslConfiguration sslConfiguration() const { return m_sslConfiguration; }
 
     // POST of `body` with the given content type. The request carries the API key, so redirects are
     // followed only within the same origin. Throws TransportError, or CancelledError once `token` fires.

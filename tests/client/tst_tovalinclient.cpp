@@ -2,6 +2,7 @@
 #include "ClientTestSupport.h"
 #include "FileError.h"
 #include "HttpTransport.h"
+#include "SystemProxyFactory.h"
 #include "TempTree.h"
 #include "TestHttpsServer.h"
 #include "TovalinClient.h"
@@ -14,7 +15,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkProxy>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSslConfiguration>
 #include <QTest>
 
 #include <memory>
@@ -152,6 +157,43 @@ private Q_SLOTS:
         QCOMPARE(c.transport(), TovalinClient().transport());
         QCOMPARE(c.transport(), HttpTransport::shared());
         QCOMPARE(c.transport()->idleTimeout(), std::chrono::milliseconds(60s));
+    }
+
+    void trustedCertificates()
+    {
+        const QList<QSslCertificate> testCa = TestHttpsServer::caCertificates();
+        QCOMPARE(testCa.size(), 1);
+        // An extra certificate comes on top of the system's, never instead of them.
+        const HttpTransport withSystem(testCa);
+        const QList<QSslCertificate> trusted = withSystem.sslConfiguration().caCertificates();
+        QVERIFY(trusted.contains(testCa.first()));
+        QCOMPARE(trusted.size(), QSslConfiguration::systemCaCertificates().size() + 1);
+        const HttpTransport testOnly(testCa, 60s, HttpTransport::SystemCertificates::ignored);
+        QCOMPARE(testOnly.sslConfiguration().caCertificates(), testCa);
+        // Nothing is added to what the rest of the process trusts.
+        QVERIFY(!QSslConfiguration::defaultConfiguration().caCertificates().contains(testCa.first()));
+    }
+
+    void loopbackBypassesProxies_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("localhost") << "localhost";
+        QTest::newRow("LOCALHOST") << "LOCALHOST";
+        QTest::newRow("IPv4") << "127.0.0.1";
+        QTest::newRow("IPv4 other loopback") << "127.8.9.10";
+        QTest::newRow("IPv6") << "::1";
+    }
+
+    void loopbackBypassesProxies()
+    {
+        QFETCH(QString, host);
+        SystemProxyFactory factory;
+        QUrl url;
+        url.setScheme(QStringLiteral("https"));
+        url.setHost(host);
+        const QList<QNetworkProxy> proxies = factory.queryProxy(QNetworkProxyQuery(url));
+        QCOMPARE(proxies.size(), 1);
+        QCOMPARE(proxies.first().type(), QNetworkProxy::NoProxy);
     }
 
     void convertString_data()
@@ -907,21 +949,38 @@ private Q_SLOTS:
     {
         const QUrl source = addSource(QStringLiteral("locked/photo.jpg"));
         const QString folder = m_tree->path(QStringLiteral("locked"));
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        const bool writable = QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
-        if (writable) {
-            QFile::remove(folder + QStringLiteral("/probe"));
+        const auto canWrite = [&folder] {
+            QFile probe(folder + QStringLiteral("/probe"));
+            const bool writable = probe.open(QIODevice::WriteOnly);
+            if (writable) {
+                probe.remove();
+            }
+            return writable;
+        };
+        bool immutable = false;
+        const auto restore = qScopeGuard([&] {
+            if (immutable) {
+                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+            }
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("file permissions do not bind this user (root); unwritableDestination covers the failure");
+        });
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (canWrite()) {
+            // Permissions do not bind root; an immutable folder does.
+            immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
+            if (!immutable || canWrite()) {
+                QSKIP("no way to make a folder read-only for this user; unwritableDestination covers the failure");
+            }
         }
         m_server->route(uploadPath, ScriptedReply::json(expand(R"({"LossyURL":"@/r/o.jpg"})")));
         serveResultsByName();
 
         RunningTask run(client().optimize(source, plainOptions(), CancellationSource().token()));
         QVERIFY(run.wait());
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(run.errorText(), QStringLiteral("Could not save the optimized file."));
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QCOMPARE(fetchedPaths(), QStringList{"/r/o.jpg"});
+        // No temporary file either.
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
                  QStringList{"photo.jpg"});
     }
 
