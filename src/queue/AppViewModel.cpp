@@ -371,17 +371,17 @@ QCoro::Task<> AppViewModel::runBatch(QPointer<AppViewModel> self, QList<QUuid> b
     co_await yieldToEventLoop();
     for (const QUuid& id : batch) {
         // A cancelled run goes on marking its jobs stopped, unless a newer run has taken the queue over.
-        if (!self || !self->isCurrentRun(generation)) {
+        if (self.isNull() || !self->isCurrentRun(generation)) {
             co_return;
         }
         co_await processJob(self, id, token, generation);
-        if (!self || !self->isCurrentRun(generation)) {
+        if (self.isNull() || !self->isCurrentRun(generation)) {
             co_return;
         }
         // Jobs may fail without ever waiting (a missing file); the window must not freeze meanwhile.
         co_await yieldToEventLoop();
     }
-    if (!self || !self->isCurrentRun(generation)) {
+    if (self.isNull() || !self->isCurrentRun(generation)) {
         co_return;
     }
     self->setIsProcessing(false);
@@ -428,7 +428,7 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
         failure = QStringLiteral("The image could not be optimized.");
     }
 
-    if (!self) {
+    if (self.isNull()) {
         co_return;
     }
     // Once the call has ended the job is no longer running for this run, so the note would say

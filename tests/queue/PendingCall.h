@@ -53,7 +53,7 @@ private:
     {
         PendingCall* call;
         bool await_ready() const noexcept { return call->m_settled; }
-        void await_suspend(std::coroutine_handle<> waiting) noexcept { call->m_waiting = waiting; }
+        void await_suspend(std::coroutine_handle<> waiting) const noexcept { call->m_waiting = waiting; }
         void await_resume() const noexcept {}
     };
 
