@@ -1,4 +1,5 @@
 #include "AppViewModel.h"
+#include "Error.h"
 #include "TempTree.h"
 #include "TestHttpsServer.h"
 #include "TovalinClient.h"
@@ -41,6 +42,27 @@ AppViewModel::Optimizer clientOf(const TestHttpsServer& server)
                QUrl file, TovalinOptions options, CancelToken token) {
         return client.optimize(std::move(file), std::move(options), std::move(token));
     };
+}
+
+// How the last call of a watched client ended.
+struct CallEnd
+{
+    bool ended = false;
+    bool cancelled = false;
+};
+
+QCoro::Task<QList<DownloadedFile>> watchedCall(TovalinClient client, std::shared_ptr<CallEnd> end, QUrl file,
+                                               TovalinOptions options, CancelToken token)
+{
+    try {
+        QList<DownloadedFile> files = co_await client.optimize(std::move(file), std::move(options), token);
+        end->ended = true;
+        co_return files;
+    } catch (const Error& error) {
+        end->ended = true;
+        end->cancelled = error.isCancellation();
+        throw;
+    }
 }
 
 } // namespace
@@ -155,6 +177,31 @@ private Q_SLOTS:
         QCOMPARE(model.isProcessing(), false);
         QCOMPARE(model.hasOptimizeTask(), false);
         QVERIFY(!QFile::exists(tree.path(QStringLiteral("held-optimized.jpg"))));
+    }
+
+    void aViewModelGoingAwayAbortsItsTransfer()
+    {
+        TempTree tree;
+        tree.writeFile(QStringLiteral("a.jpg"), QByteArrayLiteral("source"));
+        TestHttpsServer server;
+        QVERIFY(server.isListening());
+        server.route("/v2/post-reducer.php", ScriptedReply::stalled());
+        const auto end = std::make_shared<CallEnd>();
+        const TovalinClient client(server.baseUrl(), TestHttpsServer::makeTransport());
+        auto model = std::make_unique<AppViewModel>(
+            std::make_shared<ApiKeyStore>(tree.path(QStringLiteral("settings.ini"))),
+            [client, end](QUrl file, TovalinOptions options, CancelToken token) {
+                return watchedCall(client, end, std::move(file), std::move(options), std::move(token));
+            });
+        model->setApiKey(QStringLiteral("key"));
+        model->addFiles({tree.fileUrl(QStringLiteral("a.jpg"))});
+        model->optimizeAll();
+        QTRY_COMPARE_WITH_TIMEOUT(server.requestCount("/v2/post-reducer.php"), 1, 30000);
+
+        model.reset();
+        // Nobody is left to show the result: the upload ends as cancelled instead of running on.
+        QTRY_VERIFY_WITH_TIMEOUT(end->ended, 30000);
+        QVERIFY(end->cancelled);
     }
 
     void withoutAnInjectedOptimizerTheServiceClientRuns()
