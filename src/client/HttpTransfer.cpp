@@ -52,6 +52,9 @@ HttpTransfer::HttpTransfer(QNetworkReply* reply, const CancelToken& token, std::
     , m_idleTimeout(idleTimeout)
     , m_maxBodySize(maxBodySize)
 {
+    // Qt would otherwise read a large result into its own buffers faster than we collect it, holding
+    // it twice; a bounded buffer makes the socket wait for us.
+    m_reply->setReadBufferSize(qint64(4) * 1024 * 1024);
     m_idleTimer.setSingleShot(true);
     // Never before the full timeout: a coarse timer may fire a little early.
     m_idleTimer.setTimerType(Qt::PreciseTimer);
