@@ -1,3 +1,4 @@
+#include "HttpRequestParser.h"
 #include "MultipartParser.h"
 #include "RequestValidator.h"
 
@@ -52,6 +53,20 @@ RequestValidator::Result validateForm(const std::string& body)
 } // namespace
 
 Q_DECLARE_METATYPE(MultipartParser::Error)
+
+namespace {
+
+HttpRequestParser::BodyLimit uploadLimit(const HttpRequest& request)
+{
+    HttpRequestParser::BodyLimit limit;
+    if (request.method == "POST") {
+        limit.bytes = 100;
+        limit.tooLargeMessage = QStringLiteral("too large");
+    }
+    return limit;
+}
+
+} // namespace
 
 class TestServiceParsing : public QObject
 {
@@ -307,6 +322,65 @@ private Q_SLOTS:
         QVERIFY(!result.request);
         QCOMPARE(result.code, 400);
         QCOMPARE(result.message, message);
+    }
+
+    void httpRequestArrivingByteByByte()
+    {
+        HttpRequestParser parser(uploadLimit);
+        const QByteArray wire = "POST /v2/reducer.php?x=1 HTTP/1.1\r\nHost: localhost:47800\r\nContent-Type: "
+                                "application/json\r\nContent-Length: 11\r\n\r\n{\"key\":\"k\"}"
+                                "GET /files/abc HTTP/1.1\r\nConnection: close\r\n\r\n";
+        HttpRequestParser::State state = HttpRequestParser::State::NeedMore;
+        qsizetype fed = 0;
+        while (state == HttpRequestParser::State::NeedMore && fed < wire.size())
+            state = parser.feed(wire.mid(fed++, 1));
+        QCOMPARE(state, HttpRequestParser::State::Complete);
+        HttpRequest request = parser.takeRequest();
+        QCOMPARE(request.method, QByteArray("POST"));
+        QCOMPARE(request.path(), QByteArray("/v2/reducer.php"));
+        QCOMPARE(request.header("content-type"), QByteArray("application/json"));
+        QCOMPARE(request.header("host"), QByteArray("localhost:47800"));
+        QCOMPARE(request.body, QByteArray("{\"key\":\"k\"}"));
+        QVERIFY(request.keepAlive);
+
+        // The pipelined second request was kept and completes from what is buffered.
+        state = parser.feed(wire.mid(fed));
+        QCOMPARE(state, HttpRequestParser::State::Complete);
+        request = parser.takeRequest();
+        QCOMPARE(request.method, QByteArray("GET"));
+        QCOMPARE(request.target, QByteArray("/files/abc"));
+        QVERIFY(!request.keepAlive);
+        QVERIFY(request.body.isEmpty());
+    }
+
+    void badHttpRequests_data()
+    {
+        QTest::addColumn<QByteArray>("wire");
+        QTest::addColumn<int>("status");
+        QTest::newRow("garbage") << QByteArray("GARBAGE\r\n\r\n") << 400;
+        QTest::newRow("absolute target") << QByteArray("GET http://x/ HTTP/1.1\r\n\r\n") << 400;
+        QTest::newRow("space in target") << QByteArray("GET /a b HTTP/1.1\r\n\r\n") << 400;
+        QTest::newRow("HTTP/2") << QByteArray("GET / HTTP/2.0\r\n\r\n") << 505;
+        QTest::newRow("long target") << "GET /" + QByteArray(5000, 'a') + " HTTP/1.1\r\n\r\n" << 414;
+        QTest::newRow("huge headers") << "GET / HTTP/1.1\r\nX: " + QByteArray(17 * 1024, 'a') << 431;
+        QTest::newRow("bare LF") << QByteArray("GET / HTTP/1.1\nHost: x\r\n\r\n") << 400;
+        QTest::newRow("folded header") << QByteArray("GET / HTTP/1.1\r\nA: b\r\n c\r\n\r\n") << 400;
+        QTest::newRow("chunked") << QByteArray("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") << 411;
+        QTest::newRow("negative length") << QByteArray("POST / HTTP/1.1\r\nContent-Length: -1\r\n\r\n") << 400;
+        QTest::newRow("conflicting lengths")
+            << QByteArray("POST / HTTP/1.1\r\nContent-Length: 1\r\nContent-Length: 2\r\n\r\n") << 400;
+        QTest::newRow("over the body limit") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 101\r\n\r\n") << 413;
+        QTest::newRow("body on GET") << QByteArray("GET / HTTP/1.1\r\nContent-Length: 1\r\n\r\nx") << 413;
+    }
+
+    void badHttpRequests()
+    {
+        QFETCH(QByteArray, wire);
+        QFETCH(int, status);
+        HttpRequestParser parser(uploadLimit);
+        QCOMPARE(parser.feed(wire), HttpRequestParser::State::Error);
+        QCOMPARE(parser.errorStatus(), status);
+        QVERIFY(!parser.errorMessage().isEmpty());
     }
 
     void clientPollValidates()
