@@ -65,12 +65,7 @@ HttpTransfer::HttpTransfer(QNetworkReply* reply, const CancelToken& token, std::
     // fail for being slow, only for standing still.
     connect(m_reply, &QNetworkReply::uploadProgress, this, &HttpTransfer::keepAlive);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &HttpTransfer::keepAlive);
-    connect(m_reply, &QNetworkReply::redirected, this, [this] {
-        m_requestSent = false;
-        keepAlive();
-    });
-    connect(m_reply, &QNetworkReply::requestSent, this, &HttpTransfer::onRequestSent);
-    connect(m_reply, &QNetworkReply::socketStartedConnecting, this, &HttpTransfer::onConnecting);
+    connect(m_reply, &QNetworkReply::redirected, this, &HttpTransfer::keepAlive);
     connect(m_reply, &QNetworkReply::encrypted, this, &HttpTransfer::keepAlive);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpTransfer::onMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &HttpTransfer::onReadyRead);
@@ -92,26 +87,6 @@ void HttpTransfer::keepAlive()
 {
     if (!m_finished) {
         m_idleTimer.start();
-    }
-}
-
-// Qt sends a request again on a new connection when the previous one closed before an answer. No
-// request is repeated behind the caller's back: once a request went out (and was not redirected), a
-// second attempt ends the transfer.
-void HttpTransfer::onRequestSent()
-{
-    keepAlive();
-    if (m_requestSent) {
-        abortWith(Abort::connectionLost);
-    }
-    m_requestSent = true;
-}
-
-void HttpTransfer::onConnecting()
-{
-    keepAlive();
-    if (m_requestSent) {
-        abortWith(Abort::connectionLost);
     }
 }
 
@@ -183,8 +158,6 @@ std::exception_ptr HttpTransfer::failure() const
             TransportError(TransportError::Reason::tooLarge,
                            QStringLiteral("The reply is larger than %1, the most this program accepts.")
                                .arg(sizeText(m_maxBodySize))));
-    case Abort::connectionLost:
-        return std::make_exception_ptr(connectionLost());
     case Abort::none:
         break;
     }

@@ -40,7 +40,6 @@ private:
         cancelled,
         timedOut,
         tooLarge,
-        connectionLost,
     };
 
     void onMetaData();
@@ -48,8 +47,6 @@ private:
     void onFinished();
     void abortWith(Abort reason);
     void keepAlive();
-    void onRequestSent();
-    void onConnecting();
     std::exception_ptr failure() const;
 
     QNetworkReply* m_reply;
@@ -58,6 +55,5 @@ private:
     qint64 m_maxBodySize;
     QByteArray m_body;
     Abort m_abort = Abort::none;
-    bool m_requestSent = false;
     bool m_finished = false;
 };

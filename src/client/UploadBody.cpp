@@ -28,6 +28,11 @@ qint64 UploadBody::readData(char* data, qint64 maxSize)
     return count;
 }
 
+bool UploadBody::reset()
+{
+    return m_position == 0 && QIODevice::reset();
+}
+
 qint64 UploadBody::writeData(const char*, qint64)
 {
     return -1;
