@@ -128,6 +128,7 @@ QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentTyp
 
 QCoro::Task<HttpResponse> HttpTransport::dataFrom(QUrl url, CancelToken token, qint64 maxBodySize)
 {
+    Q_ASSERT(QThread::currentThread() == thread());
     if (token.isCancelled()) {
         throw CancelledError();
     }
