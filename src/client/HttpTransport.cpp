@@ -89,6 +89,7 @@ QNetworkRequest HttpTransport::makeRequest(const QUrl& url) const
 QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentType, QByteArray body, CancelToken token,
                                                  qint64 maxBodySize)
 {
+    Q_ASSERT(QThread::currentThread() == thread());
     if (token.isCancelled()) {
         throw CancelledError();
     }
