@@ -1,24 +1,10 @@
 #include "PendingCall.h"
 
-#include "Error.h"
+#include "CancelledError.h"
 
 #include <QTimer>
 
 #include <utility>
-
-namespace {
-
-class TransferCancelled : public Error
-{
-public:
-    TransferCancelled()
-        : Error(QStringLiteral("The transfer was cancelled."))
-    {
-    }
-    bool isCancellation() const override { return true; }
-};
-
-} // namespace
 
 PendingCall::PendingCall(QUrl file, TovalinOptions options, CancelToken token, OnCancel onCancel)
     : m_file(std::move(file))
@@ -31,7 +17,7 @@ PendingCall::PendingCall(QUrl file, TovalinOptions options, CancelToken token, O
     m_token.onCancel(this, [this, onCancel] {
         const auto cancel = [this] {
             if (!m_settled) {
-                fail(std::make_exception_ptr(TransferCancelled()));
+                fail(std::make_exception_ptr(CancelledError()));
             }
         };
         if (onCancel == OnCancel::failAtOnce) {
@@ -59,7 +45,6 @@ void PendingCall::fail(std::exception_ptr error)
 void PendingCall::settle()
 {
     m_settled = true;
-    Q_EMIT settled();
     if (const auto waiting = std::exchange(m_waiting, {})) {
         waiting.resume();
     }

@@ -21,8 +21,6 @@
 
 class PendingCall : public QObject
 {
-    Q_OBJECT
-
 public:
     enum class OnCancel
     {
@@ -43,9 +41,6 @@ public:
 
     // The awaitable outcome, handed to the view model as the optimizer's task.
     static QCoro::Task<QList<DownloadedFile>> outcome(std::shared_ptr<PendingCall> call);
-
-Q_SIGNALS:
-    void settled();
 
 private:
     // Resumes the awaiting coroutine directly rather than through a queued signal.

@@ -3,10 +3,12 @@
 
 #include <QAbstractItemModelTester>
 #include <QFile>
+#include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -15,32 +17,6 @@ namespace {
 std::shared_ptr<ApiKeyStore> storeIn(const TempTree& tree)
 {
     return std::make_shared<ApiKeyStore>(tree.path(QStringLiteral("config/settings.ini")));
-}
-
-QStringList fileNames(const AppViewModel& model)
-{
-    QStringList names;
-    for (const ImageJob& job : model.jobs()) {
-        names << job.url.fileName();
-    }
-    return names;
-}
-
-QStringList sorted(QStringList list)
-{
-    list.sort();
-    return list;
-}
-
-void setStatus(AppViewModel& model, int row, JobStatus status, const QString& message = {})
-{
-    const QUuid id = model.jobs().at(row).id;
-    QVERIFY(model.jobModel()->update(id, [&](ImageJob& job) {
-        job.status = status;
-        if (!message.isNull()) {
-            job.message = message;
-        }
-    }));
 }
 
 QList<QUrl> urlsOf(const AppViewModel& model)
@@ -52,6 +28,69 @@ QList<QUrl> urlsOf(const AppViewModel& model)
     return urls;
 }
 
+QList<QUrl> sorted(QList<QUrl> urls)
+{
+    std::sort(urls.begin(), urls.end());
+    return urls;
+}
+
+QStringList words(const QString& text)
+{
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// Locations in the tree; a trailing "/" marks a folder, and a URL with a scheme stands for itself.
+QList<QUrl> urlsIn(const TempTree& tree, const QStringList& paths)
+{
+    QList<QUrl> urls;
+    for (const QString& path : paths) {
+        urls << (path.contains(QLatin1Char(':'))   ? QUrl(path)
+                 : path.endsWith(QLatin1Char('/')) ? tree.folderUrl(path.chopped(1))
+                                                   : tree.fileUrl(path));
+    }
+    return urls;
+}
+
+// Puts job i in the state of letter i: q(ueued), r(unning), s(ucceeded) or f(ailed).
+void setStates(AppViewModel& model, const QString& states)
+{
+    for (qsizetype i = 0; i < states.size(); ++i) {
+        const JobStatus status = allJobStatuses.at(QStringLiteral("qrsf").indexOf(states.at(i)));
+        QVERIFY(model.jobModel()->update(model.jobs().at(i).id, [status](ImageJob& job) { job.status = status; }));
+    }
+}
+
+// Queues one job per letter, its file named by its position, in the state the letter gives.
+void queue(AppViewModel& model, const TempTree& tree, const QString& states)
+{
+    QList<QUrl> urls;
+    for (qsizetype i = 0; i < states.size(); ++i) {
+        urls << tree.fileUrl(QStringLiteral("%1.jpg").arg(i));
+    }
+    model.addFiles(urls);
+    setStates(model, states);
+}
+
+// The positions the queued jobs had when queue() made them.
+QString positionsOf(const AppViewModel& model)
+{
+    QString positions;
+    for (const ImageJob& job : model.jobs()) {
+        positions += job.url.fileName().chopped(4);
+    }
+    return positions;
+}
+
+// Reads one field of the options, so that a table row can name it.
+using Option = std::function<QVariant(const TovalinOptions&)>;
+template <typename T>
+Option field(T TovalinOptions::*member)
+{
+    return [member](const TovalinOptions& options) { return QVariant::fromValue(options.*member); };
+}
+
+using Edit = std::function<void(AppViewModel&)>;
+
 } // namespace
 
 class TestAppViewModel : public QObject
@@ -59,114 +98,57 @@ class TestAppViewModel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Settings
-
-    void firstLaunchDefaults()
+    void settings_data()
     {
-        TempTree tree;
-        AppViewModel model(storeIn(tree));
-        QCOMPARE(model.apiKey(), QString());
-        QCOMPARE(model.compression(), Compression::lossy);
-        QCOMPARE(model.convertToWebP(), true);
-        QCOMPARE(model.convertToAVIF(), false);
-        QCOMPARE(model.isProcessing(), false);
-        QCOMPARE(model.hasOptimizeTask(), false);
-        QCOMPARE(model.statusMessage(), QString());
-        QCOMPARE(model.resizeMode(), ResizeMode::none);
-        QCOMPARE(model.resizeWidth(), QString());
-        QCOMPARE(model.resizeHeight(), QString());
-        QCOMPARE(model.cmykToRgb(), true);
-        QCOMPARE(model.upscale(), UpscaleFactor::none);
-        QCOMPARE(model.removeBackground(), false);
-        QCOMPARE(model.keepExif(), false);
-        QVERIFY(model.jobs().isEmpty());
-        QCOMPARE(model.jobModel()->rowCount(), 0);
-        QCOMPARE(model.remainingCount(), 0);
-        QVERIFY(!model.canOptimize());
+        QTest::addColumn<QVariant>("initial");
+        QTest::addColumn<QVariant>("written");
+        QTest::addColumn<Option>("option");
+        QTest::addColumn<QVariant>("sent");
+        const auto row = [](const char* property, const QVariant& initial, const QVariant& written, Option option,
+                            const QVariant& sent) { QTest::newRow(property) << initial << written << option << sent; };
+        // The key is stored as typed and sent trimmed of white space and line breaks. Width and height
+        // travel whatever the resize mode; the request decides what is sent.
+        row("apiKey", QString(), QStringLiteral(" abc123\t\r\n"), field(&TovalinOptions::apiKey),
+            QStringLiteral("abc123"));
+        const auto lossless = QVariant::fromValue(Compression::lossless);
+        row("compression", QVariant::fromValue(Compression::lossy), lossless, field(&TovalinOptions::compression),
+            lossless);
+        row("convertToWebP", true, false, field(&TovalinOptions::convertToWebP), false);
+        row("convertToAVIF", false, true, field(&TovalinOptions::convertToAVIF), true);
+        const auto contain = QVariant::fromValue(ResizeMode::contain);
+        row("resizeMode", QVariant::fromValue(ResizeMode::none), contain, field(&TovalinOptions::resizeMode), contain);
+        row("resizeWidth", QString(), QStringLiteral("640"), field(&TovalinOptions::resizeWidth),
+            QVariant::fromValue(std::optional<qint64>(640)));
+        row("resizeHeight", QString(), QStringLiteral(" 480\t"), field(&TovalinOptions::resizeHeight),
+            QVariant::fromValue(std::optional<qint64>(480)));
+        row("cmykToRgb", true, false, field(&TovalinOptions::cmykToRgb), false);
+        const auto x3 = QVariant::fromValue(UpscaleFactor::x3);
+        row("upscale", QVariant::fromValue(UpscaleFactor::none), x3, field(&TovalinOptions::upscale), x3);
+        row("removeBackground", false, true, field(&TovalinOptions::removeBackground), true);
+        row("keepExif", false, true, field(&TovalinOptions::keepExif), true);
     }
 
-    void everyWriteIsPublished()
+    void settings()
     {
+        QFETCH(QVariant, initial);
+        QFETCH(QVariant, written);
+        QFETCH(Option, option);
+        QFETCH(QVariant, sent);
+        const char* name = QTest::currentDataTag();
         TempTree tree;
         AppViewModel model(storeIn(tree));
+        QCOMPARE(model.property(name), initial);
+        const QMetaObject* meta = model.metaObject();
+        QSignalSpy changed(&model, meta->property(meta->indexOfProperty(name)).notifySignal());
         // A write publishes even when the value does not change: views refresh on every write.
-        const auto countWrites = [&](auto signal, auto write) {
-            QSignalSpy spy(&model, signal);
-            write();
-            write();
-            return spy.count();
-        };
-        QCOMPARE(countWrites(&AppViewModel::apiKeyChanged, [&] { model.setApiKey(QStringLiteral("k")); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::compressionChanged, [&] { model.setCompression(Compression::glossy); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::convertToWebPChanged, [&] { model.setConvertToWebP(false); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::convertToAVIFChanged, [&] { model.setConvertToAVIF(true); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::resizeModeChanged, [&] { model.setResizeMode(ResizeMode::contain); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::resizeWidthChanged, [&] { model.setResizeWidth(QStringLiteral("1")); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::resizeHeightChanged, [&] { model.setResizeHeight(QStringLiteral("2")); }),
-                 2);
-        QCOMPARE(countWrites(&AppViewModel::cmykToRgbChanged, [&] { model.setCmykToRgb(false); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::upscaleChanged, [&] { model.setUpscale(UpscaleFactor::x3); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::removeBackgroundChanged, [&] { model.setRemoveBackground(true); }), 2);
-        QCOMPARE(countWrites(&AppViewModel::keepExifChanged, [&] { model.setKeepExif(true); }), 2);
-    }
-
-    void keyComesBackAfterRestartOtherSettingsDoNot()
-    {
-        TempTree tree;
-        const QString typed = QStringLiteral(" abc123 \n");
-        {
-            AppViewModel first(storeIn(tree));
-            first.setApiKey(typed);
-            first.setCompression(Compression::lossless);
-            first.setConvertToWebP(false);
-            first.setResizeWidth(QStringLiteral("640"));
-            first.setKeepExif(true);
-        }
-        AppViewModel second(storeIn(tree));
-        QCOMPARE(second.apiKey(), typed);
-        QCOMPARE(second.currentOptions().apiKey, QStringLiteral("abc123"));
-        QCOMPARE(second.compression(), Compression::lossy);
-        QCOMPARE(second.convertToWebP(), true);
-        QCOMPARE(second.resizeWidth(), QString());
-        QCOMPARE(second.keepExif(), false);
-        // The key reaches the settings file at once, not only when the view model goes away.
-        AppViewModel writer(storeIn(tree));
-        writer.setApiKey(QStringLiteral("\tnew key\r\n"));
-        QCOMPARE(ApiKeyStore(tree.path(QStringLiteral("config/settings.ini"))).apiKey(),
-                 QStringLiteral("\tnew key\r\n"));
-        QCOMPARE(writer.currentOptions().apiKey, QStringLiteral("new key"));
-    }
-
-    void optionsCarryTheSettingsOfTheMoment()
-    {
-        TempTree tree;
-        AppViewModel model(storeIn(tree));
-        model.setApiKey(QStringLiteral("key"));
-        model.setCompression(Compression::glossy);
-        model.setConvertToWebP(false);
-        model.setConvertToAVIF(true);
-        model.setResizeMode(ResizeMode::none);
-        model.setResizeWidth(QStringLiteral(" 800 "));
-        model.setResizeHeight(QStringLiteral("8 00"));
-        model.setCmykToRgb(false);
-        model.setUpscale(UpscaleFactor::x4);
-        model.setRemoveBackground(true);
-        model.setKeepExif(true);
-        const TovalinOptions options = model.currentOptions();
-        QCOMPARE(options.apiKey, QStringLiteral("key"));
-        QCOMPARE(options.compression, Compression::glossy);
-        QCOMPARE(options.convertToWebP, false);
-        QCOMPARE(options.convertToAVIF, true);
-        QCOMPARE(options.resizeMode, ResizeMode::none);
-        // Width and height travel whatever the resize mode; the request decides what is sent.
-        QCOMPARE(options.resizeWidth, std::optional<qint64>(800));
-        QCOMPARE(options.resizeHeight, std::nullopt);
-        QCOMPARE(options.cmykToRgb, false);
-        QCOMPARE(options.upscale, UpscaleFactor::x4);
-        QCOMPARE(options.removeBackground, true);
-        QCOMPARE(options.keepExif, true);
-        // Typed text is kept as typed.
-        QCOMPARE(model.resizeWidth(), QStringLiteral(" 800 "));
+        QVERIFY(model.setProperty(name, written));
+        QVERIFY(model.setProperty(name, written));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(model.property(name), written);
+        QCOMPARE(option(model.currentOptions()), sent);
+        // Only the key outlives the view model, and it reaches the settings file at once.
+        const AppViewModel next(storeIn(tree));
+        QCOMPARE(next.property(name), qstrcmp(name, "apiKey") == 0 ? written : initial);
     }
 
     void dimensionParsing_data()
@@ -177,33 +159,23 @@ private Q_SLOTS:
         const auto some = [](qint64 v) { return std::optional<qint64>(v); };
         QTest::newRow("plain") << QStringLiteral("800") << some(800);
         QTest::newRow("spaces both ends") << QStringLiteral("  800  ") << some(800);
-        QTest::newRow("tabs both ends") << QStringLiteral("\t800\t") << some(800);
-        QTest::newRow("mixed spaces and tabs") << QStringLiteral(" \t 800\t ") << some(800);
+        QTest::newRow("tabs and spaces") << QStringLiteral("\t 800 \t") << some(800);
         QTest::newRow("trailing line break") << QStringLiteral("800\n") << none;
-        QTest::newRow("leading line break") << QStringLiteral("\n800") << none;
         QTest::newRow("carriage return") << QStringLiteral("800\r") << none;
         QTest::newRow("inner space") << QStringLiteral("8 00") << none;
         QTest::newRow("unit") << QStringLiteral("800px") << none;
         QTest::newRow("exponent") << QStringLiteral("1e3") << none;
-        QTest::newRow("decimal point") << QStringLiteral("12.0") << none;
         QTest::newRow("hex") << QStringLiteral("0x10") << none;
         QTest::newRow("empty") << QString() << none;
         QTest::newRow("blank") << QStringLiteral("   ") << none;
         QTest::newRow("plus sign") << QStringLiteral("+800") << some(800);
         QTest::newRow("minus one") << QStringLiteral("-1") << some(-1);
-        QTest::newRow("zero") << QStringLiteral("0") << some(0);
-        QTest::newRow("leading zeros") << QStringLiteral("007") << some(7);
         QTest::newRow("sign alone") << QStringLiteral("+") << none;
-        QTest::newRow("minus alone") << QStringLiteral("-") << none;
-        QTest::newRow("two signs") << QStringLiteral("+-5") << none;
-        QTest::newRow("space after sign") << QStringLiteral("- 5") << none;
         QTest::newRow("other script digits") << QStringLiteral("\u0663\u0663") << none;
-        QTest::newRow("fullwidth digits") << QStringLiteral("\uFF18\uFF10\uFF10") << none;
         QTest::newRow("largest") << QStringLiteral("9223372036854775807") << some(std::numeric_limits<qint64>::max());
         QTest::newRow("smallest") << QStringLiteral("-9223372036854775808") << some(std::numeric_limits<qint64>::min());
         QTest::newRow("one beyond largest") << QStringLiteral("9223372036854775808") << none;
         QTest::newRow("one beyond smallest") << QStringLiteral("-9223372036854775809") << none;
-        QTest::newRow("far beyond") << QStringLiteral("99999999999999999999999") << none;
     }
 
     void dimensionParsing()
@@ -211,12 +183,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(std::optional<qint64>, expected);
         QCOMPARE(AppViewModel::parseDimension(text), expected);
-        TempTree tree;
-        AppViewModel model(storeIn(tree));
-        model.setResizeWidth(text);
-        model.setResizeHeight(text);
-        QCOMPARE(model.currentOptions().resizeWidth, expected);
-        QCOMPARE(model.currentOptions().resizeHeight, expected);
     }
 
     // Intake
@@ -224,356 +190,178 @@ private Q_SLOTS:
     void folderWalkKeepsVisibleImagesOfTheTenKinds()
     {
         TempTree tree;
-        tree.writeFile(QStringLiteral("pics/A.JPG"));
-        tree.writeFile(QStringLiteral("pics/b.Png"));
-        tree.writeFile(QStringLiteral("pics/notes.txt"));
-        tree.writeFile(QStringLiteral("pics/.hidden.jpg"));
-        tree.writeFile(QStringLiteral("pics/noextension"));
-        tree.writeFile(QStringLiteral("pics/x.jpe"));
-        tree.writeFile(QStringLiteral("pics/x.avif"));
-        tree.writeFile(QStringLiteral("pics/jpg"));
-        tree.writeFile(QStringLiteral("pics/sub/photo.webp"));
-        tree.writeFile(QStringLiteral("pics/sub/deep/er/z.HEIF"));
-        tree.writeFile(QStringLiteral("pics/sub/deep/scan.TiFf"));
-        tree.writeFile(QStringLiteral("pics/.hiddenfolder/inside.jpg"));
-        tree.writeFile(QStringLiteral("pics/.hiddenfolder/below/visible.png"));
-        tree.writeFile(QStringLiteral("pics/all/a.jpeg"));
-        tree.writeFile(QStringLiteral("pics/all/b.gif"));
-        tree.writeFile(QStringLiteral("pics/all/c.tif"));
-        tree.writeFile(QStringLiteral("pics/all/d.bmp"));
-        tree.writeFile(QStringLiteral("pics/all/e.heic"));
-        // A folder whose name looks like an image is not an image.
+        const QStringList images =
+            words("pics/A.JPG pics/b.Png pics/all/a.jpeg pics/all/b.gif pics/all/c.tif "
+                  "pics/sub/x.TiFf pics/all/d.bmp pics/sub/y.webp pics/e.heic pics/sub/deep/z.HEIF");
+        const QStringList others = words("pics/notes.txt pics/.hidden.jpg pics/noextension pics/x.jpe pics/x.avif "
+                                         "pics/jpg elsewhere/a.jpg pics/.hidden/in.jpg pics/.hidden/below/visible.png");
+        for (const QString& file : images + others) {
+            tree.writeFile(file);
+        }
+        // A folder whose name looks like an image is not an image; links to folders are not followed,
+        // and one back up the tree would loop forever if they were.
         tree.makeFolder(QStringLiteral("pics/folder.jpg"));
+        QVERIFY(QFile::link(tree.path(QStringLiteral("elsewhere")), tree.path(QStringLiteral("pics/linked"))));
+        QVERIFY(QFile::link(tree.path(QStringLiteral("elsewhere")), tree.path(QStringLiteral("pics/looks.jpg"))));
+        QVERIFY(QFile::link(tree.path(QStringLiteral("pics")), tree.path(QStringLiteral("pics/sub/loop"))));
 
         AppViewModel model(storeIn(tree));
-        QSignalSpy changed(&model, &AppViewModel::jobsChanged);
+        QAbstractItemModelTester tester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy inserted(model.jobModel(), &QAbstractItemModel::rowsInserted);
-        model.addFiles({tree.folderUrl(QStringLiteral("pics"))});
-
-        QCOMPARE(sorted(fileNames(model)), sorted({"A.JPG", "b.Png", "photo.webp", "z.HEIF", "scan.TiFf", "a.jpeg",
-                                                   "b.gif", "c.tif", "d.bmp", "e.heic"}));
-        // The jobs arrive in the order of the walk, each with the path it was found under.
-        QCOMPARE(urlsOf(model), AppViewModel::collectImages(tree.folderUrl(QStringLiteral("pics"))));
-        QVERIFY(urlsOf(model).contains(tree.fileUrl(QStringLiteral("pics/sub/deep/er/z.HEIF"))));
-        QCOMPARE(changed.count(), 1);
+        const QUrl folder = AppViewModel::directoryUrl(tree.path(QStringLiteral("pics")));
+        QCOMPARE(AppViewModel::directoryUrl(tree.path(QStringLiteral("pics/"))), folder);
+        model.addFiles({folder});
+        QCOMPARE(sorted(urlsOf(model)), sorted(urlsIn(tree, images)));
+        // The jobs arrive in the order of the walk, as one block of rows.
+        QCOMPARE(urlsOf(model), AppViewModel::collectImages(folder));
         QCOMPARE(inserted.count(), 1);
-        QCOMPARE(inserted.at(0).at(1).toInt(), 0);
-        QCOMPARE(inserted.at(0).at(2).toInt(), 9);
+    }
 
-        QSet<QUuid> ids;
-        for (const ImageJob& job : model.jobs()) {
-            QCOMPARE(job.status, JobStatus::queued);
-            QCOMPARE(job.message, QStringLiteral("Ready to optimize."));
-            QVERIFY(job.downloads.isEmpty());
-            QVERIFY(!job.id.isNull());
-            ids.insert(job.id);
+    void intake_data()
+    {
+        QTest::addColumn<QString>("queued");
+        QTest::addColumn<QString>("states");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("added");
+        const auto row = [](const char* name, const char* queued, const char* states, const char* given,
+                            const char* added) { QTest::newRow(name) << queued << states << given << added; };
+        // Without the folder mark a folder is one more file: the caller marks folders.
+        const char* anyFile = "notes.txt noextension .hidden.jpg not-there.avif unmarked";
+        row("files as given", "", "", anyFile, anyFile);
+        row("same file twice in one call", "", "", "one/ one/a.jpg one/a.jpg", "one/a.jpg one/a.jpg one/a.jpg");
+        row("queued in every state", "one/a.jpg notes.txt noextension .hidden.jpg", "qrsf",
+            "notes.txt one/ noextension .hidden.jpg one/a.jpg", "");
+        // Another spelling of the same file is another location: no normalisation.
+        row("other spellings", "one/a.jpg", "q", "one/../one/a.jpg one/A.jpg", "one/../one/a.jpg one/A.jpg");
+        row("empty list", "", "", "", "");
+        row("folders without images", "", "", "missing/ empty/ textonly/ https://example.invalid/f/", "");
+    }
+
+    void intake()
+    {
+        QFETCH(QString, queued);
+        QFETCH(QString, states);
+        QFETCH(QString, given);
+        QFETCH(QString, added);
+        TempTree tree;
+        for (const QString& file : words("one/a.jpg notes.txt noextension .hidden.jpg textonly/readme.txt")) {
+            tree.writeFile(file);
         }
-        QCOMPARE(ids.size(), 10);
-    }
-
-    void folderWalkDoesNotFollowLinkedFolders()
-    {
-        TempTree tree;
-        tree.writeFile(QStringLiteral("elsewhere/outside.jpg"));
-        tree.writeFile(QStringLiteral("scan/inside.jpg"));
-        QVERIFY(QFile::link(tree.path(QStringLiteral("elsewhere")), tree.path(QStringLiteral("scan/linked"))));
-        // A link back up the tree would loop forever if links were followed.
-        QVERIFY(QFile::link(tree.path(QStringLiteral("scan")), tree.path(QStringLiteral("scan/loop"))));
-        QVERIFY(QFile::link(tree.path(QStringLiteral("elsewhere")), tree.path(QStringLiteral("scan/looks.jpg"))));
-
-        AppViewModel model(storeIn(tree));
-        model.addFiles({tree.folderUrl(QStringLiteral("scan"))});
-        QCOMPARE(urlsOf(model), QList<QUrl>{tree.fileUrl(QStringLiteral("scan/inside.jpg"))});
-    }
-
-    void filesGivenDirectlyAreTakenAsTheyAre()
-    {
-        TempTree tree;
-        tree.writeFile(QStringLiteral("notes.txt"));
-        tree.writeFile(QStringLiteral("noextension"));
-        tree.writeFile(QStringLiteral(".hidden.jpg"));
         tree.makeFolder(QStringLiteral("unmarked"));
-        const QList<QUrl> given{
-            tree.fileUrl(QStringLiteral("notes.txt")),
-            tree.fileUrl(QStringLiteral("noextension")),
-            tree.fileUrl(QStringLiteral(".hidden.jpg")),
-            tree.fileUrl(QStringLiteral("not-there.avif")),
-            // Without the folder mark a folder is one more file: the caller marks folders.
-            tree.fileUrl(QStringLiteral("unmarked")),
-        };
+        tree.makeFolder(QStringLiteral("empty"));
         AppViewModel model(storeIn(tree));
-        QSignalSpy changed(&model, &AppViewModel::jobsChanged);
-        model.addFiles(given);
-        QCOMPARE(urlsOf(model), given);
-        QCOMPARE(changed.count(), 1);
-    }
-
-    void directoryUrlMarksAFolder()
-    {
-        TempTree tree;
-        tree.writeFile(QStringLiteral("album/one.png"));
-        const QUrl marked = AppViewModel::directoryUrl(tree.path(QStringLiteral("album")));
-        QVERIFY(marked.path().endsWith(QLatin1Char('/')));
-        QCOMPARE(AppViewModel::directoryUrl(tree.path(QStringLiteral("album/"))), marked);
-        AppViewModel model(storeIn(tree));
-        model.addFiles({marked});
-        QCOMPARE(fileNames(model), QStringList{"one.png"});
-    }
-
-    void alreadyQueuedFilesAreNotAddedAgainInAnyState()
-    {
-        TempTree tree;
-        const QStringList names{"q.jpg", "r.jpg", "s.jpg", "f.jpg"};
-        QList<QUrl> urls;
-        for (const QString& name : names) {
-            tree.writeFile(QStringLiteral("in/") + name);
-            urls << tree.fileUrl(QStringLiteral("in/") + name);
-        }
-        AppViewModel model(storeIn(tree));
-        model.addFiles(urls);
-        setStatus(model, 1, JobStatus::running);
-        setStatus(model, 2, JobStatus::succeeded);
-        setStatus(model, 3, JobStatus::failed, QStringLiteral("Stopped."));
+        QAbstractItemModelTester tester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.addFiles(urlsIn(tree, words(queued)));
+        setStates(model, states);
         const QList<ImageJob> before = model.jobs();
 
         QSignalSpy changed(&model, &AppViewModel::jobsChanged);
         QSignalSpy inserted(model.jobModel(), &QAbstractItemModel::rowsInserted);
-        model.addFiles(urls);
-        model.addFiles({tree.folderUrl(QStringLiteral("in"))});
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(inserted.count(), 0);
-        QCOMPARE(model.jobs().size(), 4);
+        model.addFiles(urlsIn(tree, words(given)));
+        QCOMPARE(urlsOf(model).mid(before.size()), urlsIn(tree, words(added)));
         for (qsizetype i = 0; i < before.size(); ++i) {
             QCOMPARE(model.jobs().at(i).id, before.at(i).id);
             QCOMPARE(model.jobs().at(i).status, before.at(i).status);
         }
-
-        // Once the job is gone the file can come back, as a new job.
-        const QUuid oldId = model.jobs().at(2).id;
-        model.removeJob(oldId);
-        model.addFiles({urls.at(2)});
-        QCOMPARE(model.jobs().size(), 4);
-        QCOMPARE(model.jobs().last().url, urls.at(2));
-        QVERIFY(model.jobs().last().id != oldId);
-        QCOMPARE(model.jobs().last().status, JobStatus::queued);
-    }
-
-    void sameFileTwiceInOneCallGivesTwoJobs()
-    {
-        TempTree tree;
-        tree.writeFile(QStringLiteral("set/one.jpg"));
-        AppViewModel model(storeIn(tree));
-        QSignalSpy changed(&model, &AppViewModel::jobsChanged);
-        const QUrl file = tree.fileUrl(QStringLiteral("set/one.jpg"));
-        model.addFiles({tree.folderUrl(QStringLiteral("set")), file, file});
-        QCOMPARE(urlsOf(model), (QList<QUrl>{file, file, file}));
-        QCOMPARE(changed.count(), 1);
-        QVERIFY(model.jobs().at(0).id != model.jobs().at(1).id);
-    }
-
-    void comparisonIsExact()
-    {
-        TempTree tree;
-        tree.writeFile(QStringLiteral("d/one.jpg"));
-        AppViewModel model(storeIn(tree));
-        model.addFiles({tree.fileUrl(QStringLiteral("d/one.jpg"))});
-        // Another spelling of the same file is another location: no normalisation.
-        model.addFiles({tree.fileUrl(QStringLiteral("d/../d/one.jpg")), tree.fileUrl(QStringLiteral("d/ONE.jpg"))});
-        QCOMPARE(model.jobs().size(), 3);
-    }
-
-    void nothingToAddPublishesNothing()
-    {
-        TempTree tree;
-        tree.makeFolder(QStringLiteral("empty"));
-        tree.writeFile(QStringLiteral("textonly/readme.txt"));
-        AppViewModel model(storeIn(tree));
-        model.setApiKey(QStringLiteral("k"));
-        QSignalSpy changed(&model, &AppViewModel::jobsChanged);
-        QSignalSpy inserted(model.jobModel(), &QAbstractItemModel::rowsInserted);
-        QSignalSpy status(&model, &AppViewModel::statusMessageChanged);
-        model.addFiles({});
-        model.addFiles({tree.folderUrl(QStringLiteral("missing"))});
-        model.addFiles({tree.folderUrl(QStringLiteral("empty")), tree.folderUrl(QStringLiteral("textonly"))});
-        model.addFiles({QUrl(QStringLiteral("https://example.invalid/folder/"))});
-        QVERIFY(model.jobs().isEmpty());
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(inserted.count(), 0);
-        QCOMPARE(status.count(), 0);
+        // New jobs arrive as one change and one block of rows; nothing added, nothing published.
+        QCOMPARE(changed.count(), added.isEmpty() ? 0 : 1);
+        QCOMPARE(inserted.count(), added.isEmpty() ? 0 : 1);
     }
 
     // Editing and derived state
 
-    void removeJobTakesOutExactlyThatJob()
+    void editing_data()
     {
+        QTest::addColumn<QString>("states");
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<int>("removedBlocks");
+        const Edit clearFinished = [](AppViewModel& model) { model.clearFinished(); };
+        const Edit clearExceptRunning = [](AppViewModel& model) { model.clearQueueExceptRunning(); };
+        const Edit removeSecond = [](AppViewModel& model) { model.removeJob(model.jobs().at(1).id); };
+        const Edit removeGone = [](AppViewModel& model) { model.removeJob(QUuid::createUuid()); };
+        // Each run of neighbours goes as one block of rows.
+        QTest::newRow("clear finished") << "ssqfsrqs" << clearFinished << "2356" << 3;
+        QTest::newRow("clear finished, none finished") << "fqr" << clearFinished << "012" << 0;
+        QTest::newRow("clear all but the running job") << "sqrf" << clearExceptRunning << "2" << 2;
+        QTest::newRow("clear with no run") << "sqf" << clearExceptRunning << "" << 1;
+        QTest::newRow("clear an empty queue") << "" << clearExceptRunning << "" << 0;
+        QTest::newRow("remove the running job") << "qrq" << removeSecond << "02" << 1;
+        QTest::newRow("remove a job that is gone") << "qrq" << removeGone << "012" << 0;
+    }
+
+    void editing()
+    {
+        QFETCH(QString, states);
+        QFETCH(Edit, edit);
+        QFETCH(QString, left);
+        QFETCH(int, removedBlocks);
         TempTree tree;
         AppViewModel model(storeIn(tree));
-        model.addFiles({tree.fileUrl(QStringLiteral("a.jpg")), tree.fileUrl(QStringLiteral("b.jpg")),
-                        tree.fileUrl(QStringLiteral("c.jpg"))});
-        setStatus(model, 1, JobStatus::running);
-        const QUuid running = model.jobs().at(1).id;
-
+        QAbstractItemModelTester tester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        queue(model, tree, states);
         QSignalSpy changed(&model, &AppViewModel::jobsChanged);
         QSignalSpy removed(model.jobModel(), &QAbstractItemModel::rowsRemoved);
-        model.removeJob(running);
-        QCOMPARE(fileNames(model), (QStringList{"a.jpg", "c.jpg"}));
+        edit(model);
+        QCOMPARE(positionsOf(model), left);
+        // Each edit is one change of the queue, also when nothing was removed.
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(removed.count(), 1);
-        QCOMPARE(removed.at(0).at(1).toInt(), 1);
-        QCOMPARE(removed.at(0).at(2).toInt(), 1);
-
-        // A job that is gone already: no rows move, yet the one write is still published.
-        model.removeJob(running);
-        QCOMPARE(model.jobs().size(), 2);
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.count(), removedBlocks);
     }
 
-    void clearFinishedKeepsFailedQueuedAndRunning()
-    {
-        TempTree tree;
-        AppViewModel model(storeIn(tree));
-        model.addFiles({tree.fileUrl(QStringLiteral("s1.jpg")), tree.fileUrl(QStringLiteral("f.jpg")),
-                        tree.fileUrl(QStringLiteral("q.jpg")), tree.fileUrl(QStringLiteral("s2.jpg")),
-                        tree.fileUrl(QStringLiteral("s3.jpg")), tree.fileUrl(QStringLiteral("r.jpg"))});
-        setStatus(model, 0, JobStatus::succeeded);
-        setStatus(model, 1, JobStatus::failed, QStringLiteral("Stopped."));
-        setStatus(model, 3, JobStatus::succeeded);
-        setStatus(model, 4, JobStatus::succeeded);
-        setStatus(model, 5, JobStatus::running);
-        QCOMPARE(model.remainingCount(), 3);
-
-        QSignalSpy changed(&model, &AppViewModel::jobsChanged);
-        model.clearFinished();
-        QCOMPARE(fileNames(model), (QStringList{"f.jpg", "q.jpg", "r.jpg"}));
-        QCOMPARE(model.jobs().at(0).message, QStringLiteral("Stopped."));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(model.remainingCount(), 3);
-
-        model.clearFinished();
-        QCOMPARE(model.jobs().size(), 3);
-        QCOMPARE(changed.count(), 2);
-    }
-
-    void clearQueueExceptRunningLeavesOnlyTheRunningJob()
-    {
-        TempTree tree;
-        AppViewModel model(storeIn(tree));
-        model.addFiles({tree.fileUrl(QStringLiteral("a.jpg")), tree.fileUrl(QStringLiteral("b.jpg")),
-                        tree.fileUrl(QStringLiteral("c.jpg")), tree.fileUrl(QStringLiteral("d.jpg"))});
-        setStatus(model, 0, JobStatus::succeeded);
-        setStatus(model, 2, JobStatus::running);
-        setStatus(model, 3, JobStatus::failed);
-        QSignalSpy changed(&model, &AppViewModel::jobsChanged);
-        model.clearQueueExceptRunning();
-        QCOMPARE(fileNames(model), QStringList{"c.jpg"});
-        QCOMPARE(changed.count(), 1);
-
-        setStatus(model, 0, JobStatus::succeeded);
-        model.clearQueueExceptRunning();
-        QVERIFY(model.jobs().isEmpty());
-        QCOMPARE(changed.count(), 2);
-        model.clearQueueExceptRunning();
-        QCOMPARE(changed.count(), 3);
-    }
-
-    void remainingCountCountsAllButSucceeded()
-    {
-        TempTree tree;
-        AppViewModel model(storeIn(tree));
-        model.addFiles({tree.fileUrl(QStringLiteral("a.jpg")), tree.fileUrl(QStringLiteral("b.jpg")),
-                        tree.fileUrl(QStringLiteral("c.jpg"))});
-        QCOMPARE(model.remainingCount(), 3);
-        setStatus(model, 0, JobStatus::succeeded);
-        setStatus(model, 1, JobStatus::succeeded);
-        setStatus(model, 2, JobStatus::failed);
-        QCOMPARE(model.remainingCount(), 1);
-        setStatus(model, 2, JobStatus::running);
-        QCOMPARE(model.remainingCount(), 1);
-    }
-
-    void canOptimizeNeedsKeyAndJobs()
+    void derivedState()
     {
         TempTree tree;
         AppViewModel model(storeIn(tree));
         model.setApiKey(QStringLiteral("key"));
+        QCOMPARE(model.remainingCount(), 0);
         QVERIFY(!model.canOptimize());
-        model.addFiles({tree.fileUrl(QStringLiteral("a.jpg"))});
+        queue(model, tree, QStringLiteral("sss"));
+        // Succeeded jobs are done, yet they count for a new run, which processes them again.
+        QCOMPARE(model.remainingCount(), 0);
         QVERIFY(model.canOptimize());
         for (const QString& blank : {QString(), QStringLiteral("   "), QStringLiteral(" \t\n\r ")}) {
             model.setApiKey(blank);
             QVERIFY2(!model.canOptimize(), qPrintable(blank));
         }
-        model.setApiKey(QStringLiteral(" x "));
-        // Jobs in any state count, succeeded ones included: they are processed again.
-        setStatus(model, 0, JobStatus::succeeded);
-        QVERIFY(model.canOptimize());
-    }
-
-    // The job list as a model
-
-    void modelStaysConsistentThroughIntakeAndEveryRemoval()
-    {
-        TempTree tree;
-        for (int i = 0; i < 6; ++i) {
-            tree.writeFile(QStringLiteral("m/%1.png").arg(i));
-        }
-        AppViewModel model(storeIn(tree));
-        QAbstractItemModelTester tester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.addFiles({tree.folderUrl(QStringLiteral("m"))});
-        model.addFiles({tree.fileUrl(QStringLiteral("extra.jpg")), tree.fileUrl(QStringLiteral("more.jpg"))});
-        QCOMPARE(model.jobModel()->rowCount(), 8);
-        setStatus(model, 0, JobStatus::succeeded);
-        setStatus(model, 1, JobStatus::succeeded);
-        setStatus(model, 3, JobStatus::succeeded);
-        setStatus(model, 4, JobStatus::running);
-        setStatus(model, 7, JobStatus::succeeded);
-
-        QSignalSpy removed(model.jobModel(), &QAbstractItemModel::rowsRemoved);
-        model.clearFinished();
-        // Succeeded rows 0-1, 3 and 7 went, each run of neighbours as one block.
-        QCOMPARE(removed.count(), 3);
-        QCOMPARE(model.jobModel()->rowCount(), 4);
-        model.removeJob(model.jobs().at(0).id);
-        QCOMPARE(model.jobModel()->rowCount(), 3);
-        model.clearQueueExceptRunning();
-        QCOMPARE(model.jobModel()->rowCount(), 1);
-        QCOMPARE(model.jobs().at(0).status, JobStatus::running);
-
-        const QModelIndex row = model.jobModel()->index(0);
-        QCOMPARE(row.data(JobListModel::IdRole).toUuid(), model.jobs().at(0).id);
-        QCOMPARE(row.data(JobListModel::UrlRole).toUrl(), model.jobs().at(0).url);
-        QCOMPARE(row.data(JobListModel::FileNameRole).toString(), model.jobs().at(0).url.fileName());
-        QCOMPARE(row.data(Qt::DisplayRole).toString(), model.jobs().at(0).url.fileName());
-        QCOMPARE(row.data(JobListModel::StatusRole).value<JobStatus>(), JobStatus::running);
-        QCOMPARE(row.data(JobListModel::MessageRole).toString(), QStringLiteral("Ready to optimize."));
-        QVERIFY(row.data(JobListModel::DownloadsRole).value<QList<DownloadedFile>>().isEmpty());
+        setStates(model, QStringLiteral("qrf"));
+        QCOMPARE(model.remainingCount(), 3);
     }
 
     void aChangeToOneJobIsAChangeOfItsRowOnly()
     {
         TempTree tree;
         AppViewModel model(storeIn(tree));
-        model.addFiles({tree.fileUrl(QStringLiteral("a.jpg")), tree.fileUrl(QStringLiteral("b.jpg")),
-                        tree.fileUrl(QStringLiteral("c.jpg")), tree.fileUrl(QStringLiteral("d.jpg"))});
+        queue(model, tree, QStringLiteral("qqqq"));
         const QUuid third = model.jobs().at(2).id;
+        const QUrl firstUrl = model.jobs().at(0).url;
         const QPersistentModelIndex tracked(model.jobModel()->index(2));
         model.removeJob(model.jobs().at(0).id);
         // The row follows its job through the removal above it.
         QCOMPARE(tracked.row(), 1);
-        QCOMPARE(tracked.data(JobListModel::IdRole).toUuid(), third);
 
         QSignalSpy dataChanged(model.jobModel(), &QAbstractItemModel::dataChanged);
-        QSignalSpy reset(model.jobModel(), &QAbstractItemModel::modelReset);
-        QVERIFY(model.jobModel()->update(third, [](ImageJob& job) { job.message = QStringLiteral("changed"); }));
-        QCOMPARE(dataChanged.count(), 1);
-        QCOMPARE(dataChanged.at(0).at(0).toModelIndex(), model.jobModel()->index(1));
-        QCOMPARE(dataChanged.at(0).at(1).toModelIndex(), model.jobModel()->index(1));
-        QCOMPARE(tracked.data(JobListModel::MessageRole).toString(), QStringLiteral("changed"));
-        QCOMPARE(reset.count(), 0);
-        QCOMPARE(model.jobModel()->rowOf(third), 1);
+        QVERIFY(model.jobModel()->update(third, [&](ImageJob& job) {
+            job.status = JobStatus::running;
+            job.message = QStringLiteral("changed");
+            job.downloads = {DownloadedFile(QStringLiteral("WebP"), firstUrl)};
+        }));
         QVERIFY(!model.jobModel()->update(QUuid::createUuid(), [](ImageJob&) {}));
         QCOMPARE(dataChanged.count(), 1);
+        QCOMPARE(dataChanged.at(0).at(0).toModelIndex(), QModelIndex(tracked));
+        QCOMPARE(dataChanged.at(0).at(1).toModelIndex(), QModelIndex(tracked));
+        QCOMPARE(tracked.data(JobListModel::IdRole).toUuid(), third);
+        QCOMPARE(tracked.data(JobListModel::UrlRole).toUrl(), tree.fileUrl(QStringLiteral("2.jpg")));
+        QCOMPARE(tracked.data(JobListModel::FileNameRole).toString(), QStringLiteral("2.jpg"));
+        QCOMPARE(tracked.data(Qt::DisplayRole).toString(), QStringLiteral("2.jpg"));
+        QCOMPARE(tracked.data(JobListModel::StatusRole).value<JobStatus>(), JobStatus::running);
+        QCOMPARE(tracked.data(JobListModel::MessageRole).toString(), QStringLiteral("changed"));
+        QCOMPARE(tracked.data(JobListModel::DownloadsRole).value<QList<DownloadedFile>>().at(0).path, firstUrl);
+
+        // Once its job is gone a file can come back, as a new job.
+        model.addFiles({firstUrl});
+        QCOMPARE(urlsOf(model).last(), firstUrl);
+        QCOMPARE(model.jobs().size(), 4);
     }
 };
 
