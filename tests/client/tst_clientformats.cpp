@@ -189,7 +189,6 @@ private Q_SLOTS:
         row("character ends at 180", QByteArray(178, 'd') + "\xc3\xa9 more",
             unexpected + QString(178, QLatin1Char('d')) + QStringLiteral("é"));
         row("invalid utf-8", "\xff\xfe garbage", unexpected + "(binary)");
-        row("multi-byte text", "\xe2\x80\xa6 nope", unexpected + QStringLiteral("… nope"));
     }
 
     void decoding()

@@ -9,13 +9,3 @@ QByteArray RecordedRequest::header(QByteArrayView name) const
     }
     return {};
 }
-
-bool RecordedRequest::hasHeader(QByteArrayView name) const
-{
-    for (const auto& header : headers) {
-        if (QByteArrayView(header.first).compare(name, Qt::CaseInsensitive) == 0) {
-            return true;
-        }
-    }
-    return false;
-}

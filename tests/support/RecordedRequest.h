@@ -20,5 +20,4 @@ struct RecordedRequest
 
     // The first header of that name, compared ignoring case; empty when there is none.
     QByteArray header(QByteArrayView name) const;
-    bool hasHeader(QByteArrayView name) const;
 };

@@ -4,11 +4,7 @@
 
 ScriptedReply ScriptedReply::json(QByteArray body, int status)
 {
-    ScriptedReply reply;
-    reply.status = status;
-    reply.body = std::move(body);
-    reply.headers = {{"Content-Type", "application/json"}};
-    return reply;
+    return file(std::move(body), "application/json", status);
 }
 
 ScriptedReply ScriptedReply::file(QByteArray body, QByteArray contentType, int status)

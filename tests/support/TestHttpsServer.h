@@ -76,15 +76,10 @@ public:
     QList<RecordedRequest> requests() const { return m_requests; }
     QList<RecordedRequest> requests(const QByteArray& path) const;
     int requestCount(const QByteArray& path) const;
-    // Body bytes received so far for the latest request to `path`.
-    qint64 bodyBytesReceived(const QByteArray& path) const;
     // Application bytes received over all connections (nothing before a completed handshake).
     qint64 bytesReceived() const { return m_bytesReceived; }
     // Connections whose TLS handshake completed.
     int connectionCount() const { return m_connectionCount; }
-
-Q_SIGNALS:
-    void requestReceived(const RecordedRequest& request);
 
 private:
     struct Connection
