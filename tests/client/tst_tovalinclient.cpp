@@ -132,7 +132,8 @@ private:
 
     // What a call did, in one line: "poll" for each poll, each address fetched, "->", then the files
     // written as format:name (with "=content" when a file does not hold what its own address served),
-    // or the error; then "| beside:" and the folder's other entries when they are not just those files.
+    // or the error (marked "(cancelled)" when it is a stop); then "| beside:" and the folder's other
+    // entries when they are not just those files.
     QString outcome(const Run& run) const
     {
         QStringList line;
@@ -164,7 +165,10 @@ private:
                 written << file.fileName();
             }
         } else {
-            line << (run.isDone() ? run.errorText() : QStringLiteral("(still running)"));
+            // A failure must never pass for a stop.
+            line << (!run.isDone()          ? QStringLiteral("(still running)")
+                     : run.isCancellation() ? QStringLiteral("(cancelled) ") + run.errorText()
+                                            : run.errorText());
         }
         written.sort();
         if (besideTheSource() != written) {
