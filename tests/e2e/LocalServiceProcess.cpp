@@ -19,8 +19,6 @@ QString runOpenssl(const QString& folder, const QStringList& arguments)
 
 } // namespace
 
-LocalServiceProcess::LocalServiceProcess() = default;
-
 LocalServiceProcess::~LocalServiceProcess()
 {
     if (m_process.state() != QProcess::NotRunning) {
@@ -33,32 +31,20 @@ LocalServiceProcess::~LocalServiceProcess()
 
 QString LocalServiceProcess::makeCertificates()
 {
-    const QString folder = m_dir.path();
-    const QList<QStringList> steps{
-        {QStringLiteral("ecparam"), QStringLiteral("-name"), QStringLiteral("prime256v1"), QStringLiteral("-genkey"),
-         QStringLiteral("-noout"), QStringLiteral("-out"), QStringLiteral("ca.key")},
-        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-new"), QStringLiteral("-key"),
-         QStringLiteral("ca.key"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-         QStringLiteral("/CN=End-to-end test CA"), QStringLiteral("-addext"),
-         QStringLiteral("basicConstraints=critical,CA:TRUE"), QStringLiteral("-addext"),
-         QStringLiteral("keyUsage=critical,keyCertSign"), QStringLiteral("-out"), QStringLiteral("ca.pem")},
-        {QStringLiteral("ecparam"), QStringLiteral("-name"), QStringLiteral("prime256v1"), QStringLiteral("-genkey"),
-         QStringLiteral("-noout"), QStringLiteral("-out"), QStringLiteral("server.key")},
-        {QStringLiteral("req"), QStringLiteral("-new"), QStringLiteral("-key"), QStringLiteral("server.key"),
-         QStringLiteral("-subj"), QStringLiteral("/CN=localhost"), QStringLiteral("-out"),
-         QStringLiteral("server.csr")},
-        {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"), QStringLiteral("server.csr"),
-         QStringLiteral("-CA"), QStringLiteral("ca.pem"), QStringLiteral("-CAkey"), QStringLiteral("ca.key"),
-         QStringLiteral("-CAcreateserial"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"),
-         QStringLiteral("server.ext"), QStringLiteral("-out"), QStringLiteral("server.pem")},
-    };
     QFile ext(m_dir.filePath(QStringLiteral("server.ext")));
     if (!ext.open(QIODevice::WriteOnly))
         return QStringLiteral("cannot write server.ext");
     ext.write("basicConstraints=CA:FALSE\nextendedKeyUsage=serverAuth\nsubjectAltName=DNS:localhost,IP:127.0.0.1\n");
     ext.close();
-    for (const QStringList& step : steps) {
-        const QString error = runOpenssl(folder, step);
+    for (const char* step :
+         {"ecparam -name prime256v1 -genkey -noout -out ca.key",
+          "req -x509 -new -key ca.key -days 2 -subj /CN=End-to-end-test-CA -addext "
+          "basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign -out ca.pem",
+          "ecparam -name prime256v1 -genkey -noout -out server.key",
+          "req -new -key server.key -subj /CN=localhost -out server.csr",
+          "x509 -req -in server.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 -extfile server.ext -out "
+          "server.pem"}) {
+        const QString error = runOpenssl(m_dir.path(), QString::fromLatin1(step).split(QLatin1Char(' ')));
         if (!error.isEmpty())
             return error;
     }

@@ -12,7 +12,6 @@
 class LocalServiceProcess
 {
 public:
-    LocalServiceProcess();
     ~LocalServiceProcess();
 
     // Empty on success, otherwise what went wrong.

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSize>
+#include <QString>
 
 #include <optional>
 
@@ -17,8 +17,8 @@ public:
     static QByteArray transparentPng(int width = 320, int height = 240);
     static QByteArray cmykJpeg(int width = 320, int height = 240);
     static QByteArray notAnImage();
-    // The photo-like picture saved by libvips in another format: "gif", "tif", "bmp", "webp", "heic"
-    // or "avif". `pages` above one makes an animation or multi-page file where the format allows.
+    // The photo-like picture saved by libvips in the format of a file extension ("gif", "tif", "bmp", "webp",
+    // "heic", "avif", …). `pages` above one makes an animation or multi-page file where the format allows.
     static QByteArray photoAs(const QByteArray& format, int width = 160, int height = 120, int pages = 1);
 
     struct Info
@@ -33,6 +33,8 @@ public:
         int pages = 1; // frames or pages in the file
     };
     static Info inspect(const QByteArray& data);
+    // The libvips loader that reads files with this extension, as inspect() names it.
+    static QByteArray loaderFor(const QString& extension);
     // Largest absolute difference of any band of any pixel, or nothing when the images differ in
     // size or cannot be decoded.
     static std::optional<double> maxPixelDifference(const QByteArray& a, const QByteArray& b);

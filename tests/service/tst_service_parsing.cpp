@@ -10,51 +10,98 @@
 
 namespace {
 
+using Fields = std::vector<std::pair<std::string, std::string>>;
+
 const std::string kBoundary = "Boundary-0F6C3F43-3C3A-4D43-9C7B-6E9F1A2B3C4D";
+const std::string kDelimiter = "--" + kBoundary;
 const std::string kContentType = "multipart/form-data; boundary=" + kBoundary;
+const std::string kDisposition = "Content-Disposition: form-data; name=a";
+
+// Small enough that each can be crossed by a few bytes; the desktop client's form fits exactly in the part count.
+const MultipartParser::Limits kLimits = [] {
+    MultipartParser::Limits limits;
+    limits.maxParts = 6;
+    limits.maxFieldBytes = 32;
+    limits.maxFileBytes = 32;
+    limits.maxBodyBytes = 12 * 1024;
+    return limits;
+}();
+
+const Fields kClientFields{{"key", "demo"},
+                           {"plugin_version", "MAC01"},
+                           {"lossy", "1"},
+                           {"wait", "30"},
+                           {"file_paths", "{\"file1\":\"\\/tmp\\/photo.jpg\"}"}};
 
 // Builds a body the way the desktop client does: field parts, then file parts, then the close line.
-std::string formBody(const std::vector<std::pair<std::string, std::string>>& fields,
-                     const std::string& fileName = "photo.jpg", const std::string& fileData = "\xff\xd8jpeg")
+std::string formBody(const Fields& fields, const std::string& fileName = "photo.jpg",
+                     const std::string& fileData = "\xff\xd8jpeg")
 {
     std::string body;
-    for (const auto& [name, value] : fields) {
-        body += "--" + kBoundary + "\r\n";
-        body += "Content-Disposition: form-data; name=\"" + name + "\"\r\n\r\n";
-        body += value + "\r\n";
-    }
-    if (!fileName.empty()) {
-        body += "--" + kBoundary + "\r\n";
-        body += "Content-Disposition: form-data; name=\"file1\"; filename=\"" + fileName + "\"\r\n";
-        body += "Content-Type: image/jpeg\r\n\r\n";
-        body += fileData + "\r\n";
-    }
-    body += "--" + kBoundary + "--\r\n";
-    return body;
+    for (const auto& [name, value] : fields)
+        body += kDelimiter + "\r\nContent-Disposition: form-data; name=\"" + name + "\"\r\n\r\n" + value + "\r\n";
+    if (!fileName.empty())
+        body += kDelimiter + "\r\nContent-Disposition: form-data; name=\"file1\"; filename=\"" + fileName +
+                "\"\r\nContent-Type: image/jpeg\r\n\r\n" + fileData + "\r\n";
+    return body + kDelimiter + "--\r\n";
 }
 
-std::vector<std::pair<std::string, std::string>> clientFields()
+// The client's form with some fields replaced or added, written "name=value&name=value".
+QByteArray clientForm(const QByteArray& changes = {}, const std::string& fileName = "photo.jpg",
+                      const std::string& fileData = "\xff\xd8jpeg")
 {
-    return {{"key", "demo"},
-            {"plugin_version", "MAC01"},
-            {"lossy", "1"},
-            {"wait", "30"},
-            {"file_paths", "{\"file1\":\"\\/tmp\\/photo.jpg\"}"}};
+    Fields fields = kClientFields;
+    for (const QByteArray& change : changes.split('&')) {
+        if (change.isEmpty())
+            continue;
+        const std::string name = change.left(change.indexOf('=')).toStdString();
+        const std::string value = change.mid(change.indexOf('=') + 1).toStdString();
+        auto it = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return f.first == name; });
+        if (it == fields.end())
+            fields.emplace_back(name, value);
+        else
+            it->second = value;
+    }
+    return QByteArray::fromStdString(formBody(fields, fileName, fileData));
 }
 
-RequestValidator::Result validateForm(const std::string& body)
+// One part with the given header block, followed by a delimiter and what comes after it.
+std::string onePart(const std::string& headers, const std::string& afterDelimiter = "--")
 {
+    return kDelimiter + "\r\n" + headers + "\r\n\r\nv\r\n" + kDelimiter + afterDelimiter;
+}
+
+RequestValidator::Result validate(const QByteArray& body, bool poll)
+{
+    if (poll)
+        return RequestValidator::fromPollJson(body);
     MultipartParser parser;
-    if (!parser.parse(kContentType, body))
+    if (!parser.parse(kContentType, body.toStdString()))
         qFatal("the form did not parse: %s", parser.errorMessage().c_str());
     return RequestValidator::fromForm(parser.parts());
 }
 
-} // namespace
-
-Q_DECLARE_METATYPE(MultipartParser::Error)
-
-namespace {
+// Everything a validated request carries, on one line, so that a table row can pin all of it.
+QString summary(const OptimizeRequest& r)
+{
+    const auto side = [](std::optional<int> v) { return v ? QString::number(*v) : QStringLiteral("-"); };
+    QStringList flags;
+    for (const auto& [on, name] :
+         {std::pair{r.webp, "webp"}, std::pair{r.avif, "avif"}, std::pair{r.cmykToRgb, "cmyk2rgb"},
+          std::pair{r.removeBackground, "bg"}, std::pair{r.keepExif, "exif"}}) {
+        if (on)
+            flags << QLatin1String(name);
+    }
+    return QStringLiteral("%1 level=%2 wait=%3 resize=%4 %5x%6 up=%7 [%8] %9 %10 %11")
+        .arg(r.apiKey)
+        .arg(int(r.level))
+        .arg(r.waitSeconds)
+        .arg(int(r.resize))
+        .arg(side(r.width), side(r.height))
+        .arg(r.upscale)
+        .arg(flags.join(QLatin1Char(' ')), r.fileName, QString::fromLatin1(r.fileData.toHex()), r.originalUrl)
+        .trimmed();
+}
 
 HttpRequestParser::BodyLimit uploadLimit(const HttpRequest& request)
 {
@@ -68,36 +115,34 @@ HttpRequestParser::BodyLimit uploadLimit(const HttpRequest& request)
 
 } // namespace
 
+Q_DECLARE_METATYPE(MultipartParser::Error)
+
 class TestServiceParsing : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void clientBodyParsesIntoItsParts()
+    void wellFormedBodies()
     {
         const std::string file("\x00\r\n--Boundary-\r\nbinary", 22);
-        const std::string body = formBody(clientFields(), "a b.jpg", file);
-        MultipartParser parser;
-        QVERIFY(parser.parse(kContentType, body));
-        QCOMPARE(parser.parts().size(), 6u);
-        QCOMPARE(parser.parts()[0].name, std::string("key"));
-        QCOMPARE(parser.parts()[0].data, std::string_view("demo"));
-        QVERIFY(!parser.parts()[0].filename);
-        QCOMPARE(parser.parts()[5].name, std::string("file1"));
-        QCOMPARE(parser.parts()[5].filename.value(), std::string("a b.jpg"));
-        QCOMPARE(parser.parts()[5].contentType, std::string("image/jpeg"));
+        MultipartParser parser(kLimits);
+        QVERIFY(parser.parse(kContentType, formBody(kClientFields, "a b.jpg", file)));
+        const auto& parts = parser.parts();
+        QCOMPARE(parts.size(), 6u);
+        QCOMPARE(parts[0].name, std::string("key"));
+        QCOMPARE(parts[0].data, std::string_view("demo"));
+        QVERIFY(!parts[0].filename);
+        QCOMPARE(parts[5].name, std::string("file1"));
+        QCOMPARE(parts[5].filename.value(), std::string("a b.jpg"));
+        QCOMPARE(parts[5].contentType, std::string("image/jpeg"));
         // Bytes that look like a delimiter but are not one stay in the content unchanged.
-        QCOMPARE(parser.parts()[5].data, std::string_view(file));
-    }
-
-    void emptyValuesAndEmptyForms()
-    {
-        MultipartParser parser;
-        QVERIFY(parser.parse(kContentType, formBody({{"key", ""}}, "")));
-        QCOMPARE(parser.parts().size(), 1u);
-        QVERIFY(parser.parts()[0].data.empty());
-        QVERIFY(parser.parse(kContentType, "--" + kBoundary + "--"));
-        QCOMPARE(parser.parts().size(), 0u);
+        QCOMPARE(parts[5].data, std::string_view(file));
+        // Values exactly at their limits, empty values and an empty form are accepted.
+        QVERIFY(
+            parser.parse(kContentType, formBody({{"a", std::string(32, 'f')}, {"b", ""}}, "f", std::string(32, 'x'))));
+        QVERIFY(parser.parts()[1].data.empty());
+        QVERIFY(parser.parse(kContentType, kDelimiter + "--"));
+        QVERIFY(parser.parts().empty());
     }
 
     void contentTypeHeader_data()
@@ -130,198 +175,124 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<MultipartParser::Error>("error");
-        const std::string good = formBody(clientFields());
-        const std::string delim = "--" + kBoundary;
-        auto row = [](const char* name, const std::string& body, MultipartParser::Error error) {
+        const std::string good = formBody({{"key", "demo"}, {"lossy", "1"}});
+        const auto row = [](const char* name, const std::string& body, MultipartParser::Error error) {
             QTest::newRow(name) << QByteArray::fromStdString(body) << error;
         };
         using E = MultipartParser::Error;
         row("empty", "", E::Truncated);
         row("preamble", "hello\r\n" + good, E::MissingFirstDelimiter);
-        row("wrong boundary", "--Other\r\n" + good.substr(delim.size() + 2), E::MissingFirstDelimiter);
-        row("cut in the first delimiter", delim.substr(0, 10), E::Truncated);
-        row("cut in headers", good.substr(0, delim.size() + 20), E::Truncated);
+        row("wrong boundary", "--Other\r\n" + good.substr(kDelimiter.size() + 2), E::MissingFirstDelimiter);
+        row("cut in the first delimiter", kDelimiter.substr(0, 10), E::Truncated);
+        row("cut in headers", good.substr(0, kDelimiter.size() + 20), E::Truncated);
         row("cut in content", good.substr(0, good.size() - 30), E::Truncated);
-        row("no closing delimiter", good.substr(0, good.size() - delim.size() - 4), E::Truncated);
+        row("no closing delimiter", good.substr(0, good.size() - kDelimiter.size() - 4), E::Truncated);
         row("closing delimiter without dashes", good.substr(0, good.size() - 4) + "\r\n", E::Truncated);
         row("data after the close", good + "more", E::TrailingData);
-        row("junk after a delimiter",
-            delim + "\r\nContent-Disposition: form-data; name=\"a\"\r\n\r\nx\r\n" + delim + "xx\r\n", E::BadBoundary);
-        row("part without headers", delim + "\r\n\r\nvalue\r\n" + delim + "--\r\n", E::BadDisposition);
-        row("part without disposition", delim + "\r\nContent-Type: text/plain\r\n\r\nv\r\n" + delim + "--",
-            E::BadDisposition);
-        row("disposition not form-data",
-            delim + "\r\nContent-Disposition: attachment; name=\"a\"\r\n\r\nv\r\n" + delim + "--", E::BadDisposition);
-        row("disposition without name",
-            delim + "\r\nContent-Disposition: form-data; filename=\"a\"\r\n\r\nv\r\n" + delim + "--",
-            E::BadDisposition);
-        row("empty name", delim + "\r\nContent-Disposition: form-data; name=\"\"\r\n\r\nv\r\n" + delim + "--",
-            E::BadDisposition);
-        row("two names", delim + "\r\nContent-Disposition: form-data; name=a; name=b\r\n\r\nv\r\n" + delim + "--",
-            E::BadDisposition);
-        row("two dispositions",
-            delim +
-                "\r\nContent-Disposition: form-data; name=a\r\nContent-Disposition: "
-                "form-data; name=b\r\n\r\nv\r\n" +
-                delim + "--",
-            E::BadDisposition);
-        row("folded header",
-            delim + "\r\nContent-Disposition: form-data; name=a\r\nX-Note: a\r\n b\r\n\r\nv\r\n" + delim + "--",
-            E::BadHeader);
-        row("header without colon", delim + "\r\nContent-Disposition form-data\r\n\r\nv\r\n" + delim + "--",
-            E::BadHeader);
-        row("bare LF in header", delim + "\r\nContent-Disposition: form-data; name=a\nX: y\r\n\r\nv\r\n" + delim + "--",
-            E::BadHeader);
-        row("NUL in header",
-            delim + "\r\nContent-Disposition: form-data; name=a" + std::string(1, '\0') + "\r\n\r\nv\r\n" + delim +
-                "--",
-            E::BadHeader);
-        row("oversized header",
-            delim + "\r\nContent-Disposition: form-data; name=a\r\nX-Pad: " + std::string(9000, 'p') + "\r\n\r\nv\r\n" +
-                delim + "--",
-            E::HeaderTooLarge);
+        row("junk after a delimiter", onePart(kDisposition, "xx\r\n"), E::BadBoundary);
+        row("part without headers", kDelimiter + "\r\n\r\nvalue\r\n" + kDelimiter + "--\r\n", E::BadDisposition);
+        row("part without disposition", onePart("Content-Type: text/plain"), E::BadDisposition);
+        row("disposition not form-data", onePart("Content-Disposition: attachment; name=a"), E::BadDisposition);
+        row("disposition without name", onePart("Content-Disposition: form-data; filename=a"), E::BadDisposition);
+        row("empty name", onePart("Content-Disposition: form-data; name=\"\""), E::BadDisposition);
+        row("two names", onePart(kDisposition + "; name=b"), E::BadDisposition);
+        row("two dispositions", onePart(kDisposition + "\r\n" + kDisposition), E::BadDisposition);
+        row("folded header", onePart(kDisposition + "\r\nX-Note: a\r\n b"), E::BadHeader);
+        row("header without colon", onePart("Content-Disposition form-data"), E::BadHeader);
+        row("bare LF in header", onePart(kDisposition + "\nX: y"), E::BadHeader);
+        row("NUL in header", onePart(kDisposition + std::string(1, '\0')), E::BadHeader);
+        row("oversized header", onePart(kDisposition + "\r\nX-Pad: " + std::string(9000, 'p')), E::HeaderTooLarge);
+        row("too many parts", formBody({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}, {"f", "6"}}),
+            E::TooManyParts);
+        row("field too large", formBody({{"a", std::string(33, 'f')}}, ""), E::FieldTooLarge);
+        row("file too large", formBody({}, "f", std::string(33, 'x')), E::FileTooLarge);
+        row("body too large", formBody({}, "f", std::string(12 * 1024, 'x')), E::BodyTooLarge);
     }
 
     void malformedBodies()
     {
         QFETCH(QByteArray, body);
         QFETCH(MultipartParser::Error, error);
-        MultipartParser parser;
+        MultipartParser parser(kLimits);
         QVERIFY(!parser.parse(kContentType, body.toStdString()));
         QCOMPARE(parser.error(), error);
         QVERIFY(!parser.errorMessage().empty());
         QVERIFY(parser.parts().empty());
     }
 
-    void limitsAreEnforced()
-    {
-        MultipartParser::Limits limits;
-        limits.maxParts = 3;
-        limits.maxFieldBytes = 8;
-        limits.maxFileBytes = 16;
-        limits.maxBodyBytes = 1000;
-
-        MultipartParser parser(limits);
-        QVERIFY(!parser.parse(kContentType, formBody({{"a", "1"}, {"b", "2"}, {"c", "3"}})));
-        QCOMPARE(parser.error(), MultipartParser::Error::TooManyParts);
-        QVERIFY(!parser.parse(kContentType, formBody({{"a", "123456789"}}, "")));
-        QCOMPARE(parser.error(), MultipartParser::Error::FieldTooLarge);
-        QVERIFY(parser.parse(kContentType, formBody({{"a", "12345678"}}, "f", std::string(16, 'x'))));
-        QVERIFY(!parser.parse(kContentType, formBody({{"a", "1"}}, "f", std::string(17, 'x'))));
-        QCOMPARE(parser.error(), MultipartParser::Error::FileTooLarge);
-        QVERIFY(!parser.parse(kContentType, formBody({}, "f", std::string(1001, 'x'))));
-        QCOMPARE(parser.error(), MultipartParser::Error::BodyTooLarge);
-    }
-
-    void clientFormValidates()
-    {
-        const RequestValidator::Result result = validateForm(formBody(clientFields()));
-        QVERIFY2(result.request, qPrintable(result.message));
-        const OptimizeRequest& r = *result.request;
-        QCOMPARE(r.apiKey, QStringLiteral("demo"));
-        QCOMPARE(r.level, OptimizeRequest::Level::Lossy);
-        QCOMPARE(r.waitSeconds, 30);
-        QVERIFY(!r.webp && !r.avif && !r.cmykToRgb && !r.keepExif && !r.removeBackground);
-        QCOMPARE(r.resize, OptimizeRequest::Resize::None);
-        QCOMPARE(r.upscale, 1);
-        QCOMPARE(r.fileName, QStringLiteral("photo.jpg"));
-        QCOMPARE(r.fileData, QByteArray("\xff\xd8jpeg"));
-    }
-
-    void allOptionsValidate()
-    {
-        auto fields = clientFields();
-        fields[2].second = "0";
-        fields.insert(fields.begin() + 4, {{"convertto", "+webp|+avif"},
-                                           {"resize", "3"},
-                                           {"resize_height", "600"},
-                                           {"cmyk2rgb", "1"},
-                                           {"upscale", "4"},
-                                           {"keep_exif", "1"}});
-        const RequestValidator::Result result = validateForm(formBody(fields));
-        QVERIFY2(result.request, qPrintable(result.message));
-        const OptimizeRequest& r = *result.request;
-        QCOMPARE(r.level, OptimizeRequest::Level::Lossless);
-        QVERIFY(r.webp && r.avif && r.cmykToRgb && r.keepExif);
-        QCOMPARE(r.resize, OptimizeRequest::Resize::Contain);
-        QCOMPARE(r.width, std::nullopt);
-        QCOMPARE(r.height, 600);
-        QCOMPARE(r.upscale, 4);
-    }
-
-    void waitIsClamped_data()
-    {
-        QTest::addColumn<QString>("wait");
-        QTest::addColumn<int>("seconds");
-        QTest::newRow("inside") << "7" << 7;
-        QTest::newRow("negative") << "-5" << 0;
-        QTest::newRow("too long") << "3600" << 30;
-    }
-
-    void waitIsClamped()
-    {
-        QFETCH(QString, wait);
-        QFETCH(int, seconds);
-        auto fields = clientFields();
-        fields[3].second = wait.toStdString();
-        QCOMPARE(validateForm(formBody(fields)).request->waitSeconds, seconds);
-    }
-
-    void badForms_data()
+    // Each row gives either everything the request asks for, or the refusal's code and message.
+    void requests_data()
     {
         QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("message");
-        auto with = [](std::vector<std::pair<std::string, std::string>> extra) {
-            auto fields = clientFields();
-            for (auto& f : extra) {
-                bool replaced = false;
-                for (auto& existing : fields) {
-                    if (existing.first == f.first) {
-                        existing.second = f.second;
-                        replaced = true;
-                    }
-                }
-                if (!replaced)
-                    fields.push_back(f);
-            }
-            return QByteArray::fromStdString(formBody(fields));
+        QTest::addColumn<bool>("poll");
+        QTest::addColumn<QString>("expected");
+        const auto form = [](const char* name, const QByteArray& body, const char* expected) {
+            QTest::newRow(name) << body << false << QString::fromUtf8(expected);
         };
-        QTest::newRow("no key") << QByteArray::fromStdString(formBody({{"lossy", "1"}}))
-                                << "The request is missing the \"key\" field.";
-        QTest::newRow("no file") << QByteArray::fromStdString(formBody(clientFields(), ""))
-                                 << "The request is missing the image file \"file1\".";
-        QTest::newRow("empty file") << QByteArray::fromStdString(formBody(clientFields(), "a.jpg", ""))
-                                    << "The uploaded file is empty.";
-        QTest::newRow("unknown field") << with({{"colour", "red"}}) << "The request has an unknown field \"colour\".";
-        QTest::newRow("duplicate field") << QByteArray::fromStdString(formBody({{"key", "a"}, {"key", "b"}}))
-                                         << "The field \"key\" is given more than once.";
-        QTest::newRow("lossy 3") << with({{"lossy", "3"}})
-                                 << "\"lossy\" must be 0 (lossless), 1 (lossy) or 2 (glossy).";
-        QTest::newRow("lossy with space")
-            << with({{"lossy", " 1"}}) << "\"lossy\" must be 0 (lossless), 1 (lossy) or 2 (glossy).";
-        QTest::newRow("wait not a number") << with({{"wait", "soon"}}) << "\"wait\" must be a whole number of seconds.";
-        QTest::newRow("convertto jpeg") << with({{"convertto", "+jpeg"}})
-                                        << "\"convertto\" must be \"+webp\", \"+avif\" or \"+webp|+avif\".";
-        QTest::newRow("resize 2") << with({{"resize", "2"}}) << "\"resize\" must be 1 (cover) or 3 (contain).";
-        QTest::newRow("width without resize")
-            << with({{"resize_width", "10"}}) << "\"resize_width\" is only allowed together with \"resize\".";
-        QTest::newRow("width zero") << with({{"resize", "1"}, {"resize_width", "0"}})
-                                    << "\"resize_width\" must be a whole number from 1 to 65535.";
-        QTest::newRow("height huge") << with({{"resize", "1"}, {"resize_height", "99999999"}})
-                                     << "\"resize_height\" must be a whole number from 1 to 65535.";
-        QTest::newRow("upscale 1") << with({{"upscale", "1"}}) << "\"upscale\" must be 2, 3 or 4.";
-        QTest::newRow("flag yes") << with({{"keep_exif", "yes"}}) << "\"keep_exif\" must be 0 or 1.";
-        QTest::newRow("invalid UTF-8") << with({{"key", "\xff\xfe"}}) << "The field \"key\" is not valid UTF-8 text.";
+        const auto poll = [](const char* name, const QByteArray& body, const char* expected) {
+            QTest::newRow(name) << body << true << QString::fromUtf8(expected);
+        };
+        form("client form", clientForm(), "demo level=1 wait=30 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
+        form("all options",
+             clientForm("lossy=0&convertto=+webp|+avif&resize=3&resize_height=600&cmyk2rgb=1&upscale=4&keep_exif=1&"
+                        "bg_remove=1"),
+             "demo level=0 wait=30 resize=3 -x600 up=4 [webp avif cmyk2rgb bg exif] photo.jpg ffd86a706567");
+        form("wait inside", clientForm("wait=7"), "demo level=1 wait=7 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
+        form("wait negative", clientForm("wait=-5"), "demo level=1 wait=0 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
+        form("wait too long", clientForm("wait=3600"),
+             "demo level=1 wait=30 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
+        poll(
+            "client poll",
+            R"({"key":"demo","plugin_version":"MAC01","lossy":2,"wait":25,"urllist":["https:\/\/localhost:47800\/o\/abc.jpg"],)"
+            R"("convertto":"+avif","resize":1,"resize_width":800,"cmyk2rgb":1})",
+            "demo level=2 wait=25 resize=1 800x- up=1 [avif cmyk2rgb]   https://localhost:47800/o/abc.jpg");
+
+        const char* lossy = "400 \"lossy\" must be 0 (lossless), 1 (lossy) or 2 (glossy).";
+        form("no key", QByteArray::fromStdString(formBody({{"lossy", "1"}})),
+             "400 The request is missing the \"key\" field.");
+        form("no file", clientForm({}, ""), "400 The request is missing the image file \"file1\".");
+        form("empty file", clientForm({}, "a.jpg", ""), "400 The uploaded file is empty.");
+        form("unknown field", clientForm("colour=red"), "400 The request has an unknown field \"colour\".");
+        form("duplicate field", QByteArray::fromStdString(formBody({{"key", "a"}, {"key", "b"}})),
+             "400 The field \"key\" is given more than once.");
+        form("lossy 3", clientForm("lossy=3"), lossy);
+        form("lossy with space", clientForm("lossy= 1"), lossy);
+        form("wait not a number", clientForm("wait=soon"), "400 \"wait\" must be a whole number of seconds.");
+        form("convertto jpeg", clientForm("convertto=+jpeg"),
+             "400 \"convertto\" must be \"+webp\", \"+avif\" or \"+webp|+avif\".");
+        form("resize 2", clientForm("resize=2"), "400 \"resize\" must be 1 (cover) or 3 (contain).");
+        form("width without resize", clientForm("resize_width=10"),
+             "400 \"resize_width\" is only allowed together with \"resize\".");
+        form("width zero", clientForm("resize=1&resize_width=0"),
+             "400 \"resize_width\" must be a whole number from 1 to 65535.");
+        form("height huge", clientForm("resize=1&resize_height=99999999"),
+             "400 \"resize_height\" must be a whole number from 1 to 65535.");
+        form("upscale 1", clientForm("upscale=1"), "400 \"upscale\" must be 2, 3 or 4.");
+        form("flag yes", clientForm("keep_exif=yes"), "400 \"keep_exif\" must be 0 or 1.");
+        form("invalid UTF-8", clientForm("key=\xff\xfe"), "400 The field \"key\" is not valid UTF-8 text.");
+        const char* notObject = "400 The poll body must be a JSON object.";
+        const char* oneUrl = "400 \"urllist\" must be an array with exactly one address.";
+        poll("poll empty", QByteArray(), notObject);
+        poll("poll array", "[]", notObject);
+        poll("poll truncated", R"({"key":"demo")", notObject);
+        poll("poll without urllist", R"({"key":"demo"})", "400 The poll request is missing \"urllist\".");
+        poll("poll without key", R"({"urllist":["x"]})", "400 The request is missing the \"key\" field.");
+        poll("poll with two urls", R"({"key":"k","urllist":["a","b"]})", oneUrl);
+        poll("poll url not text", R"({"key":"k","urllist":[1]})", oneUrl);
+        poll("poll fraction", R"({"key":"k","urllist":["a"],"lossy":1.5})", "400 \"lossy\" must be a whole number.");
+        poll("poll bool", R"({"key":"k","urllist":["a"],"cmyk2rgb":true})", "400 \"cmyk2rgb\" has the wrong type.");
+        poll("poll unknown member", R"({"key":"k","urllist":["a"],"file1":"x"})",
+             "400 The request has an unknown member \"file1\".");
+        poll("poll too large", QByteArray(70 * 1024, ' '), "400 The poll request is too large.");
     }
 
-    void badForms()
+    void requests()
     {
         QFETCH(QByteArray, body);
-        QFETCH(QString, message);
-        const RequestValidator::Result result = validateForm(body.toStdString());
-        QVERIFY(!result.request);
-        QCOMPARE(result.code, 400);
-        QCOMPARE(result.message, message);
+        QFETCH(bool, poll);
+        QFETCH(QString, expected);
+        const RequestValidator::Result r = validate(body, poll);
+        QCOMPARE(r.request ? summary(*r.request) : QStringLiteral("%1 %2").arg(r.code).arg(r.message), expected);
     }
 
     void httpRequestArrivingByteByByte()
@@ -342,10 +313,8 @@ private Q_SLOTS:
         QCOMPARE(request.header("host"), QByteArray("localhost:47800"));
         QCOMPARE(request.body, QByteArray("{\"key\":\"k\"}"));
         QVERIFY(request.keepAlive);
-
         // The pipelined second request was kept and completes from what is buffered.
-        state = parser.feed(wire.mid(fed));
-        QCOMPARE(state, HttpRequestParser::State::Complete);
+        QCOMPARE(parser.feed(wire.mid(fed)), HttpRequestParser::State::Complete);
         request = parser.takeRequest();
         QCOMPARE(request.method, QByteArray("GET"));
         QCOMPARE(request.target, QByteArray("/files/abc"));
@@ -381,52 +350,6 @@ private Q_SLOTS:
         QCOMPARE(parser.feed(wire), HttpRequestParser::State::Error);
         QCOMPARE(parser.errorStatus(), status);
         QVERIFY(!parser.errorMessage().isEmpty());
-    }
-
-    void clientPollValidates()
-    {
-        const QByteArray body = R"({"key":"demo","plugin_version":"MAC01","lossy":2,"wait":25,)"
-                                R"("urllist":["https:\/\/localhost:47800\/o\/abc.jpg"],"convertto":"+avif",)"
-                                R"("resize":1,"resize_width":800,"cmyk2rgb":1})";
-        const RequestValidator::Result result = RequestValidator::fromPollJson(body);
-        QVERIFY2(result.request, qPrintable(result.message));
-        QCOMPARE(result.request->originalUrl, QStringLiteral("https://localhost:47800/o/abc.jpg"));
-        QCOMPARE(result.request->level, OptimizeRequest::Level::Glossy);
-        QCOMPARE(result.request->waitSeconds, 25);
-        QVERIFY(result.request->avif && !result.request->webp && result.request->cmykToRgb);
-        QCOMPARE(result.request->width, 800);
-    }
-
-    void badPolls_data()
-    {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << QByteArray() << "The poll body must be a JSON object.";
-        QTest::newRow("array") << QByteArray("[]") << "The poll body must be a JSON object.";
-        QTest::newRow("truncated") << QByteArray(R"({"key":"demo")") << "The poll body must be a JSON object.";
-        QTest::newRow("no urllist") << QByteArray(R"({"key":"demo"})") << "The poll request is missing \"urllist\".";
-        QTest::newRow("no key") << QByteArray(R"({"urllist":["x"]})") << "The request is missing the \"key\" field.";
-        QTest::newRow("two urls") << QByteArray(R"({"key":"k","urllist":["a","b"]})")
-                                  << "\"urllist\" must be an array with exactly one address.";
-        QTest::newRow("url not text") << QByteArray(R"({"key":"k","urllist":[1]})")
-                                      << "\"urllist\" must be an array with exactly one address.";
-        QTest::newRow("fraction") << QByteArray(R"({"key":"k","urllist":["a"],"lossy":1.5})")
-                                  << "\"lossy\" must be a whole number.";
-        QTest::newRow("bool") << QByteArray(R"({"key":"k","urllist":["a"],"cmyk2rgb":true})")
-                              << "\"cmyk2rgb\" has the wrong type.";
-        QTest::newRow("unknown member") << QByteArray(R"({"key":"k","urllist":["a"],"file1":"x"})")
-                                        << "The request has an unknown member \"file1\".";
-        QTest::newRow("too large") << QByteArray(70 * 1024, ' ') << "The poll request is too large.";
-    }
-
-    void badPolls()
-    {
-        QFETCH(QByteArray, body);
-        QFETCH(QString, message);
-        const RequestValidator::Result result = RequestValidator::fromPollJson(body);
-        QVERIFY(!result.request);
-        QCOMPARE(result.code, 400);
-        QCOMPARE(result.message, message);
     }
 };
 
