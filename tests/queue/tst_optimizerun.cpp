@@ -158,6 +158,7 @@ private Q_SLOTS:
         f.model.optimizeAll();
         QTRY_COMPARE(f.calls.size(), 3);
         f.call(2)->fail(errorOf(QStringLiteral("Boom.")));
+        QCOMPARE(f.status(0), JobStatus::failed);
         QCOMPARE(f.job(0).downloads.at(0).id, earlierFile);
         f.succeedTheRest(3);
         QCOMPARE(f.calls.size(), 5);
