@@ -34,14 +34,6 @@ const ImageProcessor::Output* find(const ImageProcessor::Result& result, Kind ki
     return nullptr;
 }
 
-QString kinds(const ImageProcessor::Result& result)
-{
-    QStringList names;
-    for (const auto& output : result.outputs)
-        names << ImageProcessor::kindName(output.kind);
-    return names.join(QLatin1Char(' '));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(OptimizeRequest::Level)
@@ -96,17 +88,18 @@ private Q_SLOTS:
         const auto* main = find(result, lossless ? Kind::Lossless : Kind::Lossy);
         QVERIFY(main);
         QString line = QStringLiteral("%1 -> %2").arg(input.size()).arg(main->data.size());
+        QStringList kinds;
         for (const auto& output : result.outputs) {
+            kinds << ImageProcessor::kindName(output.kind);
             if (output.kind != Kind::Lossy && output.kind != Kind::Lossless)
-                line += QStringLiteral(", %1 %2").arg(ImageProcessor::kindName(output.kind)).arg(output.data.size());
+                line += QStringLiteral(", %1 %2").arg(kinds.last()).arg(output.data.size());
         }
         qInfo().noquote() << line;
 
         // A lossless request gets no lossy variant; companions come at the level asked for only.
-        QCOMPARE(kinds(result), lossless ? QStringLiteral("Lossless WebPLossless AVIFLossless")
-                                         : QStringLiteral("Lossy Lossless WebPLossy AVIFLossy"));
+        QCOMPARE(kinds.join(QLatin1Char(' ')), lossless ? QStringLiteral("Lossless WebPLossless AVIFLossless")
+                                                        : QStringLiteral("Lossy Lossless WebPLossy AVIFLossy"));
         QVERIFY(main->data.size() < input.size());
-        QCOMPARE(main->extension, result.originalExtension);
         const auto source = TestImages::inspect(input);
         for (const auto& output : result.outputs) {
             const auto info = TestImages::inspect(output.data);
@@ -247,24 +240,23 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<int>("upscale");
         QTest::addColumn<qint64>("maxPixels");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("message");
-        const QString unreadable = QStringLiteral("The file is not an image this service can read. Supported are "
-                                                  "JPEG, PNG, GIF, TIFF, BMP, WebP and HEIC/HEIF.");
-        const QString damaged = QStringLiteral("The image data is damaged or incomplete and cannot be read.");
+        QTest::addColumn<QString>("refusal");
+        const char* unreadable = "415 The file is not an image this service can read. Supported are JPEG, PNG, GIF, "
+                                 "TIFF, BMP, WebP and HEIC/HEIF.";
+        const char* damaged = "415 The image data is damaged or incomplete and cannot be read.";
+        const auto row = [](const char* name, const QByteArray& data, int upscale, qint64 maxPixels,
+                            const char* refusal) {
+            QTest::newRow(name) << data << upscale << maxPixels << QString::fromUtf8(refusal);
+        };
         const qint64 limit = ImageProcessor::Settings().maxPixels;
-        QTest::newRow("text") << TestImages::notAnImage() << 1 << limit << 415 << unreadable;
-        QTest::newRow("svg") << QByteArray("<svg xmlns=\"urn:x-svg\" width=\"10\" height=\"10\"/>") << 1 << limit << 415
-                             << unreadable;
-        QTest::newRow("jpeg header only") << m_photo.left(200) << 1 << limit << 415 << damaged;
-        QTest::newRow("truncated jpeg") << m_photo.left(m_photo.size() / 2) << 1 << limit << 415 << damaged;
-        // Refused from the header, before any pixel is decoded.
-        QTest::newRow("over the pixel limit")
-            << m_photo << 1 << qint64(640 * 480 - 1) << 413
-            << QStringLiteral("The image is too large to process: 640×480 pixels, the limit is 0 megapixels.");
-        QTest::newRow("upscaled over the pixel limit")
-            << m_photo << 4 << qint64(1'000'000) << 413
-            << QStringLiteral("The resized image would be too large: 2560×1920 pixels, the limit is 1 megapixels.");
+        row("text", TestImages::notAnImage(), 1, limit, unreadable);
+        row("svg", "<svg xmlns=\"urn:x-svg\" width=\"10\" height=\"10\"/>", 1, limit, unreadable);
+        row("jpeg header only", m_photo.left(200), 1, limit, damaged);
+        row("truncated jpeg", m_photo.left(m_photo.size() / 2), 1, limit, damaged);
+        row("over the pixel limit", m_photo, 1, 640 * 480 - 1,
+            "413 The image is too large to process: 640×480 pixels, the limit is 0 megapixels.");
+        row("upscaled over the pixel limit", m_photo, 4, 1'000'000,
+            "413 The resized image would be too large: 2560×1920 pixels, the limit is 1 megapixels.");
     }
 
     void refusedInputs()
@@ -272,15 +264,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, data);
         QFETCH(int, upscale);
         QFETCH(qint64, maxPixels);
-        QFETCH(int, code);
-        QFETCH(QString, message);
+        QFETCH(QString, refusal);
         OptimizeRequest request = requestFor(Level::Lossy);
         request.upscale = upscale;
-        ImageProcessor::Settings settings;
-        settings.maxPixels = maxPixels;
-        const auto result = run(data, request, settings);
-        QCOMPARE(result.code, code);
-        QCOMPARE(result.message, message);
+        const auto result = run(data, request, {maxPixels});
+        QCOMPARE(QStringLiteral("%1 %2").arg(result.code).arg(result.message), refusal);
         QVERIFY(result.outputs.isEmpty());
     }
 };

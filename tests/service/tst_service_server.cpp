@@ -194,21 +194,20 @@ private Q_SLOTS:
         QCOMPARE(answer.code(), 2);
         QCOMPARE(answer.message(), QStringLiteral("Optimized."));
         QVERIFY(!answer.record.contains(QStringLiteral("WebPLosslessURL")));
-        QCOMPARE(answer.record.value(QStringLiteral("OriginalSize")).toInteger(), m_photo.size());
         const QRegularExpression address(
             QStringLiteral("^https://127\\.0\\.0\\.1:%1/files/[0-9a-f]{32}\\.[a-z]+$").arg(m_service->port()));
         QSet<QString> seen;
-        for (const char* member : {"LossyURL", "LosslessURL", "WebPLossyURL", "AVIFLossyURL"}) {
+        for (const char* member : {"OriginalURL", "LossyURL", "LosslessURL", "WebPLossyURL", "AVIFLossyURL"}) {
             QVERIFY2(address.match(answer.url(member)).hasMatch(), member);
             seen << answer.url(member);
             const QByteArray name = QByteArray(member).replace("URL", "Size");
             QCOMPARE(get(answer.url(member)).body.size(), answer.record.value(QLatin1String(name)).toInteger());
         }
-        QCOMPARE(seen.size(), 4);
+        QCOMPARE(seen.size(), 5);
         QCOMPARE(get(answer.url("OriginalURL")).body, m_photo);
         QCOMPARE(TestImages::maxPixelDifference(get(answer.url("LosslessURL")).body, m_photo), 0.0);
 
-        QCOMPARE(m_log.size(), 8);
+        QCOMPARE(m_log.size(), 9);
         QVERIFY(m_log[2].contains(QLatin1String("GET /files/")));
         QCOMPARE(m_log.filter(QStringLiteral("POST /v2/post-reducer.php 200 code=2")).size(), 2);
         for (const QString& line : std::as_const(m_log)) {
