@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <cmath>
+#include <functional>
+#include <optional>
 #include <vips/vips8>
 
 using vips::VImage;
@@ -391,19 +393,43 @@ ImageProcessor::Result ImageProcessor::process(const QByteArray& original, const
             addMain(Kind::Lossless, std::move(data), ext);
         }
 
+        // A companion never grows the file unless the picture itself was enlarged or converted on
+        // request. At the Lossless level a lossless companion of a photo is often several times the
+        // original, so a high-quality lossy one stands in; if that is no smaller either, none is offered.
+        const bool mayGrow = geometryChanged || (cmyk && request.cmykToRgb);
+        const Quality fallbackQuality = qualityFor(OptimizeRequest::Level::Glossy);
+        auto addCompanion = [&](const QString& name, Kind losslessKind, Kind lossyKind, const QString& extension,
+                                const QByteArray& mimeType, const std::function<QByteArray(std::optional<int>)>& encode,
+                                int lossyQuality, int fallback) {
+            Kind kind = lossless ? losslessKind : lossyKind;
+            QByteArray data = encode(lossless ? std::nullopt : std::optional(lossyQuality));
+            if (lossless && !mayGrow && data.size() >= original.size()) {
+                kind = lossyKind;
+                data = encode(fallback);
+                notes << QStringLiteral("A lossless %1 version would be larger than the original, so a "
+                                        "high-quality one is offered instead.")
+                             .arg(name);
+            }
+            if (!mayGrow && data.size() >= original.size()) {
+                notes << QStringLiteral("No %1 version is offered: it would be larger than the original.").arg(name);
+                return;
+            }
+            result.outputs.append({kind, std::move(data), extension, mimeType});
+        };
+
         if (request.webp) {
-            result.outputs.append({lossless ? Kind::WebPLossless : Kind::WebPLossy,
-                                   saveWebp(pixels, lossless ? std::nullopt : std::optional(quality.webp), strip),
-                                   QStringLiteral("webp"), "image/webp"});
+            addCompanion(
+                QStringLiteral("WebP"), Kind::WebPLossless, Kind::WebPLossy, QStringLiteral("webp"), "image/webp",
+                [&](std::optional<int> q) { return saveWebp(pixels, q, strip); }, quality.webp, fallbackQuality.webp);
         }
         if (request.avif) {
             if (multiPage) {
                 notes << QStringLiteral("No AVIF version is made of images with several frames or pages.");
             } else {
-                result.outputs.append({lossless ? Kind::AvifLossless : Kind::AvifLossy,
-                                       saveHeif(pixels, VIPS_FOREIGN_HEIF_COMPRESSION_AV1,
-                                                lossless ? std::nullopt : std::optional(quality.avif), strip),
-                                       QStringLiteral("avif"), "image/avif"});
+                addCompanion(
+                    QStringLiteral("AVIF"), Kind::AvifLossless, Kind::AvifLossy, QStringLiteral("avif"), "image/avif",
+                    [&](std::optional<int> q) { return saveHeif(pixels, VIPS_FOREIGN_HEIF_COMPRESSION_AV1, q, strip); },
+                    quality.avif, fallbackQuality.avif);
             }
         }
         if (notes.isEmpty() || !notes.first().startsWith(QLatin1String("The optimized image was not smaller")))
