@@ -5,12 +5,20 @@
 #include "TovalinClient.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
 #include <memory>
 
 namespace {
+
+QStringList* capturedMessages = nullptr;
+
+void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    capturedMessages->append(message);
+}
 
 const QByteArray upload = "/v2/post-reducer.php";
 
@@ -84,6 +92,12 @@ private Q_SLOTS:
             server.route("/results/" + QByteArray(result), ScriptedReply::file("result " + QByteArray(result)));
         }
 
+        // Whatever Qt or the program prints on the way must not give the key away.
+        QStringList messages;
+        capturedMessages = &messages;
+        const QtMessageHandler previousHandler = qInstallMessageHandler(captureMessage);
+        const auto restoreHandler = qScopeGuard([previousHandler] { qInstallMessageHandler(previousHandler); });
+
         QStringList statusLog;
         const auto model =
             viewModel(tree, [client = clientOf(server)](QUrl file, TovalinOptions options, CancelToken token) {
@@ -117,6 +131,10 @@ private Q_SLOTS:
             }
             // The source is left as it was.
             QCOMPARE(readAll(tree.path(e[0])), e[0].toLatin1());
+        }
+        QVERIFY(server.requests(upload).first().body.contains("road-key"));
+        for (const QString& message : std::as_const(messages)) {
+            QVERIFY2(!message.contains(QStringLiteral("road-key")), qPrintable(message));
         }
     }
 
