@@ -2,6 +2,9 @@
 
 #include "ItemPickerDialog.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 #include <utility>
 
 ItemPicker* ItemPicker::instance()
@@ -17,8 +20,15 @@ std::optional<QList<QUrl>> ItemPicker::pick(QWidget* parent)
         m_hasNextResult = false;
         return std::exchange(m_nextResult, std::nullopt);
     }
+    if (m_folder.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        m_folder = QDir(pictures).exists() ? pictures : QDir::homePath();
+    }
     ItemPickerDialog dialog(parent);
-    if (dialog.exec() != QDialog::Accepted) {
+    dialog.setDirectory(m_folder);
+    const int answer = dialog.exec();
+    m_folder = dialog.directory().absolutePath();
+    if (answer != QDialog::Accepted) {
         return std::nullopt;
     }
     return dialog.chosenItems();

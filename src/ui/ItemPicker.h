@@ -5,6 +5,7 @@
 // dialog, so a test never waits on a window no one will close.
 
 #include <QList>
+#include <QString>
 #include <QUrl>
 
 #include <optional>
@@ -29,4 +30,6 @@ private:
     bool m_hasNextResult = false;
     std::optional<QList<QUrl>> m_nextResult;
     int m_pickCount = 0;
+    // Where the dialog opens: the folder the user was in last time, at first the Pictures folder.
+    QString m_folder;
 };
