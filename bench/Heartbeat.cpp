@@ -35,4 +35,5 @@ void Heartbeat::tick()
     m_longestNs = std::max(m_longestNs, now - m_lastNs);
     m_lastNs = now;
     ++m_ticks;
+    Q_EMIT ticked();
 }

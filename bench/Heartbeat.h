@@ -22,6 +22,9 @@ public:
     double longestGapMs() const;
     qint64 ticks() const { return m_ticks; }
 
+Q_SIGNALS:
+    void ticked();
+
 private:
     void tick();
 

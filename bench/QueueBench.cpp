@@ -45,14 +45,18 @@ JobListView* jobsList(MainWindow& window)
     return window.findChild<JobListView*>(QStringLiteral("jobsList"));
 }
 
-// Lets the event loop run until the list has laid out `rows` rows and painted since `paintsBefore`.
+// Lets the event loop run until the list has laid out all `rows` rows (its scroll range spans them
+// all, so a layout done in batches counts only once finished) and painted since `paintsBefore`.
 bool waitUntilShown(JobListView* list, const PaintClock& paints, int paintsBefore, int rows)
 {
     const QDeadlineTimer deadline(std::chrono::seconds(120));
     while (!deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (list->model()->rowCount() == rows && list->verticalScrollBar()->maximum() > 0 &&
-            paints.paints() > paintsBefore) {
+        if (list->model()->rowCount() != rows || paints.paints() <= paintsBefore) {
+            continue;
+        }
+        const qint64 spanned = qint64(list->verticalScrollBar()->maximum()) + list->viewport()->height();
+        if (spanned >= qint64(rows) * list->sizeHintForRow(rows - 1)) {
             return true;
         }
     }
@@ -221,8 +225,10 @@ int main(int argc, char* argv[])
         while (w.model->isProcessing() && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
+        // The last change's paint, if it had not come yet.
+        const QDeadlineTimer lastPaint(std::chrono::milliseconds(500));
         const int paintsAtEnd = w.paints->paints();
-        while (w.paints->paints() == paintsAtEnd && !deadline.hasExpired()) {
+        while (w.paints->paints() == paintsAtEnd && !lastPaint.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
     }

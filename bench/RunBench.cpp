@@ -12,6 +12,7 @@
 #include "MainWindow.h"
 #include "Measure.h"
 #include "ReportRow.h"
+#include "StallSampler.h"
 #include "SyntheticImage.h"
 #include "TovalinClient.h"
 
@@ -120,9 +121,19 @@ int main(int argc, char* argv[])
         }
         model.addFiles({QUrl::fromLocalFile(large)});
         Heartbeat heartbeat;
+        StallSampler sampler;
+        const bool sampling = qEnvironmentVariableIntValue("TOVALIN_BENCH_STALLS") == 1;
+        if (sampling) {
+            QObject::connect(&heartbeat, &Heartbeat::ticked, &sampler, &StallSampler::beat);
+            sampler.startWatching();
+        }
         heartbeat.start();
         const bool ended = runToEnd(model, std::chrono::seconds(300));
         heartbeat.stop();
+        if (sampling) {
+            sampler.stopWatching();
+            sampler.printStacks();
+        }
         const qint64 peak = Measure::peakResidentBytes();
         const ImageJob& job = model.jobs().constFirst();
         if (!ended || job.status != JobStatus::succeeded) {
