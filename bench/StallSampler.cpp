@@ -57,7 +57,9 @@ void StallSampler::startWatching()
     // backtrace() loads its unwinder on first use; that must not happen inside the handler.
     void* warmUp[4];
     backtrace(warmUp, 4);
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_handler = onSample;
     action.sa_flags = SA_RESTART;
     sigaction(SIGPROF, &action, nullptr);
