@@ -68,20 +68,40 @@ QByteArray readAll(const QString& path)
     return file.readAll();
 }
 
+// QCoro's waitFor() never returns when the awaited task throws, so every call is wrapped in a task
+// that turns a failure into its text.
+QCoro::Task<QString> optimizeOnce(TovalinClient client, QUrl file, TovalinOptions options)
+{
+    try {
+        const QList<DownloadedFile> saved = co_await client.optimize(file, options, CancelToken());
+        if (saved.size() != 2) {
+            co_return QStringLiteral("the client saved %1 files").arg(saved.size());
+        }
+        co_return QString();
+    } catch (const std::exception& error) {
+        co_return QString::fromUtf8(error.what());
+    }
+}
+
+QCoro::Task<std::pair<APIMeta, QString>> uploadOnce(TovalinClient client, QUrl file, QByteArray data,
+                                                    std::optional<QString> convertTo, TovalinOptions options)
+{
+    try {
+        co_return {co_await client.callPostReducer(file, data, convertTo, options, CancelToken()), QString()};
+    } catch (const std::exception& error) {
+        co_return {APIMeta(), QString::fromUtf8(error.what())};
+    }
+}
+
 // Through the client, one image after another, as a run does.
 double timeClient(const TovalinClient& client, const TovalinOptions& options, const ImageSet& set)
 {
     QElapsedTimer timer;
     timer.start();
     for (const QString& path : set.files) {
-        try {
-            const QList<DownloadedFile> saved =
-                QCoro::waitFor(client.optimize(QUrl::fromLocalFile(path), options, CancelToken()));
-            if (saved.size() != 2) {
-                qFatal("the client saved %d files for %s", int(saved.size()), qPrintable(path));
-            }
-        } catch (const std::exception& error) {
-            qFatal("the client failed on %s: %s", qPrintable(path), error.what());
+        const QString failure = QCoro::waitFor(optimizeOnce(client, QUrl::fromLocalFile(path), options));
+        if (!failure.isEmpty()) {
+            qFatal("the client failed on %s: %s", qPrintable(path), qPrintable(failure));
         }
     }
     return Measure::elapsedMs(timer);
@@ -134,8 +154,11 @@ void prepareResults(const TovalinClient& client, const TovalinOptions& options, 
 {
     const std::optional<QString> convertTo = TovalinClient::buildConvertString(options);
     for (const QString& path : std::as_const(set.files)) {
-        const APIMeta meta = QCoro::waitFor(
-            client.callPostReducer(QUrl::fromLocalFile(path), readAll(path), convertTo, options, CancelToken()));
+        const auto [meta, failure] =
+            QCoro::waitFor(uploadOnce(client, QUrl::fromLocalFile(path), readAll(path), convertTo, options));
+        if (!failure.isEmpty()) {
+            qFatal("the upload of %s failed: %s", qPrintable(path), qPrintable(failure));
+        }
         const std::optional<QString> optimized = TovalinClient::preferredOriginalURL(meta, options.compression);
         const std::optional<QString> webp = TovalinClient::preferredWebPURL(meta, options.compression);
         if (!optimized || !webp) {
