@@ -1,6 +1,6 @@
 #pragma once
 
-// Small measuring helpers shared by the benchmarks: medians, and the process's memory as the kernel
+// Small measuring functions shared by the benchmarks: medians, and the process's memory as the kernel
 // and the allocator count it.
 
 #include <QElapsedTimer>
