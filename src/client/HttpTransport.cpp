@@ -11,7 +11,9 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QThread>
+#include <QThreadPool>
 #include <qcoro/qcorosignal.h>
 
 #include <utility>
@@ -107,11 +109,17 @@ QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentTyp
         auto* device = new UploadBody(body);
         QNetworkReply* reply = m_manager->post(request, device);
         device->setParent(reply);
+        QPointer<UploadBody> sent(device);
         HttpTransfer transfer(reply, token, m_idleTimeout, maxBodySize);
         co_await qCoro(&transfer, &HttpTransfer::finished);
+        if (sent) {
+            sent->release();
+        }
         HttpResponse response = transfer.takeResponse();
         const bool keepsBody = response.statusCode == 307 || response.statusCode == 308;
         if (!keepsBody || !response.location.isValid()) {
+            // Freeing a large buffer unmaps it page by page: not on the UI thread.
+            QThreadPool::globalInstance()->start([released = std::move(body)]() mutable { released = QByteArray(); });
             co_return response;
         }
         const bool sameOrigin = response.location.scheme() == url.scheme() && response.location.host() == url.host() &&

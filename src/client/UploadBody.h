@@ -21,6 +21,8 @@ public:
     qint64 bytesAvailable() const override;
     bool reset() override;
     qint64 size() const override { return m_size; }
+    // Lets go of the buffer once the transfer is over.
+    void release() { m_data = QByteArray(); }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;

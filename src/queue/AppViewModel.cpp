@@ -5,14 +5,18 @@
 #include "TovalinClient.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QTimer>
 #include <qcoro/qcorotimer.h>
 
 #include <chrono>
+#include <cstring>
+#include <dirent.h>
 #include <exception>
+#include <strings.h>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -239,31 +243,75 @@ void AppViewModel::addFiles(const QList<QUrl>& urls)
     Q_EMIT jobsChanged();
 }
 
+namespace {
+
+bool hasImageExtension(const char* name)
+{
+    const char* dot = std::strrchr(name, '.');
+    if (dot == nullptr) {
+        return false;
+    }
+    static const char* const accepted[] = {"jpg", "jpeg", "png", "gif", "tif", "tiff", "bmp", "webp", "heic", "heif"};
+    for (const char* extension : accepted) {
+        if (strcasecmp(dot + 1, extension) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The folder walk, on the directory entries themselves: a hidden entry (a name starting with ".") is
+// left out, a hidden folder with everything beneath it; links to folders are not followed, so a link
+// cycle cannot trap the walk; a folder that cannot be read is passed over. The entry type comes with
+// the entry, so a file costs no extra system call, which keeps a tree of 100,000 files quick.
+void walk(const QByteArray& folder, QList<QUrl>& images)
+{
+    DIR* dir = opendir(folder.constData());
+    if (dir == nullptr) {
+        return;
+    }
+    QByteArray path = folder;
+    path += '/';
+    const qsizetype prefix = path.size();
+    while (const dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') {
+            continue;
+        }
+        path.truncate(prefix);
+        path += entry->d_name;
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN || type == DT_LNK) {
+            struct stat info
+            {
+            };
+            if (type == DT_UNKNOWN ? lstat(path.constData(), &info) != 0 : stat(path.constData(), &info) != 0) {
+                continue;
+            }
+            const bool link = type == DT_LNK;
+            type = S_ISDIR(info.st_mode) ? (link ? DT_LNK : DT_DIR) : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        if (type == DT_DIR) {
+            walk(path, images);
+        } else if (type == DT_REG && hasImageExtension(entry->d_name)) {
+            images.append(QUrl::fromLocalFile(QFile::decodeName(path)));
+        }
+    }
+    closedir(dir);
+}
+
+} // namespace
+
 QList<QUrl> AppViewModel::collectImages(const QUrl& folder)
 {
-    static const QSet<QString> accepted{
-        QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("png"), QStringLiteral("gif"),
-        QStringLiteral("tif"),  QStringLiteral("tiff"), QStringLiteral("bmp"), QStringLiteral("webp"),
-        QStringLiteral("heic"), QStringLiteral("heif"),
-    };
     QList<QUrl> images;
     if (!folder.isLocalFile()) {
         return images;
     }
-    // Hidden entries are left out, a hidden folder with everything beneath it; links to folders are
-    // not followed, so a link cycle cannot trap the walk. Unreadable parts are passed over.
-    QDirIterator it(folder.toLocalFile(), QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString name = it.fileName();
-        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-        if (dot < 0) {
-            continue;
-        }
-        if (accepted.contains(name.sliced(dot + 1).toLower())) {
-            images.append(QUrl::fromLocalFile(path));
-        }
+    QByteArray root = QFile::encodeName(folder.toLocalFile());
+    while (root.size() > 1 && root.endsWith('/')) {
+        root.chop(1);
     }
+    walk(root, images);
     return images;
 }
 
