@@ -58,33 +58,21 @@ public:
     }
 
     // The description of the Error the task ended with; a marker text for anything else.
-    QString errorText() const
-    {
-        if (!m_error) {
-            return QStringLiteral("(no error)");
-        }
-        const std::optional<Error> error = errorAs<Error>();
-        return error ? error->description() : QStringLiteral("(not an Error)");
-    }
-
-    bool isCancellation() const
-    {
-        try {
-            std::rethrow_exception(m_error);
-        } catch (const Error& e) {
-            return e.isCancellation();
-        } catch (...) {
-            return false;
-        }
-    }
+    QString errorText() const { return m_errorText; }
+    bool isCancellation() const { return m_cancelled; }
 
 private:
     static QCoro::Task<> capture(QCoro::Task<T> task, RunningTask* self)
     {
         try {
             self->m_value = co_await std::move(task);
+        } catch (const Error& e) {
+            self->m_error = std::current_exception();
+            self->m_errorText = e.description();
+            self->m_cancelled = e.isCancellation();
         } catch (...) {
             self->m_error = std::current_exception();
+            self->m_errorText = QStringLiteral("(not an Error)");
         }
         self->m_done = true;
         if (self->m_waiting) {
@@ -95,6 +83,8 @@ private:
     bool m_done = false;
     std::optional<T> m_value;
     std::exception_ptr m_error;
+    QString m_errorText = QStringLiteral("(no error)");
+    bool m_cancelled = false;
     QEventLoop* m_waiting = nullptr;
     QCoro::Task<> m_runner; // last: the task starts at once and writes the members above
 };
@@ -104,9 +94,6 @@ inline QByteArray encodedJpeg()
 {
     QImage image(48, 32, QImage::Format_RGB32);
     image.fill(0xff3366cc);
-    for (int y = 0; y < image.height(); ++y) {
-        image.setPixel(y, y, 0xffffffff);
-    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

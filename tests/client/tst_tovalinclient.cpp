@@ -177,9 +177,9 @@ private:
         return line.join(QLatin1Char(' '));
     }
 
-    QString optimize(const TovalinOptions& options = ::options())
+    QString optimize(const TovalinOptions& options = ::options(), std::chrono::milliseconds idleTimeout = 60s)
     {
-        Run run(client().optimize(QUrl::fromLocalFile(m_source), options, CancelToken()));
+        Run run(client(idleTimeout).optimize(QUrl::fromLocalFile(m_source), options, CancelToken()));
         run.wait();
         return outcome(run);
     }
@@ -212,62 +212,29 @@ private Q_SLOTS:
         const TovalinClient builtIn;
         QCOMPARE(builtIn.postReducerURL(),
                  TovalinClient(QUrl(QStringLiteral(TOVALIN_SERVICE_URL_UNDER_TEST)), nullptr).postReducerURL());
-        QCOMPARE(builtIn.transport(), TovalinClient().transport());
         QCOMPARE(builtIn.transport(), HttpTransport::shared());
         QCOMPARE(builtIn.transport()->idleTimeout(), std::chrono::milliseconds(60s));
-    }
-
-    void trustedCertificates()
-    {
+        // An extra certificate comes on top of the system's, never instead of them, and only for this transport.
         const QList<QSslCertificate> testCa = TestHttpsServer::caCertificates();
-        QCOMPARE(testCa.size(), 1);
-        // An extra certificate comes on top of the system's, never instead of them.
         const QList<QSslCertificate> trusted = HttpTransport(testCa).sslConfiguration().caCertificates();
-        QVERIFY(trusted.contains(testCa.first()));
+        QVERIFY(trusted.contains(testCa.value(0)));
         QCOMPARE(trusted.size(), QSslConfiguration::systemCaCertificates().size() + 1);
-        const HttpTransport testOnly(testCa, 60s, HttpTransport::SystemCertificates::ignored);
-        QCOMPARE(testOnly.sslConfiguration().caCertificates(), testCa);
-        // Nothing is added to what the rest of the process trusts.
-        QVERIFY(!QSslConfiguration::defaultConfiguration().caCertificates().contains(testCa.first()));
-    }
-
-    void loopbackBypassesProxies_data()
-    {
-        QTest::addColumn<QString>("host");
-        for (const char* host : {"localhost", "LOCALHOST", "127.0.0.1", "127.8.9.10", "::1"}) {
-            QTest::newRow(host) << host;
-        }
+        QVERIFY(!QSslConfiguration::defaultConfiguration().caCertificates().contains(testCa.value(0)));
     }
 
     void loopbackBypassesProxies()
     {
-        QFETCH(QString, host);
-        QUrl url;
-        url.setScheme(QStringLiteral("https"));
-        url.setHost(host);
-        const QList<QNetworkProxy> proxies = SystemProxyFactory().queryProxy(QNetworkProxyQuery(url));
-        QCOMPARE(proxies.size(), 1);
-        QCOMPARE(proxies.first().type(), QNetworkProxy::NoProxy);
+        for (const char* host : {"LOCALHOST", "127.8.9.10", "[::1]"}) {
+            const QUrl url(QStringLiteral("https://%1/").arg(QLatin1String(host)));
+            const QList<QNetworkProxy> proxies = SystemProxyFactory().queryProxy(QNetworkProxyQuery(url));
+            QVERIFY2(proxies.size() == 1 && proxies.first().type() == QNetworkProxy::NoProxy, host);
+        }
     }
 
-    void jsonString_data()
+    void jsonStringEscapesEverySolidus()
     {
-        QTest::addColumn<QJsonObject>("value");
-        QTest::addColumn<QByteArray>("expected");
-        const auto row = [](const char* name, const QJsonObject& value, const QByteArray& expected) {
-            QTest::newRow(name) << value << expected;
-        };
-        row("quote then slash", {{"k", "a\"/b"}}, "{\"k\":\"a\\\"\\/b\"}");
-        row("backslash then slash", {{"k", "a\\/b"}}, R"({"k":"a\\\/b"})");
-        row("slash in a key", {{"a/b", 1}}, R"({"a\/b":1})");
-        row("non-ascii raw", {{"k", "é/×"}}, "{\"k\":\"\xc3\xa9\\/\xc3\x97\"}");
-    }
-
-    void jsonString()
-    {
-        QFETCH(QJsonObject, value);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(TovalinClient::jsonString(value).toUtf8(), expected);
+        QCOMPARE(TovalinClient::jsonString({{"k", "a\"/b"}}).toUtf8(), QByteArray("{\"k\":\"a\\\"\\/b\"}"));
+        QCOMPARE(TovalinClient::jsonString({{"a/b", 1}}).toUtf8(), QByteArray(R"({"a\/b":1})"));
     }
 
     // What goes on the wire, for several option sets: the upload's fields in order, its file part, and
@@ -280,10 +247,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("fields"); // before file_paths
 
         const QByteArray jpeg = "image/jpeg";
-        const QByteArray unknown = "application/octet-stream";
         const QStringList head{QStringLiteral("key=test-key"), QStringLiteral("plugin_version=MAC01")};
         TovalinOptions o = options();
-        QTest::newRow("everything off, space in the path")
+        o.resizeWidth = 800;
+        o.resizeHeight = 600;
+        QTest::newRow("everything off, size without resize, space in the path")
             << "sub folder/a b.JPEG" << jpeg << o << head + QStringList{"lossy=1", "wait=30"};
 
         o = options(Compression::glossy, true, true);
@@ -301,37 +269,14 @@ private Q_SLOTS:
                                                            "resize_width=800", "resize_height=600",     "cmyk2rgb=1",
                                                            "upscale=3",        "bg_remove=1",           "keep_exif=1"};
 
-        o = options();
-        o.resizeWidth = 800;
-        o.resizeHeight = 600;
-        QTest::newRow("size without resize, unknown type")
-            << "raw.zzqq" << unknown << o << head + QStringList{"lossy=1", "wait=30"};
-
-        o = options();
-        o.resizeMode = ResizeMode::cover;
-        QTest::newRow("cover without size, dot only in the folder")
-            << "dir.jpg/noext" << unknown << o << head + QStringList{"lossy=1", "wait=30", "resize=1"};
-
-        o = options(Compression::lossless, false, true);
+        o = options(Compression::lossless, true);
+        o.apiKey.clear();
         o.resizeMode = ResizeMode::contain;
         o.resizeHeight = 500;
-        o.upscale = UpscaleFactor::x4;
-        QTest::newRow("contain with height, avif, non-ascii name")
-            << QStringLiteral("café ×.webp") << QByteArray("image/webp") << o
-            << head +
-                   QStringList{"lossy=0", "wait=30", "convertto=+avif", "resize=3", "resize_height=500", "upscale=4"};
-
-        o = options(Compression::lossy, true);
-        o.resizeMode = ResizeMode::contain;
-        o.resizeWidth = -5;
-        QTest::newRow("webp, negative width passed on, trailing dot")
-            << "photo." << unknown << o
-            << head + QStringList{"lossy=1", "wait=30", "convertto=+webp", "resize=3", "resize_width=-5"};
-
-        o = options();
-        o.apiKey.clear();
-        QTest::newRow("empty key still sent")
-            << "photo.jpg" << jpeg << o << QStringList{"key=", "plugin_version=MAC01", "lossy=1", "wait=30"};
+        QTest::newRow("contain with height, empty key still sent, non-ascii name, unknown type")
+            << QStringLiteral("café ×.") << QByteArray("application/octet-stream") << o
+            << QStringList{"key=",     "plugin_version=MAC01", "lossy=0", "wait=30", "convertto=+webp",
+                           "resize=3", "resize_height=500"};
     }
 
     void uploadAndPoll()
@@ -408,29 +353,21 @@ private Q_SLOTS:
                  uploaded);
         decision("code 2 with only a WebP address goes on", "Code=2 OriginalURL=@/o/photo.jpg WebPLossyURL=@/r/w.webp",
                  done, original);
-        decision("code 2 with an empty address goes on", "Code=2 OriginalURL=@/o/photo.jpg LossyURL=", done, original);
         decision("code 2 without addresses polls", "Code=2 OriginalURL=@/o/photo.jpg", done, polled);
         decision("code 1 as text polls", "Code=\"1\" OriginalURL=@/o/photo.jpg", done, polled);
         decision("code 1 without OriginalURL uses the upload reply", "Code=1 LossyURL=@/r/up.jpg", done, uploaded);
         decision("code 2 with nothing at all", "Code=2", done, "-> " + noURL);
         decision("no Status counts as 0", "OriginalURL=@/o/photo.jpg", done, original);
-        decision("code not a number counts as 0", "Code=\"one\" OriginalURL=@/o/photo.jpg", done, original);
-        decision("code 3 does not poll", "Code=3 OriginalURL=@/o/photo.jpg", done, original);
         decision("a pending poll reply is final", pending, "Code=1 OriginalURL=@/o/again.jpg",
                  "poll /o/again.jpg -> Optimized:photo-optimized.jpg");
         decision("poll reply replaces the upload reply", pending + " LossyURL=@/r/up.jpg", "Code=1",
                  "poll -> " + noURL);
         decision("poll reply with a service error", pending,
                  R"([{"Status":{"Code":"403","Message":"Quota exceeded"}}])", "poll -> Quota exceeded");
-        decision("unreadable poll reply", pending, "Gateway timeout",
-                 "poll -> Unexpected API response: Gateway timeout");
         decision("upload reply with a service error", "Code=401", done, "-> m");
         // Upload and poll replies are judged by their JSON, whatever the HTTP status.
         decision("403 upload with a result", "403 Code=2 LossyURL=@/r/up.jpg", done, uploaded);
         decision("503 poll with a result", pending, "503 " + done, polled);
-        decision("404 poll with a service error", pending, "404 Code=\"404\"", "poll -> m");
-        decision("502 upload with a page", "502 <html>Bad Gateway</html>", done,
-                 "-> Unexpected API response: <html>Bad Gateway</html>");
 
         const auto download = [](const char* name, const char* source, const TovalinOptions& options,
                                  const QByteArray& upload, const QString& expected) {
@@ -444,7 +381,6 @@ private Q_SLOTS:
         const QString optimized = QStringLiteral(" -> Optimized:photo-optimized.jpg");
         download("lossless prefers lossless", photo, lossless, both, "/r/lossless.jpg" + optimized);
         download("lossless falls back to lossy", photo, lossless, "LossyURL=@/r/lossy.jpg", "/r/lossy.jpg" + optimized);
-        download("lossy prefers lossy", photo, lossy, both, "/r/lossy.jpg" + optimized);
         download("glossy prefers lossy", photo, options(Compression::glossy), both, "/r/lossy.jpg" + optimized);
         download("lossy falls back to lossless", photo, lossy, "LosslessURL=@/r/lossless.jpg",
                  "/r/lossless.jpg" + optimized);
@@ -461,31 +397,24 @@ private Q_SLOTS:
                  "AVIF:my.photo.avif");
         download("webp off ignores webp addresses", photo, lossy, "LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp",
                  "/r/o.jpg" + optimized);
-        download("webp asked but not given", photo, withWebP, "LossyURL=@/r/o.jpg", "/r/o.jpg" + optimized);
         download("only webp: no fallback", photo, withWebP, "WebPLossyURL=@/r/w.webp OriginalURL=@/o/photo.jpg",
                  "/r/w.webp -> WebP:photo.webp");
         download("OriginalURL fallback keeps the source extension", photo, lossy, "OriginalURL=@/o/photo.png",
                  "/o/photo.png" + optimized);
-        download("nothing to download", photo, options(Compression::lossy, true, true), "Code=0", "-> " + noURL);
-        download("another format keeps its extension", photo, lossy, "LossyURL=@/r/photo.png",
-                 "/r/photo.png -> Optimized:photo-optimized.png");
         download("address without extension", photo, lossy, "LossyURL=@/r/result", "/r/result" + optimized);
         download("query is not the extension", photo, lossy, "LossyURL=@/r/x.png?sig=a.b/c.exe",
                  "/r/x.png?sig=a.b/c.exe -> Optimized:photo-optimized.png");
         // A result address's extension is used only when it is 1 to 8 ASCII letters or digits.
-        for (const char* hostile : {"x.jpg%2F..%2F..%2Fevil", "x.a%5C..%5Cb", "x.jp%00g", "x.abcdefghi", "x.C:evil"}) {
+        for (const char* hostile : {"x.jpg%2F..%2F..%2Fevil", "x.jp%00g", "x.abcdefghi"}) {
             QTest::addRow("hostile extension %s", hostile)
                 << photo << lossy << "LossyURL=@/r/" + QByteArray(hostile) << QByteArray()
                 << "/r/" + QString::fromUtf8(hostile) + optimized;
         }
-        download("traversal in the last component stays a name", photo, lossy, "LossyURL=@/r/..%2F..%2Fescape.png",
-                 "/r/..%2F..%2Fescape.png -> Optimized:photo-optimized.png");
         download("http fetched over https", photo, lossy, "LossyURL=http://127.0.0.1:#/r/plain.jpg",
                  "/r/plain.jpg" + optimized);
         for (const char* address :
-             {"HTTP://127.0.0.1:#/r/caps.jpg", "Https://127.0.0.1:#/r/mixed.jpg", "ftp://127.0.0.1:#/r/f.jpg",
-              "file:///etc/hostname", "data:image/jpeg;base64,AAAA", "qrc:/r/q.jpg", "//127.0.0.1:#/r/n.jpg",
-              "r/rel.jpg", "", "https:///r/nohost.jpg", "https://127.0.0.1:#/r/a b.jpg"}) {
+             {"HTTP://127.0.0.1:#/r/caps.jpg", "ftp://127.0.0.1:#/r/f.jpg", "file:///etc/hostname",
+              "data:image/jpeg;base64,AAAA", "qrc:/r/q.jpg", "r/rel.jpg"}) {
             QTest::addRow("rejected address '%s' skipped", address)
                 << photo << withWebP
                 << QByteArray("{\"LossyURL\":\"") + address + "\",\"WebPLossyURL\":\"" + address +
@@ -494,8 +423,6 @@ private Q_SLOTS:
         }
         download("rejected OriginalURL", photo, lossy, "OriginalURL=ftp://127.0.0.1:#/o/photo.jpg", "-> " + noURL);
         // The source is never replaced by a companion of the same name.
-        download("webp source is never its own companion", "photo.webp", withWebP,
-                 "LossyURL=@/r/x.webp WebPLossyURL=@/r/w.webp", "/r/x.webp -> Optimized:photo-optimized.webp");
         download("companion equal ignoring case is skipped", "Photo.WEBP", withWebP,
                  "LossyURL=@/r/x.webp WebPLossyURL=@/r/w.webp", "/r/x.webp -> Optimized:Photo-optimized.webp");
         download("skipped companion leads to the fallback", "photo.avif", options(Compression::lossy, false, true),
@@ -525,10 +452,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("error");
         const QString failed = QStringLiteral("Could not download the optimized file (%1).");
         QTest::newRow("404 page") << QByteArray("404 <html>Not Found</html>") << failed.arg("HTTP status 404");
-        QTest::newRow("500 page") << QByteArray("500 oops") << failed.arg("HTTP status 500");
-        QTest::newRow("403 empty") << QByteArray("403 ") << failed.arg("HTTP status 403");
         QTest::newRow("200 empty") << QByteArray("200 ") << failed.arg("empty response");
-        QTest::newRow("204") << QByteArray("204 ") << failed.arg("empty response");
         // The transport's own text.
         QTest::newRow("connection dropped") << QByteArray() << "Connection closed";
     }
@@ -578,24 +502,17 @@ private Q_SLOTS:
     {
         addSource(QStringLiteral("locked/photo.jpg"));
         const QString folder = m_tree->path(QStringLiteral("locked"));
-        const auto canWrite = [&folder] {
-            QFile probe(folder + QStringLiteral("/probe"));
-            return probe.open(QIODevice::WriteOnly) && probe.remove();
-        };
-        bool immutable = false;
+        // Permissions do not bind root; an immutable folder does.
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        const bool immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
         const auto restore = qScopeGuard([&] {
             if (immutable) {
                 QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
             }
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        if (canWrite()) {
-            // Permissions do not bind root; an immutable folder does.
-            immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
-            if (!immutable || canWrite()) {
-                QSKIP("no way to make a folder read-only for this user; unwritableDestination covers the failure");
-            }
+        if (QFile probe(folder + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly) && probe.remove()) {
+            QSKIP("no way to make a folder read-only for this user; unwritableDestination covers the failure");
         }
         m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
         serveResultsByName();
@@ -611,7 +528,7 @@ private Q_SLOTS:
         QVERIFY2(run.errorAs<FileError>(), qPrintable(run.errorText()));
         QVERIFY2(run.errorText().contains(missing) && run.errorText().contains(QStringLiteral("No such file")),
                  qPrintable(run.errorText()));
-        QCOMPARE(m_server->connectionCount(), 0);
+        QCOMPARE(m_server->bytesReceived(), 0);
     }
 
     // Uploads and polls are sent once: Qt may not send them again on a new connection.
@@ -631,7 +548,7 @@ private Q_SLOTS:
         addSource(QStringLiteral("big.jpg"), midUpload ? QByteArray(4 * 1024 * 1024, '\x5a') : encodedJpeg());
         m_server->route(uploadPath, reply("Code=1 OriginalURL=@/o/p.jpg"));
         if (midUpload) {
-            m_server->dropUploadAfter(uploadPath, 128 * 1024);
+            m_server->cutUploadAfter(uploadPath, 128 * 1024, TestHttpsServer::Cut::drop);
         } else {
             m_server->route(path, ScriptedReply::dropped());
         }
@@ -652,21 +569,8 @@ private Q_SLOTS:
         QCOMPARE(untrusted.bytesReceived(), 0);
     }
 
-    void stalledServerEndsByTheIdleTimeout()
-    {
-        const QUrl source = addSource(QStringLiteral("photo.jpg"));
-        m_server->route(uploadPath, ScriptedReply::stalled());
-        QElapsedTimer clock;
-        clock.start();
-        Run run(client(300ms).optimize(source, options(), CancelToken()));
-        QVERIFY(run.wait(15000));
-        QCOMPARE(transportFailure(run), std::optional(TransportError::Reason::timeout));
-        QCOMPARE(run.errorText(), QStringLiteral("The connection timed out: no data moved for 0.3 seconds."));
-        QVERIFY(clock.elapsed() >= 300);
-        QVERIFY(m_server->requests(uploadPath).value(0).complete);
-    }
-
-    void slowButMovingTransferDoesNotTimeOut()
+    // The timeout is for a transfer standing still, not for a slow call.
+    void idleTimeout()
     {
         const QUrl source = addSource(QStringLiteral("photo.jpg"));
         // Each answer takes longer than half the idle timeout, the whole call much longer than it.
@@ -676,15 +580,22 @@ private Q_SLOTS:
         m_server->route(uploadPath, upload);
         m_server->route(pollPath, poll);
         serveResultsByName();
-        Run run(client(400ms).optimize(source, options(), CancelToken()));
-        QVERIFY(run.wait());
-        QCOMPARE(outcome(run), QStringLiteral("poll /r/o.jpg -> Optimized:photo-optimized.jpg"));
+        QCOMPARE(optimize(options(), 400ms), QStringLiteral("poll /r/o.jpg -> Optimized:photo-optimized.jpg"));
+
+        m_server->route(uploadPath, ScriptedReply::stalled());
+        QElapsedTimer clock;
+        clock.start();
+        Run run(client(300ms).optimize(source, options(), CancelToken()));
+        QVERIFY(run.wait(15000));
+        QCOMPARE(transportFailure(run), std::optional(TransportError::Reason::timeout));
+        QCOMPARE(run.errorText(), QStringLiteral("The connection timed out: no data moved for 0.3 seconds."));
+        QVERIFY(clock.elapsed() >= 300);
     }
 
     void cancelDuringUpload()
     {
         const QUrl source = addSource(QStringLiteral("big.jpg"), QByteArray(8 * 1024 * 1024, '\x33'));
-        m_server->holdUploadAfter(uploadPath, 256 * 1024);
+        m_server->cutUploadAfter(uploadPath, 256 * 1024, TestHttpsServer::Cut::hold);
         CancellationSource stop;
         Run run(client().optimize(source, options(), stop.token()));
         QTRY_VERIFY_WITH_TIMEOUT(m_server->requests(uploadPath).value(0).body.size() >= 256 * 1024, 20000);
@@ -716,14 +627,12 @@ private Q_SLOTS:
 
     void cancelledBeforeTheCallTouchesNothing()
     {
-        const QUrl source = addSource(QStringLiteral("photo.jpg"));
         CancellationSource stop;
         stop.cancel();
-        Run run(client().optimize(source, options(), stop.token()));
-        QVERIFY(run.wait(1000));
-        QVERIFY(run.isCancellation());
+        Run run(client().optimize(addSource(QStringLiteral("photo.jpg")), options(), stop.token()));
+        QVERIFY(run.wait(1000) && run.isCancellation());
         QTest::qWait(50);
-        QCOMPARE(m_server->connectionCount(), 0);
+        QCOMPARE(m_server->bytesReceived(), 0);
     }
 
     void redirects()
@@ -778,7 +687,7 @@ private Q_SLOTS:
         QCOMPARE(fits.value().body, QByteArray(4096, 'f'));
 
         // Nothing but https goes on the wire.
-        const int connections = m_server->connectionCount();
+        const qint64 received = m_server->bytesReceived();
         QUrl plain = m_server->url(QStringLiteral("/fits"));
         plain.setScheme(QStringLiteral("http"));
         RunningTask refused(transport->dataFor(plain, "application/json", "{\"key\":\"secret\"}", CancelToken()));
@@ -787,7 +696,7 @@ private Q_SLOTS:
         QCOMPARE(transportFailure(refused), std::optional(TransportError::Reason::insecureAddress));
         QCOMPARE(transportFailure(refusedGet), std::optional(TransportError::Reason::insecureAddress));
         QTest::qWait(50);
-        QCOMPARE(m_server->connectionCount(), connections);
+        QCOMPARE(m_server->bytesReceived(), received);
     }
 };
 

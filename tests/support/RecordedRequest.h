@@ -19,5 +19,13 @@ struct RecordedRequest
     bool complete = false;
 
     // The first header of that name, compared ignoring case; empty when there is none.
-    QByteArray header(QByteArrayView name) const;
+    QByteArray header(QByteArrayView name) const
+    {
+        for (const auto& [key, value] : headers) {
+            if (QByteArrayView(key).compare(name, Qt::CaseInsensitive) == 0) {
+                return value;
+            }
+        }
+        return {};
+    }
 };

@@ -24,11 +24,41 @@ struct ScriptedReply
     // When not negative: announce the whole body but send only this many bytes of it, then stall.
     qint64 sendBodyBytes = -1;
 
-    static ScriptedReply json(QByteArray body, int status = 200);
-    static ScriptedReply file(QByteArray body, QByteArray contentType = "application/octet-stream", int status = 200);
-    static ScriptedReply redirect(const QUrl& location, int status = 302);
-    static ScriptedReply stalled();
-    static ScriptedReply dropped();
-    static ScriptedReply partial(QByteArray body, qint64 sentBytes,
-                                 QByteArray contentType = "application/octet-stream");
+    static ScriptedReply file(QByteArray body, QByteArray contentType = "application/octet-stream", int status = 200)
+    {
+        ScriptedReply reply;
+        reply.status = status;
+        reply.body = std::move(body);
+        reply.headers = {{"Content-Type", std::move(contentType)}};
+        return reply;
+    }
+    static ScriptedReply json(QByteArray body, int status = 200)
+    {
+        return file(std::move(body), "application/json", status);
+    }
+    static ScriptedReply redirect(const QUrl& location, int status = 302)
+    {
+        ScriptedReply reply;
+        reply.status = status;
+        reply.headers = {{"Location", location.toEncoded()}};
+        return reply;
+    }
+    static ScriptedReply stalled()
+    {
+        ScriptedReply reply;
+        reply.stall = true;
+        return reply;
+    }
+    static ScriptedReply dropped()
+    {
+        ScriptedReply reply;
+        reply.drop = true;
+        return reply;
+    }
+    static ScriptedReply partial(QByteArray body, qint64 sentBytes, QByteArray contentType = "application/octet-stream")
+    {
+        ScriptedReply reply = file(std::move(body), std::move(contentType));
+        reply.sendBodyBytes = sentBytes;
+        return reply;
+    }
 };

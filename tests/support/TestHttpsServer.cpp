@@ -67,18 +67,12 @@ quint16 TestHttpsServer::port() const
 
 QUrl TestHttpsServer::baseUrl() const
 {
-    QUrl url;
-    url.setScheme(QStringLiteral("https"));
-    url.setHost(QStringLiteral("127.0.0.1"));
-    url.setPort(port());
-    return url;
+    return QUrl(QStringLiteral("https://127.0.0.1:%1").arg(port()));
 }
 
 QUrl TestHttpsServer::url(const QString& path) const
 {
-    QUrl result = baseUrl();
-    result.setPath(path);
-    return result;
+    return baseUrl().resolved(QUrl(path));
 }
 
 QList<QSslCertificate> TestHttpsServer::caCertificates()
@@ -106,27 +100,12 @@ void TestHttpsServer::setDefaultRoute(Handler handler)
     m_defaultRoute = std::move(handler);
 }
 
-void TestHttpsServer::dropUploadAfter(const QByteArray& path, qint64 bodyBytes)
-{
-    m_dropAfter.insert(path, bodyBytes);
-}
-
-void TestHttpsServer::holdUploadAfter(const QByteArray& path, qint64 bodyBytes)
-{
-    m_holdAfter.insert(path, bodyBytes);
-}
-
 QList<RecordedRequest> TestHttpsServer::requests(const QByteArray& path) const
 {
     QList<RecordedRequest> matching;
     std::copy_if(m_requests.cbegin(), m_requests.cend(), std::back_inserter(matching),
                  [&path](const RecordedRequest& request) { return request.path == path; });
     return matching;
-}
-
-int TestHttpsServer::requestCount(const QByteArray& path) const
-{
-    return static_cast<int>(requests(path).size());
 }
 
 void TestHttpsServer::onNewConnection()
@@ -136,7 +115,6 @@ void TestHttpsServer::onNewConnection()
         if (!socket) {
             continue;
         }
-        ++m_connectionCount;
         socket->setReadBufferSize(socketReadBuffer);
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_connections.insert(socket, Connection());
@@ -189,8 +167,8 @@ void TestHttpsServer::onReadyRead(QSslSocket* socket)
     }
     if (connection.headersDone) {
         const RecordedRequest& request = m_requests[connection.requestIndex];
-        const auto hold = m_holdAfter.constFind(request.path);
-        if (hold != m_holdAfter.cend() && request.body.size() >= *hold) {
+        const auto cut = m_cuts.constFind(request.path);
+        if (cut != m_cuts.cend() && cut->second == Cut::hold && request.body.size() >= cut->first) {
             return; // leave the rest in the socket: the client's upload backs up
         }
     }
@@ -206,8 +184,9 @@ void TestHttpsServer::onReadyRead(QSslSocket* socket)
     request.body.append(connection.buffer.left(take));
     connection.buffer.remove(0, take);
 
-    const auto drop = m_dropAfter.constFind(request.path);
-    if (drop != m_dropAfter.cend() && request.body.size() >= *drop && request.body.size() < connection.contentLength) {
+    const auto cut = m_cuts.constFind(request.path);
+    if (cut != m_cuts.cend() && cut->second == Cut::drop && request.body.size() >= cut->first &&
+        request.body.size() < connection.contentLength) {
         connection.answered = true;
         socket->abort();
         return;

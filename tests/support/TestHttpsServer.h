@@ -28,6 +28,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class HttpTransport;
 class QSslServer;
@@ -66,20 +67,21 @@ public:
     void route(const QByteArray& path, Handler handler);
     void route(const QByteArray& path, ScriptedReply reply);
     void setDefaultRoute(Handler handler);
-    // Closes the connection once at least `bodyBytes` of a request body to `path` have arrived.
-    void dropUploadAfter(const QByteArray& path, qint64 bodyBytes);
-    // Stops reading a request body to `path` once at least `bodyBytes` have arrived, so that the
-    // client's upload stands still; the request is never answered.
-    void holdUploadAfter(const QByteArray& path, qint64 bodyBytes);
+    // Once at least `bodyBytes` of a request body to `path` have arrived: close the connection (drop),
+    // or stop reading so that the client's upload stands still and is never answered (hold).
+    enum class Cut
+    {
+        drop,
+        hold,
+    };
+    void cutUploadAfter(const QByteArray& path, qint64 bodyBytes, Cut cut) { m_cuts.insert(path, {bodyBytes, cut}); }
 
     // Every request in the order they began, with bodies as far as they arrived.
     QList<RecordedRequest> requests() const { return m_requests; }
     QList<RecordedRequest> requests(const QByteArray& path) const;
-    int requestCount(const QByteArray& path) const;
+    int requestCount(const QByteArray& path) const { return static_cast<int>(requests(path).size()); }
     // Application bytes received over all connections (nothing before a completed handshake).
     qint64 bytesReceived() const { return m_bytesReceived; }
-    // Connections whose TLS handshake completed.
-    int connectionCount() const { return m_connectionCount; }
 
 private:
     struct Connection
@@ -101,10 +103,8 @@ private:
     QSslServer* m_server;
     QHash<QByteArray, Handler> m_routes;
     Handler m_defaultRoute;
-    QHash<QByteArray, qint64> m_dropAfter;
-    QHash<QByteArray, qint64> m_holdAfter;
+    QHash<QByteArray, std::pair<qint64, Cut>> m_cuts;
     QHash<QSslSocket*, Connection> m_connections;
     QList<RecordedRequest> m_requests;
     qint64 m_bytesReceived = 0;
-    int m_connectionCount = 0;
 };
