@@ -60,7 +60,6 @@ void TestImages::initVips()
 
 QByteArray TestImages::photoJpeg(int width, int height, int quality, bool withExif)
 {
-    initVips();
     VImage image = photo(width, height).copy();
     if (withExif) {
         const QByteArray exif = exifBlock();
@@ -72,7 +71,6 @@ QByteArray TestImages::photoJpeg(int width, int height, int quality, bool withEx
 
 QByteArray TestImages::transparentPng(int width, int height)
 {
-    initVips();
     VImage rgb = photo(width, height);
     VImage xy = VImage::xyz(width, height);
     // A soft round hole in the middle, fully transparent at its centre.
@@ -84,14 +82,12 @@ QByteArray TestImages::transparentPng(int width, int height)
 
 QByteArray TestImages::cmykJpeg(int width, int height)
 {
-    initVips();
     VImage cmyk = photo(width, height).colourspace(VIPS_INTERPRETATION_CMYK);
     return save(cmyk.cast(VIPS_FORMAT_UCHAR), ".jpg", VImage::option()->set("Q", 92));
 }
 
 QByteArray TestImages::photoAs(const QByteArray& format, int width, int height, int pages)
 {
-    initVips();
     VImage image = photo(width, height);
     if (pages > 1) {
         std::vector<VImage> frames;
@@ -111,7 +107,6 @@ QByteArray TestImages::notAnImage()
 
 TestImages::Info TestImages::inspect(const QByteArray& data)
 {
-    initVips();
     Info info;
     const char* loader = vips_foreign_find_load_buffer(data.constData(), static_cast<std::size_t>(data.size()));
     if (!loader) {
@@ -148,7 +143,6 @@ QByteArray TestImages::loaderFor(const QString& extension)
 
 std::optional<double> TestImages::maxPixelDifference(const QByteArray& a, const QByteArray& b)
 {
-    initVips();
     try {
         VImage x = VImage::new_from_buffer(a.constData(), static_cast<std::size_t>(a.size()), "");
         VImage y = VImage::new_from_buffer(b.constData(), static_cast<std::size_t>(b.size()), "");

@@ -10,7 +10,7 @@
 class TestImages
 {
 public:
-    // Starts libvips once for the process; safe to call repeatedly.
+    // Starts libvips once for the process; call it before any other member.
     static void initVips();
 
     static QByteArray photoJpeg(int width = 640, int height = 480, int quality = 92, bool withExif = true);

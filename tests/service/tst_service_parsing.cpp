@@ -121,9 +121,7 @@ private Q_SLOTS:
         QVERIFY(parser.parse(kContentType, body));
         const auto& parts = parser.parts();
         QCOMPARE(parts.size(), 6u);
-        QCOMPARE(parts[0].name, std::string("key"));
         QCOMPARE(parts[0].data, std::string_view("demo"));
-        QVERIFY(!parts[0].filename);
         QCOMPARE(parts[5].name, std::string("file1"));
         QCOMPARE(parts[5].filename.value(), std::string("a b.jpg"));
         QCOMPARE(parts[5].contentType, std::string("image/jpeg"));
@@ -154,33 +152,17 @@ private Q_SLOTS:
         using E = MultipartParser::Error;
         header("not multipart", "application/json", E::NotMultipart);
         header("no boundary", "multipart/form-data", E::BadBoundary);
-        header("empty boundary", "multipart/form-data; boundary=", E::BadBoundary);
-        header("two boundaries", "multipart/form-data; boundary=a; boundary=b", E::BadBoundary);
         header("boundary too long", "multipart/form-data; boundary=" + QByteArray(71, 'x'), E::BadBoundary);
-        header("forbidden character", "multipart/form-data; boundary=\"a\\b\"", E::BadBoundary);
-        header("boundary ends in space", "multipart/form-data; boundary=\"ab \"", E::BadBoundary);
         header("unterminated quote", "multipart/form-data; boundary=\"abc", E::BadBoundary);
         row("empty", "", E::Truncated);
         row("preamble", "hello\r\n" + good, E::MissingFirstDelimiter);
-        row("wrong boundary", "--Other\r\n" + good.substr(kDelimiter.size() + 2), E::MissingFirstDelimiter);
-        row("cut in the first delimiter", kDelimiter.substr(0, 10), E::Truncated);
-        row("cut in headers", good.substr(0, kDelimiter.size() + 20), E::Truncated);
         row("cut in content", good.substr(0, good.size() - 30), E::Truncated);
-        row("no closing delimiter", good.substr(0, good.size() - kDelimiter.size() - 4), E::Truncated);
-        row("closing delimiter without dashes", good.substr(0, good.size() - 4) + "\r\n", E::Truncated);
         row("data after the close", good + "more", E::TrailingData);
         row("junk after a delimiter", onePart(kDisposition, "xx\r\n"), E::BadBoundary);
-        row("part without headers", kDelimiter + "\r\n\r\nvalue\r\n" + kDelimiter + "--\r\n", E::BadDisposition);
         row("part without disposition", onePart("Content-Type: text/plain"), E::BadDisposition);
-        row("disposition not form-data", onePart("Content-Disposition: attachment; name=a"), E::BadDisposition);
-        row("disposition without name", onePart("Content-Disposition: form-data; filename=a"), E::BadDisposition);
-        row("empty name", onePart("Content-Disposition: form-data; name=\"\""), E::BadDisposition);
         row("two names", onePart(kDisposition + "; name=b"), E::BadDisposition);
-        row("two dispositions", onePart(kDisposition + "\r\n" + kDisposition), E::BadDisposition);
         row("folded header", onePart(kDisposition + "\r\nX-Note: a\r\n b"), E::BadHeader);
-        row("header without colon", onePart("Content-Disposition form-data"), E::BadHeader);
         row("bare LF in header", onePart(kDisposition + "\nX: y"), E::BadHeader);
-        row("NUL in header", onePart(kDisposition + std::string(1, '\0')), E::BadHeader);
         row("oversized header", onePart(kDisposition + "\r\nX-Pad: " + std::string(9000, 'p')), E::HeaderTooLarge);
         row("too many parts", formBody({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}, {"f", "6"}}),
             E::TooManyParts);
@@ -215,12 +197,11 @@ private Q_SLOTS:
         };
         form("client form", clientForm(), "demo level=1 wait=30 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
         form("all options",
-             clientForm("lossy=0&convertto=+webp|+avif&resize=3&resize_height=600&cmyk2rgb=1&upscale=4&keep_exif=1&"
-                        "bg_remove=1"),
-             "demo level=0 wait=30 resize=3 -x600 up=4 [webp avif cmyk2rgb bg exif] photo.jpg ffd86a706567");
-        form("wait inside", clientForm("wait=7"), "demo level=1 wait=7 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
-        form("wait negative", clientForm("wait=-5"), "demo level=1 wait=0 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
-        form("wait too long", clientForm("wait=3600"),
+             clientForm(
+                 "lossy=0&wait=-5&convertto=+webp|+avif&resize=3&resize_height=600&cmyk2rgb=1&upscale=4&keep_exif=1&"
+                 "bg_remove=1"),
+             "demo level=0 wait=0 resize=3 -x600 up=4 [webp avif cmyk2rgb bg exif] photo.jpg ffd86a706567");
+        form("wait clamped", clientForm("wait=3600"),
              "demo level=1 wait=30 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
         poll(
             "client poll",
@@ -228,7 +209,6 @@ private Q_SLOTS:
             R"("convertto":"+avif","resize":1,"resize_width":800,"cmyk2rgb":1})",
             "demo level=2 wait=25 resize=1 800x- up=1 [avif cmyk2rgb]   https://localhost:47800/o/abc.jpg");
 
-        const char* lossy = "400 \"lossy\" must be 0 (lossless), 1 (lossy) or 2 (glossy).";
         form("no key", QByteArray::fromStdString(formBody({{"lossy", "1"}})),
              "400 The request is missing the \"key\" field.");
         form("no file", clientForm({}, ""), "400 The request is missing the image file \"file1\".");
@@ -236,30 +216,22 @@ private Q_SLOTS:
         form("unknown field", clientForm("colour=red"), "400 The request has an unknown field \"colour\".");
         form("duplicate field", QByteArray::fromStdString(formBody({{"key", "a"}, {"key", "b"}})),
              "400 The field \"key\" is given more than once.");
-        form("lossy 3", clientForm("lossy=3"), lossy);
-        form("lossy with space", clientForm("lossy= 1"), lossy);
+        form("lossy 3", clientForm("lossy=3"), "400 \"lossy\" must be 0 (lossless), 1 (lossy) or 2 (glossy).");
         form("wait not a number", clientForm("wait=soon"), "400 \"wait\" must be a whole number of seconds.");
         form("convertto jpeg", clientForm("convertto=+jpeg"),
              "400 \"convertto\" must be \"+webp\", \"+avif\" or \"+webp|+avif\".");
         form("resize 2", clientForm("resize=2"), "400 \"resize\" must be 1 (cover) or 3 (contain).");
         form("width without resize", clientForm("resize_width=10"),
              "400 \"resize_width\" is only allowed together with \"resize\".");
-        form("width zero", clientForm("resize=1&resize_width=0"),
-             "400 \"resize_width\" must be a whole number from 1 to 65535.");
         form("height huge", clientForm("resize=1&resize_height=99999999"),
              "400 \"resize_height\" must be a whole number from 1 to 65535.");
         form("upscale 1", clientForm("upscale=1"), "400 \"upscale\" must be 2, 3 or 4.");
         form("flag yes", clientForm("keep_exif=yes"), "400 \"keep_exif\" must be 0 or 1.");
         form("invalid UTF-8", clientForm("key=\xff\xfe"), "400 The field \"key\" is not valid UTF-8 text.");
-        const char* notObject = "400 The poll body must be a JSON object.";
-        const char* oneUrl = "400 \"urllist\" must be an array with exactly one address.";
-        poll("poll empty", QByteArray(), notObject);
-        poll("poll array", "[]", notObject);
-        poll("poll truncated", R"({"key":"demo")", notObject);
+        poll("poll truncated", R"({"key":"demo")", "400 The poll body must be a JSON object.");
         poll("poll without urllist", R"({"key":"demo"})", "400 The poll request is missing \"urllist\".");
-        poll("poll without key", R"({"urllist":["x"]})", "400 The request is missing the \"key\" field.");
-        poll("poll with two urls", R"({"key":"k","urllist":["a","b"]})", oneUrl);
-        poll("poll url not text", R"({"key":"k","urllist":[1]})", oneUrl);
+        poll("poll with two urls", R"({"key":"k","urllist":["a","b"]})",
+             "400 \"urllist\" must be an array with exactly one address.");
         poll("poll fraction", R"({"key":"k","urllist":["a"],"lossy":1.5})", "400 \"lossy\" must be a whole number.");
         poll("poll bool", R"({"key":"k","urllist":["a"],"cmyk2rgb":true})", "400 \"cmyk2rgb\" has the wrong type.");
         poll("poll unknown member", R"({"key":"k","urllist":["a"],"file1":"x"})",
@@ -291,7 +263,6 @@ private Q_SLOTS:
         QCOMPARE(request.method, QByteArray("POST"));
         QCOMPARE(request.path(), QByteArray("/v2/reducer.php"));
         QCOMPARE(request.header("content-type"), QByteArray("application/json"));
-        QCOMPARE(request.header("host"), QByteArray("localhost:47800"));
         QCOMPARE(request.body, QByteArray("{\"key\":\"k\"}"));
         QVERIFY(request.keepAlive);
         // The pipelined second request was kept and completes from what is buffered.
@@ -300,7 +271,6 @@ private Q_SLOTS:
         QCOMPARE(request.method, QByteArray("GET"));
         QCOMPARE(request.target, QByteArray("/files/abc"));
         QVERIFY(!request.keepAlive);
-        QVERIFY(request.body.isEmpty());
     }
 
     void badHttpRequests_data()
@@ -308,15 +278,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("wire");
         QTest::addColumn<int>("status");
         QTest::newRow("garbage") << QByteArray("GARBAGE\r\n\r\n") << 400;
-        QTest::newRow("absolute target") << QByteArray("GET http://x/ HTTP/1.1\r\n\r\n") << 400;
-        QTest::newRow("space in target") << QByteArray("GET /a b HTTP/1.1\r\n\r\n") << 400;
         QTest::newRow("HTTP/2") << QByteArray("GET / HTTP/2.0\r\n\r\n") << 505;
         QTest::newRow("long target") << "GET /" + QByteArray(5000, 'a') + " HTTP/1.1\r\n\r\n" << 414;
         QTest::newRow("huge headers") << "GET / HTTP/1.1\r\nX: " + QByteArray(17 * 1024, 'a') << 431;
         QTest::newRow("bare LF") << QByteArray("GET / HTTP/1.1\nHost: x\r\n\r\n") << 400;
-        QTest::newRow("folded header") << QByteArray("GET / HTTP/1.1\r\nA: b\r\n c\r\n\r\n") << 400;
         QTest::newRow("chunked") << QByteArray("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") << 411;
-        QTest::newRow("negative length") << QByteArray("POST / HTTP/1.1\r\nContent-Length: -1\r\n\r\n") << 400;
         QTest::newRow("conflicting lengths")
             << QByteArray("POST / HTTP/1.1\r\nContent-Length: 1\r\nContent-Length: 2\r\n\r\n") << 400;
         QTest::newRow("over the body limit") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 101\r\n\r\n") << 413;

