@@ -22,12 +22,7 @@ QByteArray save(const VImage& image, const char* suffix, vips::VOption* options 
 // A minimal EXIF block with one ImageDescription entry.
 QByteArray exifBlock()
 {
-    return QByteArray("Exif\0\0II*\0\x08\0\0\0"
-                      "\x01\0"
-                      "\x0e\x01\x02\0\x05\0\0\0\x1a\0\0\0"
-                      "\0\0\0\0"
-                      "test\0",
-                      37);
+    return QByteArray("Exif\0\0II*\0\x08\0\0\0\x01\0\x0e\x01\x02\0\x05\0\0\0\x1a\0\0\0\0\0\0\0test\0", 37);
 }
 
 VImage photo(int width, int height)

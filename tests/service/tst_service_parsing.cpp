@@ -46,15 +46,10 @@ QByteArray clientForm(const QByteArray& changes = {}, const std::string& fileNam
 {
     Fields fields = kClientFields;
     for (const QByteArray& change : changes.split('&')) {
-        if (change.isEmpty())
-            continue;
         const std::string name = change.left(change.indexOf('=')).toStdString();
-        const std::string value = change.mid(change.indexOf('=') + 1).toStdString();
-        auto it = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return f.first == name; });
-        if (it == fields.end())
-            fields.emplace_back(name, value);
-        else
-            it->second = value;
+        std::erase_if(fields, [&name](const auto& field) { return field.first == name; });
+        if (!name.empty())
+            fields.emplace_back(name, change.mid(change.indexOf('=') + 1).toStdString());
     }
     return QByteArray::fromStdString(formBody(fields, fileName, fileData));
 }
@@ -87,14 +82,11 @@ QString summary(const OptimizeRequest& r)
         if (on)
             flags << QLatin1String(name);
     }
+    const auto number = [](int v) { return QString::number(v); };
     return QStringLiteral("%1 level=%2 wait=%3 resize=%4 %5x%6 up=%7 [%8] %9 %10 %11")
-        .arg(r.apiKey)
-        .arg(int(r.level))
-        .arg(r.waitSeconds)
-        .arg(int(r.resize))
-        .arg(side(r.width), side(r.height))
-        .arg(r.upscale)
-        .arg(flags.join(QLatin1Char(' ')), r.fileName, QString::fromLatin1(r.fileData.toHex()), r.originalUrl)
+        .arg(r.apiKey, number(int(r.level)), number(r.waitSeconds), number(int(r.resize)), side(r.width),
+             side(r.height), number(r.upscale), flags.join(QLatin1Char(' ')), r.fileName)
+        .arg(QString::fromLatin1(r.fileData.toHex()), r.originalUrl)
         .trimmed();
 }
 

@@ -226,23 +226,24 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
-        const auto upload = [](const char* name, const Form& form, int code, const char* message) {
-            QTest::newRow(name) << kUploadPath << form.contentType() << form.close() << code
-                                << QString::fromUtf8(message);
+        const auto row = [](const char* name, const QString& path, const QByteArray& type, const QByteArray& body,
+                            int code, const char* message) {
+            QTest::newRow(name) << path << type << body << code << QString::fromUtf8(message);
         };
-        const auto poll = [](const char* name, const QByteArray& body, int code, const char* message) {
-            QTest::newRow(name) << kPollPath << QByteArray("application/json") << body << code
-                                << QString::fromUtf8(message);
+        const auto upload = [&row](const char* name, const Form& form, int code, const char* message) {
+            row(name, kUploadPath, Form::contentType(), form.close(), code, message);
         };
-        const auto get = [](const char* name, const QString& path, int code, const char* message) {
-            QTest::newRow(name) << path << QByteArray() << QByteArray() << code << QString::fromUtf8(message);
+        const auto poll = [&row](const char* name, const QByteArray& body, int code, const char* message) {
+            row(name, kPollPath, "application/json", body, code, message);
+        };
+        const auto get = [&row](const char* name, const QString& path, int code, const char* message) {
+            row(name, path, {}, {}, code, message);
         };
         const QByteArray image = TestImages::photoJpeg(64, 48);
-        const Form good = clientForm().file(image);
-        QTest::newRow("not multipart") << kUploadPath << QByteArray("text/plain") << good.close() << 400
-                                       << "The upload must be sent as multipart/form-data.";
-        QTest::newRow("truncated") << kUploadPath << good.contentType() << good.close().chopped(30) << 400
-                                   << "The upload is incomplete: the multipart form ends too early.";
+        const QByteArray good = clientForm().file(image).close();
+        row("not multipart", kUploadPath, "text/plain", good, 400, "The upload must be sent as multipart/form-data.");
+        row("truncated", kUploadPath, Form::contentType(), good.chopped(30), 400,
+            "The upload is incomplete: the multipart form ends too early.");
         upload("not an image", clientForm().file(TestImages::notAnImage(), "notes.jpg"), 415,
                "The file is not an image this service can read. Supported are JPEG, PNG, GIF, TIFF, BMP, WebP and "
                "HEIC/HEIF.");
