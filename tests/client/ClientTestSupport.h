@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <qcoro/qcorotask.h>
 
-#include <exception>
 #include <optional>
 
 // Starts a task at once and keeps its outcome; wait() spins the event loop until it ends.
@@ -40,22 +39,8 @@ public:
         return m_done;
     }
     bool isDone() const { return m_done; }
-    bool succeeded() const { return m_done && !m_error; }
+    bool succeeded() const { return m_value.has_value(); }
     const T& value() const { return *m_value; }
-
-    template <typename E>
-    std::optional<E> errorAs() const
-    {
-        try {
-            if (m_error) {
-                std::rethrow_exception(m_error);
-            }
-        } catch (const E& e) {
-            return e;
-        } catch (...) {
-        }
-        return std::nullopt;
-    }
 
     // The description of the Error the task ended with; a marker text for anything else.
     QString errorText() const { return m_errorText; }
@@ -67,11 +52,9 @@ private:
         try {
             self->m_value = co_await std::move(task);
         } catch (const Error& e) {
-            self->m_error = std::current_exception();
             self->m_errorText = e.description();
             self->m_cancelled = e.isCancellation();
         } catch (...) {
-            self->m_error = std::current_exception();
             self->m_errorText = QStringLiteral("(not an Error)");
         }
         self->m_done = true;
@@ -82,7 +65,6 @@ private:
 
     bool m_done = false;
     std::optional<T> m_value;
-    std::exception_ptr m_error;
     QString m_errorText = QStringLiteral("(no error)");
     bool m_cancelled = false;
     QEventLoop* m_waiting = nullptr;

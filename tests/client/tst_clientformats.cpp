@@ -73,7 +73,6 @@ private Q_SLOTS:
 
         const QString field;
         const QByteArray disposition = "--B\r\nContent-Disposition: form-data; name=";
-        QTest::newRow("lossy") << "lossy" << field << QByteArray("1") << disposition + "\"lossy\"\r\n\r\n1\r\n";
         QTest::newRow("empty value") << "key" << field << QByteArray() << disposition + "\"key\"\r\n\r\n\r\n";
         QTest::newRow("crlf and quote verbatim")
             << "a\"b" << field << QByteArray("x\r\ny\"z") << disposition + "\"a\"b\"\r\n\r\nx\r\ny\"z\r\n";
@@ -144,11 +143,9 @@ private Q_SLOTS:
         row("399 passes", R"({"Status":{"Code":399,"Message":"m"}})", "Code 399=399");
         row("400 fails", R"({"Status":{"Code":400,"Message":"Bad key"}})", "error: Bad key");
         row("abc passes", R"({"Status":{"Code":"abc","Message":"m"}})", "Code abc=0");
-        row("plus sign", R"({"Status":{"Code":"+401","Message":"m"}})", "error: m");
         row("status without message", R"({"Status":{"Code":2}})", unexpected + R"({"Status":{"Code":2}})");
         row("status null", "{\"Status\":null,\"LossyURL\":\"https:\\/\\/h\\/a.jpg\"}",
             "no Status, LossyURL=https://h/a.jpg");
-        row("status not an object", R"({"Status":"2"})", unexpected + R"({"Status":"2"})");
         row("url null", R"({"LossyURL":null})", "no Status");
         row("url number", R"({"LossyURL":3})", unexpected + R"({"LossyURL":3})");
         row("only first element",

@@ -1,12 +1,10 @@
 #include "CancelToken.h"
 #include "ClientTestSupport.h"
-#include "FileError.h"
 #include "HttpTransport.h"
 #include "SystemProxyFactory.h"
 #include "TempTree.h"
 #include "TestHttpsServer.h"
 #include "TovalinClient.h"
-#include "TransportError.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -39,13 +37,6 @@ TovalinOptions options(Compression compression = Compression::lossy, bool webp =
     options.convertToAVIF = avif;
     options.cmykToRgb = false;
     return options;
-}
-
-template <typename T>
-std::optional<TransportError::Reason> transportFailure(const RunningTask<T>& run)
-{
-    const std::optional<TransportError> error = run.template errorAs<TransportError>();
-    return error ? std::optional(error->reason()) : std::nullopt;
 }
 
 QByteArray readFile(const QString& path)
@@ -486,18 +477,6 @@ private Q_SLOTS:
                  "/r/w.webp");
     }
 
-    void unwritableDestination()
-    {
-        addSource(QStringLiteral("photo.jpg"));
-        // A folder stands where the optimized image would go.
-        m_tree->makeFolder(QStringLiteral("photo-optimized.jpg"));
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp"));
-        serveResultsByName();
-        // The WebP companion is not attempted, and no temporary file stays behind.
-        QCOMPARE(optimize(options(Compression::lossy, true)),
-                 QStringLiteral("/r/o.jpg -> Could not save the optimized file. | beside: photo-optimized.jpg"));
-    }
-
     void readOnlyFolder()
     {
         addSource(QStringLiteral("locked/photo.jpg"));
@@ -512,12 +491,13 @@ private Q_SLOTS:
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         });
         if (QFile probe(folder + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly) && probe.remove()) {
-            QSKIP("no way to make a folder read-only for this user; unwritableDestination covers the failure");
+            QSKIP("no way to make a folder read-only for this user");
         }
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp"));
         serveResultsByName();
-        // No temporary file either.
-        QCOMPARE(optimize(), QStringLiteral("/r/o.jpg -> Could not save the optimized file."));
+        // The WebP companion is not attempted, and no temporary file stays behind.
+        QCOMPARE(optimize(options(Compression::lossy, true)),
+                 QStringLiteral("/r/o.jpg -> Could not save the optimized file."));
     }
 
     void unreadableSourceSendsNothing()
@@ -525,7 +505,6 @@ private Q_SLOTS:
         const QString missing = m_tree->path(QStringLiteral("gone.jpg"));
         Run run(client().optimize(QUrl::fromLocalFile(missing), options(), CancelToken()));
         QVERIFY(run.wait());
-        QVERIFY2(run.errorAs<FileError>(), qPrintable(run.errorText()));
         QVERIFY2(run.errorText().contains(missing) && run.errorText().contains(QStringLiteral("No such file")),
                  qPrintable(run.errorText()));
         QCOMPARE(m_server->bytesReceived(), 0);
@@ -564,8 +543,7 @@ private Q_SLOTS:
         Run run(TovalinClient(untrusted.baseUrl(), TestHttpsServer::makeTransport())
                     .optimize(source, options(), CancelToken()));
         QVERIFY(run.wait());
-        QVERIFY2(run.errorAs<TransportError>() && run.errorText().contains(QStringLiteral("SSL"), Qt::CaseInsensitive),
-                 qPrintable(run.errorText()));
+        QVERIFY2(run.errorText().contains(QStringLiteral("SSL"), Qt::CaseInsensitive), qPrintable(run.errorText()));
         QCOMPARE(untrusted.bytesReceived(), 0);
     }
 
@@ -587,7 +565,6 @@ private Q_SLOTS:
         clock.start();
         Run run(client(300ms).optimize(source, options(), CancelToken()));
         QVERIFY(run.wait(15000));
-        QCOMPARE(transportFailure(run), std::optional(TransportError::Reason::timeout));
         QCOMPARE(run.errorText(), QStringLiteral("The connection timed out: no data moved for 0.3 seconds."));
         QVERIFY(clock.elapsed() >= 300);
     }
@@ -625,16 +602,6 @@ private Q_SLOTS:
         QCOMPARE(besideTheSource(), QStringList{"photo-optimized.jpg"});
     }
 
-    void cancelledBeforeTheCallTouchesNothing()
-    {
-        CancellationSource stop;
-        stop.cancel();
-        Run run(client().optimize(addSource(QStringLiteral("photo.jpg")), options(), stop.token()));
-        QVERIFY(run.wait(1000) && run.isCancellation());
-        QTest::qWait(50);
-        QCOMPARE(m_server->bytesReceived(), 0);
-    }
-
     void redirects()
     {
         TestHttpsServer elsewhere;
@@ -648,7 +615,8 @@ private Q_SLOTS:
                         ScriptedReply::redirect(elsewhere.url(QStringLiteral("/v2/post-reducer.php")), 307));
         Run refused(client().optimize(source, options(), CancelToken()));
         QVERIFY(refused.wait());
-        QCOMPARE(transportFailure(refused), std::optional(TransportError::Reason::insecureAddress));
+        QCOMPARE(refused.errorText(),
+                 QStringLiteral("The service redirected the request to an address it may not go to."));
         QVERIFY(elsewhere.requests().isEmpty());
 
         // Within the same origin it is followed; a download may move to another https origin.
@@ -674,27 +642,23 @@ private Q_SLOTS:
     {
         const std::shared_ptr<HttpTransport> transport = TestHttpsServer::makeTransport();
         m_server->route("/big", ScriptedReply::file(QByteArray(5000, 'b')));
-        m_server->route("/fits", ScriptedReply::file(QByteArray(4096, 'f'), "image/png", 404));
-
         RunningTask tooBig(transport->dataFrom(m_server->url(QStringLiteral("/big")), CancelToken(), 4096));
         QVERIFY(tooBig.wait());
-        QCOMPARE(transportFailure(tooBig), std::optional(TransportError::Reason::tooLarge));
-        // A status is an answer: the body comes back with it.
-        RunningTask fits(transport->dataFrom(m_server->url(QStringLiteral("/fits")), CancelToken(), 4096));
-        QVERIFY(fits.wait());
-        QVERIFY2(fits.succeeded(), qPrintable(fits.errorText()));
-        QCOMPARE(fits.value().statusCode, 404);
-        QCOMPARE(fits.value().body, QByteArray(4096, 'f'));
+        QVERIFY2(tooBig.errorText().startsWith(QLatin1String("The reply is larger than")),
+                 qPrintable(tooBig.errorText()));
 
         // Nothing but https goes on the wire.
         const qint64 received = m_server->bytesReceived();
-        QUrl plain = m_server->url(QStringLiteral("/fits"));
+        QUrl plain = m_server->url(QStringLiteral("/big"));
         plain.setScheme(QStringLiteral("http"));
         RunningTask refused(transport->dataFor(plain, "application/json", "{\"key\":\"secret\"}", CancelToken()));
         RunningTask refusedGet(transport->dataFrom(QUrl(QStringLiteral("ftp://127.0.0.1/x")), CancelToken()));
         QVERIFY(refused.wait() && refusedGet.wait());
-        QCOMPARE(transportFailure(refused), std::optional(TransportError::Reason::insecureAddress));
-        QCOMPARE(transportFailure(refusedGet), std::optional(TransportError::Reason::insecureAddress));
+        QVERIFY2(refused.errorText().endsWith(QLatin1String("only secure (https) addresses are allowed.")),
+                 qPrintable(refused.errorText()));
+        QCOMPARE(
+            refusedGet.errorText(),
+            QStringLiteral("Refused to connect to “ftp://127.0.0.1/x”: only secure (https) addresses are allowed."));
         QTest::qWait(50);
         QCOMPARE(m_server->bytesReceived(), received);
     }

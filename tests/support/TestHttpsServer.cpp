@@ -85,21 +85,6 @@ std::shared_ptr<HttpTransport> TestHttpsServer::makeTransport(std::chrono::milli
     return std::make_shared<HttpTransport>(caCertificates(), idleTimeout, HttpTransport::SystemCertificates::ignored);
 }
 
-void TestHttpsServer::route(const QByteArray& path, Handler handler)
-{
-    m_routes.insert(path, std::move(handler));
-}
-
-void TestHttpsServer::route(const QByteArray& path, ScriptedReply reply)
-{
-    route(path, [reply = std::move(reply)](const RecordedRequest&) { return reply; });
-}
-
-void TestHttpsServer::setDefaultRoute(Handler handler)
-{
-    m_defaultRoute = std::move(handler);
-}
-
 QList<RecordedRequest> TestHttpsServer::requests(const QByteArray& path) const
 {
     QList<RecordedRequest> matching;
@@ -111,10 +96,7 @@ QList<RecordedRequest> TestHttpsServer::requests(const QByteArray& path) const
 void TestHttpsServer::onNewConnection()
 {
     while (m_server->hasPendingConnections()) {
-        auto* socket = qobject_cast<QSslSocket*>(m_server->nextPendingConnection());
-        if (!socket) {
-            continue;
-        }
+        auto* socket = static_cast<QSslSocket*>(m_server->nextPendingConnection());
         socket->setReadBufferSize(socketReadBuffer);
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_connections.insert(socket, Connection());

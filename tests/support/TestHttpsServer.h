@@ -64,9 +64,12 @@ public:
 
     // Requests to a path without a route go to the default route, or are answered 404 with an empty
     // body when there is none.
-    void route(const QByteArray& path, Handler handler);
-    void route(const QByteArray& path, ScriptedReply reply);
-    void setDefaultRoute(Handler handler);
+    void route(const QByteArray& path, Handler handler) { m_routes.insert(path, std::move(handler)); }
+    void route(const QByteArray& path, ScriptedReply reply)
+    {
+        route(path, [reply = std::move(reply)](const RecordedRequest&) { return reply; });
+    }
+    void setDefaultRoute(Handler handler) { m_defaultRoute = std::move(handler); }
     // Once at least `bodyBytes` of a request body to `path` have arrived: close the connection (drop),
     // or stop reading so that the client's upload stands still and is never answered (hold).
     enum class Cut
