@@ -1,17 +1,23 @@
 #include "AppViewModel.h"
+#include "CancelledError.h"
 #include "Error.h"
-#include "PendingCall.h"
 #include "TempTree.h"
+#include "TestHttpsServer.h"
+#include "TovalinClient.h"
 
 #include <QAbstractItemModelTester>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
+#include <coroutine>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -22,68 +28,150 @@ const QString stopped = QStringLiteral("Stopped.");
 const QString ready = QStringLiteral("Ready to optimize.");
 const QString done = QStringLiteral("Done.");
 
-std::exception_ptr errorOf(const QString& description)
+// How a call in flight ends when its run is stopped: inside cancel() itself, as a transfer does, or
+// later, when the test ends it (a call whose last request was already answered runs on).
+enum class End
 {
-    return std::make_exception_ptr(Error(description));
+    atOnce,
+    laterCancelled,
+    laterSucceeded,
+    laterFailed,
+};
+
+// One call of the scripted optimizer, held open until the test settles it. Settling resumes the
+// waiting run inside the settling call, so the test's next line sees the outcome applied.
+struct Call
+{
+    QUrl file;
+    TovalinOptions options;
+    CancelToken token;
+    bool settled = false;
+    QList<DownloadedFile> files;
+    std::exception_ptr error;
+    std::coroutine_handle<> waiting;
+
+    void settle(QList<DownloadedFile> result, std::exception_ptr failure = {})
+    {
+        QVERIFY(!settled);
+        settled = true;
+        files = std::move(result);
+        error = std::move(failure);
+        if (waiting) {
+            std::exchange(waiting, {}).resume();
+        }
+    }
+    void fail(const QString& description) { settle({}, std::make_exception_ptr(Error(description))); }
+};
+
+// Awaits a call in place: the compiler may copy an awaitable object, and a copy would be resumed by no one.
+struct CallAwaiter
+{
+    Call* call;
+    bool await_ready() const noexcept { return call->settled; }
+    void await_suspend(std::coroutine_handle<> caller) const noexcept { call->waiting = caller; }
+    void await_resume() const noexcept {}
+};
+
+QCoro::Task<QList<DownloadedFile>> outcome(std::shared_ptr<Call> call)
+{
+    co_await CallAwaiter{call.get()};
+    if (call->error) {
+        std::rethrow_exception(call->error);
+    }
+    co_return call->files;
 }
 
-// A view model with a queue of `count` jobs and a usable key, whose optimizer records each call as a
-// PendingCall that the test settles. With failAtOnce set, calls fail before any wait, as the client's
-// do for a file that cannot be read.
+// A view model with a queue of `count` jobs and a usable key, whose optimizer records each call for
+// the test to settle. With failAtOnce set, calls fail before any wait, as the client's do for a file
+// that cannot be read.
 struct Fixture
 {
-    explicit Fixture(int count, PendingCall::OnCancel onCancel = PendingCall::OnCancel::failAtOnce)
-        : onCancel(onCancel)
-        , owned(std::make_unique<AppViewModel>(std::make_shared<ApiKeyStore>(tree.path(QStringLiteral("settings.ini"))),
-                                               optimizer()))
-        , model(*owned)
+    explicit Fixture(int count, End end = End::atOnce)
+        : failOnCancel(end == End::atOnce)
     {
-        model.setApiKey(QStringLiteral(" key "));
+        makeModel(scripted());
         for (int i = 0; i < count; ++i) {
-            model.addFiles({tree.fileUrl(QStringLiteral("img%1.jpg").arg(i))});
+            model->addFiles({tree.fileUrl(QStringLiteral("img%1.jpg").arg(i))});
         }
-        QObject::connect(&model, &AppViewModel::statusMessageChanged, [this] { statusLog << model.statusMessage(); });
+    }
+    // With this optimizer in place of the scripted one; with none, the service client.
+    explicit Fixture(AppViewModel::Optimizer optimizer) { makeModel(std::move(optimizer)); }
+
+    void makeModel(AppViewModel::Optimizer optimizer)
+    {
+        model = std::make_unique<AppViewModel>(std::make_shared<ApiKeyStore>(tree.path(QStringLiteral("settings.ini"))),
+                                               std::move(optimizer));
+        model->setApiKey(QStringLiteral(" key "));
+        QObject::connect(model.get(), &AppViewModel::statusMessageChanged,
+                         [this] { statusLog << model->statusMessage(); });
     }
 
     // The view model goes before the fixture, so its calls always find it.
-    AppViewModel::Optimizer optimizer()
+    AppViewModel::Optimizer scripted()
     {
         return [this](QUrl file, TovalinOptions options, CancelToken token) {
-            auto call = std::make_shared<PendingCall>(std::move(file), std::move(options), std::move(token), onCancel);
+            auto call = std::make_shared<Call>();
+            call->file = std::move(file);
+            call->options = std::move(options);
+            call->token = std::move(token);
+            if (failOnCancel) {
+                QObject::connect(call->token.state(), &CancelState::cancelled, [weak = std::weak_ptr<Call>(call)] {
+                    if (const auto c = weak.lock(); c && !c->settled) {
+                        c->settle({}, std::make_exception_ptr(CancelledError()));
+                    }
+                });
+            }
             calls.append(call);
             if (!failAtOnce.isEmpty()) {
-                call->fail(errorOf(failAtOnce));
+                call->fail(failAtOnce);
             }
-            return PendingCall::outcome(std::move(call));
+            return outcome(call);
         };
     }
 
     // Starts a run and waits for its first call.
     void start()
     {
-        model.optimizeAll();
+        model->optimizeAll();
         QTRY_COMPARE(calls.size(), 1);
     }
 
-    const ImageJob& job(qsizetype row) const { return model.jobs().at(row); }
+    const ImageJob& job(qsizetype row) const { return model->jobs().at(row); }
     QString message(qsizetype row) const { return job(row).message; }
     JobStatus status(qsizetype row) const { return job(row).status; }
-    const std::shared_ptr<PendingCall>& call(qsizetype index) const { return calls.at(index); }
-
-    QList<DownloadedFile> resultsFor(const QUrl& source) const
+    const std::shared_ptr<Call>& call(qsizetype index) const { return calls.at(index); }
+    // Every job as "status: message", in queue order.
+    QStringList states() const
     {
-        const QString base = source.toLocalFile().chopped(4);
-        return {
-            DownloadedFile(QStringLiteral("Optimized"), QUrl::fromLocalFile(base + QStringLiteral("-optimized.jpg"))),
-            DownloadedFile(QStringLiteral("WebP"), QUrl::fromLocalFile(base + QStringLiteral(".webp")))};
+        QStringList out;
+        for (const ImageJob& j : model->jobs()) {
+            out << label(j.status) + QStringLiteral(": ") + j.message;
+        }
+        return out;
     }
-    // Answers call `index` with the results for its file.
-    void succeed(qsizetype index) const { call(index)->succeed(resultsFor(call(index)->file())); }
+
+    static QList<DownloadedFile> resultsFor(const QUrl& source)
+    {
+        return {DownloadedFile(QStringLiteral("WebP"),
+                               QUrl::fromLocalFile(source.toLocalFile() + QStringLiteral(".webp")))};
+    }
+    void succeed(qsizetype index) const { call(index)->settle(resultsFor(call(index)->file)); }
+    // Ends a call after a stop the way `end` says; one that ended at once is settled already.
+    void endLate(qsizetype index, End end) const
+    {
+        if (end == End::laterCancelled) {
+            call(index)->settle({}, std::make_exception_ptr(CancelledError()));
+        } else if (end == End::laterSucceeded) {
+            succeed(index);
+        } else if (end == End::laterFailed) {
+            call(index)->fail(QStringLiteral("Too late."));
+        }
+    }
     // Answers every call from `index` on with success, as each comes, until the run is done.
     void succeedTheRest(qsizetype index) const
     {
-        for (; model.statusMessage() != done; ++index) {
-            QTRY_VERIFY(calls.size() > index || model.statusMessage() == done);
+        for (; model->statusMessage() != done; ++index) {
+            QTRY_VERIFY(calls.size() > index || model->statusMessage() == done);
             if (calls.size() > index) {
                 succeed(index);
             }
@@ -91,13 +179,25 @@ struct Fixture
     }
 
     TempTree tree;
-    PendingCall::OnCancel onCancel;
+    bool failOnCancel = true;
     QString failAtOnce;
-    QList<std::shared_ptr<PendingCall>> calls;
+    QList<std::shared_ptr<Call>> calls;
     QStringList statusLog;
-    std::unique_ptr<AppViewModel> owned;
-    AppViewModel& model;
+    std::unique_ptr<AppViewModel> model;
 };
+
+QStringList* capturedMessages = nullptr;
+
+void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    capturedMessages->append(message);
+}
+
+QString contentOf(const QUrl& file)
+{
+    QFile f(file.toLocalFile());
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
 
 void expectIdle(const AppViewModel& model)
 {
@@ -115,49 +215,45 @@ private Q_SLOTS:
     void twoJobsThenASecondRun()
     {
         Fixture f(2);
-        QAbstractItemModelTester tester(f.model.jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(f.model->jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QStringList changes;
         // Every change of a job is a change of its own row only. The progress note comes when the
         // machine is slow enough; it has its own test.
-        connect(f.model.jobModel(), &QAbstractItemModel::dataChanged, this,
+        connect(f.model->jobModel(), &QAbstractItemModel::dataChanged, this,
                 [&](const QModelIndex& from, const QModelIndex& to) {
                     QCOMPARE(from, to);
-                    const ImageJob& job = f.model.jobs().at(from.row());
-                    if (job.message != beingOptimized) {
-                        changes << job.url.fileName() + QLatin1Char(' ') + label(job.status) + QLatin1Char(' ') +
-                                       job.message;
+                    if (f.message(from.row()) != beingOptimized) {
+                        changes << f.job(from.row()).url.fileName() + QLatin1Char(' ') + f.states().at(from.row());
                     }
                 });
-        f.model.optimizeAll();
-        QCOMPARE(f.model.statusMessage(), QStringLiteral("Optimizing 2 image(s)…"));
-        QVERIFY(f.model.isProcessing() && f.model.hasOptimizeTask() && !f.model.canOptimize());
+        f.model->optimizeAll();
+        QVERIFY(f.model->isProcessing() && f.model->hasOptimizeTask() && !f.model->canOptimize());
         // The run starts on a later turn of the event loop, with its handle already stored.
         QVERIFY(f.calls.isEmpty());
         QTRY_COMPARE(f.calls.size(), 1);
-        QCOMPARE(f.call(0)->options().apiKey, QStringLiteral("key"));
-        QCOMPARE(f.call(0)->options().compression, Compression::lossy);
+        QCOMPARE(f.call(0)->options.apiKey, QStringLiteral("key"));
+        QCOMPARE(f.call(0)->options.compression, Compression::lossy);
         // Settings changed during the run apply to the jobs that have not started; a job added during
         // the run is not part of its batch.
-        f.model.setCompression(Compression::glossy);
-        f.model.addFiles({f.tree.fileUrl(QStringLiteral("late.png"))});
+        f.model->setCompression(Compression::glossy);
+        f.model->addFiles({f.tree.fileUrl(QStringLiteral("late.png"))});
         f.succeed(0);
         QTRY_COMPARE(f.calls.size(), 2);
-        QCOMPARE(f.call(1)->options().compression, Compression::glossy);
+        QCOMPARE(f.call(1)->options.compression, Compression::glossy);
         f.succeed(1);
-        QTRY_COMPARE(f.model.statusMessage(), done);
-        expectIdle(f.model);
-        QCOMPARE(changes, (QStringList{"img0.jpg Processing " + sending, "img0.jpg Done " + saved,
-                                       "img1.jpg Processing " + sending, "img1.jpg Done " + saved}));
-        QCOMPARE(f.job(1).downloads.size(), 2);
-        QCOMPARE(f.job(1).downloads.at(1).path, f.tree.fileUrl(QStringLiteral("img1.webp")));
+        QTRY_COMPARE(f.model->statusMessage(), done);
+        expectIdle(*f.model);
+        QCOMPARE(changes, (QStringList{"img0.jpg Processing: " + sending, "img0.jpg Done: " + saved,
+                                       "img1.jpg Processing: " + sending, "img1.jpg Done: " + saved}));
+        QCOMPARE(f.job(1).downloads.at(0).path, f.tree.fileUrl(QStringLiteral("img1.jpg.webp")));
         QCOMPARE(f.message(2), ready);
 
         // A second run takes every job again, the succeeded ones included, and counts them. A failure
         // leaves the files of an earlier success listed.
         const QUuid earlierFile = f.job(0).downloads.at(0).id;
-        f.model.optimizeAll();
+        f.model->optimizeAll();
         QTRY_COMPARE(f.calls.size(), 3);
-        f.call(2)->fail(errorOf(QStringLiteral("Boom.")));
+        f.call(2)->fail(QStringLiteral("Boom."));
         QCOMPARE(f.status(0), JobStatus::failed);
         QCOMPARE(f.job(0).downloads.at(0).id, earlierFile);
         f.succeedTheRest(3);
@@ -165,234 +261,268 @@ private Q_SLOTS:
         QCOMPARE(f.statusLog, (QStringList{"Optimizing 2 image(s)…", "Done.", "Optimizing 3 image(s)…", "Done."}));
     }
 
-    void progressNoteOnlyForAJobStillRunningAfterOneSecond()
+    void progressNoteAndFailuresInTheMiddle()
     {
-        Fixture f(3);
+        Fixture f(4);
         f.start();
         QElapsedTimer sinceFirstNoteCouldStart;
         sinceFirstNoteCouldStart.start();
-        // The first job fails and the second succeeds, each well within its second.
-        f.call(0)->fail(errorOf(QStringLiteral("Boom.")));
+        // The first three jobs end well within their second; whatever the client throws ends as the
+        // job's message, fails that job only, and nothing escapes the run.
+        f.succeed(0);
         QTRY_COMPARE(f.calls.size(), 2);
-        f.succeed(1);
+        f.call(1)->fail(QStringLiteral("Invalid API key."));
         QTRY_COMPARE(f.calls.size(), 3);
-        QCOMPARE(f.message(2), sending);
-        // The third stays with the client: after a second it says so. Its note is due last, so once
-        // it shows, the notes of the first two jobs have come and gone.
-        QTRY_COMPARE_WITH_TIMEOUT(f.message(2), beingOptimized, 10000);
+        f.call(2)->settle({}, std::make_exception_ptr(std::runtime_error("No space left on device")));
+        QTRY_COMPARE(f.calls.size(), 4);
+        QCOMPARE(f.message(3), sending);
+        // The last stays with the client: after a second it says so. Its note is due last, so once
+        // it shows, the notes of the jobs before it have come and gone.
+        QTRY_COMPARE_WITH_TIMEOUT(f.message(3), beingOptimized, 10000);
         QVERIFY(sinceFirstNoteCouldStart.elapsed() >= 1000);
-        QCOMPARE(f.message(0), QStringLiteral("Boom."));
-        QCOMPARE(f.message(1), saved);
-        f.succeedTheRest(2);
-        QCOMPARE(f.message(2), saved);
-    }
-
-    void aFailureInTheMiddleFailsThatJobOnly()
-    {
-        Fixture f(4);
-        f.model.optimizeAll();
-        // Whatever the client throws ends as the job's message; nothing escapes the run.
-        const QList<std::exception_ptr> errors{nullptr, errorOf(QStringLiteral("Invalid API key.")),
-                                               std::make_exception_ptr(std::runtime_error("No space left on device")),
-                                               std::make_exception_ptr(42)};
-        for (qsizetype i = 0; i < errors.size(); ++i) {
-            QTRY_COMPARE(f.calls.size(), i + 1);
-            errors.at(i) ? f.call(i)->fail(errors.at(i)) : f.succeed(i);
-        }
-        QTRY_COMPARE(f.model.statusMessage(), done);
-        QCOMPARE(f.status(0), JobStatus::succeeded);
-        const QStringList messages{"Invalid API key.", "No space left on device", "The image could not be optimized."};
-        for (qsizetype row = 1; row < 4; ++row) {
-            QCOMPARE(f.status(row), JobStatus::failed);
-            QCOMPARE(f.message(row), messages.at(row - 1));
-            QVERIFY(f.job(row).downloads.isEmpty());
-        }
+        f.call(3)->settle({}, std::make_exception_ptr(42));
+        QTRY_COMPARE(f.model->statusMessage(), done);
+        QCOMPARE(f.states(),
+                 (QStringList{"Done: " + saved, "Failed: Invalid API key.", "Failed: No space left on device",
+                              "Failed: The image could not be optimized."}));
     }
 
     void aJobRemovedWhileProcessedHasItsResultDropped()
     {
         Fixture f(4);
-        QAbstractItemModelTester tester(f.model.jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(f.model->jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         f.start();
-        f.model.removeJob(f.job(0).id);
-        QSignalSpy dataChanged(f.model.jobModel(), &QAbstractItemModel::dataChanged);
+        f.model->removeJob(f.job(0).id);
+        QSignalSpy dataChanged(f.model->jobModel(), &QAbstractItemModel::dataChanged);
         f.succeed(0);
         QCOMPARE(dataChanged.count(), 0);
         QTRY_COMPARE(f.calls.size(), 2);
-        QCOMPARE(f.call(1)->file(), f.job(0).url);
+        QCOMPARE(f.call(1)->file, f.job(0).url);
         // Clearing during the run keeps the job in progress; the others' turns are skipped.
-        f.model.clearQueueExceptRunning();
+        f.model->clearQueueExceptRunning();
         f.succeed(1);
-        QTRY_COMPARE(f.model.statusMessage(), done);
+        QTRY_COMPARE(f.model->statusMessage(), done);
         QCOMPARE(f.calls.size(), 2);
-        QCOMPARE(f.model.jobs().size(), 1);
-        QCOMPARE(f.status(0), JobStatus::succeeded);
+        QCOMPARE(f.states(), QStringList{"Done: " + saved});
     }
 
     void stopDuringTheFirstOfThree_data()
     {
-        QTest::addColumn<PendingCall::OnCancel>("onCancel");
-        QTest::newRow("transfer fails inside the stop") << PendingCall::OnCancel::failAtOnce;
-        QTest::newRow("transfer fails on a later turn") << PendingCall::OnCancel::failLater;
-        QTest::newRow("call completes after the stop") << PendingCall::OnCancel::ignore;
+        QTest::addColumn<End>("end");
+        QTest::newRow("transfer fails inside the stop") << End::atOnce;
+        QTest::newRow("transfer fails on a later turn") << End::laterCancelled;
+        QTest::newRow("call completes after the stop") << End::laterSucceeded;
     }
 
     void stopDuringTheFirstOfThree()
     {
-        QFETCH(PendingCall::OnCancel, onCancel);
-        Fixture f(3, onCancel);
+        QFETCH(End, end);
+        Fixture f(3, end);
         // Without a run, Stop only says so.
-        f.model.stopAll();
+        f.model->stopAll();
         QCOMPARE(f.statusLog, QStringList{"Stopped by user."});
         // The last job succeeded in an earlier run; a stopped run leaves its files listed.
-        const QList<DownloadedFile> earlier = f.resultsFor(f.job(2).url);
-        f.model.jobModel()->update(f.job(2).id, [&](ImageJob& job) {
+        f.model->jobModel()->update(f.job(2).id, [](ImageJob& job) {
             job.status = JobStatus::succeeded;
-            job.downloads = earlier;
+            job.downloads = Fixture::resultsFor(job.url);
         });
+        const QUuid earlierFile = f.job(2).downloads.at(0).id;
         f.start();
         f.statusLog.clear();
-        f.model.stopAll();
-        QCOMPARE(f.status(0), JobStatus::failed);
-        QCOMPARE(f.message(0), stopped);
-        expectIdle(f.model);
-        QVERIFY(f.call(0)->token().isCancelled());
-
-        const bool completes = onCancel == PendingCall::OnCancel::ignore;
-        if (completes) {
-            // The run waits for its call: nothing else moves until it completes.
+        f.model->stopAll();
+        QCOMPARE(f.states().at(0), "Failed: " + stopped);
+        expectIdle(*f.model);
+        QVERIFY(f.call(0)->token.isCancelled());
+        if (end != End::atOnce) {
+            // The run waits for its call: nothing else moves until it ends.
             QTest::qWait(50); // nothing to wait on: the point is that nothing happens meanwhile
             QCOMPARE(f.status(1), JobStatus::queued);
-            f.succeed(0);
+            f.endLate(0, end);
         }
-        QTRY_COMPARE(f.model.statusMessage(), done);
+        QTRY_COMPARE(f.model->statusMessage(), done);
         QCOMPARE(f.calls.size(), 1);
-        QCOMPARE(f.message(0), completes ? saved : stopped);
-        for (int row : {1, 2}) {
-            QCOMPARE(f.status(row), JobStatus::failed);
-            QCOMPARE(f.message(row), stopped);
-        }
-        QCOMPARE(f.job(2).downloads.at(0).id, earlier.at(0).id);
+        const QString first = end == End::laterSucceeded ? "Done: " + saved : "Failed: " + stopped;
+        QCOMPARE(f.states(), (QStringList{first, "Failed: " + stopped, "Failed: " + stopped}));
+        QCOMPARE(f.job(2).downloads.at(0).id, earlierFile);
         QCOMPARE(f.statusLog, (QStringList{"Stopped by user.", "Done."}));
-        expectIdle(f.model);
+        expectIdle(*f.model);
     }
 
     void stopAndAnImmediateNewRun_data()
     {
-        QTest::addColumn<PendingCall::OnCancel>("onCancel");
-        QTest::addColumn<bool>("lateSuccess");
-        QTest::newRow("old transfer fails inside the stop") << PendingCall::OnCancel::failAtOnce << false;
-        QTest::newRow("old transfer fails on a later turn") << PendingCall::OnCancel::failLater << false;
-        QTest::newRow("old call succeeds during the new run") << PendingCall::OnCancel::ignore << true;
-        QTest::newRow("old call fails during the new run") << PendingCall::OnCancel::ignore << false;
+        QTest::addColumn<End>("end");
+        QTest::newRow("old transfer fails inside the stop") << End::atOnce;
+        QTest::newRow("old transfer fails during the new run") << End::laterCancelled;
+        QTest::newRow("old call succeeds during the new run") << End::laterSucceeded;
+        QTest::newRow("old call fails during the new run") << End::laterFailed;
     }
 
     void stopAndAnImmediateNewRun()
     {
-        QFETCH(PendingCall::OnCancel, onCancel);
-        QFETCH(bool, lateSuccess);
-        Fixture f(3, onCancel);
+        QFETCH(End, end);
+        Fixture f(3, end);
         f.start();
-        const auto oldCall = f.call(0);
-        f.model.stopAll();
-        f.onCancel = PendingCall::OnCancel::failAtOnce;
-        f.model.optimizeAll();
+        f.model->stopAll();
+        f.model->optimizeAll();
         QTRY_COMPARE(f.calls.size(), 2);
-        if (!oldCall->isSettled()) {
-            lateSuccess ? f.succeed(0) : oldCall->fail(errorOf(QStringLiteral("Too late.")));
-        }
+        f.endLate(0, end);
         // Let anything the old run still had queued happen before looking.
-        QSignalSpy tick(f.model.jobModel(), &QAbstractItemModel::dataChanged);
+        QSignalSpy tick(f.model->jobModel(), &QAbstractItemModel::dataChanged);
         QTest::qWait(20); // nothing is expected to happen: waiting on a signal would wait for a fault
 
         // The old run has left the new one alone: its job, the rest of the batch, the run state.
         QCOMPARE(tick.count(), 0);
-        QCOMPARE(f.message(0), sending);
+        QCOMPARE(f.states(), (QStringList{"Processing: " + sending, "Queued: " + ready, "Queued: " + ready}));
         QVERIFY(f.job(0).downloads.isEmpty());
-        QCOMPARE(f.message(1), ready);
-        QCOMPARE(f.message(2), ready);
-        QVERIFY(f.model.isProcessing() && f.model.hasOptimizeTask());
+        QVERIFY(f.model->isProcessing() && f.model->hasOptimizeTask());
         f.succeedTheRest(1);
         QCOMPARE(f.calls.size(), 4);
-        QCOMPARE(f.message(2), saved);
+        QCOMPARE(f.states(), QStringList(3, "Done: " + saved));
         QCOMPARE(f.statusLog,
                  (QStringList{"Optimizing 3 image(s)…", "Stopped by user.", "Optimizing 3 image(s)…", "Done."}));
-        expectIdle(f.model);
+        expectIdle(*f.model);
     }
 
     void optimizeAllChangesNothingWhenItCannotRun_data()
     {
         QTest::addColumn<int>("jobs");
         QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("running");
-        QTest::newRow("no key") << 1 << QString() << false;
-        QTest::newRow("blank key") << 1 << QStringLiteral(" \t\r\n ") << false;
-        QTest::newRow("empty queue") << 0 << QStringLiteral("key") << false;
-        QTest::newRow("run in progress") << 2 << QStringLiteral("key") << true;
+        QTest::newRow("blank key") << 1 << QStringLiteral(" \t\r\n ");
+        QTest::newRow("empty queue") << 0 << QStringLiteral("key");
+        QTest::newRow("run in progress") << 2 << QStringLiteral("key");
     }
 
     void optimizeAllChangesNothingWhenItCannotRun()
     {
         QFETCH(int, jobs);
         QFETCH(QString, key);
-        QFETCH(bool, running);
+        const bool running = jobs > 1;
         Fixture f(jobs);
-        f.model.setApiKey(key);
+        f.model->setApiKey(key);
         if (running) {
             f.start();
-            f.model.addFiles({f.tree.fileUrl(QStringLiteral("more.jpg"))});
+            f.model->addFiles({f.tree.fileUrl(QStringLiteral("more.jpg"))});
         }
         const QStringList statusBefore = f.statusLog;
-        QSignalSpy task(&f.model, &AppViewModel::optimizeTaskChanged);
-        f.model.optimizeAll();
+        QSignalSpy task(f.model.get(), &AppViewModel::optimizeTaskChanged);
+        f.model->optimizeAll();
         QCOMPARE(f.statusLog, statusBefore);
         QCOMPARE(task.count(), 0);
-        QCOMPARE(f.model.isProcessing(), running);
-        QVERIFY(f.calls.isEmpty() || !f.call(0)->token().isCancelled());
+        QCOMPARE(f.model->isProcessing(), running);
+        QVERIFY(f.calls.isEmpty() || !f.call(0)->token.isCancelled());
     }
 
     void theWindowBreathesBetweenJobsThatFailAtOnce()
     {
         Fixture f(20);
         f.failAtOnce = QStringLiteral("The file could not be read.");
-        f.model.optimizeAll();
+        f.model->optimizeAll();
         // The handle is there before any job has failed, and so can be cancelled.
-        QVERIFY(f.model.hasOptimizeTask());
+        QVERIFY(f.model->hasOptimizeTask());
         // A timer ticking on every pass of the event loop sees the batch half done only if the run
         // lets the loop run between its jobs.
         bool sawBatchHalfDone = false;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [&] {
-            const auto failed = std::count_if(f.model.jobs().begin(), f.model.jobs().end(),
-                                              [](const ImageJob& job) { return job.status == JobStatus::failed; });
-            sawBatchHalfDone = sawBatchHalfDone || (failed > 0 && failed < f.model.jobs().size());
+            sawBatchHalfDone =
+                sawBatchHalfDone || (f.status(0) == JobStatus::failed && f.status(19) == JobStatus::queued);
         });
         ticker.start(0);
-        QTRY_COMPARE(f.model.statusMessage(), done);
+        QTRY_COMPARE(f.model->statusMessage(), done);
         QVERIFY2(sawBatchHalfDone, "the run kept the event loop waiting");
         QCOMPARE(f.message(19), f.failAtOnce);
-        expectIdle(f.model);
+        expectIdle(*f.model);
     }
 
     void viewModelGoingAwayMidRun_data()
     {
-        QTest::addColumn<PendingCall::OnCancel>("onCancel");
-        QTest::newRow("transfer aborted") << PendingCall::OnCancel::failAtOnce;
-        QTest::newRow("call completes later") << PendingCall::OnCancel::ignore;
+        QTest::addColumn<End>("end");
+        QTest::newRow("transfer aborted") << End::atOnce;
+        QTest::newRow("call completes later") << End::laterSucceeded;
     }
 
     void viewModelGoingAwayMidRun()
     {
-        QFETCH(PendingCall::OnCancel, onCancel);
-        Fixture f(2, onCancel);
+        QFETCH(End, end);
+        Fixture f(2, end);
         f.start();
-        f.owned.reset();
+        f.model.reset();
         // The transfer in flight is aborted rather than left running for nobody.
-        QVERIFY(f.call(0)->token().isCancelled());
-        if (!f.call(0)->isSettled()) {
-            f.call(0)->succeed({});
-        }
+        QVERIFY(f.call(0)->token.isCancelled());
+        f.endLate(0, end);
         QCOMPARE(f.calls.size(), 1);
+    }
+
+    // The whole road: the run with the service client against the HTTPS test server.
+    void twoImagesAllTheWay()
+    {
+        TestHttpsServer server;
+        QVERIFY(server.isListening());
+        const QByteArray upload = "/v2/post-reducer.php";
+        // Results ready at once, named after the upload's file.
+        server.route(upload, [&server](const RecordedRequest& request) {
+            const QString stem =
+                request.body.contains("filename=\"a.jpg\"") ? QStringLiteral("a.jpg") : QStringLiteral("b.png");
+            return ScriptedReply::json(
+                QStringLiteral(R"([{"Status":{"Code":"2","Message":"OK"},"LossyURL":"%1","WebPLossyURL":"%2"}])")
+                    .arg(server.url(QStringLiteral("/results/") + stem).toString(),
+                         server.url(QStringLiteral("/results/") + stem.chopped(4) + QStringLiteral(".webp")).toString())
+                    .toUtf8());
+        });
+        for (const char* result : {"a.jpg", "a.webp", "b.png", "b.webp"}) {
+            server.route("/results/" + QByteArray(result), ScriptedReply::file("result " + QByteArray(result)));
+        }
+        // Whatever Qt or the program prints on the way must not give the key away.
+        QStringList messages;
+        capturedMessages = &messages;
+        const QtMessageHandler previousHandler = qInstallMessageHandler(captureMessage);
+        const auto restoreHandler = qScopeGuard([previousHandler] { qInstallMessageHandler(previousHandler); });
+
+        Fixture f([client = TovalinClient(server.baseUrl(), TestHttpsServer::makeTransport())](
+                      QUrl file, TovalinOptions options, CancelToken token) {
+            return client.optimize(std::move(file), std::move(options), std::move(token));
+        });
+        f.model->setApiKey(QStringLiteral("road-key\n"));
+        f.tree.writeFile(QStringLiteral("photos/a.jpg"), "photos/a.jpg");
+        f.tree.writeFile(QStringLiteral("photos/sub/b.png"), "photos/sub/b.png");
+        f.model->addFiles({f.tree.folderUrl(QStringLiteral("photos"))});
+        f.model->optimizeAll();
+        QTRY_COMPARE_WITH_TIMEOUT(f.model->statusMessage(), done, 30000);
+        QCOMPARE(f.statusLog, (QStringList{"Optimizing 2 image(s)…", "Done."}));
+        expectIdle(*f.model);
+        QCOMPARE(server.requestCount(upload), 2);
+        // Each job with its files, written beside the source (left as it was) with what the service sent.
+        const auto shown = [&f](const QUrl& url) {
+            return QDir(f.tree.root()).relativeFilePath(url.toLocalFile()) + QLatin1Char('=') + contentOf(url);
+        };
+        QStringList outcome;
+        for (const ImageJob& job : f.model->jobs()) {
+            QString line = shown(job.url) + QLatin1Char(' ') + label(job.status) + QStringLiteral(": ") + job.message;
+            for (const DownloadedFile& file : job.downloads) {
+                line += QStringLiteral(" | ") + file.format + QLatin1Char(' ') + shown(file.path);
+            }
+            outcome << line;
+        }
+        outcome.sort();
+        QCOMPARE(outcome, (QStringList{"photos/a.jpg=photos/a.jpg Done: Optimized and saved locally. | Optimized "
+                                       "photos/a-optimized.jpg=result a.jpg | WebP photos/a.webp=result a.webp",
+                                       "photos/sub/b.png=photos/sub/b.png Done: Optimized and saved locally. | "
+                                       "Optimized photos/sub/b-optimized.png=result b.png | WebP "
+                                       "photos/sub/b.webp=result b.webp"}));
+        QVERIFY(server.requests(upload).first().body.contains("road-key"));
+        for (const QString& message : std::as_const(messages)) {
+            QVERIFY2(!message.contains(QStringLiteral("road-key")), qPrintable(message));
+        }
+    }
+
+    void withoutAnInjectedOptimizerTheServiceClientRuns()
+    {
+        Fixture f(AppViewModel::Optimizer{});
+        // A file that is not there fails in the client before any request goes out.
+        f.model->addFiles({f.tree.fileUrl(QStringLiteral("not-there.jpg"))});
+        f.model->optimizeAll();
+        QTRY_COMPARE_WITH_TIMEOUT(f.model->statusMessage(), done, 30000);
+        QVERIFY2(f.message(0).contains(QStringLiteral("not-there.jpg")), qPrintable(f.message(0)));
     }
 };
 

@@ -1,10 +1,13 @@
+#include "ApiKeyStore.h"
 #include "Compression.h"
 #include "DownloadedFile.h"
 #include "ImageJob.h"
 #include "JobStatus.h"
 #include "ResizeMode.h"
+#include "TempTree.h"
 #include "UpscaleFactor.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -35,7 +38,7 @@ QString fromRawValues()
 
 } // namespace
 
-class TestDomain : public QObject
+class TestModel : public QObject
 {
     Q_OBJECT
 
@@ -58,15 +61,14 @@ private Q_SLOTS:
     void jobStatusPresentation()
     {
         QStringList shown;
+        QList<NamedColor> colors;
         for (JobStatus status : allJobStatuses) {
             shown << label(status) + QLatin1Char(' ') + icon(status);
+            colors << color(status);
         }
         QCOMPARE(shown, QStringList({"Queued clock", "Processing hourglass", "Done checkmark.circle.fill",
                                      "Failed xmark.octagon.fill"}));
-        QCOMPARE(color(JobStatus::queued), NamedColor::secondary);
-        QCOMPARE(color(JobStatus::running), NamedColor::blue);
-        QCOMPARE(color(JobStatus::succeeded), NamedColor::green);
-        QCOMPARE(color(JobStatus::failed), NamedColor::red);
+        QCOMPARE(colors, (QList{NamedColor::secondary, NamedColor::blue, NamedColor::green, NamedColor::red}));
     }
 
     void newJobsAndFilesHaveFreshIds()
@@ -77,10 +79,30 @@ private Q_SLOTS:
         QVERIFY(job.id != ImageJob(url).id);
         QCOMPARE(job.status, JobStatus::queued);
         QCOMPARE(job.message, QStringLiteral("Ready to optimize."));
-        QVERIFY(job.downloads.isEmpty());
         QVERIFY(DownloadedFile(QStringLiteral("WebP"), url).id != DownloadedFile(QStringLiteral("WebP"), url).id);
+    }
+
+    void keyPersistsAsTypedInAnOwnerOnlyFile()
+    {
+        TempTree tree;
+        const QString file = tree.path(QStringLiteral("conf/settings.ini"));
+        const auto othersMode = [&file] {
+            return QFile(file).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser);
+        };
+        const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        {
+            ApiKeyStore store(file);
+            QCOMPARE(store.apiKey(), QString());
+            store.setApiKey(QStringLiteral("first"));
+            QCOMPARE(othersMode(), ownerOnly);
+            // A later save narrows a file that was opened up meanwhile.
+            QFile::setPermissions(file, ownerOnly | QFileDevice::ReadOther | QFileDevice::ReadGroup);
+            store.setApiKey(QStringLiteral(" key with space \n"));
+            QCOMPARE(othersMode(), ownerOnly);
+        }
+        QCOMPARE(ApiKeyStore(file).apiKey(), QStringLiteral(" key with space \n"));
     }
 };
 
-QTEST_GUILESS_MAIN(TestDomain)
-#include "tst_domain.moc"
+QTEST_GUILESS_MAIN(TestModel)
+#include "tst_model.moc"
