@@ -8,9 +8,9 @@
 // The images are generated under WORKDIR, the results written beside them; the caller removes it.
 
 #include "APIMeta.h"
-#include "HttpTransport.h"
 #include "Measure.h"
 #include "ReportRow.h"
+#include "ServiceOptions.h"
 #include "SyntheticImage.h"
 #include "TovalinClient.h"
 
@@ -175,39 +175,27 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("workdir"), QStringLiteral("Folder for images and results."));
-    const QCommandLineOption urlOption(QStringLiteral("url"), QStringLiteral("Service base address."),
-                                       QStringLiteral("url"));
-    const QCommandLineOption caOption(QStringLiteral("ca"), QStringLiteral("CA certificate of the service (PEM)."),
-                                      QStringLiteral("file"));
-    const QCommandLineOption keyOption(QStringLiteral("api-key"), QStringLiteral("API key the service accepts."),
-                                       QStringLiteral("key"));
+    const ServiceOptions service(parser);
     const QCommandLineOption repsOption(QStringLiteral("repetitions"), QStringLiteral("Timed repetitions."),
                                         QStringLiteral("n"), QStringLiteral("3"));
     const QCommandLineOption smallOption(QStringLiteral("small"), QStringLiteral("Number of 50 KiB images."),
                                          QStringLiteral("n"), QStringLiteral("200"));
     const QCommandLineOption largeOption(QStringLiteral("large"), QStringLiteral("Number of 20 MiB images."),
                                          QStringLiteral("n"), QStringLiteral("20"));
-    parser.addOptions({urlOption, caOption, keyOption, repsOption, smallOption, largeOption});
+    parser.addOptions({repsOption, smallOption, largeOption});
     parser.addHelpOption();
     parser.process(app);
-    if (parser.positionalArguments().size() != 1 || !parser.isSet(urlOption) || !parser.isSet(caOption) ||
-        !parser.isSet(keyOption)) {
+    if (parser.positionalArguments().size() != 1 || !service.isComplete(parser)) {
         parser.showHelp(2);
     }
     const QString workDir = QDir(parser.positionalArguments().constFirst()).absolutePath();
-    const QString baseUrl = parser.value(urlOption);
-    const QString ca = QFileInfo(parser.value(caOption)).absoluteFilePath();
+    const QString baseUrl = service.url(parser);
+    const QString ca = service.caFile(parser);
     const int repetitions = std::max(1, parser.value(repsOption).toInt());
 
-    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(ca);
-    if (certificates.isEmpty()) {
-        qFatal("no certificate in %s", qPrintable(ca));
-    }
-    const TovalinClient client(QUrl(baseUrl),
-                               std::make_shared<HttpTransport>(certificates, std::chrono::seconds(60),
-                                                               HttpTransport::SystemCertificates::ignored));
+    const TovalinClient client = service.client(parser);
     TovalinOptions options;
-    options.apiKey = parser.value(keyOption);
+    options.apiKey = service.apiKey(parser);
     options.convertToWebP = true;
 
     QTextStream err(stderr);

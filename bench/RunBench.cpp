@@ -8,10 +8,10 @@
 #include "ApiKeyStore.h"
 #include "AppViewModel.h"
 #include "Heartbeat.h"
-#include "HttpTransport.h"
 #include "MainWindow.h"
 #include "Measure.h"
 #include "ReportRow.h"
+#include "ServiceOptions.h"
 #include "StallSampler.h"
 #include "SyntheticImage.h"
 #include "TovalinClient.h"
@@ -60,21 +60,15 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("workdir"), QStringLiteral("Folder for the image and results."));
-    const QCommandLineOption urlOption(QStringLiteral("url"), QStringLiteral("Service base address."),
-                                       QStringLiteral("url"));
-    const QCommandLineOption caOption(QStringLiteral("ca"), QStringLiteral("CA certificate of the service (PEM)."),
-                                      QStringLiteral("file"));
-    const QCommandLineOption keyOption(QStringLiteral("api-key"), QStringLiteral("API key the service accepts."),
-                                       QStringLiteral("key"));
+    const ServiceOptions service(parser);
     const QCommandLineOption mbOption(QStringLiteral("mib"), QStringLiteral("Size of the image in MiB."),
                                       QStringLiteral("n"), QStringLiteral("200"));
     const QCommandLineOption repsOption(QStringLiteral("repetitions"), QStringLiteral("Runs of the image."),
                                         QStringLiteral("n"), QStringLiteral("3"));
-    parser.addOptions({urlOption, caOption, keyOption, mbOption, repsOption});
+    parser.addOptions({mbOption, repsOption});
     parser.addHelpOption();
     parser.process(app);
-    if (parser.positionalArguments().size() != 1 || !parser.isSet(urlOption) || !parser.isSet(caOption) ||
-        !parser.isSet(keyOption)) {
+    if (parser.positionalArguments().size() != 1 || !service.isComplete(parser)) {
         parser.showHelp(2);
     }
     const QString workDir = QDir(parser.positionalArguments().constFirst()).absolutePath();
@@ -82,18 +76,12 @@ int main(int argc, char* argv[])
     const qint64 bytes = parser.value(mbOption).toLongLong() * 1024 * 1024;
     QTextStream err(stderr);
 
-    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(parser.value(caOption));
-    if (certificates.isEmpty()) {
-        qFatal("no certificate in %s", qPrintable(parser.value(caOption)));
-    }
-    const TovalinClient client(QUrl(parser.value(urlOption)),
-                               std::make_shared<HttpTransport>(certificates, std::chrono::seconds(60),
-                                                               HttpTransport::SystemCertificates::ignored));
+    const TovalinClient client = service.client(parser);
     const AppViewModel::Optimizer optimizer = [client](QUrl file, TovalinOptions options, CancelToken token) {
         return client.optimize(std::move(file), std::move(options), std::move(token));
     };
     auto store = std::make_shared<ApiKeyStore>(workDir + QStringLiteral("/settings.ini"));
-    store->setApiKey(parser.value(keyOption));
+    store->setApiKey(service.apiKey(parser));
     AppViewModel model(store, optimizer);
     MainWindow window(&model);
     window.show();
