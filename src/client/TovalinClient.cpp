@@ -87,7 +87,8 @@ QString localPath(const QUrl& file)
     return file.isLocalFile() ? file.toLocalFile() : file.path();
 }
 
-QCoro::Task<QUrl> download(TovalinClient client, QUrl remote, QString destination, CancelToken token)
+QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl remote, QString destination,
+                                     CancelToken token)
 {
     HttpResponse response = co_await client.transport()->dataFrom(remote, token);
     // An error page or an empty answer is not a result: saving it would report a failure as success.
@@ -97,11 +98,12 @@ QCoro::Task<QUrl> download(TovalinClient client, QUrl remote, QString destinatio
     if (response.body.isEmpty()) {
         throw TovalinError::downloadFailed(std::nullopt);
     }
+    const qint64 size = response.body.size();
     const bool written = co_await QtConcurrent::run(writeWholeFile, destination, std::move(response.body));
     if (!written) {
         throw TovalinError::writeFailed();
     }
-    co_return QUrl::fromLocalFile(destination);
+    co_return DownloadedFile(std::move(format), QUrl::fromLocalFile(destination), size);
 }
 
 QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file, APIMeta meta, TovalinOptions options,
@@ -113,8 +115,9 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
     if (const std::optional<QString> text = TovalinClient::preferredOriginalURL(meta, options.compression)) {
         if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
             if (const std::optional<QString> destination = names.destination(names.optimized(*remote))) {
-                QUrl path = co_await download(client, *remote, *destination, token);
-                saved.append(DownloadedFile(QStringLiteral("Optimized"), std::move(path)));
+                DownloadedFile written =
+                    co_await download(client, QStringLiteral("Optimized"), *remote, *destination, token);
+                saved.append(std::move(written));
             }
         }
     }
@@ -123,8 +126,9 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
             if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
                 // A ".webp" source would be its own companion; it is never replaced.
                 if (const std::optional<QString> destination = names.destination(names.webp())) {
-                    QUrl path = co_await download(client, *remote, *destination, token);
-                    saved.append(DownloadedFile(QStringLiteral("WebP"), std::move(path)));
+                    DownloadedFile written =
+                        co_await download(client, QStringLiteral("WebP"), *remote, *destination, token);
+                    saved.append(std::move(written));
                 }
             }
         }
@@ -133,8 +137,9 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
         if (const std::optional<QString> text = TovalinClient::preferredAVIFURL(meta, options.compression)) {
             if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
                 if (const std::optional<QString> destination = names.destination(names.avif())) {
-                    QUrl path = co_await download(client, *remote, *destination, token);
-                    saved.append(DownloadedFile(QStringLiteral("AVIF"), std::move(path)));
+                    DownloadedFile written =
+                        co_await download(client, QStringLiteral("AVIF"), *remote, *destination, token);
+                    saved.append(std::move(written));
                 }
             }
         }
@@ -142,8 +147,9 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
     if (saved.isEmpty() && meta.OriginalURL) {
         if (const std::optional<QUrl> remote = TovalinClient::secureURL(*meta.OriginalURL)) {
             if (const std::optional<QString> destination = names.destination(names.optimizedFallback())) {
-                QUrl path = co_await download(client, *remote, *destination, token);
-                saved.append(DownloadedFile(QStringLiteral("Optimized"), std::move(path)));
+                DownloadedFile written =
+                    co_await download(client, QStringLiteral("Optimized"), *remote, *destination, token);
+                saved.append(std::move(written));
             }
         }
     }

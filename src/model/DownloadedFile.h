@@ -8,9 +8,10 @@
 
 struct DownloadedFile
 {
-    DownloadedFile(QString format, QUrl path);
+    DownloadedFile(QString format, QUrl path, qint64 size = -1);
 
     QUuid id;
-    QString format; // "Optimized", "WebP" or "AVIF"
-    QUrl path;      // file URL of the written file
+    QString format;   // "Optimized", "WebP" or "AVIF"
+    QUrl path;        // file URL of the written file
+    qint64 size = -1; // bytes written, -1 when not known
 };

@@ -23,4 +23,6 @@ struct ImageJob
     JobStatus status;
     QString message;
     QList<DownloadedFile> downloads;
+    // Bytes of the source as it was sent, -1 until the job has been optimized.
+    qint64 originalSize = -1;
 };

@@ -457,6 +457,8 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
         j.message = QStringLiteral("Sending to Tovalin…");
     });
     const QPointer<QTimer> note = self->startProgressNote(id, generation);
+    // What the saved files are measured against; the upload fails if the file changes meanwhile.
+    const qint64 originalSize = QFileInfo(file.toLocalFile()).size();
     // Settings changed during a run apply to the jobs that start after the change.
     const TovalinOptions options = self->currentOptions();
     // A copy, so the optimizer outlives the call even if the view model goes meanwhile.
@@ -487,8 +489,9 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
         co_return;
     }
     if (files) {
-        self->updateJob(id, [&files](ImageJob& j) {
+        self->updateJob(id, [&files, originalSize](ImageJob& j) {
             j.downloads = std::move(*files);
+            j.originalSize = originalSize;
             j.status = JobStatus::succeeded;
             j.message = QStringLiteral("Optimized and saved locally.");
         });

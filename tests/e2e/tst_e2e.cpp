@@ -135,6 +135,7 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < files.size(); ++i) {
             QCOMPARE(files[i].path, m_tree->fileUrl(names[i]));
             const QByteArray data = readAll(files[i].path);
+            QCOMPARE(files[i].size, data.size());
             const auto info = TestImages::inspect(data);
             const QString suffix = QFileInfo(names[i]).suffix();
             QCOMPARE(info.loader, TestImages::loaderFor(suffix));
@@ -177,6 +178,7 @@ private Q_SLOTS:
         QCOMPARE(model.jobs().size(), 2);
         QCOMPARE(model.jobs()[0].message, QStringLiteral("Optimized and saved locally."));
         QCOMPARE(model.jobs()[0].downloads.size(), 2); // WebP companions are on by default
+        QCOMPARE(model.jobs()[0].originalSize, m_sources.value(QStringLiteral("photo.jpg")).size());
         QCOMPARE(model.jobs()[1].message, QStringLiteral("The file is not an image this service can read. Supported "
                                                          "are JPEG, PNG, GIF, TIFF, BMP, WebP and HEIC/HEIF."));
         QVERIFY(!QFile::exists(m_tree->path(QStringLiteral("notes-optimized.jpg"))));
