@@ -1,5 +1,6 @@
 #include "AppViewModel.h"
 #include "MainWindow.h"
+#include "Version.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tovalin Image Optimizer"));
     QApplication::setOrganizationName(QStringLiteral("Tovalin"));
+    QApplication::setApplicationVersion(QString::fromLatin1(Version::text));
 
     AppViewModel model;
     MainWindow window(&model);
