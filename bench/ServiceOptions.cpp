@@ -43,6 +43,5 @@ TovalinClient ServiceOptions::client(const QCommandLineParser& parser) const
         qFatal("no certificate in %s", qPrintable(caFile(parser)));
     }
     return TovalinClient(QUrl(url(parser)),
-                         std::make_shared<HttpTransport>(certificates, std::chrono::seconds(60),
-                                                         HttpTransport::SystemCertificates::ignored));
+                         std::make_shared<HttpTransport>(certificates, std::chrono::seconds(60), QString()));
 }

@@ -9,3 +9,23 @@ FileError::FileError(QString path, QString reason)
     , m_path(std::move(path))
 {
 }
+
+FileError::FileError(QString path, Described description)
+    : Error(std::move(description.text))
+    , m_path(std::move(path))
+{
+}
+
+FileError FileError::changedWhileSent(QString path)
+{
+    const QString text = QStringLiteral("“%1” changed while it was being sent; nothing was saved for it.")
+                             .arg(QDir::toNativeSeparators(path));
+    return FileError(std::move(path), Described{text});
+}
+
+FileError FileError::removedWhileSent(QString path)
+{
+    const QString text = QStringLiteral("“%1” was removed while it was being sent; nothing was saved for it.")
+                             .arg(QDir::toNativeSeparators(path));
+    return FileError(std::move(path), Described{text});
+}

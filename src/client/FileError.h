@@ -9,9 +9,18 @@ class FileError : public Error
 {
 public:
     FileError(QString path, QString reason);
+    // A source that did not stay as it was while it was being uploaded.
+    static FileError changedWhileSent(QString path);
+    static FileError removedWhileSent(QString path);
 
     QString path() const { return m_path; }
 
 private:
+    struct Described
+    {
+        QString text;
+    };
+    FileError(QString path, Described description);
+
     QString m_path;
 };

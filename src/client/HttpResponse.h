@@ -1,6 +1,6 @@
 #pragma once
 
-// What a request brought back: the HTTP status and the whole body, in memory.
+// What a request brought back: the HTTP status and the body, in memory or, for a download, in a file.
 
 #include <QByteArray>
 #include <QUrl>
@@ -8,7 +8,12 @@
 struct HttpResponse
 {
     int statusCode = 0;
+    // The body, when it is kept in memory; empty for a download into a file.
     QByteArray body;
+    // Bytes of the body as received.
+    qint64 bodySize = 0;
+    // For a download: the destination holds the whole body. Only a 2xx answer with a body is saved.
+    bool saved = false;
     // Where a redirect points, resolved; empty when the answer has no Location.
     QUrl location;
 };

@@ -1,34 +1,53 @@
 #pragma once
 
-// One request in flight: collects the reply body as it arrives, aborts the transfer when it stalls for
-// longer than the idle timeout, when the body outgrows its limit or when the run is stopped, and
-// turns the outcome into a response or an error. Emits finished() once, whatever the outcome.
+// One request in flight on libcurl. It hands its body to the connection as the connection takes it,
+// keeps the reply body in memory up to its limit or streams it into the destination file, aborts when
+// nothing has moved for the idle timeout, when the body outgrows its limit or when the run is stopped,
+// and turns the outcome into a response or an error. Emits finished() once, from the event loop,
+// whatever the outcome.
+//
+// A reply streamed into a file is written there only when its status is 2xx; the file is held open,
+// uncommitted, until the caller takes it (takeFile()) and commits it: a failed or stopped transfer
+// leaves nothing on disk.
 
 #include "CancelToken.h"
 #include "HttpResponse.h"
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
+#include <QSaveFile>
+#include <QString>
 #include <QTimer>
 
 #include <chrono>
-#include <exception>
+#include <curl/curl.h>
+#include <memory>
 
-class QNetworkReply;
+class CurlMulti;
+class TransportError;
+class UploadBody;
 
 class HttpTransfer : public QObject
 {
     Q_OBJECT
 
 public:
-    // Takes the reply over; it is aborted and released with the transfer.
-    HttpTransfer(QNetworkReply* reply, const CancelToken& token, std::chrono::milliseconds idleTimeout,
+    // Takes `easy` over, with its address and connection settings made; sends `body` as a POST of
+    // `contentType`, or makes a GET without one. Starts at once.
+    HttpTransfer(CurlMulti* multi, CURL* easy, QByteArray contentType, std::shared_ptr<UploadBody> body,
+                 QString destination, const CancelToken& token, std::chrono::milliseconds idleTimeout,
                  qint64 maxBodySize);
     ~HttpTransfer() override;
 
     bool isFinished() const { return m_finished; }
     // The whole answer, whatever its HTTP status; throws the failure when there is none.
     HttpResponse takeResponse();
+    // The destination, written but not yet committed; null when nothing was written to it.
+    std::unique_ptr<QSaveFile> takeFile() { return std::move(m_file); }
+
+    // The transfer has ended with `result` (called by CurlMulti).
+    void complete(CURLcode result);
 
 Q_SIGNALS:
     void finished();
@@ -40,20 +59,41 @@ private:
         cancelled,
         timedOut,
         tooLarge,
+        uploadFailed,
+        writeFailed,
     };
 
-    void onMetaData();
-    void onReadyRead();
-    void onFinished();
-    void abortWith(Abort reason);
-    void keepAlive();
-    std::exception_ptr failure() const;
+    static size_t onRead(char* buffer, size_t size, size_t count, void* self);
+    static int onSeek(void* self, curl_off_t offset, int origin);
+    static size_t onWrite(char* data, size_t size, size_t count, void* self);
+    static int onProgress(void* self, curl_off_t, curl_off_t downloaded, curl_off_t, curl_off_t uploaded);
 
-    QNetworkReply* m_reply;
-    QTimer m_idleTimer;
-    std::chrono::milliseconds m_idleTimeout;
-    qint64 m_maxBodySize;
+    bool take(const char* data, qint64 length);
+    bool beginBody();
+    void touch() { m_lastActivity = std::chrono::steady_clock::now(); }
+    void checkIdle();
+    void abortWith(Abort reason);
+    void settle();
+    TransportError transportError() const;
+
+    QPointer<CurlMulti> m_multi;
+    CURL* m_easy;
+    curl_slist* m_headers = nullptr;
+    std::shared_ptr<UploadBody> m_upload;
+    QString m_destination;
+    std::unique_ptr<QSaveFile> m_file;
     QByteArray m_body;
+    qint64 m_received = 0;
+    qint64 m_moved = 0;
+    bool m_bodyBegun = false;
+    qint64 m_maxBodySize;
+    std::chrono::milliseconds m_idleTimeout;
+    std::chrono::steady_clock::time_point m_lastActivity;
+    QTimer m_idleTimer;
     Abort m_abort = Abort::none;
+    CURLcode m_result = CURLE_OK;
+    int m_statusCode = 0;
+    QUrl m_location;
     bool m_finished = false;
+    char m_errorText[CURL_ERROR_SIZE] = {};
 };

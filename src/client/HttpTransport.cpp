@@ -1,26 +1,33 @@
 #include "HttpTransport.h"
 
 #include "CancelledError.h"
+#include "CurlMulti.h"
 #include "HttpTransfer.h"
 #include "ServiceConfig.h"
-#include "SystemProxyFactory.h"
 #include "TransportError.h"
 #include "UploadBody.h"
+#include "Version.h"
 
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QPointer>
+#include <QFile>
+#include <QNetworkProxy>
+#include <QSaveFile>
 #include <QThread>
-#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+#include <qcoro/qcorofuture.h>
 #include <qcoro/qcorosignal.h>
 
+#include <openssl/err.h>
+#include <openssl/pem.h>
+#include <openssl/ssl.h>
 #include <utility>
 
 namespace {
 
-constexpr int maximumRedirects = 10;
+constexpr long maximumRedirects = 10;
+// Large pieces keep the number of turns of the event loop per transfer low; small enough that one
+// piece never holds the loop up.
+constexpr long bufferSize = 256 * 1024;
 
 std::shared_ptr<HttpTransport>& sharedInstance()
 {
@@ -43,25 +50,32 @@ void requireHttps(const QUrl& url)
     }
 }
 
+QByteArray proxyAddress(const QNetworkProxy& proxy)
+{
+    const QByteArray hostAndPort = QUrl::toAce(proxy.hostName()) + ':' + QByteArray::number(proxy.port());
+    switch (proxy.type()) {
+    case QNetworkProxy::HttpProxy:
+        return "http://" + hostAndPort;
+    case QNetworkProxy::Socks5Proxy:
+        return "socks5h://" + hostAndPort;
+    default:
+        // None, not even one from the environment: the system's settings have been asked already.
+        return "";
+    }
+}
+
 } // namespace
 
 HttpTransport::HttpTransport(QList<QSslCertificate> extraCaCertificates, std::chrono::milliseconds idleTimeout,
-                             SystemCertificates systemCertificates, QObject* parent)
+                             QString systemCaBundle, QObject* parent)
     : QObject(parent)
-    , m_manager(new QNetworkAccessManager(this))
-    , m_extraCaCertificates(std::move(extraCaCertificates))
-    , m_sslConfiguration(QSslConfiguration::defaultConfiguration())
+    , m_multi(new CurlMulti(this))
+    , m_caBundle(std::move(systemCaBundle))
     , m_idleTimeout(idleTimeout)
 {
-    // Trusted by this transport only; the process-wide default configuration stays as the system has it.
-    // Adding certificates turns off Qt's loading of the system's on demand, so the system's come along.
-    if (systemCertificates == SystemCertificates::ignored) {
-        m_sslConfiguration.setCaCertificates(m_extraCaCertificates);
-    } else if (!m_extraCaCertificates.isEmpty()) {
-        m_sslConfiguration.setCaCertificates(QSslConfiguration::systemCaCertificates() + m_extraCaCertificates);
+    for (const QSslCertificate& certificate : std::as_const(extraCaCertificates)) {
+        m_extraCaPem += certificate.toPem();
     }
-    m_manager->setProxyFactory(new SystemProxyFactory);
-    m_manager->setAutoDeleteReplies(false);
 }
 
 HttpTransport::~HttpTransport() = default;
@@ -80,46 +94,96 @@ std::shared_ptr<HttpTransport> HttpTransport::shared()
     return instance;
 }
 
-QNetworkRequest HttpTransport::makeRequest(const QUrl& url) const
+QString HttpTransport::defaultCaBundle()
 {
-    QNetworkRequest request(url);
-    request.setSslConfiguration(m_sslConfiguration);
-    request.setMaximumRedirectsAllowed(maximumRedirects);
-    return request;
+    const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
+    return info->cainfo != nullptr ? QString::fromLocal8Bit(info->cainfo) : QString();
+}
+
+// Our certificates go into the store of each new TLS connection, beside those curl loaded from the
+// system's bundle.
+CURLcode HttpTransport::addCertificates(CURL*, void* sslContext, void* self)
+{
+    const QByteArray& pem = static_cast<HttpTransport*>(self)->m_extraCaPem;
+    X509_STORE* store = SSL_CTX_get_cert_store(static_cast<SSL_CTX*>(sslContext));
+    BIO* input = BIO_new_mem_buf(pem.constData(), int(pem.size()));
+    while (X509* certificate = PEM_read_bio_X509(input, nullptr, nullptr, nullptr)) {
+        X509_STORE_add_cert(store, certificate);
+        X509_free(certificate);
+    }
+    BIO_free(input);
+    // The end of the input shows as an error; so does a certificate the store already holds.
+    ERR_clear_error();
+    return CURLE_OK;
+}
+
+CURL* HttpTransport::makeHandle(const QUrl& url, bool followRedirects)
+{
+    CURL* easy = curl_easy_init();
+    if (easy == nullptr) {
+        throw TransportError(TransportError::Reason::network, QStringLiteral("The connection could not be set up."));
+    }
+    curl_easy_setopt(easy, CURLOPT_URL, url.toEncoded().constData());
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "https");
+    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "https");
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_TCP_NODELAY, 1L);
+    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(m_idleTimeout.count()));
+    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, bufferSize);
+    curl_easy_setopt(easy, CURLOPT_UPLOAD_BUFFERSIZE, bufferSize);
+    curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
+    const QByteArray agent = QByteArrayLiteral("TovalinImageOptimizer/") + Version::text;
+    curl_easy_setopt(easy, CURLOPT_USERAGENT, agent.constData());
+    if (m_caBundle.isEmpty()) {
+        curl_easy_setopt(easy, CURLOPT_CAINFO, nullptr);
+        curl_easy_setopt(easy, CURLOPT_CAPATH, nullptr);
+    } else if (m_caBundle != defaultCaBundle()) {
+        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(m_caBundle).constData());
+        curl_easy_setopt(easy, CURLOPT_CAPATH, nullptr);
+    }
+    if (!m_extraCaPem.isEmpty()) {
+        curl_easy_setopt(easy, CURLOPT_SSL_CTX_FUNCTION, &HttpTransport::addCertificates);
+        curl_easy_setopt(easy, CURLOPT_SSL_CTX_DATA, this);
+    }
+    const QNetworkProxy proxy = m_proxies.queryProxy(QNetworkProxyQuery(url)).value(0);
+    curl_easy_setopt(easy, CURLOPT_PROXY, proxyAddress(proxy).constData());
+    if (!proxy.user().isEmpty()) {
+        curl_easy_setopt(easy, CURLOPT_PROXYUSERNAME, proxy.user().toUtf8().constData());
+        curl_easy_setopt(easy, CURLOPT_PROXYPASSWORD, proxy.password().toUtf8().constData());
+    }
+    if (followRedirects) {
+        curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(easy, CURLOPT_MAXREDIRS, maximumRedirects);
+    }
+    return easy;
 }
 
 QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentType, QByteArray body, CancelToken token,
                                                  qint64 maxBodySize)
+{
+    return dataFor(std::move(url), std::move(contentType), std::make_shared<UploadBody>(std::move(body)),
+                   std::move(token), maxBodySize);
+}
+
+QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentType, std::shared_ptr<UploadBody> body,
+                                                 CancelToken token, qint64 maxBodySize)
 {
     Q_ASSERT(QThread::currentThread() == thread());
     if (token.isCancelled()) {
         throw CancelledError();
     }
     requireHttps(url);
-    // Redirects are followed here rather than by Qt: only those that keep the method and the body
+    // Redirects are followed here rather than by curl: only those that keep the method and the body
     // (307, 308), only within the origin the API key was meant for, and each as one new request.
     QUrl target = url;
-    for (int redirects = 0;; ++redirects) {
-        QNetworkRequest request = makeRequest(target);
-        request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
-        request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
-        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-        // Streamed from our one copy; without this Qt would first buffer a sequential body in full.
-        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
-        auto* device = new UploadBody(body);
-        QNetworkReply* reply = m_manager->post(request, device);
-        device->setParent(reply);
-        QPointer<UploadBody> sent(device);
-        HttpTransfer transfer(reply, token, m_idleTimeout, maxBodySize);
+    for (long redirects = 0;; ++redirects) {
+        body->restart();
+        HttpTransfer transfer(m_multi, makeHandle(target, false), contentType, body, QString(), token, m_idleTimeout,
+                              maxBodySize);
         co_await qCoro(&transfer, &HttpTransfer::finished);
-        if (sent) {
-            sent->release();
-        }
         HttpResponse response = transfer.takeResponse();
         const bool keepsBody = response.statusCode == 307 || response.statusCode == 308;
         if (!keepsBody || !response.location.isValid()) {
-            // Freeing a large buffer unmaps it page by page: not on the UI thread.
-            QThreadPool::globalInstance()->start([released = std::move(body)]() mutable { released = QByteArray(); });
             co_return response;
         }
         const bool sameOrigin = response.location.scheme() == url.scheme() && response.location.host() == url.host() &&
@@ -135,17 +199,21 @@ QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentTyp
     }
 }
 
-QCoro::Task<HttpResponse> HttpTransport::dataFrom(QUrl url, CancelToken token, qint64 maxBodySize)
+QCoro::Task<HttpResponse> HttpTransport::download(QUrl url, QString destination, CancelToken token, qint64 maxBodySize)
 {
     Q_ASSERT(QThread::currentThread() == thread());
     if (token.isCancelled()) {
         throw CancelledError();
     }
     requireHttps(url);
-    QNetworkRequest request = makeRequest(url);
-    // https may lead only to https.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    HttpTransfer transfer(m_manager->get(request), token, m_idleTimeout, maxBodySize);
+    HttpTransfer transfer(m_multi, makeHandle(url, true), QByteArray(), nullptr, std::move(destination), token,
+                          m_idleTimeout, maxBodySize);
     co_await qCoro(&transfer, &HttpTransfer::finished);
-    co_return transfer.takeResponse();
+    HttpResponse response = transfer.takeResponse();
+    if (std::shared_ptr<QSaveFile> file = transfer.takeFile()) {
+        // Committing makes sure a large file is on disk: not on the UI thread. Once begun, it finishes
+        // even if the run is stopped meanwhile.
+        response.saved = co_await QtConcurrent::run([file] { return file->commit(); });
+    }
+    co_return response;
 }

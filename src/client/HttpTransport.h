@@ -1,28 +1,33 @@
 #pragma once
 
-// The program's HTTPS client: one QNetworkAccessManager on the main thread behind every request the
-// service client makes. It sends only https, hands back the whole body whatever the HTTP status,
-// aborts a transfer that stands still for the idle timeout or that grows past its size limit, and
-// aborts the transfer in flight when the run's CancelToken fires.
+// The program's HTTPS client: one libcurl multi handle, driven by the event loop of the thread it
+// lives on (the main thread), behind every request the service client makes. It sends only https,
+// hands back the whole answer whatever the HTTP status, streams upload bodies from disk and downloads
+// into their destination file, aborts a transfer that stands still for the idle timeout or that grows
+// past its size limit, and aborts the transfer in flight when the run's CancelToken fires.
 //
-// Call it from the thread it lives on (the main thread); the awaiting coroutine is resumed there.
+// Connections are kept and reused between requests; requests go out without Nagle's delay.
+//
+// Call it from the thread it lives on; the awaiting coroutine is resumed there.
 
 #include "CancelToken.h"
 #include "HttpResponse.h"
+#include "SystemProxyFactory.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QSslCertificate>
-#include <QSslConfiguration>
+#include <QString>
 #include <QUrl>
 #include <qcoro/qcorotask.h>
 
 #include <chrono>
+#include <curl/curl.h>
 #include <memory>
 
-class QNetworkAccessManager;
-class QNetworkRequest;
+class CurlMulti;
+class UploadBody;
 
 class HttpTransport : public QObject
 {
@@ -34,41 +39,41 @@ public:
     // Far beyond any real result image.
     static constexpr qint64 maxDownloadSize = qint64(2) * 1024 * 1024 * 1024;
 
-    enum class SystemCertificates
-    {
-        trusted,
-        // Only `extraCaCertificates` are trusted: for tests, whose server has its own CA.
-        ignored,
-    };
-
-    // `extraCaCertificates` are trusted by this transport in addition to the system's.
+    // `extraCaCertificates` are trusted by this transport in addition to the certificates of the bundle
+    // `systemCaBundle`; with an empty bundle path, only the extra ones are (for tests, whose server has
+    // its own authority).
     explicit HttpTransport(QList<QSslCertificate> extraCaCertificates = {},
                            std::chrono::milliseconds idleTimeout = std::chrono::seconds(60),
-                           SystemCertificates systemCertificates = SystemCertificates::trusted,
-                           QObject* parent = nullptr);
+                           QString systemCaBundle = defaultCaBundle(), QObject* parent = nullptr);
     ~HttpTransport() override;
 
     // The process-wide transport, made on first use with the certificate embedded at build time.
     // Released when the application object goes.
     static std::shared_ptr<HttpTransport> shared();
+    // The system's certificates, where libcurl was built to find them.
+    static QString defaultCaBundle();
 
     std::chrono::milliseconds idleTimeout() const { return m_idleTimeout; }
-    QList<QSslCertificate> extraCaCertificates() const { return m_extraCaCertificates; }
-    // The TLS settings every request of this transport carries.
-    QSslConfiguration sslConfiguration() const { return m_sslConfiguration; }
 
-    // POST of `body` with the given content type. The request carries the API key, so redirects are
-    // followed only within the same origin. Throws TransportError, or CancelledError once `token` fires.
+    // POST of `body` with the given content type, the answer kept in memory. The request carries the API
+    // key, so redirects are followed only within the same origin. Throws TransportError, FileError when
+    // the body's file could not be read as it was, or CancelledError once `token` fires.
+    QCoro::Task<HttpResponse> dataFor(QUrl url, QByteArray contentType, std::shared_ptr<UploadBody> body,
+                                      CancelToken token, qint64 maxBodySize = maxReplySize);
     QCoro::Task<HttpResponse> dataFor(QUrl url, QByteArray contentType, QByteArray body, CancelToken token,
                                       qint64 maxBodySize = maxReplySize);
-    // Plain GET; redirects are followed to https addresses only.
-    QCoro::Task<HttpResponse> dataFrom(QUrl url, CancelToken token, qint64 maxBodySize = maxDownloadSize);
+    // Plain GET whose body is streamed into `destination`, written whole or not at all: only a 2xx answer
+    // with a body is saved (`saved`). Redirects are followed to https addresses only.
+    QCoro::Task<HttpResponse> download(QUrl url, QString destination, CancelToken token,
+                                       qint64 maxBodySize = maxDownloadSize);
 
 private:
-    QNetworkRequest makeRequest(const QUrl& url) const;
+    CURL* makeHandle(const QUrl& url, bool followRedirects);
+    static CURLcode addCertificates(CURL* easy, void* sslContext, void* self);
 
-    QNetworkAccessManager* m_manager;
-    QList<QSslCertificate> m_extraCaCertificates;
-    QSslConfiguration m_sslConfiguration;
+    CurlMulti* m_multi;
+    QByteArray m_extraCaPem;
+    QString m_caBundle;
     std::chrono::milliseconds m_idleTimeout;
+    SystemProxyFactory m_proxies;
 };

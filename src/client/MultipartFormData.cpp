@@ -26,11 +26,6 @@ QString MultipartFormData::contentType() const
     return QStringLiteral("multipart/form-data; boundary=") + m_boundary;
 }
 
-void MultipartFormData::reserve(qsizetype size)
-{
-    m_data.reserve(m_data.size() + size);
-}
-
 void MultipartFormData::addField(const QString& name, const QString& value)
 {
     appendDelimiter();
@@ -44,6 +39,13 @@ void MultipartFormData::addField(const QString& name, const QString& value)
 void MultipartFormData::addFile(const QString& name, const QString& filename, const QString& mimeType,
                                 const QByteArray& fileData)
 {
+    beginFile(name, filename, mimeType);
+    m_data.append(fileData);
+    endFile();
+}
+
+void MultipartFormData::beginFile(const QString& name, const QString& filename, const QString& mimeType)
+{
     appendDelimiter();
     m_data.append("Content-Disposition: form-data; name=\"");
     append(name);
@@ -52,7 +54,10 @@ void MultipartFormData::addFile(const QString& name, const QString& filename, co
     m_data.append("\"\r\nContent-Type: ");
     append(mimeType);
     m_data.append("\r\n\r\n");
-    m_data.append(fileData);
+}
+
+void MultipartFormData::endFile()
+{
     m_data.append(crlf);
 }
 

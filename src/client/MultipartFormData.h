@@ -1,6 +1,6 @@
 #pragma once
 
-// Builds the body of a "multipart/form-data" request in memory: text fields, file parts and the closing
+// Builds the body of a "multipart/form-data" request: text fields, file parts and the closing
 // delimiter, byte for byte as the service expects. Names and values go in verbatim (no quoting, no
 // escaping), and the content is never searched for the boundary, which is random per builder.
 
@@ -19,11 +19,12 @@ public:
     QByteArray takeData();
     QString contentType() const;
 
-    // Room for `size` more bytes, so that a large file part is copied into the body only once.
-    void reserve(qsizetype size);
-
     void addField(const QString& name, const QString& value);
     void addFile(const QString& name, const QString& filename, const QString& mimeType, const QByteArray& fileData);
+    // A file part in two halves, for a file whose content is sent from disk: the part's headers, then,
+    // after the content, the end of the part.
+    void beginFile(const QString& name, const QString& filename, const QString& mimeType);
+    void endFile();
     void close();
 
 private:

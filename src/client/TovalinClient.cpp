@@ -7,16 +7,14 @@
 #include "OutputNames.h"
 #include "ServiceConfig.h"
 #include "TovalinError.h"
+#include "UploadBody.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMimeDatabase>
-#include <QSaveFile>
 #include <QStringDecoder>
-#include <QtConcurrent/QtConcurrentRun>
-#include <qcoro/qcorofuture.h>
 
 #include <utility>
 
@@ -27,59 +25,32 @@ namespace {
 
 const QString octetStream = QStringLiteral("application/octet-stream");
 
-struct FileContent
+// The multipart text before and after the file's content: the fields, the file part's headers, and
+// the end of the part with the closing delimiter.
+struct FormFrame
 {
-    QByteArray data;
-    QString error; // null when the read succeeded
-};
-
-struct RequestBody
-{
-    QByteArray bytes;
+    QByteArray head;
+    QByteArray tail;
     QByteArray contentType;
 };
 
-FileContent readWholeFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, file.errorString()};
-    }
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {{}, file.errorString()};
-    }
-    return {std::move(data), {}};
-}
-
-RequestBody buildUploadBody(QList<std::pair<QString, QString>> fields, QString fileName, QString mimeType,
-                            QByteArray data)
+FormFrame uploadFrame(const TovalinClient& client, const QString& path, const QString& mimeType,
+                      const std::optional<QString>& convertTo, const TovalinOptions& options)
 {
     MultipartFormData form;
-    for (const auto& [name, value] : std::as_const(fields)) {
+    for (const auto& [name, value] : TovalinClient::uploadFields(options, convertTo, client.pluginCode())) {
         form.addField(name, value);
     }
-    // The file is copied into the body once, into room made for it up front.
-    form.reserve(data.size() + 3 * fileName.size() + mimeType.size() + 2 * form.boundary().size() + 128);
-    form.addFile(QStringLiteral("file1"), fileName, mimeType, data);
-    data = QByteArray();
+    form.addField(QStringLiteral("file_paths"),
+                  TovalinClient::jsonString(QJsonObject{{QStringLiteral("file1"), path}}));
+    form.beginFile(QStringLiteral("file1"), QFileInfo(path).fileName(), mimeType);
+    FormFrame frame;
+    frame.head = form.takeData();
+    form.endFile();
     form.close();
-    return {form.takeData(), form.contentType().toUtf8()};
-}
-
-// Atomic: the destination keeps its old content unless the whole new content is in place, and no
-// temporary file stays behind when anything fails.
-bool writeWholeFile(QString path, QByteArray data)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    frame.tail = form.takeData();
+    frame.contentType = form.contentType().toUtf8();
+    return frame;
 }
 
 QString localPath(const QUrl& file)
@@ -90,20 +61,18 @@ QString localPath(const QUrl& file)
 QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl remote, QString destination,
                                      CancelToken token)
 {
-    HttpResponse response = co_await client.transport()->dataFrom(remote, token);
+    const HttpResponse response = co_await client.transport()->download(remote, destination, token);
     // An error page or an empty answer is not a result: saving it would report a failure as success.
     if (response.statusCode < 200 || response.statusCode > 299) {
         throw TovalinError::downloadFailed(response.statusCode);
     }
-    if (response.body.isEmpty()) {
+    if (response.bodySize == 0) {
         throw TovalinError::downloadFailed(std::nullopt);
     }
-    const qint64 size = response.body.size();
-    const bool written = co_await QtConcurrent::run(writeWholeFile, destination, std::move(response.body));
-    if (!written) {
+    if (!response.saved) {
         throw TovalinError::writeFailed();
     }
-    co_return DownloadedFile(std::move(format), QUrl::fromLocalFile(destination), size);
+    co_return DownloadedFile(std::move(format), QUrl::fromLocalFile(destination), response.bodySize);
 }
 
 QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file, APIMeta meta, TovalinOptions options,
@@ -159,21 +128,24 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
     co_return saved;
 }
 
+QCoro::Task<APIMeta> postForm(TovalinClient client, QByteArray contentType, std::shared_ptr<UploadBody> body,
+                              CancelToken token)
+{
+    const HttpResponse response =
+        co_await client.transport()->dataFor(client.postReducerURL(), std::move(contentType), std::move(body), token);
+    co_return decodeMeta(response.body);
+}
+
 QCoro::Task<APIMeta> runPostReducer(TovalinClient client, QUrl file, QByteArray data, std::optional<QString> convertTo,
                                     TovalinOptions options, CancelToken token)
 {
     if (token.isCancelled()) {
         throw CancelledError();
     }
-    const QString path = localPath(file);
-    QList<std::pair<QString, QString>> fields = TovalinClient::uploadFields(options, convertTo, client.pluginCode());
-    const QString fileMap = TovalinClient::jsonString(QJsonObject{{QStringLiteral("file1"), path}});
-    fields.append({QStringLiteral("file_paths"), fileMap});
-    RequestBody body = co_await QtConcurrent::run(buildUploadBody, std::move(fields), QFileInfo(path).fileName(),
-                                                  TovalinClient::mimeType(file), std::move(data));
-    const HttpResponse response =
-        co_await client.transport()->dataFor(client.postReducerURL(), body.contentType, std::move(body.bytes), token);
-    co_return decodeMeta(response.body);
+    FormFrame frame = uploadFrame(client, localPath(file), TovalinClient::mimeType(file), convertTo, options);
+    co_return co_await postForm(
+        client, std::move(frame.contentType),
+        std::make_shared<UploadBody>(std::move(frame.head), std::move(data), std::move(frame.tail)), token);
 }
 
 QCoro::Task<APIMeta> runPollReducer(TovalinClient client, QString originalURL, std::optional<QString> convertTo,
@@ -195,13 +167,13 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
     if (!file.isLocalFile()) {
         throw FileError(file.toDisplayString(), QStringLiteral("not a local file"));
     }
-    const QString path = file.toLocalFile();
-    FileContent content = co_await QtConcurrent::run(readWholeFile, path);
-    if (!content.error.isNull()) {
-        throw FileError(path, content.error);
-    }
     const std::optional<QString> convertTo = TovalinClient::buildConvertString(options);
-    APIMeta meta = co_await client.callPostReducer(file, std::move(content.data), convertTo, options, token);
+    // The file is read as it is sent, in chunks, so that an image of any size costs little memory; a
+    // file that cannot be opened fails here, before anything is sent.
+    const QString path = file.toLocalFile();
+    FormFrame frame = uploadFrame(client, path, TovalinClient::mimeType(file), convertTo, options);
+    std::shared_ptr<UploadBody> body = UploadBody::withFile(std::move(frame.head), path, std::move(frame.tail));
+    APIMeta meta = co_await postForm(client, std::move(frame.contentType), std::move(body), token);
 
     const qint64 code = statusCode(meta);
     const bool pending = code == 1 || (code == 2 && TovalinClient::missingDownloadURLs(meta));

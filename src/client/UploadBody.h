@@ -1,35 +1,60 @@
 #pragma once
 
-// A request body that cannot be rewound once any of it went out. Qt's HTTP layer quietly sends a
-// request again (up to three times) when the connection closes before an answer and the body can be
-// read a second time; an upload carries the API key and possibly a very large image, and the service
-// must see it at most once. Before the first byte is read, a rewind changes nothing and is allowed,
-// so a request that never left (a stale kept-alive connection) still goes out on a fresh one. Reads
-// hand out slices of one shared buffer, which is never copied as a whole.
+// A request body, handed to the transfer piece by piece as the connection takes it: text held in memory
+// around either more bytes in memory or a file read from disk in chunks, so that an upload of any size
+// costs no more memory than its text and one chunk.
+//
+// The file must stay as it was when the body was made. Should it change size, be replaced or be
+// removed while it is sent, reading fails with a FileError and the request is aborted: the service
+// would otherwise optimize something other than what the user sees on disk.
+//
+// Once any of it has been read, the body cannot be rewound: the transport must never send an upload,
+// which carries the API key and possibly a very large image, a second time on its own. A request that
+// is deliberately sent again (a redirect that keeps the body) starts the body over with restart().
 
 #include <QByteArray>
-#include <QIODevice>
+#include <QFile>
+#include <QString>
 
-class UploadBody : public QIODevice
+#include <exception>
+#include <memory>
+#include <sys/types.h>
+
+class UploadBody
 {
-    Q_OBJECT
-
 public:
-    explicit UploadBody(QByteArray data, QObject* parent = nullptr);
+    explicit UploadBody(QByteArray head, QByteArray content = {}, QByteArray tail = {});
+    // `head`, then the file's content, then `tail`. Throws FileError when the file cannot be opened.
+    static std::shared_ptr<UploadBody> withFile(QByteArray head, const QString& path, QByteArray tail);
 
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override;
-    bool reset() override;
-    qint64 size() const override { return m_size; }
-    // Lets go of the buffer once the transfer is over.
-    void release() { m_data = QByteArray(); }
+    UploadBody(const UploadBody&) = delete;
+    UploadBody& operator=(const UploadBody&) = delete;
 
-protected:
-    qint64 readData(char* data, qint64 maxSize) override;
-    qint64 writeData(const char* data, qint64 maxSize) override;
+    qint64 size() const { return m_head.size() + m_contentSize + m_tail.size(); }
+    // Copies the next bytes, at most `maxSize`, into `buffer`: how many, 0 at the end, or -1 once the
+    // file could not be read as it was (failure() tells why).
+    qint64 read(char* buffer, qint64 maxSize);
+    // Back to the start, allowed only while nothing has been read.
+    bool rewind() { return m_position == 0; }
+    // Back to the start for a new request.
+    void restart() { m_position = 0; }
+    std::exception_ptr failure() const { return m_failure; }
 
 private:
-    QByteArray m_data;
-    qint64 m_size;
+    UploadBody() = default;
+
+    qint64 readFile(char* buffer, qint64 offset, qint64 maxSize);
+    bool fail(std::exception_ptr failure);
+    // After the last byte of the file: it has not grown, and it is still where it was.
+    bool fileUnchanged();
+
+    QByteArray m_head;
+    QByteArray m_content; // when the content is in memory
+    QByteArray m_tail;
+    QFile m_file; // when the content is read from disk
+    qint64 m_contentSize = 0;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
     qint64 m_position = 0;
+    std::exception_ptr m_failure;
 };

@@ -205,12 +205,20 @@ private Q_SLOTS:
                  TovalinClient(QUrl(QStringLiteral(TOVALIN_SERVICE_URL_UNDER_TEST)), nullptr).postReducerURL());
         QCOMPARE(builtIn.transport(), HttpTransport::shared());
         QCOMPARE(builtIn.transport()->idleTimeout(), std::chrono::milliseconds(60s));
-        // An extra certificate comes on top of the system's, never instead of them, and only for this transport.
-        const QList<QSslCertificate> testCa = TestHttpsServer::caCertificates();
-        const QList<QSslCertificate> trusted = HttpTransport(testCa).sslConfiguration().caCertificates();
-        QVERIFY(trusted.contains(testCa.value(0)));
-        QCOMPARE(trusted.size(), QSslConfiguration::systemCaCertificates().size() + 1);
-        QVERIFY(!QSslConfiguration::defaultConfiguration().caCertificates().contains(testCa.value(0)));
+        QCOMPARE(HttpTransport::defaultCaBundle().isEmpty(), false);
+
+        // An extra certificate comes on top of the system's, never instead of them: with the test CA
+        // standing in for the system's bundle, an unrelated extra one leaves the server trusted.
+        const QString bundle =
+            m_tree->writeFile(QStringLiteral("system-bundle.pem"), TestHttpsServer::caCertificates().value(0).toPem());
+        const QUrl source = addSource(QStringLiteral("in/photo.jpg"));
+        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        serveResultsByName();
+        const auto transport =
+            std::make_shared<HttpTransport>(QSslConfiguration::systemCaCertificates().mid(0, 1), 60s, bundle);
+        Run run(TovalinClient(m_server->baseUrl(), transport).optimize(source, options(), CancelToken()));
+        QVERIFY(run.wait());
+        QCOMPARE(outcome(run), QStringLiteral("/r/o.jpg -> Optimized:photo-optimized.jpg"));
     }
 
     void loopbackBypassesProxies()
@@ -444,8 +452,7 @@ private Q_SLOTS:
         const QString failed = QStringLiteral("Could not download the optimized file (%1).");
         QTest::newRow("404 page") << QByteArray("404 <html>Not Found</html>") << failed.arg("HTTP status 404");
         QTest::newRow("200 empty") << QByteArray("200 ") << failed.arg("empty response");
-        // The transport's own text.
-        QTest::newRow("connection dropped") << QByteArray() << "Connection closed";
+        QTest::newRow("connection dropped") << QByteArray() << closedEarly;
     }
 
     void failedDownload()
@@ -533,6 +540,49 @@ private Q_SLOTS:
         }
         QCOMPARE(optimize(), (path == pollPath ? "poll -> " : "-> ") + closedEarly);
         QCOMPARE(m_server->requests(path).value(0).complete, !midUpload);
+    }
+
+    // The file is read as it is sent; if it changes meanwhile, the upload is aborted and nothing saved.
+    void sourceChangedWhileSent_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("grown") << "grow"
+                               << "“%1” changed while it was being sent; nothing was saved for it.";
+        QTest::newRow("truncated") << "truncate"
+                                   << "“%1” changed while it was being sent; nothing was saved for it.";
+        QTest::newRow("replaced") << "replace"
+                                  << "“%1” changed while it was being sent; nothing was saved for it.";
+        QTest::newRow("removed") << "remove"
+                                 << "“%1” was removed while it was being sent; nothing was saved for it.";
+    }
+
+    void sourceChangedWhileSent()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, error);
+        const QUrl source = addSource(QStringLiteral("photo.jpg"), QByteArray(600 * 1024, 'p'));
+        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        serveResultsByName();
+        // The call has opened the file and is waiting for the connection; nothing has been read yet.
+        Run run(client().optimize(source, options(), CancelToken()));
+        QFile file(m_source);
+        if (change == QLatin1String("grow")) {
+            QVERIFY(file.open(QIODevice::Append) && file.write("more") == 4);
+        } else if (change == QLatin1String("truncate")) {
+            QVERIFY(file.resize(1024));
+        } else {
+            QVERIFY(file.remove());
+            if (change == QLatin1String("replace")) {
+                m_tree->writeFile(QStringLiteral("photo.jpg"), m_sourceBytes);
+            }
+        }
+        file.close();
+        QVERIFY(run.wait());
+        m_source = file.fileName();
+        QCOMPARE(outcome(run), QStringLiteral("-> ") + error.arg(m_source));
+        QVERIFY(!m_server->requests(uploadPath).value(0).complete);
+        m_source.clear();
     }
 
     void untrustedCertificateSendsNothing()
@@ -642,17 +692,22 @@ private Q_SLOTS:
     {
         const std::shared_ptr<HttpTransport> transport = TestHttpsServer::makeTransport();
         m_server->route("/big", ScriptedReply::file(QByteArray(5000, 'b')));
-        RunningTask tooBig(transport->dataFrom(m_server->url(QStringLiteral("/big")), CancelToken(), 4096));
+        const QString destination = m_tree->path(QStringLiteral("big"));
+        RunningTask tooBig(
+            transport->download(m_server->url(QStringLiteral("/big")), destination, CancelToken(), 4096));
         QVERIFY(tooBig.wait());
         QVERIFY2(tooBig.errorText().startsWith(QLatin1String("The reply is larger than")),
                  qPrintable(tooBig.errorText()));
+        QCOMPARE(QDir(m_tree->path(QString())).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                 QStringList());
 
         // Nothing but https goes on the wire.
         const qint64 received = m_server->bytesReceived();
         QUrl plain = m_server->url(QStringLiteral("/big"));
         plain.setScheme(QStringLiteral("http"));
         RunningTask refused(transport->dataFor(plain, "application/json", "{\"key\":\"secret\"}", CancelToken()));
-        RunningTask refusedGet(transport->dataFrom(QUrl(QStringLiteral("ftp://127.0.0.1/x")), CancelToken()));
+        RunningTask refusedGet(
+            transport->download(QUrl(QStringLiteral("ftp://127.0.0.1/x")), destination, CancelToken()));
         QVERIFY(refused.wait() && refusedGet.wait());
         QVERIFY2(refused.errorText().endsWith(QLatin1String("only secure (https) addresses are allowed.")),
                  qPrintable(refused.errorText()));

@@ -82,7 +82,7 @@ QList<QSslCertificate> TestHttpsServer::caCertificates()
 
 std::shared_ptr<HttpTransport> TestHttpsServer::makeTransport(std::chrono::milliseconds idleTimeout)
 {
-    return std::make_shared<HttpTransport>(caCertificates(), idleTimeout, HttpTransport::SystemCertificates::ignored);
+    return std::make_shared<HttpTransport>(caCertificates(), idleTimeout, QString());
 }
 
 QList<RecordedRequest> TestHttpsServer::requests(const QByteArray& path) const
