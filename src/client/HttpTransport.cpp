@@ -210,10 +210,13 @@ QCoro::Task<HttpResponse> HttpTransport::download(QUrl url, QString destination,
                           m_idleTimeout, maxBodySize);
     co_await qCoro(&transfer, &HttpTransfer::finished);
     HttpResponse response = transfer.takeResponse();
-    if (std::shared_ptr<QSaveFile> file = transfer.takeFile()) {
+    const std::shared_ptr<QSaveFile> file = transfer.takeFile();
+    if (file) {
         // Committing makes sure a large file is on disk: not on the UI thread. Once begun, it finishes
-        // even if the run is stopped meanwhile.
-        response.saved = co_await QtConcurrent::run([file] { return file->commit(); });
+        // even if the run is stopped meanwhile. (The future is named: GCC 12 may destroy a temporary of
+        // a co_await expression twice.)
+        QFuture<bool> committed = QtConcurrent::run([file] { return file->commit(); });
+        response.saved = co_await committed;
     }
     co_return response;
 }
