@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSslConfiguration>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <memory>
@@ -221,13 +223,33 @@ private Q_SLOTS:
         QCOMPARE(outcome(run), QStringLiteral("/r/o.jpg -> Optimized:photo-optimized.jpg"));
     }
 
-    void loopbackBypassesProxies()
+    // The system's proxy carries every request but those to loopback, which no proxy can reach for us.
+    void proxies()
     {
         for (const char* host : {"LOCALHOST", "127.8.9.10", "[::1]"}) {
             const QUrl url(QStringLiteral("https://%1/").arg(QLatin1String(host)));
             const QList<QNetworkProxy> proxies = SystemProxyFactory().queryProxy(QNetworkProxyQuery(url));
             QVERIFY2(proxies.size() == 1 && proxies.first().type() == QNetworkProxy::NoProxy, host);
         }
+        QTcpServer proxy;
+        QVERIFY(proxy.listen(QHostAddress::LocalHost));
+        QByteArray asked;
+        connect(&proxy, &QTcpServer::newConnection, this, [&] {
+            QTcpSocket* socket = proxy.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [&asked, socket] {
+                asked += socket->readAll();
+                socket->close();
+            });
+        });
+        const QByteArray address = "http://127.0.0.1:" + QByteArray::number(proxy.serverPort());
+        qputenv("https_proxy", address);
+        const auto unset = qScopeGuard([] { qunsetenv("https_proxy"); });
+
+        addSource(QStringLiteral("photo.jpg"));
+        m_server->route(uploadPath, reply("LossyURL=https://images.example.test/r/o.jpg"));
+        QCOMPARE(optimize(), QStringLiteral("-> The connection to the service was closed before it answered."));
+        QVERIFY2(asked.startsWith("CONNECT images.example.test:443 HTTP/1.1\r\n"), asked.constData());
+        QCOMPARE(m_server->requestCount(uploadPath), 1);
     }
 
     void jsonStringEscapesEverySolidus()
