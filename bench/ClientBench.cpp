@@ -232,10 +232,10 @@ int main(int argc, char* argv[])
         }
         const double ours = Measure::median(clientMs);
         const double theirs = Measure::median(curlMs);
-        const auto perSecond = [&set](double ms) { return double(set.files.size()) * 1000.0 / ms; };
+        const auto perJob = [&set](double ms) { return ms / double(set.files.size()); };
         ReportRow{QStringLiteral("Client, %1 images, WebP on (median of %2)").arg(set.label).arg(repetitions),
-                  QStringLiteral("%1 (%2 jobs/s)").arg(ReportRow::ms(ours)).arg(perSecond(ours), 0, 'f', 1),
-                  QStringLiteral("curl %1 (%2 jobs/s)").arg(ReportRow::ms(theirs)).arg(perSecond(theirs), 0, 'f', 1),
+                  QStringLiteral("%1 ms/job").arg(perJob(ours), 0, 'f', 1),
+                  QStringLiteral("curl %1 ms/job").arg(perJob(theirs), 0, 'f', 1),
                   ReportRow::times(ours / theirs),
                   QStringLiteral("≤ 1.10×"),
                   ours / theirs <= 1.10}

@@ -140,7 +140,7 @@ int main(int argc, char* argv[])
     const double ratio = Measure::median(ratios);
     ReportRow{
         QStringLiteral("Peak memory above idle, one %1 MiB image (median of %2)").arg(bytes >> 20).arg(repetitions),
-        QStringLiteral("%1 MiB").arg(qRound(ratio * double(bytes >> 20))),
+        QStringLiteral("%1 MiB").arg(ratio * double(bytes >> 20), 0, 'f', 1),
         QStringLiteral("file %1 MiB").arg(bytes >> 20),
         ReportRow::times(ratio),
         QStringLiteral("≤ 0.3×"),

@@ -5,8 +5,9 @@
 // the base address, the shared HTTPS transport and nothing else, so copies may be used from any
 // coroutine on the transport's thread.
 //
-// Reading the source, building the request body and writing results run on the thread pool, so a
-// large image never blocks the UI thread; the network I/O runs on the transport's event loop.
+// The source is read as it is sent and each result written as it arrives, a chunk at a time on the
+// transport's event loop, so an image of any size costs little memory and never blocks the UI thread
+// for long; a finished result is committed on the thread pool.
 
 #include "APIMeta.h"
 #include "CancelToken.h"
