@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 const QString keyName = QStringLiteral("tvApiKey");
 constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
@@ -22,6 +24,16 @@ ApiKeyStore::ApiKeyStore(const QString& filePath)
 {
 }
 
+ApiKeyStore::ApiKeyStore(MemoryOnly, QString key)
+    : m_memoryKey(std::move(key))
+{
+}
+
+std::shared_ptr<ApiKeyStore> ApiKeyStore::inMemory(QString key)
+{
+    return std::shared_ptr<ApiKeyStore>(new ApiKeyStore(MemoryOnly{}, std::move(key)));
+}
+
 ApiKeyStore::~ApiKeyStore() = default;
 
 QString ApiKeyStore::defaultFilePath()
@@ -31,11 +43,15 @@ QString ApiKeyStore::defaultFilePath()
 
 QString ApiKeyStore::apiKey() const
 {
-    return m_settings->value(keyName).toString();
+    return m_settings ? m_settings->value(keyName).toString() : m_memoryKey;
 }
 
 void ApiKeyStore::setApiKey(const QString& key)
 {
+    if (!m_settings) {
+        m_memoryKey = key;
+        return;
+    }
     // Create the file owner-only before the first write, so the key is never readable by others, not
     // even for a moment; the settings writer keeps the permissions of the file it replaces.
     restrictPermissions();
