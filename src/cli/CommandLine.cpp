@@ -1,0 +1,268 @@
+#include "CommandLine.h"
+
+#include "Version.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+const QString programName = QStringLiteral("tovalin-optimize");
+
+// The parser with every option of the command. Built the same way for parsing and for --help.
+struct Parser
+{
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{QStringLiteral("version"), QStringLiteral("Show the version and exit.")};
+    QCommandLineOption level{QStringLiteral("level"),
+                             QStringLiteral("Compression: lossy (the default), glossy or lossless."),
+                             QStringLiteral("level")};
+    QCommandLineOption webp{QStringLiteral("webp"), QStringLiteral("Also save a WebP version (the default).")};
+    QCommandLineOption noWebp{QStringLiteral("no-webp"), QStringLiteral("Save no WebP version.")};
+    QCommandLineOption avif{QStringLiteral("avif"), QStringLiteral("Also save an AVIF version.")};
+    QCommandLineOption noAvif{QStringLiteral("no-avif"), QStringLiteral("Save no AVIF version (the default).")};
+    QCommandLineOption resize{QStringLiteral("resize"),
+                              QStringLiteral("Fit each image to --width and --height: cover or contain."),
+                              QStringLiteral("mode")};
+    QCommandLineOption width{QStringLiteral("width"), QStringLiteral("Width to resize to, in pixels."),
+                             QStringLiteral("N")};
+    QCommandLineOption height{QStringLiteral("height"), QStringLiteral("Height to resize to, in pixels."),
+                              QStringLiteral("N")};
+    QCommandLineOption upscale{QStringLiteral("upscale"), QStringLiteral("Upscale by 2, 3 or 4."),
+                               QStringLiteral("factor")};
+    QCommandLineOption removeBackground{QStringLiteral("remove-background"), QStringLiteral("Remove the background.")};
+    QCommandLineOption keepExif{QStringLiteral("keep-exif"), QStringLiteral("Keep the EXIF data.")};
+    QCommandLineOption noCmykToRgb{QStringLiteral("no-cmyk-to-rgb"),
+                                   QStringLiteral("Leave CMYK images in CMYK (they are converted to RGB by default).")};
+    QCommandLineOption apiKeyFile{QStringLiteral("api-key-file"),
+                                  QStringLiteral("Read the API key from <file> (see \"API key\" below)."),
+                                  QStringLiteral("file")};
+    QCommandLineOption serviceUrl{QStringLiteral("service-url"),
+                                  QStringLiteral("Talk to the service at <url> (https only) instead of the one this "
+                                                 "program was built for. The key must then come from --api-key-file "
+                                                 "or TOVALIN_API_KEY."),
+                                  QStringLiteral("url")};
+    QCommandLineOption caFile{QStringLiteral("ca-file"),
+                              QStringLiteral("Also trust the PEM certificates in <file> for --service-url."),
+                              QStringLiteral("file")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("Print one JSON object per image instead of the table.")};
+    QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("Print no progress.")};
+    // Recognised only to refuse them: a key on the command line shows in the process list.
+    QCommandLineOption apiKey{{QStringLiteral("api-key"), QStringLiteral("key")}, QString(), QStringLiteral("key")};
+
+    Parser()
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Optimizes images through the Tovalin service and saves the results beside them:\n"
+                           "photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.\n"
+                           "Folders are searched for images. The source images are never changed."));
+        apiKey.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOptions(
+            {help,    version,          level,    webp,        noWebp,     avif,       noAvif, resize, width, height,
+             upscale, removeBackground, keepExif, noCmykToRgb, apiKeyFile, serviceUrl, caFile, json,   quiet, apiKey});
+        parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Image files, and folders to search."),
+                                     QStringLiteral("PATH..."));
+    }
+
+    // Of two options that undo each other, the one given last.
+    bool lastOf(const QCommandLineOption& on, const QCommandLineOption& off, bool fallback) const
+    {
+        bool value = fallback;
+        const QStringList given = parser.optionNames();
+        for (const QString& name : given) {
+            if (on.names().contains(name)) {
+                value = true;
+            } else if (off.names().contains(name)) {
+                value = false;
+            }
+        }
+        return value;
+    }
+};
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A side of the resize box: a whole number of pixels, 1 or more.
+std::optional<qint64> pixels(const QString& text)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    const bool digitsOnly = !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    if (!ok || !digitsOnly || value < 1) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+CommandLine::Result usageError(QString error)
+{
+    CommandLine::Result result;
+    result.action = CommandLine::Action::usageError;
+    result.error = std::move(error);
+    return result;
+}
+
+} // namespace
+
+CommandLine::Result CommandLine::parse(const QStringList& arguments)
+{
+    Parser p;
+    QCommandLineParser& parser = p.parser;
+    if (!parser.parse(arguments)) {
+        return usageError(parser.errorText());
+    }
+    Result result;
+    if (parser.isSet(p.help)) {
+        result.action = Action::help;
+        return result;
+    }
+    if (parser.isSet(p.version)) {
+        result.action = Action::version;
+        return result;
+    }
+    if (parser.isSet(p.apiKey)) {
+        return usageError(QStringLiteral("the API key is never taken from the command line, where other users could "
+                                         "see it in the process list; give it with --api-key-file FILE or the "
+                                         "environment variable TOVALIN_API_KEY."));
+    }
+
+    CliOptions& o = result.options;
+    if (parser.isSet(p.level)) {
+        const QString level = parser.value(p.level).toLower();
+        if (level == QLatin1String("lossy")) {
+            o.compression = Compression::lossy;
+        } else if (level == QLatin1String("glossy")) {
+            o.compression = Compression::glossy;
+        } else if (level == QLatin1String("lossless")) {
+            o.compression = Compression::lossless;
+        } else {
+            return usageError(QStringLiteral("--level must be lossy, glossy or lossless, not %1.")
+                                  .arg(quoted(parser.value(p.level))));
+        }
+    }
+    o.convertToWebP = p.lastOf(p.webp, p.noWebp, o.convertToWebP);
+    o.convertToAVIF = p.lastOf(p.avif, p.noAvif, o.convertToAVIF);
+
+    if (parser.isSet(p.resize)) {
+        const QString mode = parser.value(p.resize).toLower();
+        if (mode == QLatin1String("cover")) {
+            o.resizeMode = ResizeMode::cover;
+        } else if (mode == QLatin1String("contain")) {
+            o.resizeMode = ResizeMode::contain;
+        } else {
+            return usageError(
+                QStringLiteral("--resize must be cover or contain, not %1.").arg(quoted(parser.value(p.resize))));
+        }
+    }
+    for (const auto& [option, side] : {std::pair{&p.width, &o.resizeWidth}, std::pair{&p.height, &o.resizeHeight}}) {
+        if (!parser.isSet(*option)) {
+            continue;
+        }
+        *side = pixels(parser.value(*option));
+        if (!*side) {
+            return usageError(QStringLiteral("--%1 must be a whole number of pixels, 1 or more, not %2.")
+                                  .arg(option->names().constFirst(), quoted(parser.value(*option))));
+        }
+    }
+    if (o.resizeMode == ResizeMode::none && (o.resizeWidth || o.resizeHeight)) {
+        return usageError(QStringLiteral("--width and --height need --resize cover or --resize contain."));
+    }
+    if (o.resizeMode != ResizeMode::none && !o.resizeWidth && !o.resizeHeight) {
+        return usageError(QStringLiteral("--resize needs --width, --height or both."));
+    }
+
+    if (parser.isSet(p.upscale)) {
+        QString factor = parser.value(p.upscale).toLower();
+        if (factor.endsWith(QLatin1Char('x'))) {
+            factor.chop(1);
+        }
+        const std::optional<UpscaleFactor> value =
+            factor.size() == 1 ? fromRawValue<UpscaleFactor>(factor.toInt()) : std::nullopt;
+        if (!value || *value == UpscaleFactor::none) {
+            return usageError(
+                QStringLiteral("--upscale must be 2, 3 or 4, not %1.").arg(quoted(parser.value(p.upscale))));
+        }
+        o.upscale = *value;
+    }
+    o.removeBackground = parser.isSet(p.removeBackground);
+    o.keepExif = parser.isSet(p.keepExif);
+    o.cmykToRgb = !parser.isSet(p.noCmykToRgb);
+
+    o.apiKeyFile = parser.value(p.apiKeyFile);
+    if (parser.isSet(p.apiKeyFile) && o.apiKeyFile.isEmpty()) {
+        return usageError(QStringLiteral("--api-key-file needs the name of a file."));
+    }
+    if (parser.isSet(p.serviceUrl)) {
+        const QUrl url(parser.value(p.serviceUrl), QUrl::StrictMode);
+        // The key goes wherever this points: nothing but a plain https address is taken.
+        if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty() ||
+            !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) {
+            return usageError(QStringLiteral("--service-url must be an https address such as https://host:port, "
+                                             "not %1.")
+                                  .arg(quoted(parser.value(p.serviceUrl))));
+        }
+        o.serviceUrl = url;
+    }
+    o.caFile = parser.value(p.caFile);
+    if (parser.isSet(p.caFile) && !o.serviceUrl) {
+        return usageError(QStringLiteral("--ca-file is only for the service given with --service-url."));
+    }
+    o.json = parser.isSet(p.json);
+    o.quiet = parser.isSet(p.quiet);
+
+    o.paths = parser.positionalArguments();
+    if (o.paths.isEmpty()) {
+        return usageError(QStringLiteral("no images or folders given."));
+    }
+    return result;
+}
+
+QString CommandLine::helpText()
+{
+    Parser p;
+    QString text = p.parser.helpText();
+    // Qt names the program by the path it was started with; the help names the command.
+    const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+    text.replace(0, firstLineEnd, QStringLiteral("Usage: %1 [options] PATH...").arg(programName));
+    text += QStringLiteral(
+                "\n"
+                "API key:\n"
+                "  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key\n"
+                "  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never\n"
+                "  printed. A key file should be readable by you only (chmod 600 FILE).\n"
+                "\n"
+                "Output:\n"
+                "  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.\n"
+                "  The table of results, or with --json one JSON object per image, goes to standard output.\n"
+                "\n"
+                "Exit status:\n"
+                "  0    every image was optimized\n"
+                "  1    at least one image failed\n"
+                "  2    usage error: a bad option, or no API key\n"
+                "  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM\n"
+                "\n"
+                "  An interrupt stops the run as the window's Stop button does: the transfer in flight is\n"
+                "  aborted, nothing is left half written, and the images not reached are reported as stopped.\n"
+                "  A second interrupt quits at once.\n"
+                "\n"
+                "Example:\n"
+                "  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday\n")
+                .arg(programName);
+    return text;
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("%1 (Tovalin Image Optimizer) %2\n").arg(programName, QString::fromLatin1(Version::text));
+}

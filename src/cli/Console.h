@@ -1,0 +1,32 @@
+#pragma once
+
+// Standard output and standard error of the command. Everything the command prints goes through here,
+// so that the API key is masked wherever it might turn up, even inside a message the service sent.
+
+#include <QString>
+
+#include <cstdio>
+
+class Console
+{
+public:
+    Console(std::FILE* out = stdout, std::FILE* err = stderr);
+
+    // Text equal to the key is printed masked from now on.
+    void setSecret(const QString& secret);
+
+    void out(const QString& text);
+    void err(const QString& text);
+
+    bool errIsTerminal() const { return m_errIsTerminal; }
+    // Columns of the terminal on standard error; 80 when it cannot tell.
+    int errColumns() const;
+
+private:
+    void write(std::FILE* stream, const QString& text);
+
+    std::FILE* m_out;
+    std::FILE* m_err;
+    bool m_errIsTerminal;
+    QString m_secret;
+};

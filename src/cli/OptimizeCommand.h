@@ -1,0 +1,32 @@
+#pragma once
+
+// The whole of one tovalin-optimize invocation: reads the command line and the key, queues the paths
+// through the view model's intake, runs the queue as the window's Optimize button does, stops it as
+// Stop does on an interrupt, and prints the outcome. The road of every image is the window's own code.
+
+class Console;
+
+#include <QStringList>
+
+class OptimizeCommand
+{
+public:
+    enum ExitStatus
+    {
+        allSucceeded = 0,
+        someFailed = 1,
+        usageError = 2,
+        // An interrupt ends with 128 + the signal's number, as a shell reports it: 130 for Ctrl-C.
+        interruptedBase = 128,
+    };
+
+    explicit OptimizeCommand(Console* console);
+
+    // `arguments` as the program received them, its own name first. Returns the exit status.
+    int run(const QStringList& arguments);
+
+private:
+    int failUsage(const QString& error);
+
+    Console* m_console;
+};

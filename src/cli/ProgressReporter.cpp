@@ -1,0 +1,176 @@
+#include "ProgressReporter.h"
+
+#include "AppViewModel.h"
+#include "Console.h"
+#include "RunReport.h"
+
+#include <chrono>
+
+namespace {
+
+constexpr int barWidth = 20;
+const QString clearToEnd = QStringLiteral("\r\033[K");
+
+QString duration(qint64 seconds)
+{
+    if (seconds >= 3600) {
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600)
+            .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    }
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+bool isFinished(const ImageJob& job)
+{
+    return job.status == JobStatus::succeeded || job.status == JobStatus::failed;
+}
+
+} // namespace
+
+ProgressReporter::ProgressReporter(const AppViewModel* model, Console* console, QDir base, QObject* parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_console(console)
+    , m_base(std::move(base))
+    , m_terminal(console->errIsTerminal())
+{
+    connect(model->jobModel(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                jobsChanged(topLeft.row(), bottomRight.row());
+            });
+    // The estimate counts down between the changes of the jobs.
+    m_ticker.setInterval(std::chrono::seconds(1));
+    connect(&m_ticker, &QTimer::timeout, this, &ProgressReporter::redraw);
+}
+
+void ProgressReporter::start()
+{
+    m_active = true;
+    m_clock.start();
+    if (m_terminal) {
+        m_ticker.start();
+        redraw();
+    }
+}
+
+void ProgressReporter::finish()
+{
+    m_active = false;
+    m_ticker.stop();
+    clearLine();
+}
+
+void ProgressReporter::note(const QString& text)
+{
+    if (!m_active) {
+        return;
+    }
+    clearLine();
+    m_console->err(text);
+    if (m_terminal) {
+        redraw();
+    }
+}
+
+QString ProgressReporter::estimate(qint64 elapsedMs, qint64 elapsedAtLastFinishMs, int finished, int total)
+{
+    if (finished <= 0 || finished >= total) {
+        return {};
+    }
+    const qint64 perImageMs = elapsedAtLastFinishMs / finished;
+    const qint64 leftMs = perImageMs * (total - finished) - (elapsedMs - elapsedAtLastFinishMs);
+    if (leftMs < 1000) {
+        return QStringLiteral("almost done");
+    }
+    return QStringLiteral("about %1 left").arg(duration((leftMs + 999) / 1000));
+}
+
+QString ProgressReporter::bar(int finished, int total, int width)
+{
+    const int filled = total > 0 ? int(qint64(finished) * width / total) : 0;
+    return QLatin1Char('[') + QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.')) +
+           QLatin1Char(']');
+}
+
+void ProgressReporter::jobsChanged(int firstRow, int lastRow)
+{
+    if (!m_active) {
+        return;
+    }
+    const QList<ImageJob>& jobs = m_model->jobs();
+    for (int row = std::max(firstRow, 0); row <= lastRow && row < jobs.size(); ++row) {
+        const ImageJob& job = jobs.at(row);
+        if (isFinished(job) && !m_finished.contains(job.id)) {
+            m_finished.insert(job.id);
+            m_lastFinishMs = m_clock.isValid() ? m_clock.elapsed() : 0;
+            reportFinished(job);
+        }
+    }
+    if (m_terminal) {
+        redraw();
+    }
+}
+
+void ProgressReporter::reportFinished(const ImageJob& job)
+{
+    const RunReport::State state = RunReport::stateOf(job);
+    const QString path = RunReport::displayPath(job.url, m_base);
+    if (m_terminal) {
+        // Done and stopped images are in the table at the end; a failure deserves a look now.
+        if (state == RunReport::State::failed) {
+            note(QStringLiteral("%1: %2\n").arg(path, job.message));
+        }
+        return;
+    }
+    QString line = QStringLiteral("[%1/%2] %3 %4")
+                       .arg(m_finished.size())
+                       .arg(m_model->jobs().size())
+                       .arg(RunReport::label(state), path);
+    // "Stopped" says it all; the other states come with what the run said.
+    if (state != RunReport::State::stopped) {
+        line += QStringLiteral(": ") + job.message;
+    }
+    m_console->err(line + QLatin1Char('\n'));
+}
+
+void ProgressReporter::redraw()
+{
+    const QList<ImageJob>& jobs = m_model->jobs();
+    const int total = int(jobs.size());
+    const int finished = int(m_finished.size());
+    QString current;
+    for (const ImageJob& job : jobs) {
+        if (job.status == JobStatus::running) {
+            current = RunReport::displayPath(job.url, m_base) + QStringLiteral("  ") + job.message;
+            break;
+        }
+    }
+    const QString head = bar(finished, total, barWidth) + QStringLiteral(" %1/%2").arg(finished).arg(total);
+    const QString tail = estimate(m_clock.isValid() ? m_clock.elapsed() : 0, m_lastFinishMs, finished, total);
+    // One column short of the width: a line that fills the terminal would wrap and never be redrawn.
+    const qsizetype room = m_console->errColumns() - 1 - head.size() - (tail.isEmpty() ? 0 : tail.size() + 2) - 2;
+    if (room <= 1) {
+        current.clear();
+    } else if (current.size() > room) {
+        current = current.left(room - 1) + QStringLiteral("…");
+    }
+    QString line = head;
+    if (!current.isEmpty()) {
+        line += QStringLiteral("  ") + current;
+    }
+    if (!tail.isEmpty()) {
+        line += QStringLiteral("  ") + tail;
+    }
+    m_console->err(clearToEnd + line.left(m_console->errColumns() - 1));
+    m_lineShown = true;
+}
+
+void ProgressReporter::clearLine()
+{
+    if (m_lineShown) {
+        m_console->err(clearToEnd);
+        m_lineShown = false;
+    }
+}

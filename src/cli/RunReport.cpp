@@ -1,0 +1,205 @@
+#include "RunReport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+const QString stoppedMessage = QStringLiteral("Stopped.");
+
+std::optional<double> changePercent(qint64 before, std::optional<qint64> after)
+{
+    if (before <= 0 || !after || *after < 0) {
+        return std::nullopt;
+    }
+    return std::round(double(*after - before) * 1000.0 / double(before)) / 10.0;
+}
+
+QString sizeText(std::optional<qint64> bytes)
+{
+    return bytes && *bytes >= 0 ? QLocale().formattedDataSize(*bytes, 1) : QString();
+}
+
+QString percentText(std::optional<double> percent)
+{
+    if (!percent) {
+        return {};
+    }
+    const QString number = QLocale().toString(*percent, 'f', 1);
+    return (*percent > 0 ? QStringLiteral("+") : QString()) + number + QLatin1Char('%');
+}
+
+QJsonValue orNull(std::optional<qint64> value)
+{
+    return value && *value >= 0 ? QJsonValue(double(*value)) : QJsonValue();
+}
+
+constexpr int columnCount = 6;
+using Row = std::array<QString, columnCount>;
+// FILE, STATE, BEFORE, AFTER, CHANGE, MESSAGE; the sizes and the change are right-aligned.
+constexpr std::array<bool, columnCount> rightAligned{false, false, true, true, true, false};
+
+QString render(const QList<Row>& rows)
+{
+    std::array<qsizetype, columnCount> widths{};
+    for (const Row& row : rows) {
+        for (int c = 0; c < columnCount; ++c) {
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+    }
+    QString text;
+    for (const Row& row : rows) {
+        QString line;
+        for (int c = 0; c < columnCount; ++c) {
+            if (c > 0) {
+                line += QStringLiteral("  ");
+            }
+            line += rightAligned[c] ? row[c].rightJustified(widths[c]) : row[c].leftJustified(widths[c]);
+        }
+        // The message is last, so nothing needs padding after it.
+        while (line.endsWith(QLatin1Char(' '))) {
+            line.chop(1);
+        }
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace
+
+RunReport::RunReport(QList<ImageJob> jobs, QDir base)
+    : m_jobs(std::move(jobs))
+    , m_base(std::move(base))
+{
+}
+
+RunReport::State RunReport::stateOf(const ImageJob& job)
+{
+    if (job.status == JobStatus::succeeded) {
+        return State::done;
+    }
+    if (job.status == JobStatus::failed && job.message != stoppedMessage) {
+        return State::failed;
+    }
+    return State::stopped;
+}
+
+QString RunReport::label(State state)
+{
+    switch (state) {
+    case State::done:
+        return QStringLiteral("Done");
+    case State::failed:
+        return QStringLiteral("Failed");
+    case State::stopped:
+        return QStringLiteral("Stopped");
+    }
+    return {};
+}
+
+std::optional<qint64> RunReport::optimizedSize(const ImageJob& job)
+{
+    if (job.status != JobStatus::succeeded) {
+        return std::nullopt;
+    }
+    for (const DownloadedFile& file : job.downloads) {
+        if (file.format == QLatin1String("Optimized")) {
+            return file.size >= 0 ? std::optional<qint64>(file.size) : std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+QString RunReport::displayPath(const QUrl& file, const QDir& base)
+{
+    const QString path = file.toLocalFile();
+    const QString relative = base.relativeFilePath(path);
+    return relative.startsWith(QLatin1String("../")) || relative == QLatin1String("..") ? path : relative;
+}
+
+QString RunReport::table() const
+{
+    QList<Row> rows{{QStringLiteral("FILE"), QStringLiteral("STATE"), QStringLiteral("BEFORE"), QStringLiteral("AFTER"),
+                     QStringLiteral("CHANGE"), QStringLiteral("MESSAGE")}};
+    std::array<int, 3> counts{}; // done, failed, stopped
+    qint64 totalBefore = 0;
+    qint64 totalAfter = 0;
+    for (const ImageJob& job : m_jobs) {
+        const State state = stateOf(job);
+        ++counts[std::size_t(state)];
+        const std::optional<qint64> before =
+            state == State::done && job.originalSize >= 0 ? std::optional<qint64>(job.originalSize) : std::nullopt;
+        const std::optional<qint64> after = optimizedSize(job);
+        if (before && after) {
+            totalBefore += *before;
+            totalAfter += *after;
+        }
+        rows.append({displayPath(job.url, m_base), label(state), sizeText(before), sizeText(after),
+                     percentText(changePercent(before.value_or(-1), after)),
+                     state == State::stopped ? stoppedMessage : job.message});
+        if (state != State::done) {
+            continue;
+        }
+        for (const DownloadedFile& file : job.downloads) {
+            if (file.format == QLatin1String("Optimized")) {
+                continue;
+            }
+            const std::optional<qint64> size = file.size >= 0 ? std::optional<qint64>(file.size) : std::nullopt;
+            rows.append({QStringLiteral("  ") + displayPath(file.path, m_base), file.format, QString(), sizeText(size),
+                         percentText(changePercent(job.originalSize, size)), QString()});
+        }
+    }
+    QStringList summary;
+    summary << (m_jobs.size() == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(m_jobs.size()));
+    const std::array<QString, 3> words{QStringLiteral("done"), QStringLiteral("failed"), QStringLiteral("stopped")};
+    QStringList parts;
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        if (counts[i] > 0) {
+            parts << QStringLiteral("%1 %2").arg(counts[i]).arg(words[i]);
+        }
+    }
+    const bool anySized = totalBefore > 0;
+    rows.append({QStringLiteral("Total"), QString(), anySized ? sizeText(totalBefore) : QString(),
+                 anySized ? sizeText(totalAfter) : QString(),
+                 anySized ? percentText(changePercent(totalBefore, totalAfter)) : QString(),
+                 summary.constFirst() + QStringLiteral(": ") + parts.join(QStringLiteral(", "))});
+    return render(rows);
+}
+
+QString RunReport::jsonLines() const
+{
+    QString text;
+    for (const ImageJob& job : m_jobs) {
+        const State state = stateOf(job);
+        const std::optional<qint64> before =
+            state == State::done && job.originalSize >= 0 ? std::optional<qint64>(job.originalSize) : std::nullopt;
+        const std::optional<qint64> after = optimizedSize(job);
+        QJsonArray outputs;
+        if (state == State::done) {
+            for (const DownloadedFile& file : job.downloads) {
+                outputs.append(QJsonObject{{QStringLiteral("format"), file.format},
+                                           {QStringLiteral("file"), file.path.toLocalFile()},
+                                           {QStringLiteral("bytes"), orNull(file.size)}});
+            }
+        }
+        const std::optional<double> change = changePercent(before.value_or(-1), after);
+        const QJsonObject object{
+            {QStringLiteral("file"), job.url.toLocalFile()},
+            {QStringLiteral("state"), label(state).toLower()},
+            {QStringLiteral("message"), state == State::stopped ? stoppedMessage : job.message},
+            {QStringLiteral("bytesBefore"), orNull(before)},
+            {QStringLiteral("bytesAfter"), orNull(after)},
+            {QStringLiteral("changePercent"), change ? QJsonValue(*change) : QJsonValue()},
+            {QStringLiteral("outputs"), outputs},
+        };
+        text += QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+    }
+    return text;
+}

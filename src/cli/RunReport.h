@@ -1,0 +1,42 @@
+#pragma once
+
+// What the command prints when the run is over: a table for people (one row per image, with the
+// companions it saved beneath it, and totals) or one JSON object per image for machines. Paths are
+// shown relative to `base` when they lie beneath it.
+
+#include "ImageJob.h"
+
+#include <QDir>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class RunReport
+{
+public:
+    enum class State
+    {
+        done,
+        failed,
+        stopped,
+    };
+
+    RunReport(QList<ImageJob> jobs, QDir base);
+
+    // A job the run never finished (the command was left at once) counts as stopped.
+    static State stateOf(const ImageJob& job);
+    static QString label(State state);
+    // Bytes of the optimized image, or nothing when it was not saved.
+    static std::optional<qint64> optimizedSize(const ImageJob& job);
+
+    QString table() const;
+    // One compact JSON object per line.
+    QString jsonLines() const;
+    // The file relative to `base` when it lies beneath it, else its absolute path.
+    static QString displayPath(const QUrl& file, const QDir& base);
+
+private:
+    QList<ImageJob> m_jobs;
+    QDir m_base;
+};
