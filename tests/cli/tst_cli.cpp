@@ -1,0 +1,399 @@
+#include "ApiKeySource.h"
+#include "ApiKeyStore.h"
+#include "CommandLine.h"
+#include "LocalServiceProcess.h"
+#include "TempTree.h"
+#include "TestImages.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+const QString kKey = QStringLiteral("cli-test-key-0123");
+
+QString describe(const CliOptions& o)
+{
+    return QStringLiteral("level=%1 webp=%2 avif=%3 resize=%4 %5x%6 upscale=%7 bg=%8 exif=%9 cmyk=%10 json=%11")
+        .arg(rawValue(o.compression))
+        .arg(o.convertToWebP)
+        .arg(o.convertToAVIF)
+        .arg(rawValue(o.resizeMode))
+        .arg(o.resizeWidth.value_or(0))
+        .arg(o.resizeHeight.value_or(0))
+        .arg(rawValue(o.upscale))
+        .arg(o.removeBackground)
+        .arg(o.keepExif)
+        .arg(o.cmykToRgb)
+        .arg(o.json);
+}
+
+QStringList command(const QString& line)
+{
+    return QStringList{QStringLiteral("tovalin-optimize")} + line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    LocalServiceProcess m_service;
+    LocalServiceProcess m_slowService;
+    std::unique_ptr<TempTree> m_tree;
+    QMap<QString, QByteArray> m_sources;
+
+    // The executable, its settings folder in the test's tree, talking to `service` when one is given.
+    void prepare(QProcess& process, const QStringList& arguments, LocalServiceProcess* service,
+                 const QString& environmentKey = kKey)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_tree->path(QStringLiteral("config")));
+        env.remove(QStringLiteral("TOVALIN_API_KEY"));
+        if (!environmentKey.isEmpty())
+            env.insert(QStringLiteral("TOVALIN_API_KEY"), environmentKey);
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(m_tree->root());
+        QStringList all = arguments;
+        if (service)
+            all = QStringList{QStringLiteral("--service-url"), service->baseUrl().toString(),
+                              QStringLiteral("--ca-file"), QStringLiteral(TOVALIN_SERVICE_TEST_CERTS "/ca.pem")} +
+                  all;
+        process.setProgram(QStringLiteral(TOVALIN_OPTIMIZE_PATH));
+        process.setArguments(all);
+    }
+
+    Outcome run(const QStringList& arguments, LocalServiceProcess* service, const QString& environmentKey = kKey)
+    {
+        QProcess process;
+        prepare(process, arguments, service, environmentKey);
+        process.start();
+        Outcome outcome;
+        if (!process.waitForFinished(120'000) || process.exitStatus() != QProcess::NormalExit)
+            return outcome;
+        outcome.status = process.exitCode();
+        outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+        outcome.err = QString::fromUtf8(process.readAllStandardError());
+        return outcome;
+    }
+
+    static QList<QJsonObject> jsonLines(const QString& text)
+    {
+        QList<QJsonObject> objects;
+        for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            objects.append(QJsonDocument::fromJson(line.toUtf8()).object());
+        return objects;
+    }
+
+    QStringList filesInTree() const
+    {
+        QStringList files;
+        QDirIterator it(m_tree->path(QStringLiteral("photos")), QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(QDir(m_tree->path(QStringLiteral("photos"))).relativeFilePath(it.next()));
+        files.sort();
+        return files;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        TestImages::initVips();
+        QString error = m_service.start(kKey);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        // Long enough that an interrupt lands while an upload waits for its answer.
+        error = m_slowService.start(kKey, {QStringLiteral("--delay-ms"), QStringLiteral("2500")});
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        m_sources = {{QStringLiteral("photos/photo.jpg"), TestImages::photoJpeg(640, 480)},
+                     {QStringLiteral("photos/clear.png"), TestImages::transparentPng(200, 150)},
+                     {QStringLiteral("photos/trip/print.jpg"), TestImages::cmykJpeg(200, 150)},
+                     {QStringLiteral("photos/.hidden.jpg"), TestImages::photoJpeg(64, 48)}};
+    }
+
+    void init()
+    {
+        m_tree = std::make_unique<TempTree>();
+        QVERIFY(m_tree->isValid());
+        for (auto it = m_sources.cbegin(); it != m_sources.cend(); ++it)
+            m_tree->writeFile(it.key(), it.value());
+    }
+
+    // Whatever a test did, the sources are byte-identical afterwards.
+    void cleanup()
+    {
+        for (auto it = m_sources.cbegin(); it != m_sources.cend(); ++it) {
+            QFile file(m_tree->path(it.key()));
+            QVERIFY2(file.open(QIODevice::ReadOnly) && file.readAll() == it.value(), qPrintable(it.key()));
+        }
+    }
+
+    void settings_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the window's defaults")
+            << "a.jpg"
+            << "level=1 webp=1 avif=0 resize=0 0x0 upscale=0 bg=0 exif=0 cmyk=1 json=0";
+        QTest::newRow("every setting") << "--level Lossless --no-webp --avif --resize contain --width 800 --height "
+                                          "600 --upscale 3x --remove-background --keep-exif --no-cmyk-to-rgb --json a"
+                                       << "level=0 webp=0 avif=1 resize=3 800x600 upscale=3 bg=1 exif=1 cmyk=0 json=1";
+        QTest::newRow("the last of two opposites wins")
+            << "--no-webp --avif --webp --no-avif --level glossy --resize cover --height 10 a"
+            << "level=2 webp=1 avif=0 resize=1 0x10 upscale=0 bg=0 exif=0 cmyk=1 json=0";
+    }
+
+    void settings()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, expected);
+        const CommandLine::Result result = CommandLine::parse(command(line));
+        QCOMPARE(result.error, QString());
+        QCOMPARE(describe(result.options), expected);
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("unknown option") << "--fast a"
+                                        << "Unknown option 'fast'.";
+        QTest::newRow("missing value") << "a --level"
+                                       << "Missing value after '--level'.";
+        QTest::newRow("level") << "--level best a"
+                               << "--level must be lossy, glossy or lossless, not \"best\".";
+        QTest::newRow("resize") << "--resize fill --width 5 a"
+                                << "--resize must be cover or contain, not \"fill\".";
+        QTest::newRow("zero width") << "--resize cover --width 0 a"
+                                    << "--width must be a whole number of pixels, 1 or more, not \"0\".";
+        QTest::newRow("signed height") << "--resize cover --height +5 a"
+                                       << "--height must be a whole number of pixels, 1 or more, not \"+5\".";
+        QTest::newRow("width without resize") << "--width 5 a"
+                                              << "--width and --height need --resize cover or --resize contain.";
+        QTest::newRow("resize without size") << "--resize cover a"
+                                             << "--resize needs --width, --height or both.";
+        QTest::newRow("upscale") << "--upscale 1 a"
+                                 << "--upscale must be 2, 3 or 4, not \"1\".";
+        QTest::newRow("plain http") << "--service-url http://localhost:1 a"
+                                    << "--service-url must be an https address such as https://host:port, not "
+                                       "\"http://localhost:1\".";
+        QTest::newRow("ca file alone") << "--ca-file ca.pem a"
+                                       << "--ca-file is only for the service given with --service-url.";
+        QTest::newRow("no paths") << "--avif"
+                                  << "no images or folders given.";
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, error);
+        const CommandLine::Result result = CommandLine::parse(command(line));
+        QCOMPARE(result.action, CommandLine::Action::usageError);
+        QCOMPARE(result.error, error);
+    }
+
+    void keySources_data()
+    {
+        QTest::addColumn<QByteArray>("fileContent"); // null: no --api-key-file
+        QTest::addColumn<bool>("othersMayRead");
+        QTest::addColumn<QString>("environment"); // null: not set
+        QTest::addColumn<bool>("otherService");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("error"); // start of it
+        QTest::addColumn<bool>("warned");
+        const QString none;
+        QTest::newRow("file first, trimmed")
+            << QByteArray(" from-file\n") << false << "from-env" << true << "from-file" << none << false;
+        QTest::newRow("file readable by others")
+            << QByteArray("from-file") << true << none << false << "from-file" << none << true;
+        QTest::newRow("empty file") << QByteArray("\n") << false << "from-env" << false << none << "the key file"
+                                    << false;
+        QTest::newRow("environment next")
+            << QByteArray() << false << " from-env " << true << "from-env" << none << false;
+        QTest::newRow("the window's key last") << QByteArray() << false << "  " << false << "stored" << none << false;
+        QTest::newRow("the window's key stays home")
+            << QByteArray() << false << none << true << none << "the key stored by the window is sent only" << false;
+    }
+
+    void keySources()
+    {
+        QFETCH(QByteArray, fileContent);
+        QFETCH(bool, othersMayRead);
+        QFETCH(QString, environment);
+        QFETCH(bool, otherService);
+        QFETCH(QString, key);
+        QFETCH(QString, error);
+        QFETCH(bool, warned);
+        const QString stored = m_tree->path(QStringLiteral("config/settings.ini"));
+        ApiKeyStore(stored).setApiKey(QStringLiteral(" stored\n"));
+        QFile storedFile(stored);
+        QVERIFY(storedFile.open(QIODevice::ReadOnly));
+        const QByteArray storedBefore = storedFile.readAll();
+        QString keyFile;
+        if (!fileContent.isNull()) {
+            keyFile = m_tree->writeFile(QStringLiteral("key"), fileContent);
+            QFile::setPermissions(keyFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               (othersMayRead ? QFileDevice::ReadOther : QFileDevice::Permissions()));
+        }
+
+        const ApiKeySource::Result result = ApiKeySource::find(keyFile, environment, stored, otherService);
+        QCOMPARE(result.key, key);
+        QVERIFY2(result.error.startsWith(error) && result.error.isEmpty() == error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(!result.warnings.isEmpty(), warned);
+        storedFile.seek(0);
+        QCOMPARE(storedFile.readAll(), storedBefore);
+        QVERIFY(!result.warnings.join(QString()).contains(QLatin1String("from-file")));
+    }
+
+    // The manual page is well-formed roff and documents every option the help lists.
+    void manPage()
+    {
+        const QString page = QStringLiteral(TOVALIN_MAN_PAGE);
+        QProcess groff;
+        groff.start(QStringLiteral("groff"), {QStringLiteral("-man"), QStringLiteral("-Tutf8"), QStringLiteral("-ww"),
+                                              QStringLiteral("-z"), page});
+        QVERIFY2(groff.waitForFinished(30'000), "groff (package groff-base) is needed");
+        QCOMPARE(QString::fromUtf8(groff.readAllStandardError()), QString());
+        QCOMPARE(groff.exitCode(), 0);
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString roff = QString::fromUtf8(file.readAll());
+        const QString help = CommandLine::helpText();
+        static const QRegularExpression longOption(QStringLiteral("--[a-z][a-z-]*"));
+        for (auto it = longOption.globalMatch(help); it.hasNext();) {
+            const QString option = it.next().captured();
+            QVERIFY2(roff.contains(QString(option).replace(QLatin1Char('-'), QLatin1String("\\-"))),
+                     qPrintable(option));
+        }
+    }
+
+    // The real executable: usage errors end with status 2 and one clear message; a key on the command
+    // line is refused without being echoed, and no key at all names the three ways to give one.
+    void usageStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("environmentKey");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("key as an argument") << QStringList{"--api-key", kKey, "photos"} << QString()
+                                            << "the API key is never taken from the command line";
+        QTest::newRow("no key") << QStringList{"photos"} << QString() << "no API key: give it with --api-key-file";
+        QTest::newRow("bad option") << QStringList{"--level", "max", "photos"} << kKey << "--level must be";
+    }
+
+    void usageStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, environmentKey);
+        QFETCH(QString, message);
+        const Outcome outcome = run(arguments, nullptr, environmentKey);
+        QCOMPARE(outcome.status, 2);
+        QCOMPARE(outcome.out, QString());
+        QVERIFY2(outcome.err.startsWith(QStringLiteral("tovalin-optimize: ") + message), qPrintable(outcome.err));
+        QVERIFY(outcome.err.endsWith(QLatin1String("Try 'tovalin-optimize --help' for more information.\n")));
+        QVERIFY(!outcome.err.contains(kKey));
+    }
+
+    // The whole road: a folder searched as the window searches it, real images through the local
+    // service, the outcome of every image as JSON, the sizes as written, and the key nowhere.
+    void road()
+    {
+        m_tree->writeFile(QStringLiteral("photos/notes.jpg"), TestImages::notAnImage());
+        const Outcome outcome = run({QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("--avif"),
+                                     QStringLiteral("photos"), QStringLiteral("photos/photo.jpg")},
+                                    &m_service);
+        QCOMPARE(outcome.status, 1); // the text file fails, the rest succeed
+        QCOMPARE(outcome.err, QString());
+        QVERIFY(!outcome.out.contains(kKey));
+        const QList<QJsonObject> jobs = jsonLines(outcome.out);
+        QCOMPARE(jobs.size(), 4); // the hidden file is left out, the photo named twice is queued once
+        QMap<QString, QJsonObject> byName;
+        for (const QJsonObject& job : jobs)
+            byName.insert(QDir(m_tree->path(QStringLiteral("photos"))).relativeFilePath(job["file"].toString()), job);
+        QCOMPARE(byName.keys(), (QStringList{"clear.png", "notes.jpg", "photo.jpg", "trip/print.jpg"}));
+        QCOMPARE(byName["notes.jpg"]["state"].toString(), QStringLiteral("failed"));
+        QVERIFY(byName["notes.jpg"]["message"].toString().startsWith(QLatin1String("The file is not an image")));
+        for (const QString name : {"clear.png", "photo.jpg", "trip/print.jpg"}) {
+            const QJsonObject job = byName[name];
+            QCOMPARE(job["state"].toString(), QStringLiteral("done"));
+            QCOMPARE(job["bytesBefore"].toInteger(), m_sources.value(QStringLiteral("photos/") + name).size());
+            const QJsonArray outputs = job["outputs"].toArray();
+            QCOMPARE(outputs.size(), 3);
+            for (const QJsonValue& output : outputs)
+                QCOMPARE(QFileInfo(output["file"].toString()).size(), output["bytes"].toInteger());
+            QCOMPARE(job["bytesAfter"].toInteger(), outputs[0]["bytes"].toInteger());
+            QVERIFY(job["changePercent"].toDouble() < 0);
+        }
+        QCOMPARE(filesInTree(),
+                 (QStringList{".hidden.jpg", "clear-optimized.png", "clear.avif", "clear.png", "clear.webp",
+                              "notes.jpg", "photo-optimized.jpg", "photo.avif", "photo.jpg", "photo.webp",
+                              "trip/print-optimized.jpg", "trip/print.avif", "trip/print.jpg", "trip/print.webp"}));
+
+        // The table, the key from a file, status 0 when every image succeeded.
+        const QString keyFile = m_tree->writeFile(QStringLiteral("key"), kKey.toUtf8() + '\n');
+        QFile::setPermissions(keyFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const Outcome table = run({QStringLiteral("--api-key-file"), keyFile, QStringLiteral("--no-webp"),
+                                   QStringLiteral("photos/photo.jpg")},
+                                  &m_service, QString());
+        QCOMPARE(table.status, 0);
+        const QStringList lines = table.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith(QLatin1String("FILE ")) && lines[0].endsWith(QLatin1String("MESSAGE")),
+                 qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(QLatin1String("photos/photo.jpg  Done ")) &&
+                     lines[1].endsWith(QLatin1String("Optimized and saved locally.")),
+                 qPrintable(lines[1]));
+        QVERIFY2(lines[2].startsWith(QLatin1String("Total ")) && lines[2].endsWith(QLatin1String(": 1 done")),
+                 qPrintable(lines[2]));
+        QCOMPARE(table.err, QStringLiteral("[1/1] Done photos/photo.jpg: Optimized and saved locally.\n"));
+    }
+
+    // Ctrl-C while an upload waits for its answer: the transfer is aborted, nothing partial or
+    // temporary is left, the images not reached are reported stopped, and the status is 130.
+    void interruptMidUpload()
+    {
+        QProcess process;
+        prepare(process,
+                {QStringLiteral("--json"), QStringLiteral("photos/photo.jpg"), QStringLiteral("photos/clear.png"),
+                 QStringLiteral("photos/trip")},
+                &m_slowService);
+        process.start();
+        QVERIFY(process.waitForStarted());
+        // The first image is done; the second is with the service for the next 2.5 seconds.
+        QByteArray progress;
+        QTRY_VERIFY_WITH_TIMEOUT((progress += process.readAllStandardError()).startsWith("[1/3] Done"), 60'000);
+        ::kill(pid_t(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(60'000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 130);
+        const QList<QJsonObject> jobs = jsonLines(QString::fromUtf8(process.readAllStandardOutput()));
+        QCOMPARE(jobs.size(), 3);
+        QCOMPARE(jobs[0]["state"].toString(), QStringLiteral("done"));
+        for (const QJsonObject& job : {jobs[1], jobs[2]}) {
+            QCOMPARE(job["state"].toString(), QStringLiteral("stopped"));
+            QCOMPARE(job["message"].toString(), QStringLiteral("Stopped."));
+        }
+        QCOMPARE(filesInTree(), (QStringList{".hidden.jpg", "clear.png", "photo-optimized.jpg", "photo.jpg",
+                                             "photo.webp", "trip/print.jpg"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_cli.moc"
