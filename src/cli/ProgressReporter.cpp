@@ -4,11 +4,12 @@
 #include "Console.h"
 #include "RunReport.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
 
-constexpr int barWidth = 20;
+constexpr int maxBarWidth = 20;
 const QString clearToEnd = QStringLiteral("\r\033[K");
 
 QString duration(qint64 seconds)
@@ -140,21 +141,27 @@ void ProgressReporter::redraw()
     const QList<ImageJob>& jobs = m_model->jobs();
     const int total = int(jobs.size());
     const int finished = int(m_finished.size());
-    QString current;
-    for (const ImageJob& job : jobs) {
-        if (job.status == JobStatus::running) {
-            current = RunReport::displayPath(job.url, m_base) + QStringLiteral("  ") + job.message;
-            break;
-        }
-    }
-    const QString head = bar(finished, total, barWidth) + QStringLiteral(" %1/%2").arg(finished).arg(total);
+    const int columns = m_console->errColumns();
+    const QString head = bar(finished, total, std::clamp(columns / 5, 5, maxBarWidth)) +
+                         QStringLiteral(" %1/%2").arg(finished).arg(total);
     const QString tail = estimate(m_clock.isValid() ? m_clock.elapsed() : 0, m_lastFinishMs, finished, total);
     // One column short of the width: a line that fills the terminal would wrap and never be redrawn.
-    const qsizetype room = m_console->errColumns() - 1 - head.size() - (tail.isEmpty() ? 0 : tail.size() + 2) - 2;
-    if (room <= 1) {
-        current.clear();
-    } else if (current.size() > room) {
-        current = current.left(room - 1) + QStringLiteral("…");
+    const qsizetype room = columns - 1 - head.size() - 2 - (tail.isEmpty() ? 0 : tail.size() + 2);
+    QString current;
+    for (const ImageJob& job : jobs) {
+        if (job.status != JobStatus::running) {
+            continue;
+        }
+        // When space is short the message goes first, then the start of the path: the file name stays.
+        const QString path = RunReport::displayPath(job.url, m_base);
+        if (path.size() + 2 + job.message.size() <= room) {
+            current = path + QStringLiteral("  ") + job.message;
+        } else if (path.size() <= room) {
+            current = path;
+        } else if (room > 1) {
+            current = QStringLiteral("…") + path.right(room - 1);
+        }
+        break;
     }
     QString line = head;
     if (!current.isEmpty()) {
@@ -163,7 +170,7 @@ void ProgressReporter::redraw()
     if (!tail.isEmpty()) {
         line += QStringLiteral("  ") + tail;
     }
-    m_console->err(clearToEnd + line.left(m_console->errColumns() - 1));
+    m_console->err(clearToEnd + line.left(columns - 1));
     m_lineShown = true;
 }
 
