@@ -104,6 +104,12 @@ QString RunReport::label(State state)
     return {};
 }
 
+std::optional<qint64> RunReport::sourceSize(const ImageJob& job)
+{
+    return job.status == JobStatus::succeeded && job.originalSize >= 0 ? std::optional<qint64>(job.originalSize)
+                                                                       : std::nullopt;
+}
+
 std::optional<qint64> RunReport::optimizedSize(const ImageJob& job)
 {
     if (job.status != JobStatus::succeeded) {
@@ -134,8 +140,7 @@ QString RunReport::table() const
     for (const ImageJob& job : m_jobs) {
         const State state = stateOf(job);
         ++counts[std::size_t(state)];
-        const std::optional<qint64> before =
-            state == State::done && job.originalSize >= 0 ? std::optional<qint64>(job.originalSize) : std::nullopt;
+        const std::optional<qint64> before = sourceSize(job);
         const std::optional<qint64> after = optimizedSize(job);
         if (before && after) {
             totalBefore += *before;
@@ -156,8 +161,8 @@ QString RunReport::table() const
                          percentText(changePercent(job.originalSize, size)), QString()});
         }
     }
-    QStringList summary;
-    summary << (m_jobs.size() == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(m_jobs.size()));
+    const QString images =
+        m_jobs.size() == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(m_jobs.size());
     const std::array<QString, 3> words{QStringLiteral("done"), QStringLiteral("failed"), QStringLiteral("stopped")};
     QStringList parts;
     for (std::size_t i = 0; i < counts.size(); ++i) {
@@ -169,7 +174,7 @@ QString RunReport::table() const
     rows.append({QStringLiteral("Total"), QString(), anySized ? sizeText(totalBefore) : QString(),
                  anySized ? sizeText(totalAfter) : QString(),
                  anySized ? percentText(changePercent(totalBefore, totalAfter)) : QString(),
-                 summary.constFirst() + QStringLiteral(": ") + parts.join(QStringLiteral(", "))});
+                 images + QStringLiteral(": ") + parts.join(QStringLiteral(", "))});
     return render(rows);
 }
 
@@ -178,8 +183,7 @@ QString RunReport::jsonLines() const
     QString text;
     for (const ImageJob& job : m_jobs) {
         const State state = stateOf(job);
-        const std::optional<qint64> before =
-            state == State::done && job.originalSize >= 0 ? std::optional<qint64>(job.originalSize) : std::nullopt;
+        const std::optional<qint64> before = sourceSize(job);
         const std::optional<qint64> after = optimizedSize(job);
         QJsonArray outputs;
         if (state == State::done) {

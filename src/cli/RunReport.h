@@ -27,6 +27,8 @@ public:
     // A job the run never finished (the command was left at once) counts as stopped.
     static State stateOf(const ImageJob& job);
     static QString label(State state);
+    // Bytes of the source as it was sent, or nothing when the job did not succeed.
+    static std::optional<qint64> sourceSize(const ImageJob& job);
     // Bytes of the optimized image, or nothing when it was not saved.
     static std::optional<qint64> optimizedSize(const ImageJob& job);
 
