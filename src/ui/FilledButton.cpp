@@ -35,7 +35,7 @@ void FilledButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
-    m_style.makeBody(painter, rect(), palette(), icon(), iconSize(), text(), isDown());
+    m_style.makeBody(painter, rect(), palette(), icon(), iconSize(), text(), isDown(), isEnabled());
     if (hasFocus()) {
         // The keyboard focus must show on any button, whatever its style.
         painter.setRenderHint(QPainter::Antialiasing);

@@ -39,31 +39,36 @@ QRect FilledButtonStyle::fillRect(const QRect& area)
 }
 
 void FilledButtonStyle::makeBody(QPainter& painter, const QRect& area, const QPalette& palette, const QIcon& icon,
-                                 QSize iconSize, const QString& text, bool isPressed) const
+                                 QSize iconSize, const QString& text, bool isPressed, bool isEnabled) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF fill = fillRect(area);
-
-    // A blurred shadow, approximated by rings of falling opacity around the offset shape.
-    const QRectF shadow = fill.translated(0, shadowOffsetY);
-    constexpr int rings = 4;
-    for (int ring = rings; ring >= 1; --ring) {
-        const qreal spread = shadowBlur * ring / rings;
-        QColor color = Theme::color(NamedColor::black, palette);
-        color.setAlphaF(static_cast<float>(m_shadowOpacity / rings));
-        QPainterPath path;
-        path.addRoundedRect(shadow.adjusted(-spread / 2, -spread / 2, spread / 2, spread / 2),
-                            cornerRadius + spread / 2, cornerRadius + spread / 2);
-        painter.fillPath(path, color);
-    }
-
-    // The fill replaces the shadow under it: it is drawn at less than full opacity.
     QPainterPath body;
     body.addRoundedRect(fill, cornerRadius, cornerRadius);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillPath(body, Theme::color(m_fill, isPressed ? pressedFillOpacity : fillOpacity, palette));
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    if (isEnabled) {
+        // A blurred shadow, approximated by rings of falling opacity around the offset shape.
+        const QRectF shadow = fill.translated(0, shadowOffsetY);
+        constexpr int rings = 4;
+        for (int ring = rings; ring >= 1; --ring) {
+            const qreal spread = shadowBlur * ring / rings;
+            QColor color = Theme::color(NamedColor::black, palette);
+            color.setAlphaF(static_cast<float>(m_shadowOpacity / rings));
+            QPainterPath path;
+            path.addRoundedRect(shadow.adjusted(-spread / 2, -spread / 2, spread / 2, spread / 2),
+                                cornerRadius + spread / 2, cornerRadius + spread / 2);
+            painter.fillPath(path, color);
+        }
+        // The fill replaces the shadow under it: it is drawn at less than full opacity.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillPath(body, Theme::color(m_fill, isPressed ? pressedFillOpacity : fillOpacity, palette));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else {
+        // Flat and faded, label included; a press never shows.
+        painter.setOpacity(disabledOpacity);
+        painter.fillPath(body, Theme::color(m_fill, fillOpacity, palette));
+    }
 
     const QColor labelColor = Theme::color(NamedColor::white, palette);
     const QRect content =

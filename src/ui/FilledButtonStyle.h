@@ -2,7 +2,8 @@
 
 // The look of a filled action button: white label, 10 px above and below, 12 px at the sides, at least
 // 34 px high and as wide as it is given, a rounded fill of the style's color and a soft drop shadow.
-// The style reads only the label and whether the button is pressed; it has no disabled look of its own.
+// A disabled button is drawn flat and faded, without shadow or pressed state, so that it cannot be
+// mistaken for one that would act on a click.
 
 #include "NamedColor.h"
 
@@ -26,6 +27,7 @@ public:
     static constexpr qreal pressedFillOpacity = 0.75;
     static constexpr qreal shadowBlur = 2;
     static constexpr qreal shadowOffsetY = 1;
+    static constexpr qreal disabledOpacity = 0.4;
 
     FilledButtonStyle(NamedColor fill, qreal shadowOpacity);
 
@@ -40,7 +42,7 @@ public:
 
     // Draws the styled button into `area`: shadow, fill, then the icon and text centered in white.
     void makeBody(QPainter& painter, const QRect& area, const QPalette& palette, const QIcon& icon, QSize iconSize,
-                  const QString& text, bool isPressed) const;
+                  const QString& text, bool isPressed, bool isEnabled = true) const;
 
 private:
     NamedColor m_fill;

@@ -647,6 +647,43 @@ private Q_SLOTS:
         QVERIFY(fill.height() >= 34);
         QVERIFY(image.pixelColor(fill.center().x(), fill.bottom() + 1).alpha() > 0);
         QCOMPARE(image.pixelColor(fill.center().x(), red.height() - 1).alpha(), 0);
+
+        // Disabled: faded, flat, and the same whether pressed or not.
+        const int faded = qRound(0.9 * 0.4 * 255);
+        for (FilledButton* button : {&red, &gray}) {
+            button->setEnabled(false);
+            QVERIFY(std::abs(fillColor(*button, false).alpha() - faded) <= 1);
+            QCOMPARE(render(*button, true), render(*button, false));
+            QCOMPARE(render(*button, false).pixelColor(fill.center().x(), fill.bottom() + 1).alpha(), 0);
+        }
+    }
+
+    // Optimize and Clear queue look disabled while they are, and Tab passes them by.
+    void disabledButtonsLookAndActDisabled()
+    {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const auto look = [](QWidget* button) { return button->grab().toImage(); };
+        auto* optimize = find("optimizeButton");
+        auto* clearQueue = find("clearQueueButton");
+        const QImage optimizeOff = look(optimize);
+        const QImage clearOff = look(clearQueue);
+        const auto reachable = [&](QWidget* target) {
+            find("apiKeyField")->setFocus();
+            for (int i = 0; i < 60; ++i) {
+                if (QApplication::focusWidget() == target) {
+                    return true;
+                }
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            return false;
+        };
+        QVERIFY(!optimize->isEnabled() && !reachable(optimize) && !reachable(clearQueue));
+        type("apiKeyField", QStringLiteral("key"));
+        queue(QStringLiteral("q"));
+        QVERIFY(optimize->isEnabled() && reachable(optimize) && reachable(clearQueue));
+        QVERIFY(look(optimize) != optimizeOff);
+        QVERIFY(look(clearQueue) != clearOff);
     }
 };
 
