@@ -10,7 +10,7 @@ void Gate::open()
 
 AppViewModel::Optimizer Gate::optimizer()
 {
-    return [gate = QPointer<Gate>(this)](QUrl file, TovalinOptions, CancelToken) {
+    return [gate = QPointer<Gate>(this)](QUrl file, TovalinOptions, CancelToken, OutputNames::Naming) {
         if (gate) {
             ++gate->m_calls;
         }

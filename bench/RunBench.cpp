@@ -77,8 +77,9 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
 
     const TovalinClient client = service.client(parser);
-    const AppViewModel::Optimizer optimizer = [client](QUrl file, TovalinOptions options, CancelToken token) {
-        return client.optimize(std::move(file), std::move(options), std::move(token));
+    const AppViewModel::Optimizer optimizer = [client](QUrl file, TovalinOptions options, CancelToken token,
+                                                       OutputNames::Naming naming) {
+        return client.optimize(std::move(file), std::move(options), std::move(token), naming);
     };
     auto store = std::make_shared<ApiKeyStore>(workDir + QStringLiteral("/settings.ini"));
     store->setApiKey(service.apiKey(parser));

@@ -29,8 +29,8 @@ const QString programPrefix = QStringLiteral("tovalin-optimize: ");
 AppViewModel::Optimizer clientOf(const QUrl& serviceUrl, QList<QSslCertificate> certificates)
 {
     return [client = TovalinClient(serviceUrl, std::make_shared<HttpTransport>(std::move(certificates)))](
-               QUrl file, TovalinOptions options, CancelToken token) {
-        return client.optimize(std::move(file), std::move(options), std::move(token));
+               QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
+        return client.optimize(std::move(file), std::move(options), std::move(token), naming);
     };
 }
 

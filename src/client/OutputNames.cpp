@@ -14,7 +14,8 @@ qsizetype extensionDot(const QString& name)
 
 } // namespace
 
-OutputNames::OutputNames(const QString& sourcePath)
+OutputNames::OutputNames(const QString& sourcePath, Naming naming)
+    : m_naming(naming)
 {
     const QFileInfo info(sourcePath);
     m_folder = QDir::cleanPath(info.absolutePath());
@@ -57,11 +58,19 @@ QString OutputNames::withExtension(const QString& stem, const QString& extension
     return extension.isEmpty() ? stem : stem + QLatin1Char('.') + extension;
 }
 
+QString OutputNames::companionStem() const
+{
+    return m_naming == Naming::sourceName ? m_fileName : m_baseName;
+}
+
 QString OutputNames::optimized(const QUrl& remote) const
 {
     const QString remoteExt = remoteExtension(remote);
-    return withExtension(m_baseName + QLatin1String("-optimized"),
-                         isPlainExtension(remoteExt) ? remoteExt : m_sourceExtension);
+    const QString extension = isPlainExtension(remoteExt) ? remoteExt : m_sourceExtension;
+    // Compared exactly: "noise.PNG" answered as "png" might otherwise meet "noise.png"'s result.
+    const bool ownExtension = extension == m_sourceExtension;
+    const QString stem = m_naming == Naming::sourceName && !ownExtension ? m_fileName : m_baseName;
+    return withExtension(stem + QLatin1String("-optimized"), extension);
 }
 
 QString OutputNames::optimizedFallback() const
@@ -71,12 +80,12 @@ QString OutputNames::optimizedFallback() const
 
 QString OutputNames::webp() const
 {
-    return m_baseName + QLatin1String(".webp");
+    return companionStem() + QLatin1String(".webp");
 }
 
 QString OutputNames::avif() const
 {
-    return m_baseName + QLatin1String(".avif");
+    return companionStem() + QLatin1String(".avif");
 }
 
 std::optional<QString> OutputNames::destination(const QString& name) const

@@ -5,6 +5,13 @@
 // name without its last extension. The service chooses the optimized image's extension through its
 // address, so that extension is taken only when it is a plain one; no name can leave the source's
 // folder or replace the source itself.
+//
+// Two sources of one folder that share a base name ("noise.png", "noise.jpg") would write the same
+// companions, and the same optimized image when the service answers both in one format ("noise.bmp"
+// comes back as PNG, like "noise.png"). Named from the whole source name instead, each keeps its own:
+// "noise.png.webp" and "noise.jpg.webp", "noise.bmp-optimized.png" beside "noise-optimized.png". The
+// optimized image keeps the short name whenever its extension is the source's own: a partner answered
+// in that format takes the longer name, unless it has no extension that could tell it apart.
 
 #include <QString>
 #include <QUrl>
@@ -14,7 +21,13 @@
 class OutputNames
 {
 public:
-    explicit OutputNames(const QString& sourcePath);
+    enum class Naming
+    {
+        baseName,   // "noise.webp", "noise-optimized.png"
+        sourceName, // "noise.png.webp", "noise.bmp-optimized.png"
+    };
+
+    explicit OutputNames(const QString& sourcePath, Naming naming = Naming::baseName);
 
     QString folder() const { return m_folder; }
     QString baseName() const { return m_baseName; }
@@ -40,7 +53,9 @@ public:
 
 private:
     QString withExtension(const QString& stem, const QString& extension) const;
+    QString companionStem() const;
 
+    Naming m_naming;
     QString m_folder;
     QString m_fileName;
     QString m_baseName;

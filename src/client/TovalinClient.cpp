@@ -76,9 +76,9 @@ QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl 
 }
 
 QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file, APIMeta meta, TovalinOptions options,
-                                                CancelToken token)
+                                                CancelToken token, OutputNames::Naming naming)
 {
-    const OutputNames names(localPath(file));
+    const OutputNames names(localPath(file), naming);
     QList<DownloadedFile> saved;
 
     if (const std::optional<QString> text = TovalinClient::preferredOriginalURL(meta, options.compression)) {
@@ -159,7 +159,7 @@ QCoro::Task<APIMeta> runPollReducer(TovalinClient client, QString originalURL, s
 }
 
 QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, TovalinOptions options,
-                                               CancelToken token)
+                                               CancelToken token, OutputNames::Naming naming)
 {
     if (token.isCancelled()) {
         throw CancelledError();
@@ -181,7 +181,7 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
         // One question more, and its answer is final: the service does the waiting ("wait").
         meta = co_await client.pollReducer(*meta.OriginalURL, convertTo, options, token);
     }
-    co_return co_await client.downloadResults(file, std::move(meta), options, token);
+    co_return co_await client.downloadResults(file, std::move(meta), options, token, naming);
 }
 
 std::optional<QString> preferred(const std::optional<QString>& lossy, const std::optional<QString>& lossless,
@@ -229,9 +229,10 @@ QUrl TovalinClient::reducerURL() const
     return endpoint(QStringLiteral("/v2/reducer.php"));
 }
 
-QCoro::Task<QList<DownloadedFile>> TovalinClient::optimize(QUrl file, TovalinOptions options, CancelToken token) const
+QCoro::Task<QList<DownloadedFile>> TovalinClient::optimize(QUrl file, TovalinOptions options, CancelToken token,
+                                                           OutputNames::Naming naming) const
 {
-    return runOptimize(*this, std::move(file), std::move(options), std::move(token));
+    return runOptimize(*this, std::move(file), std::move(options), std::move(token), naming);
 }
 
 QCoro::Task<APIMeta> TovalinClient::callPostReducer(QUrl file, QByteArray data, std::optional<QString> convertTo,
@@ -248,9 +249,9 @@ QCoro::Task<APIMeta> TovalinClient::pollReducer(QString originalURL, std::option
 }
 
 QCoro::Task<QList<DownloadedFile>> TovalinClient::downloadResults(QUrl file, APIMeta meta, TovalinOptions options,
-                                                                  CancelToken token) const
+                                                                  CancelToken token, OutputNames::Naming naming) const
 {
-    return runDownloads(*this, std::move(file), std::move(meta), std::move(options), std::move(token));
+    return runDownloads(*this, std::move(file), std::move(meta), std::move(options), std::move(token), naming);
 }
 
 std::optional<QString> TovalinClient::buildConvertString(const TovalinOptions& options)

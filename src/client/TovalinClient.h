@@ -12,6 +12,7 @@
 #include "APIMeta.h"
 #include "CancelToken.h"
 #include "DownloadedFile.h"
+#include "OutputNames.h"
 #include "TovalinOptions.h"
 
 #include <QByteArray>
@@ -38,18 +39,20 @@ public:
     QString pluginCode() const { return QStringLiteral("MAC01"); }
     std::shared_ptr<HttpTransport> transport() const { return m_transport; }
 
-    // Read, upload, at most one poll, then download: the files saved beside `file`, in the order
-    // optimized, WebP, AVIF, or the fallback alone. Throws an Error: TovalinError, TransportError,
-    // FileError, or CancelledError once `token` fires.
-    QCoro::Task<QList<DownloadedFile>> optimize(QUrl file, TovalinOptions options, CancelToken token) const;
+    // Read, upload, at most one poll, then download: the files saved beside `file` under the names
+    // `naming` gives, in the order optimized, WebP, AVIF, or the fallback alone. Throws an Error:
+    // TovalinError, TransportError, FileError, or CancelledError once `token` fires.
+    QCoro::Task<QList<DownloadedFile>> optimize(QUrl file, TovalinOptions options, CancelToken token,
+                                                OutputNames::Naming naming = OutputNames::Naming::baseName) const;
 
     // The steps of optimize(), each one request.
     QCoro::Task<APIMeta> callPostReducer(QUrl file, QByteArray data, std::optional<QString> convertTo,
                                          TovalinOptions options, CancelToken token) const;
     QCoro::Task<APIMeta> pollReducer(QString originalURL, std::optional<QString> convertTo, TovalinOptions options,
                                      CancelToken token) const;
-    QCoro::Task<QList<DownloadedFile>> downloadResults(QUrl file, APIMeta meta, TovalinOptions options,
-                                                       CancelToken token) const;
+    QCoro::Task<QList<DownloadedFile>>
+    downloadResults(QUrl file, APIMeta meta, TovalinOptions options, CancelToken token,
+                    OutputNames::Naming naming = OutputNames::Naming::baseName) const;
 
     // "+webp", "+avif", "+webp|+avif", or nothing.
     static std::optional<QString> buildConvertString(const TovalinOptions& options);

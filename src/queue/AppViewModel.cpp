@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <qcoro/qcorotimer.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <dirent.h>
@@ -44,9 +45,10 @@ QCoro::Task<> yieldToEventLoop()
 // into every call so that it outlives the call.
 AppViewModel::Optimizer serviceClient()
 {
-    return [client = TovalinClient()](QUrl file, TovalinOptions options, CancelToken token) {
-        return client.optimize(std::move(file), std::move(options), std::move(token));
-    };
+    return
+        [client = TovalinClient()](QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
+            return client.optimize(std::move(file), std::move(options), std::move(token), naming);
+        };
 }
 
 } // namespace
@@ -57,6 +59,10 @@ AppViewModel::AppViewModel(std::shared_ptr<ApiKeyStore> store, Optimizer optimiz
     , m_optimizer(optimizer ? std::move(optimizer) : serviceClient())
     , m_jobs(new JobListModel(this))
 {
+    const auto invalidate = [this] { m_sharedBaseNames.invalidate(); };
+    connect(m_jobs, &QAbstractItemModel::rowsInserted, this, invalidate);
+    connect(m_jobs, &QAbstractItemModel::rowsRemoved, this, invalidate);
+    connect(m_jobs, &QAbstractItemModel::modelReset, this, invalidate);
 }
 
 AppViewModel::~AppViewModel()
@@ -361,6 +367,31 @@ void AppViewModel::setOptimizeTask(std::unique_ptr<OptimizeTask> task)
     Q_EMIT optimizeTaskChanged();
 }
 
+OutputNames::Naming AppViewModel::outputNaming(const QUrl& source)
+{
+    return m_sharedBaseNames.isShared(source, m_jobs->jobs()) ? OutputNames::Naming::sourceName
+                                                              : OutputNames::Naming::baseName;
+}
+
+void AppViewModel::unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written)
+{
+    // The naming keeps the jobs of one queue apart, yet a source queued twice in one call, or one
+    // without extension beside one with it, still writes where another row points.
+    const auto replaced = [&written](const DownloadedFile& listed) {
+        return std::any_of(written.cbegin(), written.cend(),
+                           [&listed](const DownloadedFile& file) { return file.path == listed.path; });
+    };
+    QList<QUuid> affected;
+    for (const ImageJob& job : m_jobs->jobs()) {
+        if (job.id != writer && std::any_of(job.downloads.cbegin(), job.downloads.cend(), replaced)) {
+            affected.append(job.id);
+        }
+    }
+    for (const QUuid& id : std::as_const(affected)) {
+        updateJob(id, [&replaced](ImageJob& job) { job.downloads.removeIf(replaced); });
+    }
+}
+
 bool AppViewModel::updateJob(const QUuid& id, const std::function<void(ImageJob&)>& change)
 {
     if (!m_jobs->update(id, change)) {
@@ -459,8 +490,10 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
     const QPointer<QTimer> note = self->startProgressNote(id, generation);
     // What the saved files are measured against; the upload fails if the file changes meanwhile.
     const qint64 originalSize = QFileInfo(file.toLocalFile()).size();
-    // Settings changed during a run apply to the jobs that start after the change.
+    // Settings changed during a run apply to the jobs that start after the change; the names follow
+    // the queue of this moment.
     const TovalinOptions options = self->currentOptions();
+    const OutputNames::Naming naming = self->outputNaming(file);
     // A copy, so the optimizer outlives the call even if the view model goes meanwhile.
     const Optimizer optimizer = self->m_optimizer;
 
@@ -468,7 +501,7 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
     QString failure;
     bool stopped = false;
     try {
-        files = co_await optimizer(file, options, token);
+        files = co_await optimizer(file, options, token, naming);
     } catch (const Error& error) {
         stopped = error.isCancellation();
         failure = error.description();
@@ -484,6 +517,10 @@ QCoro::Task<> AppViewModel::processJob(QPointer<AppViewModel> self, QUuid id, Ca
     // Once the call has ended the job is no longer running for this run, so the note would say
     // nothing; dropping it keeps a long queue of quick failures from piling up timers.
     delete note.data();
+    // Whether or not the job and its run are still there, its files are on disk.
+    if (files) {
+        self->unlistReplacedFiles(id, *files);
+    }
     // The job may have been removed, and the run stopped and replaced, while the client worked.
     if (!self->isCurrentRun(generation)) {
         co_return;

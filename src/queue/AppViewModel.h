@@ -10,7 +10,9 @@
 #include "DownloadedFile.h"
 #include "ImageJob.h"
 #include "JobListModel.h"
+#include "OutputNames.h"
 #include "ResizeMode.h"
+#include "SharedBaseNames.h"
 #include "TovalinOptions.h"
 #include "UpscaleFactor.h"
 
@@ -47,9 +49,10 @@ class AppViewModel : public QObject
     Q_PROPERTY(bool keepExif READ keepExif WRITE setKeepExif NOTIFY keepExifChanged)
 
 public:
-    // The operation that optimizes one file: the service client's, or a stand-in in tests.
-    using Optimizer =
-        std::function<QCoro::Task<QList<DownloadedFile>>(QUrl file, TovalinOptions options, CancelToken token)>;
+    // The operation that optimizes one file and names its outputs as told: the service client's, or a
+    // stand-in in tests.
+    using Optimizer = std::function<QCoro::Task<QList<DownloadedFile>>(QUrl file, TovalinOptions options,
+                                                                       CancelToken token, OutputNames::Naming naming)>;
 
     // With no store, the user's settings file; with no optimizer, the service client.
     explicit AppViewModel(std::shared_ptr<ApiKeyStore> store = {}, Optimizer optimizer = {}, QObject* parent = nullptr);
@@ -134,6 +137,11 @@ private:
     void setOptimizeTask(std::unique_ptr<OptimizeTask> task);
     // Applies `change` to the job with this id and publishes it; false when the job is gone.
     bool updateJob(const QUuid& id, const std::function<void(ImageJob&)>& change);
+    // How the outputs of a job for `source` are named when it starts now: from the whole source name
+    // while another queued source of its folder shares its base name, so neither replaces the other's.
+    OutputNames::Naming outputNaming(const QUrl& source);
+    // No other row may go on listing a file that `writer` has just written over.
+    void unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written);
     // A run touches the queue and the run state only while no newer run has been started.
     bool isCurrentRun(quint64 generation) const { return generation == m_generation; }
     // After a second, tells that a job still running is with the service.
@@ -148,6 +156,7 @@ private:
     std::shared_ptr<ApiKeyStore> m_store;
     Optimizer m_optimizer;
     JobListModel* m_jobs;
+    SharedBaseNames m_sharedBaseNames;
     Compression m_compression = Compression::lossy;
     bool m_convertToWebP = true;
     bool m_convertToAVIF = false;

@@ -25,7 +25,7 @@
 namespace {
 
 // A service that answers only by being stopped.
-QCoro::Task<QList<DownloadedFile>> neverFinishes(QUrl, TovalinOptions, CancelToken token)
+QCoro::Task<QList<DownloadedFile>> neverFinishes(QUrl, TovalinOptions, CancelToken token, OutputNames::Naming)
 {
     if (!token.isCancelled()) {
         co_await qCoro(token.state(), &CancelState::cancelled);

@@ -1,5 +1,6 @@
 #include "APIMeta.h"
 #include "MultipartFormData.h"
+#include "OutputNames.h"
 #include "TovalinError.h"
 
 #include <QRegularExpression>
@@ -40,7 +41,8 @@ QString summary(const APIMeta& meta)
 
 } // namespace
 
-// The bytes and texts the service sees or sends: the multipart body and the decoding of its replies.
+// The bytes and texts the service sees or sends: the multipart body and the decoding of its replies;
+// and the names its results are saved under.
 class TestClientFormats : public QObject
 {
     Q_OBJECT
@@ -155,6 +157,47 @@ private Q_SLOTS:
         // The sample is the first 180 bytes, or "(binary)" when they are not whole UTF-8 text.
         row("longer than 180", QByteArray(200, 'a'), unexpected + QString(180, QLatin1Char('a')));
         row("cut inside a character", QByteArray(179, 'c') + "\xc3\xa9 and more", unexpected + "(binary)");
+    }
+
+    // Optimized image for a result ending in `result`, then the WebP, AVIF and fallback names.
+    void outputNames_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<OutputNames::Naming>("naming");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("expected");
+        const auto base = OutputNames::Naming::baseName;
+        const auto full = OutputNames::Naming::sourceName;
+        QTest::newRow("base name") << "noise.png" << base << "png"
+                                   << "noise-optimized.png noise.webp noise.avif noise-optimized.png";
+        QTest::newRow("last extension only") << "my.photo.jpg" << base << "jpg"
+                                             << "my.photo-optimized.jpg my.photo.webp my.photo.avif "
+                                                "my.photo-optimized.jpg";
+        QTest::newRow("shared base name") << "noise.png" << full << "png"
+                                          << "noise-optimized.png noise.png.webp noise.png.avif noise-optimized.png";
+        QTest::newRow("shared, answered in another format")
+            << "noise.bmp" << full << "png"
+            << "noise.bmp-optimized.png noise.bmp.webp noise.bmp.avif noise-optimized.bmp";
+        QTest::newRow("shared, extension in other letter case")
+            << "noise.PNG" << full << "png"
+            << "noise.PNG-optimized.png noise.PNG.webp noise.PNG.avif noise-optimized.PNG";
+        QTest::newRow("shared, result without extension")
+            << "noise.jpg" << full << ""
+            << "noise-optimized.jpg noise.jpg.webp noise.jpg.avif noise-optimized.jpg";
+    }
+
+    void outputNames()
+    {
+        QFETCH(QString, source);
+        QFETCH(OutputNames::Naming, naming);
+        QFETCH(QString, result);
+        QFETCH(QString, expected);
+        const OutputNames names(QStringLiteral("/pictures/") + source, naming);
+        const QUrl remote(QStringLiteral("https://host/r/x") +
+                          (result.isEmpty() ? QString() : QLatin1Char('.') + result));
+        QCOMPARE(QStringList({names.optimized(remote), names.webp(), names.avif(), names.optimizedFallback()})
+                     .join(QLatin1Char(' ')),
+                 expected);
     }
 
     void decoding()

@@ -157,13 +157,51 @@ private Q_SLOTS:
         }
     }
 
+    // Sources of one folder that share a base name each keep their own files; a source without such
+    // a partner keeps the short names. Each output holds its own source's picture (sizes differ).
+    void sharedBaseNamesKeepEveryJobsFiles()
+    {
+        const QMap<QString, QByteArray> sources{{QStringLiteral("noise.png"), TestImages::photoAs("png", 160, 120)},
+                                                {QStringLiteral("noise.jpg"), TestImages::photoJpeg(200, 150)},
+                                                {QStringLiteral("noise.bmp"), TestImages::photoAs("bmp", 240, 180)},
+                                                {QStringLiteral("solo.jpg"), TestImages::photoJpeg(280, 210)}};
+        QList<QUrl> urls;
+        for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
+            urls.append(QUrl::fromLocalFile(m_tree->writeFile(QStringLiteral("set/") + it.key(), it.value())));
+        }
+        auto store = std::make_shared<ApiKeyStore>(m_tree->path(QStringLiteral("settings.ini")));
+        const TovalinClient client = clientFor(m_service);
+        AppViewModel model(store, [client](QUrl file, TovalinOptions o, CancelToken token, OutputNames::Naming naming) {
+            return client.optimize(std::move(file), std::move(o), std::move(token), naming);
+        });
+        model.setApiKey(kKey);
+        model.addFiles(urls);
+        model.optimizeAll();
+        QTRY_VERIFY_WITH_TIMEOUT(!model.isProcessing(), 60'000);
+        QStringList listed;
+        for (const ImageJob& job : model.jobs()) {
+            QCOMPARE(job.status, JobStatus::succeeded);
+            const auto source = TestImages::inspect(sources.value(job.url.fileName()));
+            for (const DownloadedFile& file : job.downloads) {
+                const QByteArray data = readAll(file.path);
+                QCOMPARE(file.size, data.size());
+                QCOMPARE(TestImages::inspect(data).width, source.width);
+                listed << file.path.fileName();
+            }
+            QCOMPARE(readAll(job.url), sources.value(job.url.fileName()));
+        }
+        QCOMPARE(listed,
+                 QStringList({"noise.bmp-optimized.png", "noise.bmp.webp", "noise-optimized.jpg", "noise.jpg.webp",
+                              "noise-optimized.png", "noise.png.webp", "solo-optimized.jpg", "solo.webp"}));
+    }
+
     void runShowsServiceMessages()
     {
         // The whole road through the view model's run: a wrong key, a good image, a non-image.
         auto store = std::make_shared<ApiKeyStore>(m_tree->path(QStringLiteral("settings.ini")));
         const TovalinClient client = clientFor(m_service);
-        AppViewModel model(store, [client](QUrl file, TovalinOptions o, CancelToken token) {
-            return client.optimize(std::move(file), std::move(o), std::move(token));
+        AppViewModel model(store, [client](QUrl file, TovalinOptions o, CancelToken token, OutputNames::Naming naming) {
+            return client.optimize(std::move(file), std::move(o), std::move(token), naming);
         });
         model.setApiKey(QStringLiteral("not-a-key"));
         model.addFiles({m_tree->fileUrl(QStringLiteral("photo.jpg"))});

@@ -45,6 +45,7 @@ struct Call
     QUrl file;
     TovalinOptions options;
     CancelToken token;
+    OutputNames::Naming naming = OutputNames::Naming::baseName;
     bool settled = false;
     QList<DownloadedFile> files;
     std::exception_ptr error;
@@ -109,11 +110,12 @@ struct Fixture
     // The view model goes before the fixture, so its calls always find it.
     AppViewModel::Optimizer scripted()
     {
-        return [this](QUrl file, TovalinOptions options, CancelToken token) {
+        return [this](QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
             auto call = std::make_shared<Call>();
             call->file = std::move(file);
             call->options = std::move(options);
             call->token = std::move(token);
+            call->naming = naming;
             if (failOnCancel) {
                 QObject::connect(call->token.state(), &CancelState::cancelled, [weak = std::weak_ptr<Call>(call)] {
                     if (const auto c = weak.lock(); c && !c->settled) {
@@ -306,6 +308,40 @@ private Q_SLOTS:
         QCOMPARE(f.states(), QStringList{"Done: " + saved});
     }
 
+    // Each job is named from the queue of the moment it starts: sources of one folder sharing a base
+    // name, letter case aside, are named from their whole names. A row stops listing a file that
+    // another job has written over.
+    void outputNamingAndReplacedFiles()
+    {
+        Fixture f(0);
+        QList<QUrl> sources;
+        for (const char* name : {"p/noise.png", "p/Noise.jpg", "p/noise.png.gif", "q/noise.tif", "p/solo.png",
+                                 "p/solo.bmp", "p/.png", "p/.png.jpg"}) {
+            sources.append(f.tree.fileUrl(QString::fromLatin1(name)));
+        }
+        f.model->addFiles(sources);
+        f.start();
+        f.succeed(0);
+        QTRY_COMPARE(f.calls.size(), 2);
+        f.succeed(1);
+        QTRY_COMPARE(f.calls.size(), 3);
+        // "noise.png.gif" has the base name "noise.png": its companion is where the first job's is.
+        f.call(2)->settle(Fixture::resultsFor(f.tree.fileUrl(QStringLiteral("p/noise.png"))));
+        QTRY_COMPARE(f.calls.size(), 4);
+        // Its partner leaves the queue before "solo.png" starts.
+        f.model->removeJob(f.job(5).id);
+        f.succeedTheRest(3);
+        QString namings;
+        for (const auto& call : std::as_const(f.calls)) {
+            namings += call->naming == OutputNames::Naming::sourceName ? QLatin1Char('s') : QLatin1Char('b');
+        }
+        // A leading dot starts no extension: ".png" and ".png.jpg" share the base name ".png".
+        QCOMPARE(namings, QStringLiteral("ssbbbss"));
+        QVERIFY(f.job(0).downloads.isEmpty());
+        QCOMPARE(f.job(2).downloads.at(0).path, f.tree.fileUrl(QStringLiteral("p/noise.png.webp")));
+        QCOMPARE(f.job(1).downloads.size(), 1);
+    }
+
     void stopDuringTheFirstOfThree_data()
     {
         QTest::addColumn<End>("end");
@@ -479,8 +515,8 @@ private Q_SLOTS:
         const auto restoreHandler = qScopeGuard([previousHandler] { qInstallMessageHandler(previousHandler); });
 
         Fixture f([client = TovalinClient(server.baseUrl(), TestHttpsServer::makeTransport())](
-                      QUrl file, TovalinOptions options, CancelToken token) {
-            return client.optimize(std::move(file), std::move(options), std::move(token));
+                      QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
+            return client.optimize(std::move(file), std::move(options), std::move(token), naming);
         });
         f.model->setApiKey(QStringLiteral("road-key\n"));
         f.tree.writeFile(QStringLiteral("photos/a.jpg"), "photos/a.jpg");

@@ -8,7 +8,7 @@
 
 AppViewModel::Optimizer ServiceGate::optimizer()
 {
-    return [this](QUrl, TovalinOptions options, CancelToken token) {
+    return [this](QUrl, TovalinOptions options, CancelToken token, OutputNames::Naming) {
         return call(this, std::move(options), std::move(token));
     };
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+// Which queued sources share their folder and base name with another queued source, as "noise.png"
+// and "noise.jpg" do: their results would meet under the same names, so such a job's outputs are
+// named from its whole source name. Letter case is ignored, as some file systems ignore it.
+//
+// The counts are built from the queue the first time they are asked for after the queue changed, so
+// a run over a long queue pays for one pass over it, not one per job. Sources are told apart by a
+// 64-bit hash of their folder and base name: a collision would only give two jobs longer names.
+
+#include "ImageJob.h"
+
+#include <QHash>
+#include <QList>
+#include <QUrl>
+
+class SharedBaseNames
+{
+public:
+    // The queue gained or lost jobs.
+    void invalidate() { m_valid = false; }
+    // True when another job of `jobs` has the folder and base name of `source`.
+    bool isShared(const QUrl& source, const QList<ImageJob>& jobs);
+
+    static quint64 keyOf(const QUrl& source);
+
+private:
+    QHash<quint64, int> m_counts;
+    bool m_valid = false;
+};
