@@ -355,6 +355,26 @@ int AppViewModel::remainingCount() const
     return count;
 }
 
+AppViewModel::Savings AppViewModel::savings() const
+{
+    Savings total;
+    for (const ImageJob& job : m_jobs->jobs()) {
+        if (job.status != JobStatus::succeeded || job.originalSize < 0) {
+            continue;
+        }
+        // Companions come beside the source rather than in its place, so only the optimized image counts.
+        const auto optimized = std::find_if(job.downloads.cbegin(), job.downloads.cend(), [](const DownloadedFile& f) {
+            return f.format == QLatin1String("Optimized");
+        });
+        if (optimized != job.downloads.cend() && optimized->size >= 0) {
+            total.originalBytes += job.originalSize;
+            total.optimizedBytes += optimized->size;
+            ++total.jobs;
+        }
+    }
+    return total;
+}
+
 bool AppViewModel::hasOptimizeTask() const
 {
     return m_optimizeTask != nullptr;

@@ -107,6 +107,15 @@ public:
     void clearQueueExceptRunning();
     bool canOptimize() const;
     int remainingCount() const;
+    // The finished jobs' sources against their optimized images, over the jobs where both sizes are
+    // known: what the queue has saved so far.
+    struct Savings
+    {
+        qint64 originalBytes = 0;
+        qint64 optimizedBytes = 0;
+        int jobs = 0;
+    };
+    Savings savings() const;
 
     // Run control. optimizeAll() starts a run over the jobs queued now and returns at once; the run
     // takes them one at a time. stopAll() cancels it: the job in progress shows "Stopped." at once, the

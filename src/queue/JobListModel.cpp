@@ -1,6 +1,39 @@
 #include "JobListModel.h"
 
+#include "SizeText.h"
+
 #include <utility>
+
+namespace {
+
+QString accessibleDescription(const ImageJob& job)
+{
+    QStringList parts{job.message};
+    for (const DownloadedFile& file : job.downloads) {
+        QString part = file.format + QStringLiteral(": ") +
+                       (file.path.isLocalFile() ? file.path.toLocalFile() : file.path.toString());
+        if (file.size >= 0) {
+            part += QStringLiteral(", ") + SizeText::size(file.size);
+        }
+        if (file.format == QLatin1String("Optimized")) {
+            const QString change = SizeText::change(file.size, job.originalSize);
+            if (!change.isEmpty()) {
+                part += QStringLiteral(", ") + change;
+            }
+        }
+        parts << part;
+    }
+    parts.removeAll(QString());
+    // Each part ends as a sentence, so a screen reader pauses between them.
+    for (QString& part : parts) {
+        if (!part.endsWith(QLatin1Char('.')) && !part.endsWith(QChar(0x2026))) {
+            part += QLatin1Char('.');
+        }
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
 
 JobListModel::JobListModel(QObject* parent)
     : QAbstractListModel(parent)
@@ -32,6 +65,12 @@ QVariant JobListModel::data(const QModelIndex& index, int role) const
         return job.message;
     case DownloadsRole:
         return QVariant::fromValue(job.downloads);
+    case OriginalSizeRole:
+        return job.originalSize;
+    case Qt::AccessibleTextRole:
+        return job.url.fileName() + QStringLiteral(", ") + label(job.status);
+    case Qt::AccessibleDescriptionRole:
+        return accessibleDescription(job);
     default:
         return {};
     }
@@ -40,9 +79,14 @@ QVariant JobListModel::data(const QModelIndex& index, int role) const
 QHash<int, QByteArray> JobListModel::roleNames() const
 {
     return {
-        {Qt::DisplayRole, "display"}, {IdRole, "id"},         {UrlRole, "url"},
-        {FileNameRole, "fileName"},   {StatusRole, "status"}, {MessageRole, "message"},
+        {Qt::DisplayRole, "display"},
+        {IdRole, "id"},
+        {UrlRole, "url"},
+        {FileNameRole, "fileName"},
+        {StatusRole, "status"},
+        {MessageRole, "message"},
         {DownloadsRole, "downloads"},
+        {OriginalSizeRole, "originalSize"},
     };
 }
 

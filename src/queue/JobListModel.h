@@ -2,7 +2,8 @@
 
 // The queue as a list model: one row per job, in queue order. Rows are addressed by job id; a change
 // to one job is a dataChanged of its row only, an append is one block insertion and a removal removes
-// exactly the removed rows, so a list view stays cheap with 100,000 jobs.
+// exactly the removed rows, so a list view stays cheap with 100,000 jobs. A row reads to assistive
+// tools as its file name and state, described by its message and saved files.
 
 #include "ImageJob.h"
 
@@ -24,7 +25,8 @@ public:
         FileNameRole, // last path component of the source
         StatusRole,   // JobStatus
         MessageRole,
-        DownloadsRole, // QList<DownloadedFile>
+        DownloadsRole,    // QList<DownloadedFile>
+        OriginalSizeRole, // bytes of the source as sent, -1 until the job succeeded
     };
     Q_ENUM(Role)
 

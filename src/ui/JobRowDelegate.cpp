@@ -4,6 +4,7 @@
 #include "Icons.h"
 #include "JobListModel.h"
 #include "JobStatus.h"
+#include "SizeText.h"
 #include "Theme.h"
 
 #include <QAbstractItemView>
@@ -23,6 +24,8 @@ namespace {
 
 constexpr int statusIconGap = 4;
 constexpr int formatPathGap = 2;
+// Between a saved file's path and its size.
+constexpr int pathDetailGap = 8;
 
 QString removeToolTip()
 {
@@ -98,13 +101,16 @@ QList<JobRowDelegate::DownloadItem> JobRowDelegate::downloadItems(const QRect& r
     const int top = row.top() + verticalPadding + firstLineHeight() + partSpacing +
                     lineHeight(Theme::TextStyle::subheadline) + partSpacing;
     const int right = row.right() - horizontalInset;
+    const qint64 originalSize = index.data(JobListModel::OriginalSizeRole).toLongLong();
     int x = row.left() + horizontalInset;
     for (qsizetype i = 0; i < downloads.size(); ++i) {
         const DownloadedFile& file = downloads.at(i);
         const QString path = displayPath(file.path);
+        const QString detail = SizeText::fileDetail(file, originalSize);
+        const qreal detailAdvance = detail.isEmpty() ? 0 : pathDetailGap + pathMetrics.horizontalAdvance(detail);
         // Rounded up with a pixel to spare: eliding measures in fractions of a pixel.
         const qreal advance =
-            std::max(formatMetrics.horizontalAdvance(file.format), pathMetrics.horizontalAdvance(path));
+            std::max(formatMetrics.horizontalAdvance(file.format), pathMetrics.horizontalAdvance(path) + detailAdvance);
         const int natural = static_cast<int>(std::ceil(advance)) + 1;
         // Items share what is left; a path that does not fit is shortened in the middle and shown in full
         // as the tooltip.
@@ -112,7 +118,7 @@ QList<JobRowDelegate::DownloadItem> JobRowDelegate::downloadItems(const QRect& r
         const int share = (right - x + 1 - (remaining - 1) * downloadSpacing) / remaining;
         const int width = std::max(0, std::min(natural, share));
         const int height = static_cast<int>(std::ceil(formatMetrics.height() + formatPathGap + pathMetrics.height()));
-        items.append({QRect(x, top, width, height), path});
+        items.append({QRect(x, top, width, height), path, detail});
         x += width + downloadSpacing;
     }
     return items;
@@ -211,11 +217,22 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->drawText(QRect(item.left(), item.top(), item.width(), formatMetrics.height()),
                           Qt::AlignLeft | Qt::AlignTop,
                           formatMetrics.elidedText(downloads.at(i).format, Qt::ElideRight, item.width()));
+        // The path gives way to the size: it is shortened in the middle, the size never.
+        const QString& detail = paths.at(i).detail;
+        const int detailWidth =
+            detail.isEmpty() ? 0 : pathDetailGap + static_cast<int>(std::ceil(pathMetrics.horizontalAdvance(detail)));
+        const int pathWidth = std::max(0, item.width() - detailWidth);
+        const QString path = pathMetrics.elidedText(paths.at(i).path, Qt::ElideMiddle, pathWidth);
+        const int lineTop = item.top() + formatMetrics.height() + formatPathGap;
         painter->setFont(pathFont);
         painter->setPen(Theme::color(NamedColor::secondary, palette));
-        painter->drawText(
-            QRect(item.left(), item.top() + formatMetrics.height() + formatPathGap, item.width(), pathMetrics.height()),
-            Qt::AlignLeft | Qt::AlignTop, pathMetrics.elidedText(paths.at(i).path, Qt::ElideMiddle, item.width()));
+        painter->drawText(QRect(item.left(), lineTop, pathWidth, pathMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                          path);
+        if (!detail.isEmpty()) {
+            const int detailLeft = item.left() + pathMetrics.horizontalAdvance(path) + pathDetailGap;
+            painter->drawText(QRect(detailLeft, lineTop, item.right() - detailLeft + 1, pathMetrics.height()),
+                              Qt::AlignLeft | Qt::AlignTop, detail);
+        }
     }
     painter->restore();
 }

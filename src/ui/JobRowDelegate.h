@@ -1,7 +1,8 @@
 #pragma once
 
 // Draws one job of the queue as a row: file name, status icon and label in the status's color, the
-// remove button, the message, and the files saved for the job. No widget per row: the row is painted,
+// remove button, the message, and the files saved for the job with their sizes. No widget per row: the
+// row is painted,
 // and the remove button is hit-tested here, so a queue of 100,000 jobs costs only what is on screen.
 
 #include <QPersistentModelIndex>
@@ -39,11 +40,13 @@ public:
     static bool canRemove(const QModelIndex& index);
     int rowHeight(bool withDownloads) const;
 
-    // One saved file of a row: where its format and path are drawn, and the full path.
+    // One saved file of a row: where its format and path are drawn, the full path, and what follows
+    // the path on its line (size, and for the optimized image the change against the source).
     struct DownloadItem
     {
         QRect rect;
         QString path;
+        QString detail;
     };
     QList<DownloadItem> downloadItems(const QRect& row, const QModelIndex& index) const;
 

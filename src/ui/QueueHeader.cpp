@@ -1,6 +1,7 @@
 #include "QueueHeader.h"
 
 #include "AppViewModel.h"
+#include "SizeText.h"
 #include "Theme.h"
 
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     , m_model(model)
     , m_status(new QLabel(this))
     , m_remaining(new QLabel(this))
+    , m_saved(new QLabel(this))
     , m_clearFinished(new QPushButton(QStringLiteral("Clear finished"), this))
     , m_clearQueue(new QPushButton(QStringLiteral("Clear queue"), this))
 {
@@ -39,6 +41,11 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     Theme::applyColor(m_remaining, NamedColor::secondary);
     m_remaining->setTextFormat(Qt::PlainText);
     lines->addWidget(m_remaining);
+    m_saved->setObjectName(QStringLiteral("savedLabel"));
+    Theme::applyTextStyle(m_saved, Theme::TextStyle::caption);
+    Theme::applyColor(m_saved, NamedColor::secondary);
+    m_saved->setTextFormat(Qt::PlainText);
+    lines->addWidget(m_saved);
     layout->addLayout(lines, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -85,6 +92,12 @@ void QueueHeader::refresh()
     m_remaining->setVisible(jobs.size() >= 2);
     if (jobs.size() >= 2) {
         m_remaining->setText(remainingText(m_model->remainingCount()));
+    }
+    // Shown once a finished job has told its sizes.
+    const AppViewModel::Savings savings = m_model->savings();
+    m_saved->setVisible(savings.jobs > 0);
+    if (savings.jobs > 0) {
+        m_saved->setText(SizeText::saved(savings.originalBytes, savings.optimizedBytes));
     }
     m_clearFinished->setEnabled(std::any_of(jobs.cbegin(), jobs.cend(),
                                             [](const ImageJob& job) { return job.status == JobStatus::succeeded; }));

@@ -1,7 +1,7 @@
 #pragma once
 
-// The top of the queue pane: the title, the status line of the run, how many images are left, and the
-// buttons that clear finished jobs or the whole queue.
+// The top of the queue pane: the title, the status line of the run, how many images are left, what the
+// finished ones have saved, and the buttons that clear finished jobs or the whole queue.
 
 #include <QWidget>
 
@@ -25,6 +25,7 @@ private:
     AppViewModel* m_model;
     QLabel* m_status;
     QLabel* m_remaining;
+    QLabel* m_saved;
     QPushButton* m_clearFinished;
     QPushButton* m_clearQueue;
 };

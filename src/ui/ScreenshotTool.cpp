@@ -92,9 +92,11 @@ int main(int argc, char* argv[])
     list->update(jobs.at(1).id, [](ImageJob& job) {
         job.status = JobStatus::succeeded;
         job.message = QStringLiteral("Optimized and saved locally.");
+        job.originalSize = 1'143'296;
         job.downloads = {
-            DownloadedFile(QStringLiteral("Optimized"), picture(QStringLiteral("harbour-at-dawn-optimized.jpg"))),
-            DownloadedFile(QStringLiteral("WebP"), picture(QStringLiteral("harbour-at-dawn.webp"))),
+            DownloadedFile(QStringLiteral("Optimized"), picture(QStringLiteral("harbour-at-dawn-optimized.jpg")),
+                           421'888),
+            DownloadedFile(QStringLiteral("WebP"), picture(QStringLiteral("harbour-at-dawn.webp")), 305'152),
         };
     });
     list->update(jobs.at(2).id, [](ImageJob& job) {

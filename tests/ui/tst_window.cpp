@@ -15,6 +15,7 @@
 #include "RedButtonStyle.h"
 #include "SegmentedControl.h"
 #include "ServiceGate.h"
+#include "SizeText.h"
 #include "Spinner.h"
 #include "TempTree.h"
 #include "Theme.h"
@@ -529,17 +530,24 @@ private Q_SLOTS:
         QCOMPARE(rowRect(0).height(), delegate->rowHeight(false));
         const QString optimized = m_tree->path(QStringLiteral("image-0-optimized.png"));
         const QString webp = m_tree->path(QStringLiteral("image-0.webp"));
+        QVERIFY(!shown("savedLabel"));
+        m_model->jobModel()->update(job(0).id, [](ImageJob& job) { job.originalSize = 200'000; });
         setStatus(0, JobStatus::succeeded,
-                  {DownloadedFile(QStringLiteral("Optimized"), QUrl::fromLocalFile(optimized)),
-                   DownloadedFile(QStringLiteral("WebP"), QUrl::fromLocalFile(webp))});
+                  {DownloadedFile(QStringLiteral("Optimized"), QUrl::fromLocalFile(optimized), 50'000),
+                   DownloadedFile(QStringLiteral("WebP"), QUrl::fromLocalFile(webp), 40'000)});
         // The row grows to show its saved files, and the row under it moves down.
         QTRY_COMPARE(rowRect(0).height(), delegate->rowHeight(true));
         QVERIFY(delegate->rowHeight(true) > delegate->rowHeight(false));
         QCOMPARE(rowRect(1).top(), rowRect(0).bottom() + 1);
 
+        // Each file with its size, the optimized image with its change; the header sums up.
         const auto items = delegate->downloadItems(rowRect(0), list->model()->index(0, 0));
         QCOMPARE(items.size(), 2);
         QCOMPARE(items.at(0).path + QLatin1Char('|') + items.at(1).path, optimized + QLatin1Char('|') + webp);
+        QCOMPARE(items.at(0).detail + QLatin1Char('|') + items.at(1).detail,
+                 SizeText::size(50'000) + QStringLiteral("  \u221275 %|") + SizeText::size(40'000));
+        QCOMPARE(text("savedLabel"), SizeText::saved(200'000, 50'000));
+        QVERIFY(shown("savedLabel"));
         QVERIFY(items.at(0).rect.right() + JobRowDelegate::downloadSpacing < items.at(1).rect.left() + 1);
         const auto toolTipAt = [list](const QPoint& at) {
             QHelpEvent event(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
