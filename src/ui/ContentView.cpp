@@ -2,14 +2,19 @@
 
 #include "AppViewModel.h"
 #include "ItemPicker.h"
+#include "ItemPickerDialog.h"
 #include "JobListView.h"
 #include "QueueHeader.h"
 #include "Sidebar.h"
 #include "Spinner.h"
 #include "Theme.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QVBoxLayout>
 
 ContentView::ContentView(AppViewModel* model, QWidget* parent)
@@ -51,6 +56,106 @@ ContentView::ContentView(AppViewModel* model, QWidget* parent)
 
     connect(m_sidebar, &Sidebar::apiKeyVisibilityToggled, this, [this] { setApiKeyPreview(!m_apiKeyPreview); });
     connect(m_sidebar, &Sidebar::addRequested, this, &ContentView::pickItems);
+
+    // Tab follows the reading order: the sidebar top to bottom, then the queue pane. Typing starts in
+    // the key field.
+    QList<QWidget*> chain = m_sidebar->focusChain() + m_header->focusChain();
+    chain.append(m_jobsList);
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+        QWidget::setTabOrder(chain.at(i), chain.at(i + 1));
+    }
+    findChild<QLineEdit*>(QStringLiteral("apiKeyField"))->setFocus();
+
+    // Every other widget passes drags on to this one; text fields take dropped text themselves, so
+    // images dropped on them are caught on the way.
+    setAcceptDrops(true);
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        field->installEventFilter(this);
+    }
+}
+
+QList<QUrl> ContentView::droppedItems(const QMimeData* mime)
+{
+    if (mime == nullptr || !mime->hasUrls()) {
+        return {};
+    }
+    QStringList paths;
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile()) {
+            paths.append(url.toLocalFile());
+        }
+    }
+    return ItemPickerDialog::toItems(paths);
+}
+
+bool ContentView::takeDrag(QDropEvent* event, bool drop)
+{
+    // Copy, or else link: the sources stay where they are, and a drag that could only move them is
+    // refused, lest the other side delete what it thinks it has handed over.
+    const Qt::DropActions offered = event->possibleActions();
+    const Qt::DropAction action = offered.testFlag(Qt::CopyAction)   ? Qt::CopyAction
+                                  : offered.testFlag(Qt::LinkAction) ? Qt::LinkAction
+                                                                     : Qt::IgnoreAction;
+    // The files are looked at when the drag comes in and when it is dropped, not on every move.
+    QList<QUrl> items;
+    if (event->type() != QEvent::DragMove) {
+        items = droppedItems(event->mimeData());
+        m_dragCarriesItems = !items.isEmpty();
+    }
+    if (action == Qt::IgnoreAction || !m_dragCarriesItems) {
+        event->ignore();
+        setDropActive(false);
+        return false;
+    }
+    event->setDropAction(action);
+    event->accept();
+    setDropActive(!drop);
+    if (drop) {
+        m_model->addFiles(items);
+    }
+    return true;
+}
+
+void ContentView::setDropActive(bool active)
+{
+    m_jobsList->setDropHighlighted(active);
+}
+
+void ContentView::dragEnterEvent(QDragEnterEvent* event)
+{
+    takeDrag(event, false);
+}
+
+void ContentView::dragMoveEvent(QDragMoveEvent* event)
+{
+    takeDrag(event, false);
+}
+
+void ContentView::dragLeaveEvent(QDragLeaveEvent*)
+{
+    setDropActive(false);
+}
+
+void ContentView::dropEvent(QDropEvent* event)
+{
+    takeDrag(event, true);
+}
+
+bool ContentView::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // Anything else, plain text above all, is the field's to take.
+        return takeDrag(static_cast<QDropEvent*>(event), event->type() == QEvent::Drop);
+    case QEvent::DragLeave:
+        setDropActive(false);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QWidget* ContentView::makeQueuePane()
@@ -62,11 +167,15 @@ QWidget* ContentView::makeQueuePane()
     layout->setContentsMargins(padding, padding, padding, padding);
     layout->setSpacing(12);
 
-    layout->addWidget(new QueueHeader(m_model, pane));
+    m_header = new QueueHeader(m_model, pane);
+    layout->addWidget(m_header);
 
     m_jobsList = new JobListView(pane);
     m_jobsList->setObjectName(QStringLiteral("jobsList"));
     m_jobsList->setAccessibleName(QStringLiteral("Selected Images"));
+    m_jobsList->setAccessibleDescription(
+        QStringLiteral("The queue: one row per image with its state, message and saved files. Space removes the "
+                       "current image. Images and folders can be dropped here."));
     m_jobsList->setModel(m_model->jobModel());
     // The inset list: a rounded card on the window background.
     m_jobsList->setFrameShape(QFrame::NoFrame);

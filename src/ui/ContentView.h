@@ -3,11 +3,16 @@
 // The window's content: the options sidebar on the left, a divider, and the queue pane (header, job
 // list, footer) taking the rest. It reads and changes the system only through the shared view model;
 // its one state of its own is whether the API key is shown in plain text, false for every new view.
+//
+// Image files and folders dropped anywhere on it are queued as if chosen in the open dialog; a drag
+// that carries nothing of the kind is refused.
 
 #include <QWidget>
 
 class AppViewModel;
 class JobListView;
+class QDropEvent;
+class QMimeData;
 class QueueHeader;
 class Sidebar;
 class Spinner;
@@ -30,15 +35,32 @@ public:
     // Shows the open dialog and queues what the user chose; nothing on cancel.
     void pickItems();
 
+    // The queue locations that a drag carries: the local images and folders the open dialog would
+    // offer, folders marked as folders.
+    static QList<QUrl> droppedItems(const QMimeData* mime);
+
 Q_SIGNALS:
     void apiKeyPreviewChanged();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* makeQueuePane();
+    // True when the drag is taken here; `drop` queues what it carries.
+    bool takeDrag(QDropEvent* event, bool drop);
+    void setDropActive(bool active);
 
     AppViewModel* m_model;
     bool m_apiKeyPreview = false;
+    // Whether the drag over the window, when it came in, carried anything to queue.
+    bool m_dragCarriesItems = false;
     Sidebar* m_sidebar = nullptr;
+    QueueHeader* m_header = nullptr;
     JobListView* m_jobsList = nullptr;
     Spinner* m_spinner = nullptr;
 };

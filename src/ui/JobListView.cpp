@@ -1,9 +1,13 @@
 #include "JobListView.h"
 
+#include "Icons.h"
 #include "JobListModel.h"
 #include "JobRowDelegate.h"
+#include "Theme.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
 
 JobListView::JobListView(QWidget* parent)
     : QListView(parent)
@@ -84,4 +88,68 @@ void JobListView::resizeEvent(QResizeEvent* event)
     QListView::resizeEvent(event);
     // Rows span the width; the delegate lays out against the row's rectangle.
     viewport()->update();
+}
+
+QString JobListView::emptyHint()
+{
+    return QStringLiteral("Drop images or folders here");
+}
+
+bool JobListView::isShowingEmptyHint() const
+{
+    return model() == nullptr || model()->rowCount() == 0;
+}
+
+void JobListView::setDropHighlighted(bool highlighted)
+{
+    if (m_dropHighlighted == highlighted) {
+        return;
+    }
+    m_dropHighlighted = highlighted;
+    viewport()->update();
+}
+
+void JobListView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    const bool empty = isShowingEmptyHint();
+    if (!empty && !m_dropHighlighted) {
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect area = viewport()->rect();
+    const QColor accent = palette().color(QPalette::Highlight);
+    if (m_dropHighlighted) {
+        QColor tint = accent;
+        tint.setAlphaF(0.08F);
+        painter.setPen(QPen(accent, 2));
+        painter.setBrush(tint);
+        painter.drawRoundedRect(QRectF(area).adjusted(3, 3, -3, -3), 6, 6);
+    }
+    const QString text = empty ? emptyHint() : QStringLiteral("Drop to add to the queue");
+    const QFont font = Theme::font(Theme::TextStyle::callout);
+    const QFontMetrics metrics(font);
+    const QColor color = m_dropHighlighted ? accent : Theme::color(NamedColor::secondary, palette());
+    constexpr int iconSize = 40;
+    constexpr int gap = 10;
+    const int textHeight = metrics.height();
+    const int blockHeight = empty ? iconSize + gap + textHeight : textHeight;
+    int top = area.top() + (area.height() - blockHeight) / 2;
+    if (empty) {
+        painter.drawPixmap(QPoint(area.left() + (area.width() - iconSize) / 2, top),
+                           Icons::pixmap(QStringLiteral("photo.on.rectangle.angled"), iconSize, color,
+                                         viewport()->devicePixelRatioF()));
+        top += iconSize + gap;
+    } else {
+        // Over the rows, the words sit on a card of the list's own background.
+        const int width = metrics.horizontalAdvance(text) + 24;
+        const QRectF card(area.left() + (area.width() - width) / 2.0, top - 6, width, textHeight + 12);
+        painter.setPen(QPen(accent, 1));
+        painter.setBrush(palette().color(QPalette::Base));
+        painter.drawRoundedRect(card, card.height() / 2, card.height() / 2);
+    }
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(QRect(area.left(), top, area.width(), textHeight), Qt::AlignHCenter | Qt::AlignTop, text);
 }

@@ -51,7 +51,10 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     m_clearFinished->setObjectName(QStringLiteral("clearFinishedButton"));
+    m_clearFinished->setAccessibleDescription(QStringLiteral("Removes the images that are done from the queue."));
     m_clearQueue->setObjectName(QStringLiteral("clearQueueButton"));
+    m_clearQueue->setAccessibleDescription(
+        QStringLiteral("Removes every image from the queue but the one being optimized."));
     for (QPushButton* button : {m_clearFinished, m_clearQueue}) {
         button->setFocusPolicy(Qt::StrongFocus);
         button->setAutoDefault(false);
@@ -72,6 +75,11 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     connect(jobs, &QAbstractItemModel::modelReset, this, &QueueHeader::refresh);
     connect(jobs, &QAbstractItemModel::dataChanged, this, &QueueHeader::refresh);
     refresh();
+}
+
+QList<QWidget*> QueueHeader::focusChain() const
+{
+    return {m_clearFinished, m_clearQueue};
 }
 
 QString QueueHeader::statusText(const QString& statusMessage)

@@ -16,6 +16,9 @@ class QueueHeader : public QWidget
 public:
     explicit QueueHeader(AppViewModel* model, QWidget* parent = nullptr);
 
+    // The header's controls in the order Tab visits them.
+    QList<QWidget*> focusChain() const;
+
     static QString statusText(const QString& statusMessage);
     static QString remainingText(int remaining);
 

@@ -46,6 +46,21 @@ QAbstractButton* SegmentedControl::segment(int id) const
     return m_group->button(id);
 }
 
+QList<QAbstractButton*> SegmentedControl::segments() const
+{
+    // The group keeps its buttons in the order they were added, which is the order they are shown.
+    return m_group->buttons();
+}
+
+void SegmentedControl::setTitle(const QString& title, const QString& description)
+{
+    setAccessibleName(title);
+    setAccessibleDescription(description);
+    for (QAbstractButton* button : m_group->buttons()) {
+        button->setAccessibleDescription(title + QStringLiteral(": ") + description);
+    }
+}
+
 int SegmentedControl::count() const
 {
     return static_cast<int>(m_group->buttons().size());

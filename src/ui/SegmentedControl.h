@@ -1,7 +1,8 @@
 #pragma once
 
 // A row of joined, mutually exclusive segments: the segmented picker of the sidebar. Each segment is a
-// checkable tool button, so every segment is reached with Tab and chosen with Space.
+// checkable tool button in an exclusive group, so, as in a group of radio buttons, Tab reaches the
+// chosen segment and the arrow keys choose another.
 
 #include <QButtonGroup>
 #include <QString>
@@ -21,7 +22,12 @@ public:
     int currentId() const;
     void setCurrentId(int id);
     QAbstractButton* segment(int id) const;
+    // The segments from left to right.
+    QList<QAbstractButton*> segments() const;
     int count() const;
+    // What the choice is about, for assistive tools: the control's name, and each segment's
+    // description.
+    void setTitle(const QString& title, const QString& description);
 
 Q_SIGNALS:
     // The user chose a segment (also the one already chosen).

@@ -53,6 +53,7 @@ QToolButton* helpButton(const QUrl& url, const QString& toolTip, const QString& 
     button->setStyleSheet(
         QStringLiteral("QToolButton { border: none; background: transparent; padding: 1px; }"
                        "QToolButton:focus { border: 1px solid palette(highlight); border-radius: 3px; }"));
+    button->setAccessibleDescription(QStringLiteral("Opens the article in the web browser."));
     QObject::connect(button, &QToolButton::clicked, button, [url] { Links::open(url); });
     return button;
 }
@@ -73,10 +74,11 @@ QHBoxLayout* row(int spacing)
     return layout;
 }
 
-QCheckBox* checkBox(const QString& text, const QString& name, QWidget* parent)
+QCheckBox* checkBox(const QString& text, const QString& name, const QString& description, QWidget* parent)
 {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(name);
+    box->setAccessibleDescription(description);
     return box;
 }
 
@@ -139,6 +141,8 @@ QWidget* Sidebar::makeApiKeyBlock()
     m_apiKeyField->setPlaceholderText(QStringLiteral("Your 20-character API key"));
     m_apiKeyField->setClearButtonEnabled(false);
     m_apiKeyField->setAccessibleName(QStringLiteral("API Key"));
+    m_apiKeyField->setAccessibleDescription(
+        QStringLiteral("The API key of your Tovalin account. It is kept for the next start."));
     Binding::bindText(m_apiKeyField, m_model, &AppViewModel::apiKey, &AppViewModel::setApiKey,
                       &AppViewModel::apiKeyChanged);
     field->addWidget(m_apiKeyField, 1);
@@ -159,6 +163,8 @@ void Sidebar::setApiKeyShown(bool shown)
     m_visibilityButton->setIcon(Icons::icon(symbol, palette().color(QPalette::WindowText)));
     m_visibilityButton->setToolTip(toolTip);
     m_visibilityButton->setAccessibleName(toolTip);
+    m_visibilityButton->setAccessibleDescription(shown ? QStringLiteral("Masks the API key again.")
+                                                       : QStringLiteral("Shows the API key in plain text."));
     m_visibilityButton->setProperty("symbol", symbol);
 }
 
@@ -180,6 +186,7 @@ QWidget* Sidebar::makeCompressionBlock()
     for (const Compression level : compressionDisplayOrder()) {
         picker->addSegment(label(level), rawValue(level));
     }
+    picker->setTitle(QStringLiteral("Densora Level"), QStringLiteral("how strongly images are compressed"));
     Binding::bindSelection(picker, m_model, &AppViewModel::compression, &AppViewModel::setCompression,
                            &AppViewModel::compressionChanged);
     layout->addWidget(picker);
@@ -191,13 +198,13 @@ QWidget* Sidebar::makeFormatsBlock()
     auto* block = new QWidget(this);
     auto* layout = column(block, 8);
     layout->addWidget(heading(QStringLiteral("Next Generation Images"), block));
-    auto* webp =
-        checkBox(QStringLiteral("Create WebP (+ keep original)"), QStringLiteral("convertToWebPCheckBox"), block);
+    auto* webp = checkBox(QStringLiteral("Create WebP (+ keep original)"), QStringLiteral("convertToWebPCheckBox"),
+                          QStringLiteral("Also saves a WebP version beside each image."), block);
     Binding::bindChecked(webp, m_model, &AppViewModel::convertToWebP, &AppViewModel::setConvertToWebP,
                          &AppViewModel::convertToWebPChanged);
     layout->addWidget(webp);
-    auto* avif =
-        checkBox(QStringLiteral("Create AVIF (+ keep original)"), QStringLiteral("convertToAVIFCheckBox"), block);
+    auto* avif = checkBox(QStringLiteral("Create AVIF (+ keep original)"), QStringLiteral("convertToAVIFCheckBox"),
+                          QStringLiteral("Also saves an AVIF version beside each image."), block);
     Binding::bindChecked(avif, m_model, &AppViewModel::convertToAVIF, &AppViewModel::setConvertToAVIF,
                          &AppViewModel::convertToAVIFChanged);
     layout->addWidget(avif);
@@ -222,6 +229,7 @@ QWidget* Sidebar::makeResizeBlock()
     for (const ResizeMode mode : allCases<ResizeMode>()) {
         picker->addSegment(label(mode), rawValue(mode));
     }
+    picker->setTitle(QStringLiteral("Resize"), QStringLiteral("how images are fitted to the width and height"));
     Binding::bindSelection(picker, m_model, &AppViewModel::resizeMode, &AppViewModel::setResizeMode,
                            &AppViewModel::resizeModeChanged);
     layout->addWidget(picker);
@@ -236,6 +244,7 @@ QWidget* Sidebar::makeResizeBlock()
         field->setObjectName(name);
         field->setPlaceholderText(placeholder);
         field->setAccessibleName(placeholder);
+        field->setAccessibleDescription(QStringLiteral("Target %1 in pixels.").arg(placeholder.toLower()));
         field->setFixedWidth(80);
         Theme::applyTextStyle(field, Theme::TextStyle::caption);
         return field;
@@ -277,18 +286,21 @@ QWidget* Sidebar::makeOptionsBlock()
         return line;
     };
 
-    auto* cmyk = checkBox(QStringLiteral("Convert CMYK to RGB"), QStringLiteral("cmykToRgbCheckBox"), block);
+    auto* cmyk = checkBox(QStringLiteral("Convert CMYK to RGB"), QStringLiteral("cmykToRgbCheckBox"),
+                          QStringLiteral("Print colors are turned into screen colors."), block);
     Binding::bindChecked(cmyk, m_model, &AppViewModel::cmykToRgb, &AppViewModel::setCmykToRgb,
                          &AppViewModel::cmykToRgbChanged);
     optionRow(cmyk, Links::cmykToRgb(), QStringLiteral("Convert CMYK to RGB"), QStringLiteral("cmykToRgbHelpButton"));
 
-    auto* background = checkBox(QStringLiteral("Remove background"), QStringLiteral("removeBackgroundCheckBox"), block);
+    auto* background = checkBox(QStringLiteral("Remove background"), QStringLiteral("removeBackgroundCheckBox"),
+                                QStringLiteral("The service cuts the subject out of its background."), block);
     Binding::bindChecked(background, m_model, &AppViewModel::removeBackground, &AppViewModel::setRemoveBackground,
                          &AppViewModel::removeBackgroundChanged);
     optionRow(background, Links::removeBackground(), QStringLiteral("Remove background"),
               QStringLiteral("removeBackgroundHelpButton"));
 
-    auto* exif = checkBox(QStringLiteral("Keep EXIF"), QStringLiteral("keepExifCheckBox"), block);
+    auto* exif = checkBox(QStringLiteral("Keep EXIF"), QStringLiteral("keepExifCheckBox"),
+                          QStringLiteral("Camera data such as date and place stay in the image."), block);
     Binding::bindChecked(exif, m_model, &AppViewModel::keepExif, &AppViewModel::setKeepExif,
                          &AppViewModel::keepExifChanged);
     optionRow(exif, Links::removeExif(), QStringLiteral("Keep EXIF"), QStringLiteral("keepExifHelpButton"));
@@ -299,6 +311,7 @@ QWidget* Sidebar::makeOptionsBlock()
     auto* picker = new QComboBox(block);
     picker->setObjectName(QStringLiteral("upscalePicker"));
     picker->setAccessibleName(QStringLiteral("Upscale"));
+    picker->setAccessibleDescription(QStringLiteral("How many times larger the service makes each image."));
     for (const UpscaleFactor factor : allCases<UpscaleFactor>()) {
         picker->addItem(label(factor), rawValue(factor));
     }
@@ -322,6 +335,8 @@ QWidget* Sidebar::makeActionBlock()
     add->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     add->setMinimumHeight(28);
     add->setFocusPolicy(Qt::StrongFocus);
+    add->setAccessibleDescription(
+        QStringLiteral("Chooses images and folders to queue. They can also be dropped on the window."));
     connect(add, &QPushButton::clicked, this, &Sidebar::addRequested);
     layout->addWidget(add);
 
@@ -334,6 +349,7 @@ QWidget* Sidebar::makeActionBlock()
     m_stopButton = new FilledButton(GrayButtonStyle(), QStringLiteral("Stop"), block);
     m_stopButton->setObjectName(QStringLiteral("stopButton"));
     m_stopButton->setIcon(Icons::icon(QStringLiteral("stop.fill"), Theme::color(NamedColor::white)));
+    m_stopButton->setAccessibleDescription(QStringLiteral("Stops the run; the image in progress is marked stopped."));
     connect(m_stopButton, &QPushButton::clicked, m_model, &AppViewModel::stopAll);
     layout->addWidget(m_stopButton);
 
@@ -354,5 +370,39 @@ void Sidebar::refreshActions()
     // Exactly one of the two is shown; the other leaves no gap.
     m_optimizeButton->setVisible(!processing);
     m_stopButton->setVisible(processing);
-    m_optimizeButton->setEnabled(m_model->canOptimize());
+    const bool canOptimize = m_model->canOptimize();
+    m_optimizeButton->setEnabled(canOptimize);
+    // A disabled button tells why.
+    const bool hasKey = !m_model->apiKey().trimmed().isEmpty();
+    const bool hasJobs = !m_model->jobs().isEmpty();
+    m_optimizeButton->setAccessibleDescription(
+        canOptimize           ? QStringLiteral("Optimizes every image in the queue with the options above.")
+        : !hasKey && !hasJobs ? QStringLiteral("Enter an API key and add images first.")
+        : !hasKey             ? QStringLiteral("Enter an API key first.")
+        : !hasJobs            ? QStringLiteral("Add images first.")
+                              : QStringLiteral("Images are being optimized."));
+}
+
+QList<QWidget*> Sidebar::focusChain() const
+{
+    // Top to bottom, and left to right within a row, as the column reads.
+    const QStringList names =
+        QStringLiteral("signUpLink apiKeyField apiKeyVisibilityButton compressionHelpButton "
+                       "compressionPicker convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton "
+                       "resizePicker resizeWidthField resizeHeightField cmykToRgbCheckBox "
+                       "cmykToRgbHelpButton removeBackgroundCheckBox removeBackgroundHelpButton "
+                       "keepExifCheckBox keepExifHelpButton upscaleHelpButton upscalePicker addButton "
+                       "optimizeButton stopButton contactLink")
+            .split(QLatin1Char(' '));
+    QList<QWidget*> chain;
+    for (const QString& name : names) {
+        QWidget* widget = findChild<QWidget*>(name);
+        if (auto* segmented = qobject_cast<SegmentedControl*>(widget)) {
+            const QList<QAbstractButton*> segments = segmented->segments();
+            chain.append(QList<QWidget*>(segments.cbegin(), segments.cend()));
+        } else if (widget != nullptr) {
+            chain.append(widget);
+        }
+    }
+    return chain;
 }

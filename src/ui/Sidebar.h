@@ -26,6 +26,8 @@ public:
 
     // Masked (false) or plain (true) key field, with the eye button's icon and tooltip to match.
     void setApiKeyShown(bool shown);
+    // The sidebar's controls in the order Tab visits them.
+    QList<QWidget*> focusChain() const;
 
 Q_SIGNALS:
     void apiKeyVisibilityToggled();

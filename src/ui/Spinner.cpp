@@ -16,6 +16,7 @@ Spinner::Spinner(QWidget* parent)
 {
     setFixedSize(diameter, diameter);
     setAccessibleName(QStringLiteral("Progress"));
+    setAccessibleDescription(QStringLiteral("Turns while images are being optimized."));
     m_animation->setStartValue(0.0);
     m_animation->setEndValue(360.0);
     m_animation->setDuration(turnMilliseconds);

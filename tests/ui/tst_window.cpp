@@ -20,6 +20,7 @@
 #include "TempTree.h"
 #include "Theme.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +28,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -62,6 +64,14 @@ class TestWindow : public QObject
     void click(const QString& name) const { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
     void type(const char* name, const QString& text) const { QTest::keyClicks(find(name), text); }
     const ImageJob& job(int row) const { return m_model->jobs().at(row); }
+    QList<QUrl> urlsOf() const
+    {
+        QList<QUrl> urls;
+        for (const ImageJob& j : m_model->jobs()) {
+            urls.append(j.url);
+        }
+        return urls;
+    }
 
     // Queues one job per letter, in the state it names: q(ueued), r(unning), s(ucceeded), f(ailed).
     void queue(const QString& states)
@@ -437,6 +447,64 @@ private Q_SLOTS:
                               QUrl::fromLocalFile(heif)}));
     }
 
+    // A drag over `target`, as the platform delivers it to the window: whether the window took it,
+    // and with which action.
+    Qt::DropAction drag(QWidget* target, const QList<QUrl>& urls,
+                        Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction)
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        // File managers send the paths as text too, which a text field would otherwise take.
+        mime.setText(QStringLiteral("dropped text"));
+        const QPoint at = target->mapTo(m_window.get(), target->rect().center());
+        QWindow* window = m_window->windowHandle();
+        QDragEnterEvent enter(at, offered, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &enter);
+        QDragMoveEvent move(at, offered, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &move);
+        if (!enter.isAccepted() || !move.isAccepted()) {
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(window, &leave);
+            return Qt::IgnoreAction;
+        }
+        [&] { QVERIFY(find<JobListView>("jobsList")->dropHighlighted()); }();
+        QDropEvent drop(at, offered, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(window, &drop);
+        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+    }
+
+    void dropsGoThroughTheIntake()
+    {
+        m_tree->writeFile(QStringLiteral("album/one.jpg"));
+        m_tree->writeFile(QStringLiteral("album/.hidden.jpg"));
+        m_tree->writeFile(QStringLiteral("album/.cache/two.png"));
+        m_tree->writeFile(QStringLiteral("album/notes.txt"));
+        const QUrl raw = QUrl::fromLocalFile(m_tree->writeFile(QStringLiteral("photo.NEF")));
+        const QUrl text = QUrl::fromLocalFile(m_tree->writeFile(QStringLiteral("notes.txt")));
+        const QUrl album = QUrl::fromLocalFile(m_tree->path(QStringLiteral("album")));
+        auto* list = find<JobListView>("jobsList");
+        QVERIFY(list->isShowingEmptyHint());
+
+        // Folders are searched as the open dialog's are; a file chosen directly is taken when offered.
+        QCOMPARE(drag(list, {album, raw, text}), Qt::CopyAction);
+        QCOMPARE(urlsOf(), (QList<QUrl>{m_tree->fileUrl(QStringLiteral("album/one.jpg")), raw}));
+        QVERIFY(!list->isShowingEmptyHint() && !list->dropHighlighted());
+        // Anywhere on the window, a text field included; nothing is queued twice, nothing typed.
+        for (const char* target : {"apiKeyField", "sidebar", "header", "optimizeButton"}) {
+            QCOMPARE(drag(find(target), {raw, album}), Qt::CopyAction);
+        }
+        QCOMPARE(m_model->jobs().size(), 2);
+        QVERIFY(find<QLineEdit>("apiKeyField")->text().isEmpty());
+        // Nothing to queue, or only a move on offer: refused.
+        QCOMPARE(drag(list, {text}), Qt::IgnoreAction);
+        QCOMPARE(drag(list, {QUrl(QStringLiteral("https://example.org/a.jpg"))}), Qt::IgnoreAction);
+        QCOMPARE(drag(list, {}), Qt::IgnoreAction);
+        QCOMPARE(drag(list, {raw}, Qt::MoveAction), Qt::IgnoreAction);
+        QCOMPARE(drag(list, {raw}, Qt::LinkAction), Qt::LinkAction);
+        QVERIFY(!list->dropHighlighted());
+        QCOMPARE(m_model->jobs().size(), 2);
+    }
+
     void linksOpenTheirPages()
     {
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
@@ -488,8 +556,10 @@ private Q_SLOTS:
         }
     }
 
-    void keyboardReachesEveryControl()
+    void keyboardVisitsEveryControlInReadingOrder()
     {
+        // Typing starts in the key field.
+        QCOMPARE(QApplication::focusWidget(), find("apiKeyField"));
         type("apiKeyField", QStringLiteral("key"));
         // Disabled buttons take no focus: make both clear buttons usable.
         queue(QStringLiteral("qs"));
@@ -497,21 +567,28 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         clickSegment("resizePicker", rawValue(ResizeMode::cover));
         find("apiKeyField")->setFocus();
-        QSet<QString> reached;
-        for (int i = 0; i < 60; ++i) {
+        QStringList visited;
+        for (int i = 0; i < 28; ++i) {
             QWidget* focus = QApplication::focusWidget();
             QVERIFY(focus != nullptr);
-            reached << focus->objectName() << (focus->parentWidget() ? focus->parentWidget()->objectName() : QString());
+            // A segment is named after its picker.
+            visited << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
             QTest::keyClick(focus, Qt::Key_Tab);
         }
-        const QString controls = QStringLiteral(
-            "apiKeyField apiKeyVisibilityButton signUpLink compressionPicker compressionHelpButton "
-            "convertToWebPCheckBox convertToAVIFCheckBox resizePicker resizeHelpButton resizeWidthField "
-            "resizeHeightField cmykToRgbCheckBox removeBackgroundCheckBox keepExifCheckBox upscalePicker addButton "
-            "optimizeButton contactLink clearFinishedButton clearQueueButton jobsList");
-        for (const QString& name : controls.split(QLatin1Char(' '))) {
-            QVERIFY2(reached.contains(name), qPrintable(name));
-        }
+        QCOMPARE(visited.join(QLatin1Char(' ')),
+                 QStringLiteral("apiKeyField apiKeyVisibilityButton compressionHelpButton compressionPicker "
+                                "convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton resizePicker "
+                                "resizeWidthField resizeHeightField cmykToRgbCheckBox cmykToRgbHelpButton "
+                                "removeBackgroundCheckBox removeBackgroundHelpButton keepExifCheckBox "
+                                "keepExifHelpButton upscaleHelpButton upscalePicker addButton optimizeButton "
+                                "contactLink clearFinishedButton clearQueueButton jobsList signUpLink apiKeyField "
+                                "apiKeyVisibilityButton compressionHelpButton"));
+        // Within a picker, the arrow keys choose.
+        QAbstractButton* lossy = find<SegmentedControl>("compressionPicker")->segment(rawValue(Compression::lossy));
+        QCOMPARE(lossy->isChecked(), true);
+        lossy->setFocus();
+        QTest::keyClick(lossy, Qt::Key_Right);
+        QCOMPARE(m_model->compression(), Compression::glossy);
 
         // Space on the list's current row presses that row's remove button.
         auto* list = find<JobListView>("jobsList");
@@ -520,6 +597,51 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Space);
         QCOMPARE(m_model->jobs().size(), 1);
         QCOMPARE(job(0).status, JobStatus::succeeded);
+    }
+
+    // Every control and every row has a name and a description for assistive tools.
+    void assistiveToolsReadControlsAndRows()
+    {
+        const auto described = [](QWidget* widget) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+            return a == nullptr ? QString() : a->text(QAccessible::Description);
+        };
+        QCOMPARE(described(find("optimizeButton")), QStringLiteral("Enter an API key and add images first."));
+        type("apiKeyField", QStringLiteral("key"));
+        queue(QStringLiteral("qs"));
+        QCOMPARE(described(find("optimizeButton")),
+                 QStringLiteral("Optimizes every image in the queue with the options above."));
+        int controls = 0;
+        for (QWidget* widget : m_window->findChildren<QWidget*>()) {
+            const bool control = (widget->focusPolicy() & Qt::TabFocus) || qobject_cast<SegmentedControl*>(widget) ||
+                                 qobject_cast<Spinner*>(widget);
+            // Popups of the window's controls are not part of it.
+            if (!control || widget->window() != m_window.get()) {
+                continue;
+            }
+            ++controls;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+            const QString what = widget->objectName() + QLatin1Char(' ') + widget->metaObject()->className();
+            QVERIFY2(a != nullptr && !a->text(QAccessible::Name).isEmpty(), qPrintable(what));
+            QVERIFY2(!a->text(QAccessible::Description).isEmpty(), qPrintable(what));
+        }
+        QVERIFY(controls >= 30);
+
+        m_model->jobModel()->update(job(1).id, [&](ImageJob& j) {
+            j.message = QStringLiteral("Optimized and saved locally.");
+            j.downloads = {DownloadedFile(QStringLiteral("WebP"), m_tree->fileUrl(QStringLiteral("a.webp")), 2'000)};
+        });
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find("jobsList"));
+        QCOMPARE(list->childCount(), 2);
+        QStringList rows;
+        for (int row = 0; row < list->childCount(); ++row) {
+            QCOMPARE(list->child(row)->role(), QAccessible::ListItem);
+            rows << list->child(row)->text(QAccessible::Name) + QStringLiteral(" / ") +
+                        list->child(row)->text(QAccessible::Description);
+        }
+        QCOMPARE(rows, (QStringList{QStringLiteral("image-0.png, Queued / Ready to optimize."),
+                                    QStringLiteral("image-1.png, Done / Optimized and saved locally. WebP: %1, %2.")
+                                        .arg(m_tree->path(QStringLiteral("a.webp")), SizeText::size(2'000))}));
     }
 
     void rowsShowSavedFilesAndTooltips()
