@@ -135,7 +135,8 @@ void JobListView::paintEvent(QPaintEvent* event)
     constexpr int gap = 10;
     const int textHeight = metrics.height();
     const int blockHeight = empty ? iconSize + gap + textHeight : textHeight;
-    int top = area.top() + (area.height() - blockHeight) / 2;
+    // Over rows, the words keep to the bottom, where the queue ends and new images join it.
+    int top = empty ? area.top() + (area.height() - blockHeight) / 2 : area.bottom() - 24 - textHeight;
     if (empty) {
         painter.drawPixmap(QPoint(area.left() + (area.width() - iconSize) / 2, top),
                            Icons::pixmap(QStringLiteral("photo.on.rectangle.angled"), iconSize, color,

@@ -1,8 +1,9 @@
-// Renders the real window in three prepared states and writes each to a PNG file:
+// Renders the real window in four prepared states and writes each to a PNG file:
 //   tovalin-screenshot <output folder>
-// writes screenshot-empty.png, screenshot-queue.png and screenshot-resize.png. The view model gets a
-// settings file of its own and an optimizer that never finishes, so nothing of the user's is touched
-// and a run can be shown in progress.
+// writes screenshot-empty.png (nothing queued yet), screenshot-queue.png (a job of each state, one with
+// its saved files), screenshot-drop.png (images dragged over the window) and screenshot-resize.png. The
+// view model gets a settings file of its own and an optimizer that never finishes, so nothing of the
+// user's is touched and a run can be shown in progress.
 
 #include "AppViewModel.h"
 #include "CancelledError.h"
@@ -12,11 +13,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QEventLoop>
+#include <QFile>
+#include <QMimeData>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <qcoro/qcorosignal.h>
 
 #include <cstdio>
@@ -108,6 +113,29 @@ int main(int argc, char* argv[])
         window.resize(1180, 760);
         window.show();
         ok = save(window, out.filePath(QStringLiteral("screenshot-queue.png"))) && ok;
+    }
+    {
+        // Two images on their way in from the file manager, over the queue.
+        const QString dropped = settings.filePath(QStringLiteral("Trip"));
+        QDir().mkpath(dropped);
+        QList<QUrl> urls;
+        for (const QString& name : {QStringLiteral("sunset-pier.jpg"), QStringLiteral("old-harbour-crane.png")}) {
+            QFile file(dropped + QLatin1Char('/') + name);
+            ok = file.open(QIODevice::WriteOnly) && ok;
+            urls.append(QUrl::fromLocalFile(file.fileName()));
+        }
+        MainWindow window(&model);
+        window.resize(1180, 760);
+        window.show();
+        settle();
+        QMimeData mime;
+        mime.setUrls(urls);
+        const QPoint over(window.width() * 2 / 3, window.height() / 2);
+        QDragEnterEvent enter(over, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(window.windowHandle(), &enter);
+        ok = save(window, out.filePath(QStringLiteral("screenshot-drop.png"))) && ok;
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(window.windowHandle(), &leave);
     }
     model.stopAll();
     settle();
