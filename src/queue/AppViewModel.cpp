@@ -346,20 +346,24 @@ bool AppViewModel::canOptimize() const
 
 int AppViewModel::remainingCount() const
 {
-    int count = 0;
-    for (const ImageJob& job : m_jobs->jobs()) {
-        if (job.status != JobStatus::succeeded) {
-            ++count;
-        }
-    }
-    return count;
+    return tally().remaining;
 }
 
 AppViewModel::Savings AppViewModel::savings() const
 {
-    Savings total;
+    return tally().savings;
+}
+
+AppViewModel::Tally AppViewModel::tally() const
+{
+    Tally tally;
     for (const ImageJob& job : m_jobs->jobs()) {
-        if (job.status != JobStatus::succeeded || job.originalSize < 0) {
+        if (job.status != JobStatus::succeeded) {
+            ++tally.remaining;
+            continue;
+        }
+        ++tally.succeeded;
+        if (job.originalSize < 0) {
             continue;
         }
         // Companions come beside the source rather than in its place, so only the optimized image counts.
@@ -367,12 +371,12 @@ AppViewModel::Savings AppViewModel::savings() const
             return f.format == QLatin1String("Optimized");
         });
         if (optimized != job.downloads.cend() && optimized->size >= 0) {
-            total.originalBytes += job.originalSize;
-            total.optimizedBytes += optimized->size;
-            ++total.jobs;
+            tally.savings.originalBytes += job.originalSize;
+            tally.savings.optimizedBytes += optimized->size;
+            ++tally.savings.jobs;
         }
     }
-    return total;
+    return tally;
 }
 
 bool AppViewModel::hasOptimizeTask() const

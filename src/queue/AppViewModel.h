@@ -116,6 +116,15 @@ public:
         int jobs = 0;
     };
     Savings savings() const;
+    // What the views of the queue count, in one pass over it: with 100,000 jobs every pass shows in the
+    // time a change takes to reach the screen.
+    struct Tally
+    {
+        int remaining = 0;
+        int succeeded = 0;
+        Savings savings;
+    };
+    Tally tally() const;
 
     // Run control. optimizeAll() starts a run over the jobs queued now and returns at once; the run
     // takes them one at a time. stopAll() cancels it: the job in progress shows "Stopped." at once, the

@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
@@ -96,18 +94,17 @@ void QueueHeader::refresh()
 {
     m_status->setText(statusText(m_model->statusMessage()));
     const QList<ImageJob>& jobs = m_model->jobs();
+    const AppViewModel::Tally tally = m_model->tally();
     // The count line is there only for two jobs or more.
     m_remaining->setVisible(jobs.size() >= 2);
     if (jobs.size() >= 2) {
-        m_remaining->setText(remainingText(m_model->remainingCount()));
+        m_remaining->setText(remainingText(tally.remaining));
     }
     // Shown once a finished job has told its sizes.
-    const AppViewModel::Savings savings = m_model->savings();
-    m_saved->setVisible(savings.jobs > 0);
-    if (savings.jobs > 0) {
-        m_saved->setText(SizeText::saved(savings.originalBytes, savings.optimizedBytes));
+    m_saved->setVisible(tally.savings.jobs > 0);
+    if (tally.savings.jobs > 0) {
+        m_saved->setText(SizeText::saved(tally.savings.originalBytes, tally.savings.optimizedBytes));
     }
-    m_clearFinished->setEnabled(std::any_of(jobs.cbegin(), jobs.cend(),
-                                            [](const ImageJob& job) { return job.status == JobStatus::succeeded; }));
+    m_clearFinished->setEnabled(tally.succeeded > 0);
     m_clearQueue->setEnabled(!jobs.isEmpty());
 }
