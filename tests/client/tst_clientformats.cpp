@@ -159,45 +159,18 @@ private Q_SLOTS:
         row("cut inside a character", QByteArray(179, 'c') + "\xc3\xa9 and more", unexpected + "(binary)");
     }
 
-    // Optimized image for a result ending in `result`, then the WebP, AVIF and fallback names.
-    void outputNames_data()
+    // Named from the whole source name, the optimized image keeps the short name only when its
+    // extension is exactly the source's; the fallback always does.
+    void outputNamesFromTheWholeSourceName()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<OutputNames::Naming>("naming");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("expected");
-        const auto base = OutputNames::Naming::baseName;
-        const auto full = OutputNames::Naming::sourceName;
-        QTest::newRow("base name") << "noise.png" << base << "png"
-                                   << "noise-optimized.png noise.webp noise.avif noise-optimized.png";
-        QTest::newRow("last extension only") << "my.photo.jpg" << base << "jpg"
-                                             << "my.photo-optimized.jpg my.photo.webp my.photo.avif "
-                                                "my.photo-optimized.jpg";
-        QTest::newRow("shared base name") << "noise.png" << full << "png"
-                                          << "noise-optimized.png noise.png.webp noise.png.avif noise-optimized.png";
-        QTest::newRow("shared, answered in another format")
-            << "noise.bmp" << full << "png"
-            << "noise.bmp-optimized.png noise.bmp.webp noise.bmp.avif noise-optimized.bmp";
-        QTest::newRow("shared, extension in other letter case")
-            << "noise.PNG" << full << "png"
-            << "noise.PNG-optimized.png noise.PNG.webp noise.PNG.avif noise-optimized.PNG";
-        QTest::newRow("shared, result without extension")
-            << "noise.jpg" << full << ""
-            << "noise-optimized.jpg noise.jpg.webp noise.jpg.avif noise-optimized.jpg";
-    }
-
-    void outputNames()
-    {
-        QFETCH(QString, source);
-        QFETCH(OutputNames::Naming, naming);
-        QFETCH(QString, result);
-        QFETCH(QString, expected);
-        const OutputNames names(QStringLiteral("/pictures/") + source, naming);
-        const QUrl remote(QStringLiteral("https://host/r/x") +
-                          (result.isEmpty() ? QString() : QLatin1Char('.') + result));
-        QCOMPARE(QStringList({names.optimized(remote), names.webp(), names.avif(), names.optimizedFallback()})
-                     .join(QLatin1Char(' ')),
-                 expected);
+        const OutputNames upper(QStringLiteral("/p/noise.PNG"), OutputNames::Naming::sourceName);
+        QCOMPARE(upper.optimized(QUrl(QStringLiteral("https://h/r/x.png"))) + QLatin1Char(' ') + upper.webp(),
+                 QStringLiteral("noise.PNG-optimized.png noise.PNG.webp"));
+        const OutputNames jpeg(QStringLiteral("/p/noise.jpg"), OutputNames::Naming::sourceName);
+        QCOMPARE(
+            QStringList({jpeg.optimized(QUrl(QStringLiteral("https://h/r/x"))), jpeg.avif(), jpeg.optimizedFallback()})
+                .join(QLatin1Char(' ')),
+            QStringLiteral("noise-optimized.jpg noise.jpg.avif noise-optimized.jpg"));
     }
 
     void decoding()

@@ -65,6 +65,17 @@ class TestEndToEnd : public QObject
                              std::make_shared<HttpTransport>(QList<QSslCertificate>{service.authority()}));
     }
 
+    // The view model's run with the real client against the local service.
+    std::unique_ptr<AppViewModel> viewModel()
+    {
+        const TovalinClient client = clientFor(m_service);
+        return std::make_unique<AppViewModel>(
+            std::make_shared<ApiKeyStore>(m_tree->path(QStringLiteral("settings.ini"))),
+            [client](QUrl file, TovalinOptions o, CancelToken token, OutputNames::Naming naming) {
+                return client.optimize(std::move(file), std::move(o), std::move(token), naming);
+            });
+    }
+
     QList<DownloadedFile> optimize(LocalServiceProcess& service, const QString& name, const TovalinOptions& o)
     {
         return QCoro::waitFor(orNothing(clientFor(service).optimize(m_tree->fileUrl(name), o, CancelToken())));
@@ -169,11 +180,8 @@ private Q_SLOTS:
         for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
             urls.append(QUrl::fromLocalFile(m_tree->writeFile(QStringLiteral("set/") + it.key(), it.value())));
         }
-        auto store = std::make_shared<ApiKeyStore>(m_tree->path(QStringLiteral("settings.ini")));
-        const TovalinClient client = clientFor(m_service);
-        AppViewModel model(store, [client](QUrl file, TovalinOptions o, CancelToken token, OutputNames::Naming naming) {
-            return client.optimize(std::move(file), std::move(o), std::move(token), naming);
-        });
+        const auto run = viewModel();
+        AppViewModel& model = *run;
         model.setApiKey(kKey);
         model.addFiles(urls);
         model.optimizeAll();
@@ -198,11 +206,8 @@ private Q_SLOTS:
     void runShowsServiceMessages()
     {
         // The whole road through the view model's run: a wrong key, a good image, a non-image.
-        auto store = std::make_shared<ApiKeyStore>(m_tree->path(QStringLiteral("settings.ini")));
-        const TovalinClient client = clientFor(m_service);
-        AppViewModel model(store, [client](QUrl file, TovalinOptions o, CancelToken token, OutputNames::Naming naming) {
-            return client.optimize(std::move(file), std::move(o), std::move(token), naming);
-        });
+        const auto run = viewModel();
+        AppViewModel& model = *run;
         model.setApiKey(QStringLiteral("not-a-key"));
         model.addFiles({m_tree->fileUrl(QStringLiteral("photo.jpg"))});
         model.optimizeAll();
