@@ -1,9 +1,10 @@
 #include "RunReport.h"
 
+#include "SizeText.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -22,18 +23,15 @@ std::optional<double> changePercent(qint64 before, std::optional<qint64> after)
     return std::round(double(*after - before) * 1000.0 / double(before)) / 10.0;
 }
 
+// The window's way of writing sizes and changes, so that both read the same.
 QString sizeText(std::optional<qint64> bytes)
 {
-    return bytes && *bytes >= 0 ? QLocale().formattedDataSize(*bytes, 1) : QString();
+    return bytes && *bytes >= 0 ? SizeText::size(*bytes) : QString();
 }
 
-QString percentText(std::optional<double> percent)
+QString changeText(qint64 before, std::optional<qint64> after)
 {
-    if (!percent) {
-        return {};
-    }
-    const QString number = QLocale().toString(*percent, 'f', 1);
-    return (*percent > 0 ? QStringLiteral("+") : QString()) + number + QLatin1Char('%');
+    return after ? SizeText::change(*after, before) : QString();
 }
 
 QJsonValue orNull(std::optional<qint64> value)
@@ -147,8 +145,7 @@ QString RunReport::table() const
             totalAfter += *after;
         }
         rows.append({displayPath(job.url, m_base), label(state), sizeText(before), sizeText(after),
-                     percentText(changePercent(before.value_or(-1), after)),
-                     state == State::stopped ? stoppedMessage : job.message});
+                     changeText(before.value_or(-1), after), state == State::stopped ? stoppedMessage : job.message});
         if (state != State::done) {
             continue;
         }
@@ -158,7 +155,7 @@ QString RunReport::table() const
             }
             const std::optional<qint64> size = file.size >= 0 ? std::optional<qint64>(file.size) : std::nullopt;
             rows.append({QStringLiteral("  ") + displayPath(file.path, m_base), file.format, QString(), sizeText(size),
-                         percentText(changePercent(job.originalSize, size)), QString()});
+                         changeText(job.originalSize, size), QString()});
         }
     }
     const QString images =
@@ -173,7 +170,7 @@ QString RunReport::table() const
     const bool anySized = totalBefore > 0;
     rows.append({QStringLiteral("Total"), QString(), anySized ? sizeText(totalBefore) : QString(),
                  anySized ? sizeText(totalAfter) : QString(),
-                 anySized ? percentText(changePercent(totalBefore, totalAfter)) : QString(),
+                 anySized ? changeText(totalBefore, totalAfter) : QString(),
                  images + QStringLiteral(": ") + parts.join(QStringLiteral(", "))});
     return render(rows);
 }
