@@ -1,4 +1,5 @@
 #include "AppViewModel.h"
+#include "ApplicationInfo.h"
 #include "MainWindow.h"
 #include "Version.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tovalin Image Optimizer"));
     QApplication::setOrganizationName(QStringLiteral("Tovalin"));
     QApplication::setApplicationVersion(QString::fromLatin1(Version::text));
+    // Ties the window to its launcher entry (the Wayland app id), so the desktop shows its name and icon.
+    QApplication::setDesktopFileName(QString::fromLatin1(ApplicationInfo::id));
 
     AppViewModel model;
     MainWindow window(&model);

@@ -1,5 +1,6 @@
 #include "ContentView.h"
 
+#include "AboutDialog.h"
 #include "AppViewModel.h"
 #include "ItemPicker.h"
 #include "ItemPickerDialog.h"
@@ -56,6 +57,7 @@ ContentView::ContentView(AppViewModel* model, QWidget* parent)
 
     connect(m_sidebar, &Sidebar::apiKeyVisibilityToggled, this, [this] { setApiKeyPreview(!m_apiKeyPreview); });
     connect(m_sidebar, &Sidebar::addRequested, this, &ContentView::pickItems);
+    connect(m_sidebar, &Sidebar::aboutRequested, this, &ContentView::showAbout);
 
     // Tab follows the reading order: the sidebar top to bottom, then the queue pane. Typing starts in
     // the key field.
@@ -218,4 +220,16 @@ void ContentView::pickItems()
     if (items) {
         m_model->addFiles(*items);
     }
+}
+
+void ContentView::showAbout()
+{
+    if (m_about == nullptr) {
+        m_about = new AboutDialog(window());
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    // Window-modal, not exec(): the run goes on, and nothing waits on a nested event loop.
+    m_about->open();
+    m_about->raise();
+    m_about->activateWindow();
 }

@@ -7,8 +7,10 @@
 // Image files and folders dropped anywhere on it are queued as if chosen in the open dialog; a drag
 // that carries nothing of the kind is refused.
 
+#include <QPointer>
 #include <QWidget>
 
+class AboutDialog;
 class AppViewModel;
 class JobListView;
 class QDropEvent;
@@ -34,6 +36,8 @@ public:
 
     // Shows the open dialog and queues what the user chose; nothing on cancel.
     void pickItems();
+    // Shows the About dialog, or raises the one already open.
+    void showAbout();
 
     // The queue locations that a drag carries: the local images and folders the open dialog would
     // offer, folders marked as folders.
@@ -63,4 +67,5 @@ private:
     QueueHeader* m_header = nullptr;
     JobListView* m_jobsList = nullptr;
     Spinner* m_spinner = nullptr;
+    QPointer<AboutDialog> m_about;
 };

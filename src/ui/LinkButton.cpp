@@ -30,7 +30,16 @@ LinkButton::LinkButton(const QString& text, QUrl url, QWidget* parent)
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    connect(this, &QAbstractButton::clicked, this, [this] { Links::open(m_url); });
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (!m_url.isEmpty()) {
+            Links::open(m_url);
+        }
+    });
+}
+
+LinkButton::LinkButton(const QString& text, QWidget* parent)
+    : LinkButton(text, QUrl(), parent)
+{
 }
 
 QRect LinkButton::textBounds(int width) const

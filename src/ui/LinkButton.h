@@ -2,6 +2,7 @@
 
 // A text link: shows its text in the link color and opens a fixed address in the default browser when
 // clicked or when Space or Return is pressed while it has the focus. The text wraps to the width given.
+// Made without an address, it only reports the click, for links that act inside the program.
 
 #include <QAbstractButton>
 #include <QUrl>
@@ -12,6 +13,7 @@ class LinkButton : public QAbstractButton
 
 public:
     LinkButton(const QString& text, QUrl url, QWidget* parent = nullptr);
+    explicit LinkButton(const QString& text, QWidget* parent = nullptr);
 
     QUrl url() const { return m_url; }
 

@@ -11,6 +11,11 @@ QUrl page(const char* path)
 
 } // namespace
 
+QUrl Links::home()
+{
+    return page("/");
+}
+
 QUrl Links::signUp()
 {
     return page("/signup/free");

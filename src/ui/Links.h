@@ -8,6 +8,7 @@
 class Links
 {
 public:
+    static QUrl home();
     static QUrl signUp();
     static QUrl contact();
     // Knowledge-base articles behind the help buttons.

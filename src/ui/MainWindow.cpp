@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AppIcon.h"
 #include "ContentView.h"
 
 MainWindow::MainWindow(AppViewModel* model, QWidget* parent)
@@ -7,6 +8,7 @@ MainWindow::MainWindow(AppViewModel* model, QWidget* parent)
     , m_content(new ContentView(model, this))
 {
     setWindowTitle(QStringLiteral("Tovalin Image Optimizer for Mac"));
+    setWindowIcon(AppIcon::icon());
     setCentralWidget(m_content);
     setMinimumSize(ContentView::minimumWidth, ContentView::minimumHeight);
 }

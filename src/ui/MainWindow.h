@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's one window: titled, at least 980 × 620, showing a ContentView over the shared view
-// model. No menus, toolbars or status bar.
+// The program's one window: titled, with the program's icon, at least 980 × 620, showing a ContentView
+// over the shared view model. No menus, toolbars or status bar.
 
 #include <QMainWindow>
 

@@ -359,7 +359,17 @@ QWidget* Sidebar::makeActionBlock()
                                    Links::contact(), contactColumn);
     contact->setObjectName(QStringLiteral("contactLink"));
     Theme::applyTextStyle(contact, Theme::TextStyle::caption2);
-    contactLayout->addWidget(contact);
+    // About shares the contact link's line, so the sidebar grows no taller for it.
+    auto* links = row(Theme::defaultSpacing);
+    links->addWidget(contact, 1);
+    auto* about = new LinkButton(QStringLiteral("About"), contactColumn);
+    about->setObjectName(QStringLiteral("aboutLink"));
+    about->setAccessibleName(QStringLiteral("About Tovalin Image Optimizer"));
+    about->setToolTip(about->accessibleName());
+    Theme::applyTextStyle(about, Theme::TextStyle::caption2);
+    connect(about, &LinkButton::clicked, this, &Sidebar::aboutRequested);
+    links->addWidget(about, 0, Qt::AlignTop);
+    contactLayout->addLayout(links);
     layout->addWidget(contactColumn);
     return block;
 }
@@ -392,7 +402,7 @@ QList<QWidget*> Sidebar::focusChain() const
                        "resizePicker resizeWidthField resizeHeightField cmykToRgbCheckBox "
                        "cmykToRgbHelpButton removeBackgroundCheckBox removeBackgroundHelpButton "
                        "keepExifCheckBox keepExifHelpButton upscaleHelpButton upscalePicker addButton "
-                       "optimizeButton stopButton contactLink")
+                       "optimizeButton stopButton contactLink aboutLink")
             .split(QLatin1Char(' '));
     QList<QWidget*> chain;
     for (const QString& name : names) {

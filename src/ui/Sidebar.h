@@ -32,6 +32,7 @@ public:
 Q_SIGNALS:
     void apiKeyVisibilityToggled();
     void addRequested();
+    void aboutRequested();
 
 private:
     QWidget* makeTitle();

@@ -2,6 +2,8 @@
 // clicked or typed into, and checked against the view model and against what it shows. Runs use a
 // stand-in optimizer whose calls end only when the test says so.
 
+#include "AboutDialog.h"
+#include "AppIcon.h"
 #include "AppViewModel.h"
 #include "ContentView.h"
 #include "FilledButton.h"
@@ -19,12 +21,15 @@
 #include "Spinner.h"
 #include "TempTree.h"
 #include "Theme.h"
+#include "Version.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +159,7 @@ public Q_SLOTS:
 private Q_SLOTS:
     void init()
     {
+        m_openedUrls.clear();
         m_tree = std::make_unique<TempTree>();
         QVERIFY(m_tree->isValid());
         m_gate = std::make_unique<ServiceGate>();
@@ -521,6 +527,71 @@ private Q_SLOTS:
         }
     }
 
+    void aboutOpensFromTheLinkRow()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+        click(QStringLiteral("aboutLink"));
+        click(QStringLiteral("aboutLink"));
+        const QList<AboutDialog*> dialogs = m_window->findChildren<AboutDialog*>();
+        QCOMPARE(dialogs.size(), 1);
+        AboutDialog* about = dialogs.first();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Tovalin Image Optimizer"));
+        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("aboutVersion"))->text(),
+                 QStringLiteral("Version ") + QLatin1String(Version::text));
+        QVERIFY(!about->findChild<QLabel*>(QStringLiteral("aboutIcon"))->pixmap().isNull());
+        for (const char* name : {"aboutHomeLink", "aboutSignUpLink", "aboutContactLink"}) {
+            QTest::mouseClick(about->findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(m_openedUrls, (QList<QUrl>{QUrl(QStringLiteral("https://tovalin.io/")),
+                                            QUrl(QStringLiteral("https://tovalin.io/signup/free")),
+                                            QUrl(QStringLiteral("https://tovalin.io/contact"))}));
+
+        QPointer<AboutDialog> closing(about);
+        about->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+        QTRY_VERIFY(closing.isNull());
+    }
+
+    // The window's icon is the theme's picture under the application id when a theme has one, the
+    // bundled SVG otherwise.
+    void windowIconFromThemeElseBundled_data()
+    {
+        QTest::addColumn<bool>("themeHasIcon");
+        QTest::newRow("installed") << true;
+        QTest::newRow("build folder") << false;
+    }
+
+    void windowIconFromThemeElseBundled()
+    {
+        QFETCH(bool, themeHasIcon);
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QString themeName = QIcon::themeName();
+        m_tree->writeFile(QStringLiteral("icons/hicolor/index.theme"),
+                          "[Icon Theme]\nName=Hicolor\nDirectories=32x32/apps\n\n[32x32/apps]\nSize=32\nType=Fixed\n");
+        QImage themed(32, 32, QImage::Format_ARGB32);
+        themed.fill(Qt::green);
+        if (themeHasIcon) {
+            QBuffer png;
+            png.open(QIODevice::WriteOnly);
+            themed.save(&png, "PNG");
+            m_tree->writeFile(QStringLiteral("icons/hicolor/32x32/apps/") + AppIcon::themeName() +
+                                  QStringLiteral(".png"),
+                              png.data());
+        }
+        QIcon::setThemeSearchPaths({m_tree->path(QStringLiteral("icons"))});
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+        const QImage shown =
+            MainWindow(m_model.get()).windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
+        QIcon::setThemeSearchPaths(searchPaths);
+        QIcon::setThemeName(themeName);
+
+        const QImage bundled =
+            QIcon(AppIcon::resourcePath()).pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!bundled.isNull());
+        QCOMPARE(shown, themeHasIcon ? themed : bundled);
+    }
+
     void everySymbolRendersOffscreen()
     {
         const QColor red(0xE0, 0x2F, 0x25);
@@ -567,14 +638,15 @@ private Q_SLOTS:
         queue(QStringLiteral("qs"));
         clickSegment("resizePicker", rawValue(ResizeMode::cover));
         find("apiKeyField")->setFocus();
-        QCOMPARE(tabs(28),
-                 QStringLiteral("apiKeyField apiKeyVisibilityButton compressionHelpButton compressionPicker "
-                                "convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton resizePicker "
-                                "resizeWidthField resizeHeightField cmykToRgbCheckBox cmykToRgbHelpButton "
-                                "removeBackgroundCheckBox removeBackgroundHelpButton keepExifCheckBox "
-                                "keepExifHelpButton upscaleHelpButton upscalePicker addButton optimizeButton "
-                                "contactLink clearFinishedButton clearQueueButton jobsList signUpLink apiKeyField "
-                                "apiKeyVisibilityButton compressionHelpButton"));
+        QCOMPARE(
+            tabs(28),
+            QStringLiteral("apiKeyField apiKeyVisibilityButton compressionHelpButton compressionPicker "
+                           "convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton resizePicker "
+                           "resizeWidthField resizeHeightField cmykToRgbCheckBox cmykToRgbHelpButton "
+                           "removeBackgroundCheckBox removeBackgroundHelpButton keepExifCheckBox "
+                           "keepExifHelpButton upscaleHelpButton upscalePicker addButton optimizeButton "
+                           "contactLink aboutLink clearFinishedButton clearQueueButton jobsList signUpLink apiKeyField "
+                           "apiKeyVisibilityButton"));
         // Within a picker, the arrow keys choose.
         QAbstractButton* lossy = find<SegmentedControl>("compressionPicker")->segment(rawValue(Compression::lossy));
         QCOMPARE(lossy->isChecked(), true);

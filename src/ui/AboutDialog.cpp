@@ -1,0 +1,81 @@
+#include "AboutDialog.h"
+
+#include "AppIcon.h"
+#include "ApplicationInfo.h"
+#include "LinkButton.h"
+#include "Links.h"
+#include "Theme.h"
+#include "Version.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* label(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("aboutDialog"));
+    setWindowTitle(title());
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(48, 20, 48, 16);
+    layout->setSpacing(Theme::defaultSpacing);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("aboutIcon"));
+    icon->setPixmap(AppIcon::icon().pixmap(QSize(64, 64), devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(icon);
+
+    auto* name = label(QStringLiteral("Tovalin Image Optimizer"), QStringLiteral("aboutName"), this);
+    Theme::applyTextStyle(name, Theme::TextStyle::title2, true);
+    layout->addWidget(name);
+    layout->addWidget(
+        label(QStringLiteral("Version ") + QString::fromLatin1(Version::text), QStringLiteral("aboutVersion"), this));
+    auto* summary =
+        label(QStringLiteral("Optimizes images with the Tovalin service."), QStringLiteral("aboutSummary"), this);
+    Theme::applyColor(summary, NamedColor::secondary);
+    layout->addWidget(summary);
+    layout->addWidget(label(QStringLiteral("Released under the ") + QString::fromLatin1(ApplicationInfo::licence) +
+                                QStringLiteral(" licence."),
+                            QStringLiteral("aboutLicence"), this));
+
+    layout->addSpacing(Theme::defaultSpacing);
+    const auto link = [&](const QString& text, const QUrl& url, const QString& objectName) {
+        auto* button = new LinkButton(text, url, this);
+        button->setObjectName(objectName);
+        layout->addWidget(button, 0, Qt::AlignHCenter);
+    };
+    link(QStringLiteral("tovalin.io"), Links::home(), QStringLiteral("aboutHomeLink"));
+    link(QStringLiteral("Get an API key"), Links::signUp(), QStringLiteral("aboutSignUpLink"));
+    link(QStringLiteral("Contact us"), Links::contact(), QStringLiteral("aboutContactLink"));
+
+    layout->addSpacing(Theme::defaultSpacing);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("aboutButtons"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    // Return and Escape close it; no link is underlined as focused when it opens.
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setDefault(true);
+    close->setFocus();
+}
+
+QString AboutDialog::title()
+{
+    return QStringLiteral("About Tovalin Image Optimizer");
+}
