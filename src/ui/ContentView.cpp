@@ -23,7 +23,6 @@ ContentView::ContentView(AppViewModel* model, QWidget* parent)
     , m_model(model)
 {
     setObjectName(QStringLiteral("contentView"));
-    setMinimumSize(minimumWidth, minimumHeight);
     setFont(Theme::font(Theme::TextStyle::body));
 
     auto* layout = new QHBoxLayout(this);
@@ -232,4 +231,11 @@ void ContentView::showAbout()
     m_about->open();
     m_about->raise();
     m_about->activateWindow();
+}
+
+// Never smaller than the designed minimum, and never smaller than the controls need: with the resize
+// fields shown the sidebar is taller than the designed minimum leaves room for.
+QSize ContentView::minimumSizeHint() const
+{
+    return QWidget::minimumSizeHint().expandedTo(QSize(minimumWidth, minimumHeight));
 }

@@ -30,6 +30,8 @@ public:
 
     explicit ContentView(AppViewModel* model, QWidget* parent = nullptr);
 
+    QSize minimumSizeHint() const override;
+
     AppViewModel* model() const { return m_model; }
     bool apiKeyPreview() const { return m_apiKeyPreview; }
     void setApiKeyPreview(bool value);

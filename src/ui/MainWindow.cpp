@@ -7,8 +7,7 @@ MainWindow::MainWindow(AppViewModel* model, QWidget* parent)
     : QMainWindow(parent)
     , m_content(new ContentView(model, this))
 {
-    setWindowTitle(QStringLiteral("Tovalin Image Optimizer for Mac"));
+    setWindowTitle(QStringLiteral("Tovalin Image Optimizer"));
     setWindowIcon(AppIcon::icon());
     setCentralWidget(m_content);
-    setMinimumSize(ContentView::minimumWidth, ContentView::minimumHeight);
 }
