@@ -356,27 +356,7 @@ AppViewModel::Savings AppViewModel::savings() const
 
 AppViewModel::Tally AppViewModel::tally() const
 {
-    Tally tally;
-    for (const ImageJob& job : m_jobs->jobs()) {
-        if (job.status != JobStatus::succeeded) {
-            ++tally.remaining;
-            continue;
-        }
-        ++tally.succeeded;
-        if (job.originalSize < 0) {
-            continue;
-        }
-        // Companions come beside the source rather than in its place, so only the optimized image counts.
-        const auto optimized = std::find_if(job.downloads.cbegin(), job.downloads.cend(), [](const DownloadedFile& f) {
-            return f.format == QLatin1String("Optimized");
-        });
-        if (optimized != job.downloads.cend() && optimized->size >= 0) {
-            tally.savings.originalBytes += job.originalSize;
-            tally.savings.optimizedBytes += optimized->size;
-            ++tally.savings.jobs;
-        }
-    }
-    return tally;
+    return m_jobs->tally();
 }
 
 bool AppViewModel::hasOptimizeTask() const

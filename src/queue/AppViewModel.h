@@ -107,23 +107,10 @@ public:
     void clearQueueExceptRunning();
     bool canOptimize() const;
     int remainingCount() const;
-    // The finished jobs' sources against their optimized images, over the jobs where both sizes are
-    // known: what the queue has saved so far.
-    struct Savings
-    {
-        qint64 originalBytes = 0;
-        qint64 optimizedBytes = 0;
-        int jobs = 0;
-    };
+    // What the queue has saved so far, and what the views count over it.
+    using Savings = QueueTally::Savings;
+    using Tally = QueueTally;
     Savings savings() const;
-    // What the views of the queue count, in one pass over it: with 100,000 jobs every pass shows in the
-    // time a change takes to reach the screen.
-    struct Tally
-    {
-        int remaining = 0;
-        int succeeded = 0;
-        Savings savings;
-    };
     Tally tally() const;
 
     // Run control. optimizeAll() starts a run over the jobs queued now and returns at once; the run

@@ -113,6 +113,9 @@ void JobListModel::append(QList<ImageJob> jobs)
     }
     const auto first = static_cast<int>(m_jobs.size());
     beginInsertRows({}, first, first + static_cast<int>(jobs.size()) - 1);
+    for (const ImageJob& job : std::as_const(jobs)) {
+        m_tally.count(job, 1);
+    }
     m_jobs.append(std::move(jobs));
     endInsertRows();
 }
@@ -123,7 +126,10 @@ bool JobListModel::update(const QUuid& id, const std::function<void(ImageJob&)>&
     if (row < 0) {
         return false;
     }
-    change(m_jobs[row]);
+    ImageJob& job = m_jobs[row];
+    m_tally.count(job, -1);
+    change(job);
+    m_tally.count(job, 1);
     const QModelIndex changed = index(row);
     Q_EMIT dataChanged(changed, changed);
     return true;
@@ -144,6 +150,9 @@ qsizetype JobListModel::removeIf(const std::function<bool(const ImageJob&)>& pre
             --first;
         }
         beginRemoveRows({}, static_cast<int>(first), static_cast<int>(row));
+        for (auto gone = first; gone <= row; ++gone) {
+            m_tally.count(m_jobs.at(gone), -1);
+        }
         m_jobs.remove(first, row - first + 1);
         endRemoveRows();
         removed += row - first + 1;

@@ -6,6 +6,7 @@
 // tools as its file name and state, described by its message and saved files.
 
 #include "ImageJob.h"
+#include "QueueTally.h"
 
 #include <QAbstractListModel>
 #include <QList>
@@ -37,6 +38,8 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     const QList<ImageJob>& jobs() const { return m_jobs; }
+    // Counted as the jobs change, never by a pass over them.
+    const QueueTally& tally() const { return m_tally; }
     // Row of the job with this id, or -1. A linear search: ids, never positions, survive a wait.
     int rowOf(const QUuid& id) const;
     const ImageJob* find(const QUuid& id) const;
@@ -50,4 +53,5 @@ public:
 
 private:
     QList<ImageJob> m_jobs;
+    QueueTally m_tally;
 };

@@ -53,12 +53,18 @@ QList<QUrl> urlsIn(const TempTree& tree, const QStringList& paths)
     return urls;
 }
 
-// Puts job i in the state of letter i: q(ueued), r(unning), s(ucceeded) or f(ailed).
+// Puts job i in the state of letter i: q(ueued), r(unning), s(ucceeded, 1000 bytes made 400) or f(ailed).
 void setStates(AppViewModel& model, const QString& states)
 {
     for (qsizetype i = 0; i < states.size(); ++i) {
         const JobStatus status = allJobStatuses.at(QStringLiteral("qrsf").indexOf(states.at(i)));
-        QVERIFY(model.jobModel()->update(model.jobs().at(i).id, [status](ImageJob& job) { job.status = status; }));
+        QVERIFY(model.jobModel()->update(model.jobs().at(i).id, [status](ImageJob& job) {
+            job.status = status;
+            const bool done = status == JobStatus::succeeded;
+            job.originalSize = done ? 1000 : -1;
+            job.downloads = done ? QList<DownloadedFile>{DownloadedFile(QStringLiteral("Optimized"), job.url, 400)}
+                                 : QList<DownloadedFile>{};
+        }));
     }
 }
 
@@ -305,6 +311,15 @@ private Q_SLOTS:
         // Each edit is one change of the queue, also when nothing was removed.
         QCOMPARE(changed.count(), 1);
         QCOMPARE(removed.count(), removedBlocks);
+        // The counts kept along the way agree with a count over the queue as it now is.
+        QueueTally recount;
+        for (const ImageJob& job : model.jobs()) {
+            recount.count(job, 1);
+        }
+        const QueueTally kept = model.tally();
+        QCOMPARE(
+            QList<qint64>({kept.remaining, kept.succeeded, kept.savings.jobs, kept.savings.originalBytes}),
+            QList<qint64>({recount.remaining, recount.succeeded, recount.savings.jobs, recount.savings.originalBytes}));
     }
 
     void derivedState()
