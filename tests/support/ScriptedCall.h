@@ -1,0 +1,48 @@
+#pragma once
+
+// One call of ScriptedOptimizer: what the run asked for, held open until the test settles it.
+// Settling resumes the waiting run inside the settling call, so the test's next line sees the outcome
+// applied.
+
+#include "CancelToken.h"
+#include "DownloadedFile.h"
+#include "Error.h"
+#include "OutputNames.h"
+#include "TovalinOptions.h"
+
+#include <QTest>
+#include <QUrl>
+
+#include <coroutine>
+#include <exception>
+#include <utility>
+
+struct ScriptedCall
+{
+    QUrl file;
+    TovalinOptions options;
+    CancelToken token;
+    OutputNames::Naming naming = OutputNames::Naming::baseName;
+    bool settled = false;
+    QList<DownloadedFile> files;
+    std::exception_ptr error;
+    std::coroutine_handle<> waiting;
+
+    void settle(QList<DownloadedFile> result, std::exception_ptr failure = {})
+    {
+        QVERIFY(!settled);
+        settled = true;
+        files = std::move(result);
+        error = std::move(failure);
+        if (waiting) {
+            std::exchange(waiting, {}).resume();
+        }
+    }
+    void fail(const QString& description) { settle({}, std::make_exception_ptr(Error(description))); }
+    // Succeeds with one WebP companion beside `source`, by default the call's own file.
+    void succeed(const QUrl& source = {})
+    {
+        const QString path = (source.isEmpty() ? file : source).toLocalFile() + QStringLiteral(".webp");
+        settle({DownloadedFile(QStringLiteral("WebP"), QUrl::fromLocalFile(path))});
+    }
+};
