@@ -465,45 +465,39 @@ private Q_SLOTS:
         QCOMPARE(optimize(options), expected);
     }
 
-    // A failed companion download ends the call: the optimized image written before stays, the AVIF
-    // companion is not attempted, and an earlier result in the companion's place is left as it was.
-    void failedDownload_data()
+    // A companion replaces an earlier file of its name. A failed download ends the call: the optimized
+    // image written before stays, the AVIF companion is not attempted, and the earlier file is left as it was.
+    void companionDownload_data()
     {
-        QTest::addColumn<QByteArray>("webpReply");
-        QTest::addColumn<QString>("error");
-        const QString failed = QStringLiteral("Could not download the optimized file (%1).");
+        QTest::addColumn<QByteArray>("webpReply"); // empty: served by name
+        QTest::addColumn<QString>("expected");
+        const QString failed = QStringLiteral("/r/o.jpg /r/w.webp -> Could not download the optimized file (%1). | "
+                                              "beside: photo-optimized.jpg photo.webp");
+        QTest::newRow("served") << QByteArray()
+                                << "/r/o.jpg /r/w.webp /r/a.avif -> Optimized:photo-optimized.jpg WebP:photo.webp "
+                                   "AVIF:photo.avif";
         QTest::newRow("404 page") << QByteArray("404 <html>Not Found</html>") << failed.arg("HTTP status 404");
         QTest::newRow("200 empty") << QByteArray("200 ") << failed.arg("empty response");
-        QTest::newRow("connection dropped") << QByteArray() << closedEarly;
+        QTest::newRow("connection dropped")
+            << QByteArray("drop")
+            << "/r/o.jpg /r/w.webp -> " + closedEarly + " | beside: photo-optimized.jpg photo.webp";
     }
 
-    void failedDownload()
+    void companionDownload()
     {
         QFETCH(QByteArray, webpReply);
-        QFETCH(QString, error);
+        QFETCH(QString, expected);
         addSource(QStringLiteral("photo.jpg"));
         m_tree->writeFile(QStringLiteral("photo.webp"), "earlier");
         m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp AVIFLossyURL=@/r/a.avif"));
         serveResultsByName();
-        m_server->route("/r/w.webp", webpReply.isEmpty() ? ScriptedReply::dropped() : reply(webpReply));
-        QCOMPARE(optimize(options(Compression::lossy, true, true)),
-                 "/r/o.jpg /r/w.webp -> " + error + " | beside: photo-optimized.jpg photo.webp");
+        if (!webpReply.isEmpty()) {
+            m_server->route("/r/w.webp", webpReply == "drop" ? ScriptedReply{.drop = true} : reply(webpReply));
+        }
+        QCOMPARE(optimize(options(Compression::lossy, true, true)), expected);
         QCOMPARE(readFile(m_tree->path(QStringLiteral("photo-optimized.jpg"))), QByteArray("result of /r/o.jpg"));
-        QCOMPARE(readFile(m_tree->path(QStringLiteral("photo.webp"))), QByteArray("earlier"));
-    }
-
-    void sameSourceTwiceReplacesTheOutputs()
-    {
-        addSource(QStringLiteral("photo.jpg"));
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp"));
-        serveResultsByName();
-        QCOMPARE(optimize(options(Compression::lossy, true)),
-                 QStringLiteral("/r/o.jpg /r/w.webp -> Optimized:photo-optimized.jpg WebP:photo.webp"));
-        m_server->setDefaultRoute(
-            [](const RecordedRequest& request) { return ScriptedReply::file("new " + request.path); });
-        QCOMPARE(optimize(options(Compression::lossy, true)),
-                 "uploads: 2 /r/o.jpg /r/w.webp -> Optimized:photo-optimized.jpg=new /r/o.jpg WebP:photo.webp=new "
-                 "/r/w.webp");
+        QCOMPARE(readFile(m_tree->path(QStringLiteral("photo.webp"))),
+                 webpReply.isEmpty() ? QByteArray("result of /r/w.webp") : QByteArray("earlier"));
     }
 
     void readOnlyFolder()
@@ -529,14 +523,26 @@ private Q_SLOTS:
                  QStringLiteral("/r/o.jpg -> Could not save the optimized file."));
     }
 
-    void unreadableSourceSendsNothing()
+    // A source that cannot be read, or a server that cannot be trusted, gets nothing of the request.
+    void failuresThatSendNothing()
     {
         const QString missing = m_tree->path(QStringLiteral("gone.jpg"));
-        Run run(client().optimize(QUrl::fromLocalFile(missing), options(), CancelToken()));
-        QVERIFY(run.wait());
-        QVERIFY2(run.errorText().contains(missing) && run.errorText().contains(QStringLiteral("No such file")),
-                 qPrintable(run.errorText()));
+        Run unreadable(client().optimize(QUrl::fromLocalFile(missing), options(), CancelToken()));
+        QVERIFY(unreadable.wait());
+        QVERIFY2(unreadable.errorText().contains(missing) &&
+                     unreadable.errorText().contains(QStringLiteral("No such file")),
+                 qPrintable(unreadable.errorText()));
         QCOMPARE(m_server->bytesReceived(), 0);
+
+        TestHttpsServer untrusted(TestHttpsServer::Identity::untrusted);
+        QVERIFY(untrusted.isListening());
+        const QUrl source = addSource(QStringLiteral("photo.jpg"));
+        Run refused(TovalinClient(untrusted.baseUrl(), TestHttpsServer::makeTransport())
+                        .optimize(source, options(), CancelToken()));
+        QVERIFY(refused.wait());
+        QVERIFY2(refused.errorText().contains(QStringLiteral("SSL"), Qt::CaseInsensitive),
+                 qPrintable(refused.errorText()));
+        QCOMPARE(untrusted.bytesReceived(), 0);
     }
 
     // Uploads and polls are sent once: Qt may not send them again on a new connection.
@@ -558,7 +564,7 @@ private Q_SLOTS:
         if (midUpload) {
             m_server->cutUploadAfter(uploadPath, 128 * 1024, TestHttpsServer::Cut::drop);
         } else {
-            m_server->route(path, ScriptedReply::dropped());
+            m_server->route(path, ScriptedReply{.drop = true});
         }
         QCOMPARE(optimize(), (path == pollPath ? "poll -> " : "-> ") + closedEarly);
         QCOMPARE(m_server->requests(path).value(0).complete, !midUpload);
@@ -569,12 +575,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("error");
-        QTest::newRow("grown") << "grow"
-                               << "“%1” changed while it was being sent; nothing was saved for it.";
-        QTest::newRow("truncated") << "truncate"
-                                   << "“%1” changed while it was being sent; nothing was saved for it.";
-        QTest::newRow("replaced") << "replace"
-                                  << "“%1” changed while it was being sent; nothing was saved for it.";
+        const QString changed = QStringLiteral("“%1” changed while it was being sent; nothing was saved for it.");
+        QTest::newRow("grown") << "grow" << changed;
+        QTest::newRow("truncated") << "truncate" << changed;
+        QTest::newRow("replaced") << "replace" << changed;
         QTest::newRow("removed") << "remove"
                                  << "“%1” was removed while it was being sent; nothing was saved for it.";
     }
@@ -607,18 +611,6 @@ private Q_SLOTS:
         m_source.clear();
     }
 
-    void untrustedCertificateSendsNothing()
-    {
-        TestHttpsServer untrusted(TestHttpsServer::Identity::untrusted);
-        QVERIFY(untrusted.isListening());
-        const QUrl source = addSource(QStringLiteral("photo.jpg"));
-        Run run(TovalinClient(untrusted.baseUrl(), TestHttpsServer::makeTransport())
-                    .optimize(source, options(), CancelToken()));
-        QVERIFY(run.wait());
-        QVERIFY2(run.errorText().contains(QStringLiteral("SSL"), Qt::CaseInsensitive), qPrintable(run.errorText()));
-        QCOMPARE(untrusted.bytesReceived(), 0);
-    }
-
     // The timeout is for a transfer standing still, not for a slow call.
     void idleTimeout()
     {
@@ -632,7 +624,7 @@ private Q_SLOTS:
         serveResultsByName();
         QCOMPARE(optimize(options(), 400ms), QStringLiteral("poll /r/o.jpg -> Optimized:photo-optimized.jpg"));
 
-        m_server->route(uploadPath, ScriptedReply::stalled());
+        m_server->route(uploadPath, ScriptedReply{.stall = true});
         QElapsedTimer clock;
         clock.start();
         Run run(client(300ms).optimize(source, options(), CancelToken()));
@@ -641,37 +633,40 @@ private Q_SLOTS:
         QVERIFY(clock.elapsed() >= 300);
     }
 
-    void cancelDuringUpload()
+    // A stop aborts the transfer in flight: an upload is not sent to its end, a download leaves nothing
+    // of its file, not even a temporary one, while the optimized image written before stays.
+    void cancel_data()
     {
-        const QUrl source = addSource(QStringLiteral("big.jpg"), QByteArray(8 * 1024 * 1024, '\x33'));
-        m_server->cutUploadAfter(uploadPath, 256 * 1024, TestHttpsServer::Cut::hold);
-        CancellationSource stop;
-        Run run(client().optimize(source, options(), stop.token()));
-        QTRY_VERIFY_WITH_TIMEOUT(m_server->requests(uploadPath).value(0).body.size() >= 256 * 1024, 20000);
-        QVERIFY(!run.isDone());
-        stop.cancel();
-        QVERIFY(run.wait(1000));
-        QVERIFY2(run.isCancellation(), qPrintable(run.errorText()));
-        QVERIFY(m_server->requests(uploadPath).value(0).body.size() < m_sourceBytes.size());
-        QVERIFY(besideTheSource().isEmpty());
+        QTest::addColumn<bool>("inDownload");
+        QTest::newRow("during the upload") << false;
+        QTest::newRow("during a download") << true;
     }
 
-    void cancelDuringDownload()
+    void cancel()
     {
-        const QUrl source = addSource(QStringLiteral("photo.jpg"));
+        QFETCH(bool, inDownload);
+        const QUrl source =
+            addSource(QStringLiteral("photo.jpg"), inDownload ? encodedJpeg() : QByteArray(8 << 20, 'p'));
         m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp"));
         serveResultsByName();
-        m_server->route("/r/w.webp", ScriptedReply::partial(QByteArray(1024 * 1024, 'w'), 64 * 1024));
+        m_server->route("/r/w.webp", ScriptedReply::partial(QByteArray(1 << 20, 'w'), 64 * 1024));
+        if (!inDownload) {
+            m_server->cutUploadAfter(uploadPath, 256 * 1024, TestHttpsServer::Cut::hold);
+        }
         CancellationSource stop;
         Run run(client().optimize(source, options(Compression::lossy, true), stop.token()));
-        QTRY_COMPARE_WITH_TIMEOUT(m_server->requestCount("/r/w.webp"), 1, 20000);
-        QTest::qWait(100); // let part of the body arrive
+        if (inDownload) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_server->requestCount("/r/w.webp"), 1, 20000);
+            QTest::qWait(100); // let part of the body arrive: nothing outside the transfer shows it
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(m_server->requests(uploadPath).value(0).body.size() >= 256 * 1024, 20000);
+        }
         QVERIFY(!run.isDone());
         stop.cancel();
         QVERIFY(run.wait(1000));
         QVERIFY2(run.isCancellation(), qPrintable(run.errorText()));
-        // The optimized image written before stays; nothing of the companion, not even a temporary file.
-        QCOMPARE(besideTheSource(), QStringList{"photo-optimized.jpg"});
+        QCOMPARE(m_server->requests(uploadPath).value(0).complete, inDownload);
+        QCOMPARE(besideTheSource(), inDownload ? QStringList{"photo-optimized.jpg"} : QStringList());
     }
 
     void redirects()

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the test server does with one request: answer with a status, headers and body (after a
-// delay), send only part of the body and then fall silent, never answer, or drop the connection.
+// delay), send only part of the body and then fall silent, never answer ({.stall = true}), or drop
+// the connection ({.drop = true}).
 
 #include <QByteArray>
 #include <QList>
@@ -13,9 +14,9 @@
 struct ScriptedReply
 {
     int status = 200;
-    QByteArray body;
+    QByteArray body{};
     // Content-Length and "Connection: close" are added by the server.
-    QList<std::pair<QByteArray, QByteArray>> headers;
+    QList<std::pair<QByteArray, QByteArray>> headers{};
     std::chrono::milliseconds delay{0};
     // Keep the connection open and never answer.
     bool stall = false;
@@ -41,18 +42,6 @@ struct ScriptedReply
         ScriptedReply reply;
         reply.status = status;
         reply.headers = {{"Location", location.toEncoded()}};
-        return reply;
-    }
-    static ScriptedReply stalled()
-    {
-        ScriptedReply reply;
-        reply.stall = true;
-        return reply;
-    }
-    static ScriptedReply dropped()
-    {
-        ScriptedReply reply;
-        reply.drop = true;
         return reply;
     }
     static ScriptedReply partial(QByteArray body, qint64 sentBytes, QByteArray contentType = "application/octet-stream")
