@@ -32,7 +32,6 @@ TovalinOptions options(Compression compression, bool webp = false, bool avif = f
     o.compression = compression;
     o.convertToWebP = webp;
     o.convertToAVIF = avif;
-    o.cmykToRgb = true;
     return o;
 }
 
@@ -84,9 +83,10 @@ class TestEndToEnd : public QObject
             });
     }
 
-    QList<DownloadedFile> optimize(LocalServiceProcess& service, const QString& name, const TovalinOptions& o)
+    QList<DownloadedFile> optimize(LocalServiceProcess& service, const TovalinOptions& o)
     {
-        return QCoro::waitFor(orNothing(clientFor(service).optimize(m_tree->fileUrl(name), o, CancelToken())));
+        const QUrl photo = m_tree->fileUrl(QStringLiteral("photo.jpg"));
+        return QCoro::waitFor(orNothing(clientFor(service).optimize(photo, o, CancelToken())));
     }
 
 private Q_SLOTS:
@@ -101,8 +101,6 @@ private Q_SLOTS:
                                            QStringLiteral("--max-wait"), QStringLiteral("2")});
         QVERIFY2(error.isEmpty(), qPrintable(error));
         m_sources = {{QStringLiteral("photo.jpg"), TestImages::photoJpeg(800, 600)},
-                     {QStringLiteral("clear.png"), TestImages::transparentPng(320, 240)},
-                     {QStringLiteral("print.jpg"), TestImages::cmykJpeg(320, 240)},
                      {QStringLiteral("notes.jpg"), TestImages::notAnImage()},
                      {QStringLiteral("set/noise.png"), TestImages::photoAs("png", 160, 120)},
                      {QStringLiteral("set/noise.jpg"), TestImages::photoJpeg(200, 150)},
@@ -128,45 +126,34 @@ private Q_SLOTS:
     void outputs_data()
     {
         QTest::addColumn<bool>("slow");
-        QTest::addColumn<QString>("source");
         QTest::addColumn<TovalinOptions>("options");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("lossy JPEG with companions") << false << "photo.jpg" << options(Compression::lossy, true, true)
+        QTest::newRow("lossy JPEG with companions") << false << options(Compression::lossy, true, true)
                                                     << QStringList{"photo-optimized.jpg", "photo.webp", "photo.avif"};
-        QTest::newRow("lossless JPEG") << false << "photo.jpg" << options(Compression::lossless)
-                                       << QStringList{"photo-optimized.jpg"};
-        QTest::newRow("transparent PNG") << false << "clear.png" << options(Compression::glossy, true)
-                                         << QStringList{"clear-optimized.png", "clear.webp"};
-        QTest::newRow("CMYK JPEG") << false << "print.jpg" << options(Compression::lossy)
-                                   << QStringList{"print-optimized.jpg"};
-        QTest::newRow("pending, then polled once") << true << "photo.jpg" << options(Compression::lossy, true)
-                                                   << QStringList{"photo-optimized.jpg", "photo.webp"};
+        QTest::newRow("lossless JPEG") << false << options(Compression::lossless) << QStringList{"photo-optimized.jpg"};
+        QTest::newRow("pending, then polled once")
+            << true << options(Compression::lossy, true) << QStringList{"photo-optimized.jpg", "photo.webp"};
     }
 
-    // Each output decodes as the format its name says, at the source's size, with its transparency,
-    // in RGB; the optimized file is smaller, without metadata, and pixel-exact when lossless.
+    // Each output arrives whole: it decodes as the format its name says, at the source's size; the
+    // optimized file is smaller, without metadata, and pixel-exact when lossless. (What the service makes
+    // of each kind of image is pinned by its own tests.)
     void outputs()
     {
         QFETCH(bool, slow);
-        QFETCH(QString, source);
         QFETCH(TovalinOptions, options);
         QFETCH(QStringList, names);
-        const auto files = optimize(slow ? m_slowService : m_service, source, options);
+        const auto files = optimize(slow ? m_slowService : m_service, options);
         QCOMPARE(files.size(), names.size());
-        const QByteArray original = m_sources.value(source);
+        const QByteArray original = m_sources.value(QStringLiteral("photo.jpg"));
         const auto before = TestImages::inspect(original);
         for (qsizetype i = 0; i < files.size(); ++i) {
             QCOMPARE(files[i].path, m_tree->fileUrl(names[i]));
             const QByteArray data = readAll(files[i].path);
             QCOMPARE(files[i].size, data.size());
             const auto info = TestImages::inspect(data);
-            const QString suffix = QFileInfo(names[i]).suffix();
-            QCOMPARE(info.loader, TestImages::loaderFor(suffix));
-            if (suffix == QLatin1String("avif"))
-                QCOMPARE(data.mid(4, 8), QByteArray("ftypavif"));
+            QCOMPARE(info.loader, TestImages::loaderFor(QFileInfo(names[i]).suffix()));
             QCOMPARE(QSize(info.width, info.height), QSize(before.width, before.height));
-            QCOMPARE(info.hasAlpha, before.hasAlpha);
-            QCOMPARE(info.bands, before.hasAlpha ? 4 : 3);
         }
         const QByteArray optimized = readAll(files[0].path);
         QVERIFY(optimized.size() < original.size());
