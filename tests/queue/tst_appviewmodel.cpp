@@ -322,19 +322,6 @@ private Q_SLOTS:
             QList<qint64>({recount.remaining, recount.succeeded, recount.savings.jobs, recount.savings.originalBytes}));
     }
 
-    void derivedState()
-    {
-        TempTree tree;
-        AppViewModel model(storeIn(tree));
-        model.setApiKey(QStringLiteral("key"));
-        queue(model, tree, QStringLiteral("sss"));
-        // Succeeded jobs are done, yet they count for a new run, which processes them again.
-        QCOMPARE(model.remainingCount(), 0);
-        QVERIFY(model.canOptimize());
-        setStates(model, QStringLiteral("qrf"));
-        QCOMPARE(model.remainingCount(), 3);
-    }
-
     // Beside a saved file: its size in the locale's units, and the optimized image's change; and the
     // queue's total for a job of these sizes.
     void sizeTexts_data()
@@ -374,7 +361,9 @@ private Q_SLOTS:
         QCOMPARE(texts, expected);
     }
 
-    void aJobRowCarriesEveryField()
+    // After a removal a job is still found by its id and its row shows it; the removed file can come
+    // back, as a new job.
+    void rowsFollowTheirJobs()
     {
         TempTree tree;
         AppViewModel model(storeIn(tree));
@@ -389,13 +378,13 @@ private Q_SLOTS:
         }));
         const QModelIndex row = model.jobModel()->index(1);
         QCOMPARE(row.data(JobListModel::IdRole).toUuid(), id);
-        QCOMPARE(row.data(JobListModel::UrlRole).toUrl(), tree.fileUrl(QStringLiteral("2.jpg")));
-        QCOMPARE(row.data(JobListModel::FileNameRole).toString(), QStringLiteral("2.jpg"));
-        QCOMPARE(row.data(Qt::DisplayRole).toString(), QStringLiteral("2.jpg"));
-        QCOMPARE(row.data(JobListModel::StatusRole).value<JobStatus>(), JobStatus::running);
-        QCOMPARE(row.data(JobListModel::MessageRole).toString(), QStringLiteral("changed"));
-        QCOMPARE(row.data(JobListModel::DownloadsRole).value<QList<DownloadedFile>>().at(0).path, firstUrl);
-        // Once its job is gone a file can come back, as a new job.
+        QCOMPARE(
+            QStringList({row.data(JobListModel::UrlRole).toUrl().fileName(),
+                         row.data(JobListModel::FileNameRole).toString(), row.data(Qt::DisplayRole).toString(),
+                         label(row.data(JobListModel::StatusRole).value<JobStatus>()),
+                         row.data(JobListModel::MessageRole).toString(),
+                         row.data(JobListModel::DownloadsRole).value<QList<DownloadedFile>>().at(0).path.fileName()}),
+            QStringList({"2.jpg", "2.jpg", "2.jpg", "Processing", "changed", "0.jpg"}));
         model.addFiles({firstUrl});
         QCOMPARE(urlsOf(model), urlsIn(tree, words("1.jpg 2.jpg 0.jpg")));
     }

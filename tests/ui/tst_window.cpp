@@ -239,6 +239,7 @@ private Q_SLOTS:
         QTest::newRow("key with spaces around") << QStringLiteral("  abc ") << "q" << true << "" << false;
         QTest::newRow("only finished jobs") << key << "ss" << true << "0 image(s) left to optimize" << true;
         QTest::newRow("failed is not finished") << key << "fq" << true << two << false;
+        QTest::newRow("running is not finished") << key << "rq" << true << two << false;
         QTest::newRow("one of each") << key << "sfq" << true << two << true;
     }
 
