@@ -1,0 +1,802 @@
+#include "HttpRequestParser.h"
+#include "ImageProcessor.h"
+#include "MultipartParser.h"
+#include "OptimizerService.h"
+#include "RequestValidator.h"
+#include "TestImages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSignalSpy>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Fields = std::vector<std::pair<std::string, std::string>>;
+
+const std::string kBoundary = "Boundary-0F6C3F43-3C3A-4D43-9C7B-6E9F1A2B3C4D";
+const std::string kDelimiter = "--" + kBoundary;
+const std::string kContentType = "multipart/form-data; boundary=" + kBoundary;
+const std::string kDisposition = "Content-Disposition: form-data; name=a";
+
+// Small enough that each can be crossed by a few bytes; the desktop client's form fits exactly in the part count.
+const MultipartParser::Limits kLimits{
+    .maxBodyBytes = 12 * 1024, .maxParts = 6, .maxFieldBytes = 32, .maxFileBytes = 32};
+
+const QString kKey = QStringLiteral("test-key-5f1e");
+const Fields kClientFields{{"key", kKey.toStdString()},
+                           {"plugin_version", "MAC01"},
+                           {"lossy", "1"},
+                           {"wait", "30"},
+                           {"file_paths", "{\"file1\":\"\\/tmp\\/photo.jpg\"}"}};
+
+// Builds a body the way the desktop client does: field parts, then file parts, then the close line.
+std::string formBody(const Fields& fields, const std::string& fileName = "photo.jpg",
+                     const std::string& fileData = "\xff\xd8jpeg")
+{
+    std::string body;
+    for (const auto& [name, value] : fields)
+        body += kDelimiter + "\r\nContent-Disposition: form-data; name=\"" + name + "\"\r\n\r\n" + value + "\r\n";
+    if (!fileName.empty())
+        body += kDelimiter + "\r\nContent-Disposition: form-data; name=\"file1\"; filename=\"" + fileName +
+                "\"\r\nContent-Type: image/jpeg\r\n\r\n" + fileData + "\r\n";
+    return body + kDelimiter + "--\r\n";
+}
+
+// The client's form with some fields replaced or added, written "name=value&name=value", and its file
+// (none when the name is empty).
+QByteArray clientForm(const QByteArray& changes = {}, const QByteArray& fileData = "\xff\xd8jpeg",
+                      const std::string& fileName = "photo.jpg")
+{
+    Fields fields = kClientFields;
+    for (const QByteArray& change : changes.split('&')) {
+        const std::string name = change.left(change.indexOf('=')).toStdString();
+        std::erase_if(fields, [&name](const auto& field) { return field.first == name; });
+        if (!name.empty())
+            fields.emplace_back(name, change.mid(change.indexOf('=') + 1).toStdString());
+    }
+    return QByteArray::fromStdString(formBody(fields, fileName, fileData.toStdString()));
+}
+
+// One part with the given header block, followed by a delimiter and what comes after it.
+std::string onePart(const std::string& headers, const std::string& afterDelimiter = "--")
+{
+    return kDelimiter + "\r\n" + headers + "\r\n\r\nv\r\n" + kDelimiter + afterDelimiter;
+}
+
+RequestValidator::Result validate(const QByteArray& body, bool poll)
+{
+    if (poll)
+        return RequestValidator::fromPollJson(body);
+    const std::string bytes = body.toStdString(); // parts point into it
+    MultipartParser parser;
+    if (!parser.parse(kContentType, bytes))
+        qFatal("the form did not parse: %s", parser.errorMessage().c_str());
+    return RequestValidator::fromForm(parser.parts());
+}
+
+// Everything a validated request carries, on one line, so that a table row can pin all of it.
+QString summary(const OptimizeRequest& r)
+{
+    const auto side = [](std::optional<int> v) { return v ? QString::number(*v) : QStringLiteral("-"); };
+    QStringList flags;
+    for (const auto& [on, name] :
+         {std::pair{r.webp, "webp"}, std::pair{r.avif, "avif"}, std::pair{r.cmykToRgb, "cmyk2rgb"},
+          std::pair{r.removeBackground, "bg"}, std::pair{r.keepExif, "exif"}}) {
+        if (on)
+            flags << QLatin1String(name);
+    }
+    const auto number = [](int v) { return QString::number(v); };
+    return QStringLiteral("%1 level=%2 wait=%3 resize=%4 %5x%6 up=%7 [%8] %9 %10 %11")
+        .arg(r.apiKey, number(int(r.level)), number(r.waitSeconds), number(int(r.resize)), side(r.width),
+             side(r.height), number(r.upscale), flags.join(QLatin1Char(' ')), r.fileName)
+        .arg(QString::fromLatin1(r.fileData.toHex()), r.originalUrl)
+        .trimmed();
+}
+
+HttpRequestParser::BodyLimit uploadLimit(const HttpRequest& request)
+{
+    return request.method == "POST" ? HttpRequestParser::BodyLimit{100, QStringLiteral("too large")}
+                                    : HttpRequestParser::BodyLimit{};
+}
+
+using Kind = ImageProcessor::Kind;
+using Level = OptimizeRequest::Level;
+using Resize = OptimizeRequest::Resize;
+
+OptimizeRequest requestFor(Level level, bool companions = false)
+{
+    OptimizeRequest request;
+    request.apiKey = QStringLiteral("k");
+    request.level = level;
+    request.webp = request.avif = companions;
+    return request;
+}
+
+ImageProcessor::Result run(const QByteArray& data, const OptimizeRequest& request)
+{
+    return ImageProcessor::process(data, request, {});
+}
+
+const ImageProcessor::Output* find(const ImageProcessor::Result& result, Kind kind)
+{
+    for (const auto& output : result.outputs) {
+        if (output.kind == kind)
+            return &output;
+    }
+    return nullptr;
+}
+
+const QString kUploadPath = QLatin1String(OptimizerService::kUploadPath);
+const QString kPollPath = QLatin1String(OptimizerService::kPollPath);
+
+struct Answer
+{
+    int http = 0;
+    QByteArray body;
+    QJsonObject record;
+
+    QJsonValue status(const char* member) const { return record[QStringLiteral("Status")][QLatin1String(member)]; }
+    int code() const { return status("Code").toInt(); }
+    QString message() const { return status("Message").toString(); }
+    QString url(const char* member) const { return record.value(QLatin1String(member)).toString(); }
+};
+
+QByteArray pollBody(const QString& originalUrl, const QString& key = kKey)
+{
+    return QStringLiteral(R"({"key":"%1","plugin_version":"MAC01","lossy":1,"wait":0,"urllist":["%2"]})")
+        .arg(key, originalUrl)
+        .toUtf8();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(MultipartParser::Error)
+Q_DECLARE_METATYPE(OptimizeRequest::Level)
+Q_DECLARE_METATYPE(OptimizeRequest::Resize)
+Q_DECLARE_METATYPE(std::optional<int>)
+
+// The local service in process: how it reads requests, what it makes of images, and its HTTPS server.
+class TestService : public QObject
+{
+    Q_OBJECT
+
+    QByteArray m_photo;
+    std::unique_ptr<OptimizerService> m_service;
+    QNetworkAccessManager m_nam;
+    QSslConfiguration m_serverSsl;
+    QSslConfiguration m_clientSsl;
+    QStringList m_log;
+
+    void start(ServiceConfig config = {})
+    {
+        m_service.reset();
+        m_log.clear();
+        config.apiKeys = {kKey, QStringLiteral("other-key")};
+        m_service = std::make_unique<OptimizerService>(config);
+        connect(m_service.get(), &OptimizerService::logLine, this, [this](const QString& line) { m_log << line; });
+        QVERIFY(m_service->listen(QHostAddress::LocalHost, 0, m_serverSsl));
+        m_nam.clearConnectionCache();
+    }
+
+    QUrl url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("https://127.0.0.1:%1%2").arg(m_service->port()).arg(path));
+    }
+
+    QNetworkReply* send(const QUrl& address, const QByteArray& contentType = {}, const QByteArray& body = {})
+    {
+        QNetworkRequest request(address);
+        request.setSslConfiguration(m_clientSsl);
+        if (contentType.isEmpty())
+            return m_nam.get(request);
+        request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+        return m_nam.post(request, body);
+    }
+
+    Answer finish(QNetworkReply* reply)
+    {
+        QSignalSpy finished(reply, &QNetworkReply::finished);
+        if (!reply->isFinished())
+            finished.wait(60'000);
+        const QByteArray body = reply->readAll();
+        reply->deleteLater();
+        return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), body,
+                QJsonDocument::fromJson(body).array().first().toObject()};
+    }
+
+    Answer upload(const QByteArray& form) { return finish(send(url(kUploadPath), kContentType.c_str(), form)); }
+    Answer poll(const QString& originalUrl, const QString& key = kKey)
+    {
+        return finish(send(url(kPollPath), "application/json", pollBody(originalUrl, key)));
+    }
+    Answer get(const QString& address) { return finish(send(QUrl(address))); }
+
+    // Writes raw bytes on a fresh TLS connection and returns what comes back once `answers` responses
+    // have arrived; with none expected, as soon as the bytes are on their way. Waits by spinning the
+    // event loop: the service runs on this same thread.
+    QByteArray raw(const QByteArray& bytes, int answers)
+    {
+        QSslSocket socket;
+        socket.setSslConfiguration(m_clientSsl);
+        QByteArray received;
+        connect(&socket, &QSslSocket::readyRead, this, [&] { received += socket.readAll(); });
+        connect(&socket, &QSslSocket::encrypted, this, [&] { socket.write(bytes); });
+        socket.connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_service->port());
+        [[maybe_unused]] const bool done = QTest::qWaitFor(
+            [&] {
+                return answers > 0
+                           ? received.count("HTTP/1.1 ") >= answers
+                           : socket.isEncrypted() && socket.bytesToWrite() + socket.encryptedBytesToWrite() == 0;
+            },
+            15'000);
+        return received;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        TestImages::initVips();
+        m_photo = TestImages::photoJpeg();
+        QVERIFY(TestImages::inspect(m_photo).hasExif);
+        const QString certs = QStringLiteral(TOVALIN_SERVICE_TEST_CERTS);
+        QFile key(certs + QStringLiteral("/server.key"));
+        QVERIFY(key.open(QIODevice::ReadOnly));
+        m_serverSsl = QSslConfiguration::defaultConfiguration();
+        m_serverSsl.setLocalCertificateChain(QSslCertificate::fromPath(certs + QStringLiteral("/server.pem")));
+        m_serverSsl.setPrivateKey(QSslKey(key.readAll(), QSsl::Ec));
+        m_clientSsl = QSslConfiguration::defaultConfiguration();
+        m_clientSsl.setCaCertificates(QSslCertificate::fromPath(certs + QStringLiteral("/ca.pem")));
+    }
+
+    void wellFormedBodies()
+    {
+        const std::string file("\x00\r\n--Boundary-\r\nbinary", 22);
+        const std::string body = formBody(kClientFields, "a b.jpg", file); // parts point into it
+        MultipartParser parser(kLimits);
+        QVERIFY(parser.parse(kContentType, body));
+        const auto& parts = parser.parts();
+        QCOMPARE(parts.size(), 6u);
+        QCOMPARE(parts[0].data, std::string_view(kClientFields[0].second));
+        QCOMPARE(parts[5].name, std::string("file1"));
+        QCOMPARE(parts[5].filename.value(), std::string("a b.jpg"));
+        QCOMPARE(parts[5].contentType, std::string("image/jpeg"));
+        // Bytes that look like a delimiter but are not one stay in the content unchanged.
+        QCOMPARE(parts[5].data, std::string_view(file));
+        // Values exactly at their limits, empty values and an empty form are accepted.
+        const std::string atLimits = formBody({{"a", std::string(32, 'f')}, {"b", ""}}, "f", std::string(32, 'x'));
+        QVERIFY(parser.parse(kContentType, atLimits));
+        QVERIFY(parser.parts()[1].data.empty());
+        QVERIFY(parser.parse(kContentType, kDelimiter + "--"));
+        QVERIFY(parser.parts().empty());
+        // Header parameters are case-insensitive and the boundary may be quoted.
+        QVERIFY(parser.parse("Multipart/Form-Data; charset=utf-8; BOUNDARY=\"a b'c\"", "--a b'c--"));
+    }
+
+    void malformedBodies_data()
+    {
+        QTest::addColumn<QByteArray>("contentType");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<MultipartParser::Error>("error");
+        const std::string good = formBody({{"key", "demo"}, {"lossy", "1"}});
+        const auto row = [](const char* name, const std::string& body, MultipartParser::Error error) {
+            QTest::newRow(name) << QByteArray::fromStdString(kContentType) << QByteArray::fromStdString(body) << error;
+        };
+        const auto header = [&good](const char* name, const QByteArray& contentType, MultipartParser::Error error) {
+            QTest::newRow(name) << contentType << QByteArray::fromStdString(good) << error;
+        };
+        using E = MultipartParser::Error;
+        header("not multipart", "application/json", E::NotMultipart);
+        header("no boundary", "multipart/form-data", E::BadBoundary);
+        header("boundary too long", "multipart/form-data; boundary=" + QByteArray(71, 'x'), E::BadBoundary);
+        header("unterminated quote", "multipart/form-data; boundary=\"abc", E::BadBoundary);
+        row("empty", "", E::Truncated);
+        row("preamble", "hello\r\n" + good, E::MissingFirstDelimiter);
+        row("cut in content", good.substr(0, good.size() - 30), E::Truncated);
+        row("data after the close", good + "more", E::TrailingData);
+        row("junk after a delimiter", onePart(kDisposition, "xx\r\n"), E::BadBoundary);
+        row("part without disposition", onePart("Content-Type: text/plain"), E::BadDisposition);
+        row("two names", onePart(kDisposition + "; name=b"), E::BadDisposition);
+        row("folded header", onePart(kDisposition + "\r\nX-Note: a\r\n b"), E::BadHeader);
+        row("bare LF in header", onePart(kDisposition + "\nX: y"), E::BadHeader);
+        row("oversized header", onePart(kDisposition + "\r\nX-Pad: " + std::string(9000, 'p')), E::HeaderTooLarge);
+        row("too many parts", formBody({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}, {"f", "6"}}),
+            E::TooManyParts);
+        row("field too large", formBody({{"a", std::string(33, 'f')}}, ""), E::FieldTooLarge);
+        row("file too large", formBody({}, "f", std::string(33, 'x')), E::FileTooLarge);
+        row("body too large", formBody({}, "f", std::string(12 * 1024, 'x')), E::BodyTooLarge);
+    }
+
+    void malformedBodies()
+    {
+        QFETCH(QByteArray, contentType);
+        QFETCH(QByteArray, body);
+        QFETCH(MultipartParser::Error, error);
+        MultipartParser parser(kLimits);
+        QVERIFY(!parser.parse(contentType.toStdString(), body.toStdString()));
+        QCOMPARE(parser.error(), error);
+        QVERIFY(!parser.errorMessage().empty());
+        QVERIFY(parser.parts().empty());
+    }
+
+    // Each row gives either everything the request asks for, or the refusal's code and message.
+    void requests_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("poll");
+        QTest::addColumn<QString>("expected");
+        const auto form = [](const char* name, const QByteArray& body, const char* expected) {
+            QTest::newRow(name) << body << false << QString::fromUtf8(expected);
+        };
+        const auto poll = [](const char* name, const QByteArray& body, const char* expected) {
+            QTest::newRow(name) << body << true << QString::fromUtf8(expected);
+        };
+        form("client form", clientForm(), "test-key-5f1e level=1 wait=30 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
+        form("all options",
+             clientForm(
+                 "lossy=0&wait=-5&convertto=+webp|+avif&resize=3&resize_height=600&cmyk2rgb=1&upscale=4&keep_exif=1&"
+                 "bg_remove=1"),
+             "test-key-5f1e level=0 wait=0 resize=3 -x600 up=4 [webp avif cmyk2rgb bg exif] photo.jpg ffd86a706567");
+        form("wait clamped", clientForm("wait=3600"),
+             "test-key-5f1e level=1 wait=30 resize=0 -x- up=1 [] photo.jpg ffd86a706567");
+        poll(
+            "client poll",
+            R"({"key":"demo","plugin_version":"MAC01","lossy":2,"wait":25,"urllist":["https:\/\/localhost:47800\/o\/abc.jpg"],)"
+            R"("convertto":"+avif","resize":1,"resize_width":800,"cmyk2rgb":1})",
+            "demo level=2 wait=25 resize=1 800x- up=1 [avif cmyk2rgb]   https://localhost:47800/o/abc.jpg");
+
+        form("no key", QByteArray::fromStdString(formBody({{"lossy", "1"}})),
+             "400 The request is missing the \"key\" field.");
+        form("no file", clientForm({}, "\xff\xd8", ""), "400 The request is missing the image file \"file1\".");
+        form("empty file", clientForm({}, "", "a.jpg"), "400 The uploaded file is empty.");
+        form("unknown field", clientForm("colour=red"), "400 The request has an unknown field \"colour\".");
+        form("duplicate field", QByteArray::fromStdString(formBody({{"key", "a"}, {"key", "b"}})),
+             "400 The field \"key\" is given more than once.");
+        form("lossy 3", clientForm("lossy=3"), "400 \"lossy\" must be 0 (lossless), 1 (lossy) or 2 (glossy).");
+        form("wait not a number", clientForm("wait=soon"), "400 \"wait\" must be a whole number of seconds.");
+        form("convertto jpeg", clientForm("convertto=+jpeg"),
+             "400 \"convertto\" must be \"+webp\", \"+avif\" or \"+webp|+avif\".");
+        form("resize 2", clientForm("resize=2"), "400 \"resize\" must be 1 (cover) or 3 (contain).");
+        form("width without resize", clientForm("resize_width=10"),
+             "400 \"resize_width\" is only allowed together with \"resize\".");
+        form("height huge", clientForm("resize=1&resize_height=99999999"),
+             "400 \"resize_height\" must be a whole number from 1 to 65535.");
+        form("upscale 1", clientForm("upscale=1"), "400 \"upscale\" must be 2, 3 or 4.");
+        form("flag yes", clientForm("keep_exif=yes"), "400 \"keep_exif\" must be 0 or 1.");
+        form("invalid UTF-8", clientForm("key=\xff\xfe"), "400 The field \"key\" is not valid UTF-8 text.");
+        poll("poll truncated", R"({"key":"demo")", "400 The poll body must be a JSON object.");
+        poll("poll without urllist", R"({"key":"demo"})", "400 The poll request is missing \"urllist\".");
+        poll("poll with two urls", R"({"key":"k","urllist":["a","b"]})",
+             "400 \"urllist\" must be an array with exactly one address.");
+        poll("poll fraction", R"({"key":"k","urllist":["a"],"lossy":1.5})", "400 \"lossy\" must be a whole number.");
+        poll("poll bool", R"({"key":"k","urllist":["a"],"cmyk2rgb":true})", "400 \"cmyk2rgb\" has the wrong type.");
+        poll("poll unknown member", R"({"key":"k","urllist":["a"],"file1":"x"})",
+             "400 The request has an unknown member \"file1\".");
+        poll("poll too large", QByteArray(70 * 1024, ' '), "400 The poll request is too large.");
+    }
+
+    void requests()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, poll);
+        QFETCH(QString, expected);
+        const RequestValidator::Result r = validate(body, poll);
+        QCOMPARE(r.request ? summary(*r.request) : QStringLiteral("%1 %2").arg(r.code).arg(r.message), expected);
+    }
+
+    void httpRequestArrivingByteByByte()
+    {
+        HttpRequestParser parser(uploadLimit);
+        const QByteArray wire = "POST /v2/reducer.php?x=1 HTTP/1.1\r\nHost: localhost:47800\r\nContent-Type: "
+                                "application/json\r\nContent-Length: 11\r\n\r\n{\"key\":\"k\"}"
+                                "GET /files/abc HTTP/1.1\r\nConnection: close\r\n\r\n";
+        HttpRequestParser::State state = HttpRequestParser::State::NeedMore;
+        qsizetype fed = 0;
+        while (state == HttpRequestParser::State::NeedMore && fed < wire.size())
+            state = parser.feed(wire.mid(fed++, 1));
+        QCOMPARE(state, HttpRequestParser::State::Complete);
+        HttpRequest request = parser.takeRequest();
+        QCOMPARE(request.method, QByteArray("POST"));
+        QCOMPARE(request.path(), QByteArray("/v2/reducer.php"));
+        QCOMPARE(request.header("content-type"), QByteArray("application/json"));
+        QCOMPARE(request.body, QByteArray("{\"key\":\"k\"}"));
+        QVERIFY(request.keepAlive);
+        // The pipelined second request was kept and completes from what is buffered.
+        QCOMPARE(parser.feed(wire.mid(fed)), HttpRequestParser::State::Complete);
+        request = parser.takeRequest();
+        QCOMPARE(request.method, QByteArray("GET"));
+        QCOMPARE(request.target, QByteArray("/files/abc"));
+        QVERIFY(!request.keepAlive);
+    }
+
+    void badHttpRequests_data()
+    {
+        QTest::addColumn<QByteArray>("wire");
+        QTest::addColumn<int>("status");
+        QTest::newRow("garbage") << QByteArray("GARBAGE\r\n\r\n") << 400;
+        QTest::newRow("HTTP/2") << QByteArray("GET / HTTP/2.0\r\n\r\n") << 505;
+        QTest::newRow("long target") << "GET /" + QByteArray(5000, 'a') + " HTTP/1.1\r\n\r\n" << 414;
+        QTest::newRow("huge headers") << "GET / HTTP/1.1\r\nX: " + QByteArray(17 * 1024, 'a') << 431;
+        QTest::newRow("bare LF") << QByteArray("GET / HTTP/1.1\nHost: x\r\n\r\n") << 400;
+        QTest::newRow("chunked") << QByteArray("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") << 411;
+        QTest::newRow("conflicting lengths")
+            << QByteArray("POST / HTTP/1.1\r\nContent-Length: 1\r\nContent-Length: 2\r\n\r\n") << 400;
+        QTest::newRow("over the body limit") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 101\r\n\r\n") << 413;
+        QTest::newRow("body on GET") << QByteArray("GET / HTTP/1.1\r\nContent-Length: 1\r\n\r\nx") << 413;
+    }
+
+    void badHttpRequests()
+    {
+        QFETCH(QByteArray, wire);
+        QFETCH(int, status);
+        HttpRequestParser parser(uploadLimit);
+        QCOMPARE(parser.feed(wire), HttpRequestParser::State::Error);
+        QCOMPARE(parser.errorStatus(), status);
+        QVERIFY(!parser.errorMessage().isEmpty());
+    }
+    // Every level on each kind of image, with both companions; prints the savings of record.
+    void levels_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<Level>("level");
+        QTest::addColumn<bool>("keepExif");
+        QTest::addColumn<bool>("cmykToRgb");
+        const QByteArray cmyk = TestImages::cmykJpeg();
+        for (const auto& [name, data] :
+             {std::pair{"photo.jpg", m_photo}, std::pair{"transparent.png", TestImages::transparentPng()},
+              std::pair{"cmyk.jpg", cmyk}}) {
+            for (Level level : {Level::Lossy, Level::Glossy, Level::Lossless})
+                QTest::addRow("%s level %d", name, int(level)) << data << level << false << false;
+        }
+        QTest::newRow("photo.jpg level 1 keep_exif") << m_photo << Level::Lossy << true << false;
+        QTest::newRow("cmyk.jpg level 1 cmyk2rgb") << cmyk << Level::Lossy << false << true;
+        QTest::newRow("cmyk.jpg level 0 cmyk2rgb") << cmyk << Level::Lossless << false << true;
+    }
+
+    void levels()
+    {
+        QFETCH(QByteArray, input);
+        QFETCH(Level, level);
+        QFETCH(bool, keepExif);
+        QFETCH(bool, cmykToRgb);
+        OptimizeRequest request = requestFor(level, true);
+        request.keepExif = keepExif;
+        request.cmykToRgb = cmykToRgb;
+        const auto result = run(input, request);
+        QVERIFY2(result.code == 2, qPrintable(result.message));
+        const bool lossless = level == Level::Lossless;
+        const auto* main = find(result, lossless ? Kind::Lossless : Kind::Lossy);
+        QVERIFY(main);
+        QStringList kinds;
+        QString line = QStringLiteral("%1 -> %2").arg(input.size()).arg(main->data.size());
+        for (const auto& output : result.outputs) {
+            kinds << ImageProcessor::kindName(output.kind);
+            if (&output != main)
+                line += QStringLiteral(", %1 %2").arg(kinds.last()).arg(output.data.size());
+        }
+        qInfo().noquote() << line;
+        // A lossless request gets no lossy main variant; companions come at the level asked for, except
+        // that a lossless companion that would grow the file gives way to a high-quality lossy one.
+        const QString pattern = lossless ? QStringLiteral("^Lossless WebPLoss(y|less) AVIFLoss(y|less)$")
+                                         : QStringLiteral("^Lossy Lossless WebPLossy AVIFLossy$");
+        QVERIFY2(QRegularExpression(pattern).match(kinds.join(QLatin1Char(' '))).hasMatch(),
+                 qPrintable(kinds.join(' ')));
+        if (lossless && kinds.filter(QStringLiteral("Lossless")).size() < 3)
+            QVERIFY(result.message.contains(QLatin1String("would be larger than the original")));
+        const auto source = TestImages::inspect(input);
+        for (const auto& output : result.outputs) {
+            QVERIFY((cmykToRgb && &output != main) || output.data.size() < input.size());
+            const auto info = TestImages::inspect(output.data);
+            QCOMPARE(info.loader, TestImages::loaderFor(output.extension));
+            QCOMPARE(QSize(info.width, info.height), QSize(source.width, source.height));
+            QCOMPARE(info.hasAlpha, source.hasAlpha);
+            if (output.extension == QLatin1String("avif"))
+                QCOMPARE(output.data.mid(4, 8), QByteArray("ftypavif"));
+            if (output.kind == Kind::Lossy || output.kind == Kind::Lossless) {
+                QCOMPARE(output.extension, result.originalExtension);
+                QCOMPARE(info.hasExif, source.hasExif && keepExif);
+                QCOMPARE(info.cmyk, source.cmyk && !cmykToRgb);
+                QCOMPARE(info.bands, source.cmyk && cmykToRgb ? 3 : source.bands);
+            }
+        }
+        if (lossless && !cmykToRgb)
+            QCOMPARE(TestImages::maxPixelDifference(main->data, input), 0.0);
+        if (!lossless)
+            QVERIFY(main->data.size() < find(result, Kind::Lossless)->data.size());
+        if (level == Level::Glossy && main->extension == QLatin1String("jpg")) {
+            // Glossy JPEG spends more bytes than Lossy and stays closer to the original for them.
+            const QByteArray lossy = find(run(input, requestFor(Level::Lossy)), Kind::Lossy)->data;
+            QVERIFY(main->data.size() > lossy.size());
+            QVERIFY(*TestImages::maxPixelDifference(main->data, input) < *TestImages::maxPixelDifference(lossy, input));
+        }
+    }
+
+    void fittedSizes_data()
+    {
+        QTest::addColumn<QSize>("input");
+        QTest::addColumn<Resize>("mode");
+        QTest::addColumn<std::optional<int>>("width");
+        QTest::addColumn<std::optional<int>>("height");
+        QTest::addColumn<QSize>("expected");
+        const std::optional<int> none;
+        const auto row = [](const char* name, QSize input, Resize mode, std::optional<int> width,
+                            std::optional<int> height,
+                            QSize expected) { QTest::newRow(name) << input << mode << width << height << expected; };
+        row("cover box", {400, 300}, Resize::Cover, 100, 100, {133, 100});
+        row("contain box", {400, 300}, Resize::Contain, 100, 100, {100, 75});
+        row("width only", {400, 300}, Resize::Contain, 200, none, {200, 150});
+        row("height only", {400, 300}, Resize::Cover, none, 30, {40, 30});
+        row("no sides", {400, 300}, Resize::Cover, none, none, {400, 300});
+        row("cover never enlarges", {400, 300}, Resize::Cover, 800, 800, {400, 300});
+        row("contain never enlarges", {400, 300}, Resize::Contain, 500, 1000, {400, 300});
+        row("tiny side stays one pixel", {4000, 10}, Resize::Contain, 10, 10, {10, 1});
+    }
+
+    void fittedSizes()
+    {
+        QFETCH(QSize, input);
+        QFETCH(Resize, mode);
+        QFETCH(std::optional<int>, width);
+        QFETCH(std::optional<int>, height);
+        QFETCH(QSize, expected);
+        QCOMPARE(ImageProcessor::fittedSize(input, mode, width, height), expected);
+    }
+
+    void largerResultIsReplacedByTheOriginal()
+    {
+        // A file already squeezed harder than the service's own quality.
+        const QByteArray squeezed = TestImages::photoJpeg(320, 240, 20, false);
+        const auto result = run(squeezed, requestFor(Level::Glossy));
+        QVERIFY2(result.code == 2, qPrintable(result.message));
+        QCOMPARE(find(result, Kind::Lossy)->data, squeezed);
+        QVERIFY2(result.message.contains(QStringLiteral("original is returned unchanged")), qPrintable(result.message));
+    }
+
+    // Every format the service reads, and the geometry changes on real images: frames are kept and then not
+    // resized; the lossless variant of a resized JPEG cannot be the original coefficients, so it is resized too.
+    void formatsAndGeometry_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<Resize>("mode");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("upscale");
+        QTest::addColumn<QSize>("expected");
+        const auto row = [](const char* name, const char* format, int pages, Resize mode, int side, int upscale,
+                            QSize expected) {
+            QTest::newRow(name) << QByteArray(format) << pages << mode << side << upscale << expected;
+        };
+        row("gif", "gif", 1, Resize::Contain, 80, 1, {80, 60});
+        row("animated gif", "gif", 3, Resize::Contain, 80, 1, {160, 120});
+        row("tiff", "tif", 1, Resize::Contain, 80, 1, {80, 60});
+        row("bmp becomes png", "bmp", 1, Resize::Contain, 80, 1, {80, 60});
+        row("webp", "webp", 1, Resize::Contain, 80, 1, {80, 60});
+        row("heic", "heic", 1, Resize::Contain, 80, 1, {80, 60});
+        row("jpeg cover", "jpg", 1, Resize::Cover, 60, 1, {80, 60});
+        row("jpeg upscaled", "jpg", 1, Resize::None, 0, 3, {480, 360});
+        // Upscaled first, then fitted into the box without growing further.
+        row("jpeg upscaled, then contained", "jpg", 1, Resize::Contain, 300, 3, {300, 225});
+    }
+
+    void formatsAndGeometry()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(int, pages);
+        QFETCH(Resize, mode);
+        QFETCH(int, side);
+        QFETCH(int, upscale);
+        QFETCH(QSize, expected);
+        const QString extension = format == "bmp" ? QStringLiteral("png") : QString::fromLatin1(format);
+        const QByteArray input = TestImages::photoAs(format, 160, 120, pages);
+        for (Level level : {Level::Lossy, Level::Lossless}) {
+            OptimizeRequest request = requestFor(level);
+            request.webp = true;
+            request.resize = mode;
+            if (side)
+                request.width = request.height = side;
+            request.upscale = upscale;
+            const auto result = run(input, request);
+            QVERIFY2(result.code == 2, qPrintable(result.message));
+            QCOMPARE(QSize(result.width, result.height), expected);
+            QCOMPARE(result.message.contains(QStringLiteral("not resized")), pages > 1);
+            // A companion that would only grow an image left at its size is not offered.
+            const bool companionDropped = result.message.contains(QStringLiteral("No WebP version is offered"));
+            QVERIFY(!companionDropped || QSize(result.width, result.height) == QSize(160, 120));
+            QCOMPARE(result.outputs.size(), (level == Level::Lossy ? 3 : 2) - (companionDropped ? 1 : 0));
+            for (const auto& output : result.outputs) {
+                if (output.data == input)
+                    continue; // the untouched original, where optimizing did not make it smaller
+                const auto info = TestImages::inspect(output.data);
+                const bool companion = output.kind != Kind::Lossy && output.kind != Kind::Lossless;
+                QCOMPARE(output.extension, companion ? QStringLiteral("webp") : extension);
+                QCOMPARE(info.loader, TestImages::loaderFor(output.extension));
+                QCOMPARE(info.pages, pages);
+                QCOMPARE(QSize(info.width, info.height), expected);
+            }
+        }
+    }
+
+    void refusedInputs_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("upscale");
+        QTest::addColumn<qint64>("maxPixels");
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char* name, const QByteArray& data, int upscale, qint64 maxPixels,
+                            const char* refusal) {
+            QTest::newRow(name) << data << upscale << maxPixels << QString::fromUtf8(refusal);
+        };
+        const qint64 limit = ImageProcessor::Settings().maxPixels;
+        row("text", TestImages::notAnImage(), 1, limit,
+            "415 The file is not an image this service can read. Supported are JPEG, PNG, GIF, TIFF, BMP, WebP and "
+            "HEIC/HEIF.");
+        row("truncated jpeg", m_photo.left(m_photo.size() / 2), 1, limit,
+            "415 The image data is damaged or incomplete and cannot be read.");
+        row("over the pixel limit", m_photo, 1, 640 * 480 - 1,
+            "413 The image is too large to process: 640×480 pixels, the limit is 0 megapixels.");
+        row("upscaled over the pixel limit", m_photo, 4, 1'000'000,
+            "413 The resized image would be too large: 2560×1920 pixels, the limit is 1 megapixels.");
+    }
+
+    void refusedInputs()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, upscale);
+        QFETCH(qint64, maxPixels);
+        QFETCH(QString, refusal);
+        OptimizeRequest request = requestFor(Level::Lossy);
+        request.upscale = upscale;
+        const auto result = ImageProcessor::process(data, request, {maxPixels});
+        QCOMPARE(QStringLiteral("%1 %2").arg(result.code).arg(result.message), refusal);
+        QVERIFY(result.outputs.isEmpty());
+    }
+    void cleanup() { m_service.reset(); }
+
+    // Two uploads at once, both answered with results whose addresses are unguessable, distinct and
+    // downloadable by their key only; one log line per request, without the key or a whole result token.
+    // (A pending upload and its poll, a wrong key and a file that is no image are met by the end-to-end
+    // tests, through the service's executable.)
+    void uploadsAnswerWithDownloadableResults()
+    {
+        start();
+        QNetworkReply* first =
+            send(url(kUploadPath), kContentType.c_str(), clientForm("convertto=+webp|+avif", m_photo));
+        const Answer second = upload(clientForm({}, TestImages::transparentPng(200, 150), "a.png"));
+        const Answer answer = finish(first);
+        QVERIFY(second.url("LossyURL").endsWith(QLatin1String(".png")));
+        QCOMPARE(answer.message(), QStringLiteral("Optimized."));
+        QVERIFY(!answer.record.contains(QStringLiteral("WebPLosslessURL")));
+        const QRegularExpression address(
+            QStringLiteral("^https://127\\.0\\.0\\.1:%1/files/[0-9a-f]{32}\\.[a-z]+$").arg(m_service->port()));
+        QSet<QString> seen;
+        for (const char* member : {"OriginalURL", "LossyURL", "LosslessURL", "WebPLossyURL", "AVIFLossyURL"}) {
+            QVERIFY2(address.match(answer.url(member)).hasMatch(), member);
+            seen << answer.url(member);
+            const QByteArray name = QByteArray(member).replace("URL", "Size");
+            QCOMPARE(get(answer.url(member)).body.size(), answer.record.value(QLatin1String(name)).toInteger());
+        }
+        QCOMPARE(seen.size(), 5);
+        QCOMPARE(get(answer.url("OriginalURL")).body, m_photo);
+        // Another key cannot ask about this upload.
+        QCOMPARE(poll(answer.url("OriginalURL"), QStringLiteral("other-key")).http, 404);
+
+        QCOMPARE(m_log.size(), 9);
+        QCOMPARE(m_log.filter(QStringLiteral("POST /v2/post-reducer.php 200 code=2")).size(), 2);
+        for (const QString& line : std::as_const(m_log)) {
+            QVERIFY2(!line.contains(kKey), qPrintable(line));
+            QVERIFY2(!QRegularExpression(QStringLiteral("[0-9a-f]{32}")).match(line).hasMatch(), qPrintable(line));
+        }
+    }
+
+    void badRequests_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("contentType"); // empty for a GET
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const QString& path, const QByteArray& type, const QByteArray& body,
+                            int code, const char* message) {
+            QTest::newRow(name) << path << type << body << code << QString::fromUtf8(message);
+        };
+        const auto upload = [&row](const char* name, const QByteArray& form, int code, const char* message) {
+            row(name, kUploadPath, kContentType.c_str(), form, code, message);
+        };
+        const auto poll = [&row](const char* name, const QByteArray& body, int code, const char* message) {
+            row(name, kPollPath, "application/json", body, code, message);
+        };
+        const auto get = [&row](const char* name, const QString& path, int code, const char* message) {
+            row(name, path, {}, {}, code, message);
+        };
+        const QByteArray image = TestImages::photoJpeg(64, 48);
+        const QByteArray good = clientForm({}, image);
+        row("not multipart", kUploadPath, "text/plain", good, 400, "The upload must be sent as multipart/form-data.");
+        row("truncated", kUploadPath, kContentType.c_str(), good.chopped(30), 400,
+            "The upload is incomplete: the multipart form ends too early.");
+        upload("background removal", clientForm("bg_remove=1", image), 501,
+               "Background removal is not available on this server.");
+        // Over the file limit but within the request limit: refused by the form parser.
+        upload("file over the limit", clientForm({}, QByteArray(100 * 1024, 'x')), 413,
+               "The file is larger than the limit of 0.0625 MB.");
+        // Far over: refused from the Content-Length alone, before the body is read.
+        upload("request far over the limit", clientForm({}, QByteArray(3 * 1024 * 1024, 'x')), 413,
+               "The file is larger than the limit of 0.0625 MB.");
+        poll("poll with a wrong key",
+             pollBody(QStringLiteral("https://127.0.0.1/files/x"), QStringLiteral("wrong-key-7c2d")), 401,
+             "Invalid API key.");
+        poll("poll for an unknown image",
+             pollBody(QStringLiteral("https://127.0.0.1/files/0123456789abcdef0123456789abcdef.jpg")), 404,
+             "This image is not known here or has expired. Upload it again.");
+        get("unknown file", QStringLiteral("/files/0123456789abcdef0123456789abcdef.jpg"), 404,
+            "This file is not known here or has expired.");
+        get("path traversal", QStringLiteral("/files/../../etc/passwd"), 404, "There is nothing at this address.");
+        get("unknown address", QStringLiteral("/elsewhere"), 404, "There is nothing at this address.");
+        get("GET of the upload", kUploadPath, 405, "Use POST for this address.");
+    }
+
+    void badRequests()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, contentType);
+        QFETCH(QByteArray, body);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        ServiceConfig config;
+        config.maxUploadBytes = 64 * 1024;
+        start(config);
+        const Answer answer = finish(send(url(path), contentType, body));
+        QCOMPARE(answer.http, code);
+        QCOMPARE(answer.code(), code);
+        QCOMPARE(answer.message(), message);
+        // And the service goes on serving; one log line each, never a key.
+        QCOMPARE(upload(clientForm({}, TestImages::photoJpeg(64, 48))).code(), 2);
+        QCOMPARE(m_log.size(), 2);
+        QVERIFY2(!m_log.join(QLatin1Char(' ')).contains(QLatin1String("key-")), qPrintable(m_log.join(' ')));
+    }
+
+    // Requests on one connection are answered in order, and a malformed one ends it; a request cut off
+    // in its body is given up by its client. The service goes on serving.
+    void malformedHttp()
+    {
+        start();
+        const QByteArray answers = raw("GET /a HTTP/1.1\r\nHost: x\r\n\r\nGET /b HTTP/1.1\r\n\r\nGARBAGE\r\n\r\n", 3);
+        QCOMPARE(answers.count("HTTP/1.1 404 "), 2);
+        QVERIFY2(answers.indexOf("HTTP/1.1 400 ") > answers.lastIndexOf("HTTP/1.1 404 "), answers.constData());
+        raw("POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 100\r\n\r\n{\"key\"", 0);
+        QCOMPARE(upload(clientForm({}, m_photo)).code(), 2);
+    }
+
+    void resultsExpireAndTheStoreGoesAtExit()
+    {
+        ServiceConfig config;
+        config.ttlSeconds = 1;
+        start(config);
+        const QString folder = m_service->storeFolder();
+        const Answer answer = upload(clientForm({}, m_photo));
+        QCOMPARE(answer.code(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(get(answer.url("LossyURL")).http, 404, 10'000);
+        QCOMPARE(poll(answer.url("OriginalURL")).http, 404);
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(folder).isEmpty(), 10'000);
+
+        QCOMPARE(upload(clientForm({}, m_photo)).code(), 2);
+        m_service.reset();
+        QVERIFY(!QDir(folder).exists());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestService)
+#include "tst_service.moc"
