@@ -536,8 +536,6 @@ private Q_SLOTS:
         const auto row = [](const char* name, QSize input, Resize mode, std::optional<int> width,
                             std::optional<int> height,
                             QSize expected) { QTest::newRow(name) << input << mode << width << height << expected; };
-        row("cover box", {400, 300}, Resize::Cover, 100, 100, {133, 100});
-        row("contain box", {400, 300}, Resize::Contain, 100, 100, {100, 75});
         row("width only", {400, 300}, Resize::Contain, 200, none, {200, 150});
         row("height only", {400, 300}, Resize::Cover, none, 30, {40, 30});
         row("no sides", {400, 300}, Resize::Cover, none, none, {400, 300});

@@ -595,11 +595,6 @@ private Q_SLOTS:
             }
             return visited.join(QLatin1Char(' '));
         };
-        // Disabled buttons are passed by.
-        const QString withoutKeyOrJobs = tabs(28);
-        for (const char* button : {"optimizeButton", "clearFinishedButton", "clearQueueButton"}) {
-            QVERIFY2(!withoutKeyOrJobs.contains(QLatin1String(button)), button);
-        }
         type("apiKeyField", QStringLiteral("key"));
         queue(QStringLiteral("qs"));
         clickSegment("resizePicker", rawValue(ResizeMode::cover));
