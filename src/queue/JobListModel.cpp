@@ -40,6 +40,19 @@ JobListModel::JobListModel(QObject* parent)
 {
 }
 
+QModelIndex JobListModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (parent.isValid() || column != 0 || row < 0 || row >= m_jobs.size()) {
+        return {};
+    }
+    return createIndex(row, column);
+}
+
+bool JobListModel::hasDownloads(int row) const
+{
+    return row >= 0 && row < m_jobs.size() && !m_jobs.at(row).downloads.isEmpty();
+}
+
 int JobListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_jobs.size());

@@ -33,6 +33,9 @@ public:
 
     explicit JobListModel(QObject* parent = nullptr);
 
+    // A view asks for every row's index on each layout; a flat list answers without the virtual
+    // row and column counts the base class goes through.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
@@ -43,6 +46,9 @@ public:
     // Row of the job with this id, or -1. A linear search: ids, never positions, survive a wait.
     int rowOf(const QUuid& id) const;
     const ImageJob* find(const QUuid& id) const;
+    // Whether the job of this row has saved files, read without building a QVariant: the row's height
+    // depends on it alone, and a layout asks for every row.
+    bool hasDownloads(int row) const;
 
     // Appends all jobs as one block of rows.
     void append(QList<ImageJob> jobs);

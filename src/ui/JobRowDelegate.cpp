@@ -78,8 +78,10 @@ int JobRowDelegate::rowHeight(bool withDownloads) const
 
 QSize JobRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    // Only two heights exist, so the hint costs one look at the downloads.
-    const bool withDownloads = !downloadsOf(index).isEmpty();
+    // Only two heights exist, so the hint costs one look at the downloads, asked of the queue's own
+    // model directly where it is the one shown.
+    const auto* jobs = qobject_cast<const JobListModel*>(index.model());
+    const bool withDownloads = jobs != nullptr ? jobs->hasDownloads(index.row()) : !downloadsOf(index).isEmpty();
     return {std::max(0, option.rect.width()), rowHeight(withDownloads)};
 }
 
