@@ -29,6 +29,12 @@ JobListView::JobListView(QWidget* parent)
     connect(m_delegate, &JobRowDelegate::removeRequested, this, &JobListView::removeRequested);
 }
 
+void JobListView::setModel(QAbstractItemModel* model)
+{
+    QListView::setModel(model);
+    m_delegate->setJobs(qobject_cast<const JobListModel*>(model));
+}
+
 void JobListView::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {

@@ -17,6 +17,7 @@ class JobListView : public QListView
 public:
     explicit JobListView(QWidget* parent = nullptr);
 
+    void setModel(QAbstractItemModel* model) override;
     JobRowDelegate* rowDelegate() const { return m_delegate; }
 
     static QString emptyHint();

@@ -76,12 +76,17 @@ int JobRowDelegate::rowHeight(bool withDownloads) const
     return withDownloads ? m_downloadsHeight : m_plainHeight;
 }
 
+void JobRowDelegate::setJobs(const JobListModel* jobs)
+{
+    m_jobs = jobs;
+}
+
 QSize JobRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     // Only two heights exist, so the hint costs one look at the downloads, asked of the queue's own
-    // model directly where it is the one shown.
-    const auto* jobs = qobject_cast<const JobListModel*>(index.model());
-    const bool withDownloads = jobs != nullptr ? jobs->hasDownloads(index.row()) : !downloadsOf(index).isEmpty();
+    // model directly where it is the one shown: a layout asks every row.
+    const bool withDownloads = m_jobs != nullptr && index.model() == m_jobs.data() ? m_jobs->hasDownloads(index.row())
+                                                                                   : !downloadsOf(index).isEmpty();
     return {std::max(0, option.rect.width()), rowHeight(withDownloads)};
 }
 

@@ -6,9 +6,12 @@
 // and the remove button is hit-tested here, so a queue of 100,000 jobs costs only what is on screen.
 
 #include <QPersistentModelIndex>
+#include <QPointer>
 #include <QRect>
 #include <QStyledItemDelegate>
 #include <QUuid>
+
+class JobListModel;
 
 class JobRowDelegate : public QStyledItemDelegate
 {
@@ -39,6 +42,8 @@ public:
     // A row offers removal unless its job is being processed.
     static bool canRemove(const QModelIndex& index);
     int rowHeight(bool withDownloads) const;
+    // The queue's own model, when it is the one shown: a row's height is then read from it directly.
+    void setJobs(const JobListModel* jobs);
 
     // One saved file of a row: where its format and path are drawn, the full path, and what follows
     // the path on its line (size, and for the optimized image the change against the source).
@@ -61,4 +66,5 @@ private:
     int m_plainHeight;
     int m_downloadsHeight;
     QPersistentModelIndex m_pressed;
+    QPointer<const JobListModel> m_jobs;
 };
