@@ -2,8 +2,8 @@
 
 // Draws one job of the queue as a row: file name, status icon and label in the status's color, the
 // remove button, the message, and the files saved for the job with their sizes. No widget per row: the
-// row is painted,
-// and the remove button is hit-tested here, so a queue of 100,000 jobs costs only what is on screen.
+// row is painted and the remove button is hit-tested here, so a queue of 100,000 jobs costs only what
+// is on screen.
 
 #include <QPersistentModelIndex>
 #include <QPointer>
