@@ -6,11 +6,11 @@
 //
 // The tree is generated under WORKDIR and left there for the caller to remove.
 
-#include "ApiKeyStore.h"
 #include "AppViewModel.h"
 #include "Heartbeat.h"
 #include "Measure.h"
 #include "ReportRow.h"
+#include "SettingsStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -96,7 +96,8 @@ qint64 countFind(const QString& root)
 
 std::unique_ptr<AppViewModel> freshModel(const QString& workDir)
 {
-    return std::make_unique<AppViewModel>(std::make_shared<ApiKeyStore>(workDir + QStringLiteral("/settings.ini")));
+    return std::make_unique<AppViewModel>(std::make_shared<SettingsStore>(workDir + QStringLiteral("/settings.ini")),
+                                          AppViewModel::Optimizer());
 }
 
 } // namespace

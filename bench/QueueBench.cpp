@@ -5,7 +5,6 @@
 //
 // The files need not exist: intake queues a file given by location as it is.
 
-#include "ApiKeyStore.h"
 #include "AppViewModel.h"
 #include "Gate.h"
 #include "JobListModel.h"
@@ -14,6 +13,7 @@
 #include "Measure.h"
 #include "PaintClock.h"
 #include "ReportRow.h"
+#include "SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -76,7 +76,7 @@ Window openWindow(const QString& workDir, const QElapsedTimer& clock, AppViewMod
                   const std::function<void(AppViewModel&)>& beforeWindow = {})
 {
     Window w;
-    auto store = std::make_shared<ApiKeyStore>(workDir + QStringLiteral("/settings.ini"));
+    auto store = std::make_shared<SettingsStore>(workDir + QStringLiteral("/settings.ini"));
     store->setApiKey(QStringLiteral("bench-key"));
     w.model = std::make_unique<AppViewModel>(store, std::move(optimizer));
     if (beforeWindow) {

@@ -5,13 +5,13 @@
 //
 //   tovalin-bench-run --url https://localhost:PORT --ca CA.pem --api-key KEY WORKDIR
 
-#include "ApiKeyStore.h"
 #include "AppViewModel.h"
 #include "Heartbeat.h"
 #include "MainWindow.h"
 #include "Measure.h"
 #include "ReportRow.h"
 #include "ServiceOptions.h"
+#include "SettingsStore.h"
 #include "StallSampler.h"
 #include "SyntheticImage.h"
 #include "TovalinClient.h"
@@ -77,11 +77,8 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
 
     const TovalinClient client = service.client(parser);
-    const AppViewModel::Optimizer optimizer = [client](QUrl file, TovalinOptions options, CancelToken token,
-                                                       OutputNames::Naming naming) {
-        return client.optimize(std::move(file), std::move(options), std::move(token), naming);
-    };
-    auto store = std::make_shared<ApiKeyStore>(workDir + QStringLiteral("/settings.ini"));
+    const AppViewModel::Optimizer optimizer = client.operation();
+    auto store = std::make_shared<SettingsStore>(workDir + QStringLiteral("/settings.ini"));
     store->setApiKey(service.apiKey(parser));
     AppViewModel model(store, optimizer);
     MainWindow window(&model);

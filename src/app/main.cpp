@@ -1,6 +1,8 @@
 #include "AppViewModel.h"
 #include "ApplicationInfo.h"
 #include "MainWindow.h"
+#include "SettingsStore.h"
+#include "TovalinClient.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -14,7 +16,8 @@ int main(int argc, char* argv[])
     // Ties the window to its launcher entry (the Wayland app id), so the desktop shows its name and icon.
     QApplication::setDesktopFileName(QString::fromLatin1(ApplicationInfo::id));
 
-    AppViewModel model;
+    // The service the program was built for, through the process-wide transport.
+    AppViewModel model(std::make_shared<SettingsStore>(), TovalinClient().operation());
     MainWindow window(&model);
     window.show();
     return QApplication::exec();

@@ -1,6 +1,6 @@
 #include "ApiKeySource.h"
 
-#include "ApiKeyStore.h"
+#include "SettingsStore.h"
 
 #include <QFile>
 
@@ -67,7 +67,7 @@ ApiKeySource::Result ApiKeySource::find(const QString& keyFile, const QString& e
                                       "built for; with --service-url give the key with --api-key-file FILE or the "
                                       "environment variable TOVALIN_API_KEY."));
     }
-    result.key = ApiKeyStore(storedKeyFile).apiKey().trimmed();
+    result.key = SettingsStore(storedKeyFile).apiKey().trimmed();
     if (result.key.isEmpty()) {
         return failure(QStringLiteral("no API key: ") + threeWays + QLatin1Char('.'));
     }

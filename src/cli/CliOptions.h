@@ -1,12 +1,12 @@
 #pragma once
 
-// What one invocation of tovalin-optimize asks for, as read from its command line: the settings of
-// the run (the window's, with the window's defaults), the paths to optimize, where the key comes from,
-// and how the outcome is printed.
+// What one invocation of tovalin-optimize asks for, as read from its command line: the options of
+// every request (the window's settings, with the window's defaults), how many images go at once, the
+// paths to optimize and the share of them this process takes, where the key comes from, and how the
+// outcome is printed.
 
-#include "Compression.h"
-#include "ResizeMode.h"
-#include "UpscaleFactor.h"
+#include "Shard.h"
+#include "TovalinOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,16 +16,12 @@
 
 struct CliOptions
 {
-    Compression compression = Compression::lossy;
-    bool convertToWebP = true;
-    bool convertToAVIF = false;
-    ResizeMode resizeMode = ResizeMode::none;
-    std::optional<qint64> resizeWidth;
-    std::optional<qint64> resizeHeight;
-    UpscaleFactor upscale = UpscaleFactor::none;
-    bool removeBackground = false;
-    bool keepExif = false;
-    bool cmykToRgb = true;
+    static constexpr int defaultJobs = 4;
+
+    // The key is added once it has been found.
+    TovalinOptions request;
+    int jobs = defaultJobs;
+    Shard shard;
 
     QStringList paths;
     QString apiKeyFile; // empty when not given

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "QueueRunner.h"
 #include "Version.h"
 
 #include <QCommandLineOption>
@@ -50,6 +51,14 @@ struct Parser
     QCommandLineOption caFile{QStringLiteral("ca-file"),
                               QStringLiteral("Also trust the PEM certificates in <file> for --service-url."),
                               QStringLiteral("file")};
+    QCommandLineOption jobs{QStringLiteral("jobs"),
+                            QStringLiteral("Keep up to <N> images with the service at once, 1 to %1 (4 by default).")
+                                .arg(QueueRunner::maxInFlightLimit),
+                            QStringLiteral("N")};
+    QCommandLineOption shard{QStringLiteral("shard"),
+                             QStringLiteral("Take only share <K/N> of the images, for N processes that together "
+                                            "handle every image once (see \"Sharing the work\" below)."),
+                             QStringLiteral("K/N")};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("Print one JSON object per image instead of the table.")};
     QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("Print no progress.")};
@@ -63,9 +72,10 @@ struct Parser
                            "photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.\n"
                            "Folders are searched for images. The source images are never changed."));
         apiKey.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions(
-            {help,    version,          level,    webp,        noWebp,     avif,       noAvif, resize, width, height,
-             upscale, removeBackground, keepExif, noCmykToRgb, apiKeyFile, serviceUrl, caFile, json,   quiet, apiKey});
+        parser.addOptions({help,     version,     level,      webp,       noWebp,  avif,
+                           noAvif,   resize,      width,      height,     upscale, removeBackground,
+                           keepExif, noCmykToRgb, apiKeyFile, serviceUrl, caFile,  jobs,
+                           shard,    json,        quiet,      apiKey});
         parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Image files, and folders to search."),
                                      QStringLiteral("PATH..."));
     }
@@ -138,34 +148,35 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
     }
 
     CliOptions& o = result.options;
+    TovalinOptions& r = o.request;
     if (parser.isSet(p.level)) {
         const QString level = parser.value(p.level).toLower();
         if (level == QLatin1String("lossy")) {
-            o.compression = Compression::lossy;
+            r.compression = Compression::lossy;
         } else if (level == QLatin1String("glossy")) {
-            o.compression = Compression::glossy;
+            r.compression = Compression::glossy;
         } else if (level == QLatin1String("lossless")) {
-            o.compression = Compression::lossless;
+            r.compression = Compression::lossless;
         } else {
             return usageError(QStringLiteral("--level must be lossy, glossy or lossless, not %1.")
                                   .arg(quoted(parser.value(p.level))));
         }
     }
-    o.convertToWebP = p.lastOf(p.webp, p.noWebp, o.convertToWebP);
-    o.convertToAVIF = p.lastOf(p.avif, p.noAvif, o.convertToAVIF);
+    r.convertToWebP = p.lastOf(p.webp, p.noWebp, r.convertToWebP);
+    r.convertToAVIF = p.lastOf(p.avif, p.noAvif, r.convertToAVIF);
 
     if (parser.isSet(p.resize)) {
         const QString mode = parser.value(p.resize).toLower();
         if (mode == QLatin1String("cover")) {
-            o.resizeMode = ResizeMode::cover;
+            r.resizeMode = ResizeMode::cover;
         } else if (mode == QLatin1String("contain")) {
-            o.resizeMode = ResizeMode::contain;
+            r.resizeMode = ResizeMode::contain;
         } else {
             return usageError(
                 QStringLiteral("--resize must be cover or contain, not %1.").arg(quoted(parser.value(p.resize))));
         }
     }
-    for (const auto& [option, side] : {std::pair{&p.width, &o.resizeWidth}, std::pair{&p.height, &o.resizeHeight}}) {
+    for (const auto& [option, side] : {std::pair{&p.width, &r.resizeWidth}, std::pair{&p.height, &r.resizeHeight}}) {
         if (!parser.isSet(*option)) {
             continue;
         }
@@ -175,10 +186,10 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
                                   .arg(option->names().constFirst(), quoted(parser.value(*option))));
         }
     }
-    if (o.resizeMode == ResizeMode::none && (o.resizeWidth || o.resizeHeight)) {
+    if (r.resizeMode == ResizeMode::none && (r.resizeWidth || r.resizeHeight)) {
         return usageError(QStringLiteral("--width and --height need --resize cover or --resize contain."));
     }
-    if (o.resizeMode != ResizeMode::none && !o.resizeWidth && !o.resizeHeight) {
+    if (r.resizeMode != ResizeMode::none && !r.resizeWidth && !r.resizeHeight) {
         return usageError(QStringLiteral("--resize needs --width, --height or both."));
     }
 
@@ -193,11 +204,11 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
             return usageError(
                 QStringLiteral("--upscale must be 2, 3 or 4, not %1.").arg(quoted(parser.value(p.upscale))));
         }
-        o.upscale = *value;
+        r.upscale = *value;
     }
-    o.removeBackground = parser.isSet(p.removeBackground);
-    o.keepExif = parser.isSet(p.keepExif);
-    o.cmykToRgb = !parser.isSet(p.noCmykToRgb);
+    r.removeBackground = parser.isSet(p.removeBackground);
+    r.keepExif = parser.isSet(p.keepExif);
+    r.cmykToRgb = !parser.isSet(p.noCmykToRgb);
 
     o.apiKeyFile = parser.value(p.apiKeyFile);
     if (parser.isSet(p.apiKeyFile) && o.apiKeyFile.isEmpty()) {
@@ -217,6 +228,24 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
     o.caFile = parser.value(p.caFile);
     if (parser.isSet(p.caFile) && !o.serviceUrl) {
         return usageError(QStringLiteral("--ca-file is only for the service given with --service-url."));
+    }
+    if (parser.isSet(p.jobs)) {
+        const QString text = parser.value(p.jobs);
+        bool ok = false;
+        o.jobs = text.toInt(&ok);
+        if (!ok || o.jobs < 1 || o.jobs > QueueRunner::maxInFlightLimit || text.startsWith(QLatin1Char('+'))) {
+            return usageError(QStringLiteral("--jobs must be a whole number from 1 to %1, not %2.")
+                                  .arg(QueueRunner::maxInFlightLimit)
+                                  .arg(quoted(text)));
+        }
+    }
+    if (parser.isSet(p.shard)) {
+        const std::optional<Shard> shard = Shard::parse(parser.value(p.shard));
+        if (!shard) {
+            return usageError(QStringLiteral("--shard must be K/N with K from 1 to N, such as 2/4, not %1.")
+                                  .arg(quoted(parser.value(p.shard))));
+        }
+        o.shard = *shard;
     }
     o.json = parser.isSet(p.json);
     o.quiet = parser.isSet(p.quiet);
@@ -246,13 +275,24 @@ QString CommandLine::helpText()
                 "  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.\n"
                 "  The table of results, or with --json one JSON object per image, goes to standard output.\n"
                 "\n"
+                "Several at once:\n"
+                "  Up to --jobs images are with the service at once. Two images whose results would share a\n"
+                "  file name are never sent together.\n"
+                "\n"
+                "Sharing the work:\n"
+                "  --shard K/N takes the K-th of N shares of the images found, picked by a hash of each image's\n"
+                "  path relative to the folder given (a file given by itself: its path as given). N processes\n"
+                "  given the same paths and --shard 1/N to N/N handle every image exactly once, on one machine\n"
+                "  or on many, for example with GNU parallel:\n"
+                "    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4\n"
+                "\n"
                 "Exit status:\n"
                 "  0    every image was optimized\n"
                 "  1    at least one image failed\n"
                 "  2    usage error: a bad option, or no API key\n"
                 "  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM\n"
                 "\n"
-                "  An interrupt stops the run as the window's Stop button does: the transfer in flight is\n"
+                "  An interrupt stops the run as the window's Stop button does: the transfers in flight are\n"
                 "  aborted, nothing is left half written, and the images not reached are reported as stopped.\n"
                 "  A second interrupt quits at once.\n"
                 "\n"

@@ -1,13 +1,15 @@
 #include "OptimizeCommand.h"
 
 #include "ApiKeySource.h"
-#include "ApiKeyStore.h"
-#include "AppViewModel.h"
 #include "CommandLine.h"
 #include "Console.h"
 #include "HttpTransport.h"
+#include "JobListModel.h"
 #include "ProgressReporter.h"
+#include "QueueIntake.h"
+#include "QueueRunner.h"
 #include "RunReport.h"
+#include "SettingsStore.h"
 #include "SignalWatcher.h"
 #include "TovalinClient.h"
 
@@ -25,37 +27,35 @@ namespace {
 const QString programPrefix = QStringLiteral("tovalin-optimize: ");
 
 // The service named on the command line, through a transport of its own that also trusts the given
-// certificates. The build-time service keeps the process-wide transport.
-AppViewModel::Optimizer clientOf(const QUrl& serviceUrl, QList<QSslCertificate> certificates)
+// certificates; else the one the program was built for, through the process-wide transport.
+TovalinClient::Operation serviceOperation(const CliOptions& options, QList<QSslCertificate> certificates)
 {
-    return [client = TovalinClient(serviceUrl, std::make_shared<HttpTransport>(std::move(certificates)))](
-               QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
-        return client.optimize(std::move(file), std::move(options), std::move(token), naming);
-    };
-}
-
-void applySettings(AppViewModel& model, const CliOptions& o)
-{
-    model.setCompression(o.compression);
-    model.setConvertToWebP(o.convertToWebP);
-    model.setConvertToAVIF(o.convertToAVIF);
-    model.setResizeMode(o.resizeMode);
-    model.setResizeWidth(o.resizeWidth ? QString::number(*o.resizeWidth) : QString());
-    model.setResizeHeight(o.resizeHeight ? QString::number(*o.resizeHeight) : QString());
-    model.setUpscale(o.upscale);
-    model.setRemoveBackground(o.removeBackground);
-    model.setKeepExif(o.keepExif);
-    model.setCmykToRgb(o.cmykToRgb);
+    if (!options.serviceUrl) {
+        return TovalinClient().operation();
+    }
+    return TovalinClient(*options.serviceUrl, std::make_shared<HttpTransport>(std::move(certificates))).operation();
 }
 
 // Each path is one addition to the queue, as one pick in the window's open panel: a file or folder
-// named twice is queued once.
-void queuePaths(AppViewModel& model, const QStringList& paths)
+// named twice is queued once. Only the images of this process's share are queued.
+void queuePaths(const QueueIntake& intake, const QStringList& paths, const Shard& shard)
 {
     for (const QString& path : paths) {
         const QFileInfo info(path);
-        model.addFiles({info.isDir() ? AppViewModel::directoryUrl(path)
-                                     : QUrl::fromLocalFile(QDir::cleanPath(info.absoluteFilePath()))});
+        if (!info.isDir()) {
+            if (shard.takes(QDir::cleanPath(path))) {
+                intake.addFiles({QUrl::fromLocalFile(QDir::cleanPath(info.absoluteFilePath()))});
+            }
+            continue;
+        }
+        const QUrl folder = QueueIntake::directoryUrl(path);
+        const QDir root(folder.toLocalFile());
+        QList<QUrl> images = QueueIntake::collectImages(folder);
+        if (shard.count > 1) {
+            images.removeIf(
+                [&](const QUrl& image) { return !shard.takes(root.relativeFilePath(image.toLocalFile())); });
+        }
+        intake.addFiles(images);
     }
 }
 
@@ -91,8 +91,8 @@ int OptimizeCommand::run(const QStringList& arguments)
 
     const QString environmentKey =
         qEnvironmentVariableIsSet("TOVALIN_API_KEY") ? qEnvironmentVariable("TOVALIN_API_KEY") : QString();
-    const ApiKeySource::Result key = ApiKeySource::find(options.apiKeyFile, environmentKey,
-                                                        ApiKeyStore::defaultFilePath(), options.serviceUrl.has_value());
+    const ApiKeySource::Result key = ApiKeySource::find(
+        options.apiKeyFile, environmentKey, SettingsStore::defaultFilePath(), options.serviceUrl.has_value());
     m_console->setSecret(key.key);
     for (const QString& warning : key.warnings) {
         m_console->err(programPrefix + warning + QLatin1Char('\n'));
@@ -101,27 +101,26 @@ int OptimizeCommand::run(const QStringList& arguments)
         return failUsage(key.error);
     }
 
-    AppViewModel::Optimizer optimizer;
-    if (options.serviceUrl) {
-        QList<QSslCertificate> certificates;
-        if (!options.caFile.isEmpty()) {
-            certificates = QSslCertificate::fromPath(options.caFile, QSsl::Pem);
-            if (certificates.isEmpty()) {
-                return failUsage(QStringLiteral("no PEM certificate could be read from %1.").arg(options.caFile));
-            }
+    QList<QSslCertificate> certificates;
+    if (!options.caFile.isEmpty()) {
+        certificates = QSslCertificate::fromPath(options.caFile, QSsl::Pem);
+        if (certificates.isEmpty()) {
+            return failUsage(QStringLiteral("no PEM certificate could be read from %1.").arg(options.caFile));
         }
-        optimizer = clientOf(*options.serviceUrl, std::move(certificates));
     }
+    TovalinOptions request = options.request;
+    request.apiKey = key.key.trimmed();
 
-    // The key lives in this process only: nothing here can replace the key the window keeps.
-    AppViewModel model(ApiKeyStore::inMemory(key.key), std::move(optimizer));
-    applySettings(model, options);
+    JobListModel queue;
+    const QueueIntake intake(&queue);
+    QueueRunner runner(&queue, serviceOperation(options, std::move(certificates)), [request] { return request; });
+    runner.setMaxInFlight(options.jobs);
 
     // Watching starts before the intake: a long folder walk can be interrupted as well.
     SignalWatcher signalWatcher;
     QEventLoop loop;
     int interruption = 0;
-    ProgressReporter reporter(&model, m_console, QDir::current());
+    ProgressReporter reporter(&queue, m_console, QDir::current());
     QObject::connect(&signalWatcher, &SignalWatcher::received, &loop, [&](int signalNumber) {
         if (interruption != 0) {
             // Asked twice: leave now. Files being written are finished or dropped whole on the way out.
@@ -130,17 +129,13 @@ int OptimizeCommand::run(const QStringList& arguments)
         }
         interruption = signalNumber;
         reporter.note(programPrefix + QStringLiteral("stopping; interrupt again to quit at once.\n"));
-        model.stopAll();
+        runner.stop();
     });
-    QObject::connect(&model, &AppViewModel::statusMessageChanged, &loop, [&] {
-        // Also after a stop: the stopped run marks the rest of its batch and then ends the same way.
-        if (model.statusMessage() == QLatin1String("Done.") && !model.hasOptimizeTask()) {
-            loop.exit();
-        }
-    });
+    // Also after a stop: the stopped run marks the rest of its batch and then ends the same way.
+    QObject::connect(&runner, &QueueRunner::finished, &loop, [&loop] { loop.exit(); });
 
-    queuePaths(model, options.paths);
-    if (model.jobs().isEmpty()) {
+    queuePaths(intake, options.paths, options.shard);
+    if (queue.jobs().isEmpty()) {
         m_console->err(programPrefix + QStringLiteral("no images found in the given folders.\n"));
         return allSucceeded;
     }
@@ -148,20 +143,22 @@ int OptimizeCommand::run(const QStringList& arguments)
     if (!options.quiet) {
         reporter.start();
     }
-    model.optimizeAll();
-    if (model.isProcessing()) {
-        loop.exec();
+    QList<QUuid> batch;
+    for (const ImageJob& job : queue.jobs()) {
+        batch.append(job.id);
     }
+    runner.start(std::move(batch));
+    loop.exec();
     reporter.finish();
 
-    const QList<ImageJob> jobs = model.jobs();
+    const QList<ImageJob> jobs = queue.jobs();
     const RunReport report(jobs, QDir::current());
     m_console->out(options.json ? report.jsonLines() : report.table());
 
     if (interruption != 0) {
         return interruptedBase + interruption;
     }
-    const bool allDone =
-        std::all_of(jobs.cbegin(), jobs.cend(), [](const ImageJob& job) { return job.status == JobStatus::succeeded; });
+    const bool allDone = std::all_of(jobs.cbegin(), jobs.cend(),
+                                     [](const ImageJob& job) { return job.outcome == JobOutcome::optimized; });
     return allDone ? allSucceeded : someFailed;
 }

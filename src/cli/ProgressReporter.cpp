@@ -1,7 +1,7 @@
 #include "ProgressReporter.h"
 
-#include "AppViewModel.h"
 #include "Console.h"
+#include "JobListModel.h"
 #include "RunReport.h"
 
 #include <algorithm>
@@ -25,19 +25,19 @@ QString duration(qint64 seconds)
 
 bool isFinished(const ImageJob& job)
 {
-    return job.status == JobStatus::succeeded || job.status == JobStatus::failed;
+    return job.outcome != JobOutcome::none;
 }
 
 } // namespace
 
-ProgressReporter::ProgressReporter(const AppViewModel* model, Console* console, QDir base, QObject* parent)
+ProgressReporter::ProgressReporter(const JobListModel* jobs, Console* console, QDir base, QObject* parent)
     : QObject(parent)
-    , m_model(model)
+    , m_jobs(jobs)
     , m_console(console)
     , m_base(std::move(base))
     , m_terminal(console->errIsTerminal())
 {
-    connect(model->jobModel(), &QAbstractItemModel::dataChanged, this,
+    connect(jobs, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 jobsChanged(topLeft.row(), bottomRight.row());
             });
@@ -100,7 +100,7 @@ void ProgressReporter::jobsChanged(int firstRow, int lastRow)
     if (!m_active) {
         return;
     }
-    const QList<ImageJob>& jobs = m_model->jobs();
+    const QList<ImageJob>& jobs = m_jobs->jobs();
     for (int row = std::max(firstRow, 0); row <= lastRow && row < jobs.size(); ++row) {
         const ImageJob& job = jobs.at(row);
         if (isFinished(job) && !m_finished.contains(job.id)) {
@@ -127,7 +127,7 @@ void ProgressReporter::reportFinished(const ImageJob& job)
     }
     QString line = QStringLiteral("[%1/%2] %3 %4")
                        .arg(m_finished.size())
-                       .arg(m_model->jobs().size())
+                       .arg(m_jobs->jobs().size())
                        .arg(RunReport::label(state), path);
     // "Stopped" says it all; the other states come with what the run said.
     if (state != RunReport::State::stopped) {
@@ -138,7 +138,7 @@ void ProgressReporter::reportFinished(const ImageJob& job)
 
 void ProgressReporter::redraw()
 {
-    const QList<ImageJob>& jobs = m_model->jobs();
+    const QList<ImageJob>& jobs = m_jobs->jobs();
     const int total = int(jobs.size());
     const int finished = int(m_finished.size());
     const int columns = m_console->errColumns();

@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <QUuid>
 
-class AppViewModel;
 class Console;
+class JobListModel;
 struct ImageJob;
 
 class ProgressReporter : public QObject
@@ -22,7 +22,7 @@ class ProgressReporter : public QObject
     Q_OBJECT
 
 public:
-    ProgressReporter(const AppViewModel* model, Console* console, QDir base, QObject* parent = nullptr);
+    ProgressReporter(const JobListModel* jobs, Console* console, QDir base, QObject* parent = nullptr);
 
     // Nothing is shown before start() or after finish().
     void start();
@@ -40,7 +40,7 @@ private:
     void redraw();
     void clearLine();
 
-    const AppViewModel* m_model;
+    const JobListModel* m_jobs;
     Console* m_console;
     QDir m_base;
     bool m_terminal;

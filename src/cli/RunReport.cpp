@@ -80,11 +80,14 @@ RunReport::RunReport(QList<ImageJob> jobs, QDir base)
 
 RunReport::State RunReport::stateOf(const ImageJob& job)
 {
-    if (job.status == JobStatus::succeeded) {
+    switch (job.outcome) {
+    case JobOutcome::optimized:
         return State::done;
-    }
-    if (job.status == JobStatus::failed && job.message != stoppedMessage) {
+    case JobOutcome::failed:
         return State::failed;
+    case JobOutcome::stopped:
+    case JobOutcome::none:
+        break;
     }
     return State::stopped;
 }

@@ -30,6 +30,7 @@ public:
     explicit OutputNames(const QString& sourcePath, Naming naming = Naming::baseName);
 
     QString folder() const { return m_folder; }
+    QString fileName() const { return m_fileName; }
     QString baseName() const { return m_baseName; }
     QString sourceExtension() const { return m_sourceExtension; }
 

@@ -219,6 +219,13 @@ QUrl TovalinClient::endpoint(const QString& path) const
     return url;
 }
 
+TovalinClient::Operation TovalinClient::operation() const
+{
+    return [client = *this](QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
+        return client.optimize(std::move(file), std::move(options), std::move(token), naming);
+    };
+}
+
 QUrl TovalinClient::postReducerURL() const
 {
     return endpoint(QStringLiteral("/v2/post-reducer.php"));

@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <qcoro/qcorotask.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,6 +31,10 @@ class HttpTransport;
 class TovalinClient
 {
 public:
+    // The shape of optimize(), for whoever runs jobs: a client's own, or a stand-in in tests.
+    using Operation = std::function<QCoro::Task<QList<DownloadedFile>>(QUrl file, TovalinOptions options,
+                                                                       CancelToken token, OutputNames::Naming naming)>;
+
     // The service fixed at build time, through the process-wide transport.
     TovalinClient();
     TovalinClient(QUrl baseUrl, std::shared_ptr<HttpTransport> transport);
@@ -44,6 +49,9 @@ public:
     // TovalinError, TransportError, FileError, or CancelledError once `token` fires.
     QCoro::Task<QList<DownloadedFile>> optimize(QUrl file, TovalinOptions options, CancelToken token,
                                                 OutputNames::Naming naming = OutputNames::Naming::baseName) const;
+
+    // optimize() of a copy of this client, which lives as long as the function.
+    Operation operation() const;
 
     // The steps of optimize(), each one request.
     QCoro::Task<APIMeta> callPostReducer(QUrl file, QByteArray data, std::optional<QString> convertTo,

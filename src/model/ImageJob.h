@@ -4,6 +4,7 @@
 // have different ids.
 
 #include "DownloadedFile.h"
+#include "JobOutcome.h"
 #include "JobStatus.h"
 
 #include <QList>
@@ -25,4 +26,5 @@ struct ImageJob
     QList<DownloadedFile> downloads;
     // Bytes of the source as it was sent, -1 until the job has been optimized.
     qint64 originalSize = -1;
+    JobOutcome outcome = JobOutcome::none;
 };

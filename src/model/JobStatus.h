@@ -1,7 +1,7 @@
 #pragma once
 
-// The state of one queued job and how a row presents it. A stopped job is `failed`; only its message
-// tells it apart.
+// The state of one queued job and how a row presents it. A stopped job is `failed`; its outcome
+// (JobOutcome) tells it apart.
 
 #include "NamedColor.h"
 

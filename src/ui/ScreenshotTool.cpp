@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    auto store = std::make_shared<ApiKeyStore>(settings.filePath(QStringLiteral("settings.ini")));
+    auto store = std::make_shared<SettingsStore>(settings.filePath(QStringLiteral("settings.ini")));
     AppViewModel model(store, neverFinishes);
     bool ok = true;
     {

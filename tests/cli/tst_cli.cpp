@@ -1,7 +1,7 @@
 #include "ApiKeySource.h"
-#include "ApiKeyStore.h"
 #include "CommandLine.h"
 #include "LocalServiceProcess.h"
+#include "SettingsStore.h"
 #include "TempTree.h"
 #include "TestImages.h"
 
@@ -24,18 +24,20 @@ const QString kKey = QStringLiteral("cli-test-key-0123");
 
 QString describe(const CliOptions& o)
 {
+    const TovalinOptions& r = o.request;
     return QStringLiteral("level=%1 webp=%2 avif=%3 resize=%4 %5x%6 upscale=%7 bg=%8 exif=%9 cmyk=%10 json=%11")
-        .arg(rawValue(o.compression))
-        .arg(o.convertToWebP)
-        .arg(o.convertToAVIF)
-        .arg(rawValue(o.resizeMode))
-        .arg(o.resizeWidth.value_or(0))
-        .arg(o.resizeHeight.value_or(0))
-        .arg(rawValue(o.upscale))
-        .arg(o.removeBackground)
-        .arg(o.keepExif)
-        .arg(o.cmykToRgb)
-        .arg(o.json);
+               .arg(rawValue(r.compression))
+               .arg(r.convertToWebP)
+               .arg(r.convertToAVIF)
+               .arg(rawValue(r.resizeMode))
+               .arg(r.resizeWidth.value_or(0))
+               .arg(r.resizeHeight.value_or(0))
+               .arg(rawValue(r.upscale))
+               .arg(r.removeBackground)
+               .arg(r.keepExif)
+               .arg(r.cmykToRgb)
+               .arg(o.json) +
+           QStringLiteral(" jobs=%1 shard=%2/%3").arg(o.jobs).arg(o.shard.index).arg(o.shard.count);
 }
 
 QStringList command(const QString& line)
@@ -154,14 +156,19 @@ private Q_SLOTS:
         const auto row = [](const char* name, const char* line, const char* expected) {
             QTest::newRow(name) << line << expected;
         };
-        row("the window's defaults", "a.jpg", "level=1 webp=1 avif=0 resize=0 0x0 upscale=0 bg=0 exif=0 cmyk=1 json=0");
+        row("the window's defaults", "a.jpg",
+            "level=1 webp=1 avif=0 resize=0 0x0 upscale=0 bg=0 exif=0 cmyk=1 json=0 jobs=4 shard=1/1");
         row("every setting",
             "--level Lossless --no-webp --avif --resize contain --width 800 --height 600 --upscale 3x "
-            "--remove-background --keep-exif --no-cmyk-to-rgb --json a",
-            "level=0 webp=0 avif=1 resize=3 800x600 upscale=3 bg=1 exif=1 cmyk=0 json=1");
+            "--remove-background --keep-exif --no-cmyk-to-rgb --json --jobs 16 --shard 3/7 a",
+            "level=0 webp=0 avif=1 resize=3 800x600 upscale=3 bg=1 exif=1 cmyk=0 json=1 jobs=16 shard=3/7");
         row("the last of two opposites wins",
-            "--no-webp --avif --webp --no-avif --level glossy --resize cover --height 10 a",
-            "level=2 webp=1 avif=0 resize=1 0x10 upscale=0 bg=0 exif=0 cmyk=1 json=0");
+            "--no-webp --avif --webp --no-avif --level glossy --resize cover --height 10 --jobs 1 a",
+            "level=2 webp=1 avif=0 resize=1 0x10 upscale=0 bg=0 exif=0 cmyk=1 json=0 jobs=1 shard=1/1");
+        row("jobs", "--jobs 17 a", "--jobs must be a whole number from 1 to 16, not \"17\".");
+        row("shard beyond its count", "--shard 5/4 a",
+            "--shard must be K/N with K from 1 to N, such as 2/4, not \"5/4\".");
+        row("shard from zero", "--shard 0/4 a", "--shard must be K/N with K from 1 to N, such as 2/4, not \"0/4\".");
         row("unknown option", "--fast a", "Unknown option 'fast'.");
         row("missing value", "a --level", "Missing value after '--level'.");
         row("level", "--level best a", "--level must be lossy, glossy or lossless, not \"best\".");
@@ -221,7 +228,7 @@ private Q_SLOTS:
         QFETCH(QString, error);
         QFETCH(bool, warned);
         const QString stored = m_tree->path(QStringLiteral("config/settings.ini"));
-        ApiKeyStore(stored).setApiKey(QStringLiteral(" stored\n"));
+        SettingsStore(stored).setApiKey(QStringLiteral(" stored\n"));
         QFile storedFile(stored);
         QVERIFY(storedFile.open(QIODevice::ReadOnly));
         const QByteArray storedBefore = storedFile.readAll();

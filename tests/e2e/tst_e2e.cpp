@@ -1,8 +1,8 @@
-#include "ApiKeyStore.h"
 #include "AppViewModel.h"
 #include "Error.h"
 #include "HttpTransport.h"
 #include "LocalServiceProcess.h"
+#include "SettingsStore.h"
 #include "TempTree.h"
 #include "TestImages.h"
 #include "TovalinClient.h"
@@ -75,12 +75,9 @@ class TestEndToEnd : public QObject
     // The view model's run with the real client against the local service.
     std::unique_ptr<AppViewModel> viewModel()
     {
-        const TovalinClient client = clientFor(m_service);
         return std::make_unique<AppViewModel>(
-            std::make_shared<ApiKeyStore>(m_tree->path(QStringLiteral("settings.ini"))),
-            [client](QUrl file, TovalinOptions o, CancelToken token, OutputNames::Naming naming) {
-                return client.optimize(std::move(file), std::move(o), std::move(token), naming);
-            });
+            std::make_shared<SettingsStore>(m_tree->path(QStringLiteral("settings.ini"))),
+            clientFor(m_service).operation());
     }
 
     QList<DownloadedFile> optimize(LocalServiceProcess& service, const TovalinOptions& o)

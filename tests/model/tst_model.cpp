@@ -1,9 +1,9 @@
-#include "ApiKeyStore.h"
 #include "Compression.h"
 #include "DownloadedFile.h"
 #include "ImageJob.h"
 #include "JobStatus.h"
 #include "ResizeMode.h"
+#include "SettingsStore.h"
 #include "TempTree.h"
 #include "UpscaleFactor.h"
 
@@ -86,7 +86,7 @@ private Q_SLOTS:
         };
         const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
         {
-            ApiKeyStore store(file);
+            SettingsStore store(file);
             QCOMPARE(store.apiKey(), QString());
             store.setApiKey(QStringLiteral("first"));
             QCOMPARE(othersMode(), ownerOnly);
@@ -95,7 +95,7 @@ private Q_SLOTS:
             store.setApiKey(QStringLiteral(" key with space \n"));
             QCOMPARE(othersMode(), ownerOnly);
         }
-        QCOMPARE(ApiKeyStore(file).apiKey(), QStringLiteral(" key with space \n"));
+        QCOMPARE(SettingsStore(file).apiKey(), QStringLiteral(" key with space \n"));
     }
 };
 

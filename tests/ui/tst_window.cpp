@@ -157,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(m_tree->isValid());
         m_service = std::make_unique<ScriptedOptimizer>();
         m_model = std::make_unique<AppViewModel>(
-            std::make_shared<ApiKeyStore>(m_tree->path(QStringLiteral("settings.ini"))), m_service->optimizer());
+            std::make_shared<SettingsStore>(m_tree->path(QStringLiteral("settings.ini"))), m_service->optimizer());
         m_window = std::make_unique<MainWindow>(m_model.get());
         m_window->resize(1100, 720);
         m_window->show();
@@ -383,7 +383,7 @@ private Q_SLOTS:
         QVERIFY(shown("resizeFields"));
         QCOMPARE(width->text() + QLatin1Char('x') + height->text(), QStringLiteral(" 1200 x9x"));
         // The key is persisted at once, as typed.
-        QCOMPARE(ApiKeyStore(m_tree->path(QStringLiteral("settings.ini"))).apiKey(), QStringLiteral(" key "));
+        QCOMPARE(SettingsStore(m_tree->path(QStringLiteral("settings.ini"))).apiKey(), QStringLiteral(" key "));
 
         // Writing back the same key leaves the field alone; a keystroke is one change.
         QSignalSpy edits(field, &QLineEdit::textChanged);

@@ -1,4 +1,4 @@
-#include "ApiKeyStore.h"
+#include "SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,61 +6,84 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 const QString keyName = QStringLiteral("tvApiKey");
+const QString imagesAtOnceName = QStringLiteral("imagesAtOnce");
 constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 } // namespace
 
-ApiKeyStore::ApiKeyStore()
-    : ApiKeyStore(defaultFilePath())
+SettingsStore::SettingsStore()
+    : SettingsStore(defaultFilePath())
 {
 }
 
-ApiKeyStore::ApiKeyStore(const QString& filePath)
+SettingsStore::SettingsStore(const QString& filePath)
     : m_filePath(filePath)
     , m_settings(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
 }
 
-ApiKeyStore::ApiKeyStore(MemoryOnly, QString key)
+SettingsStore::SettingsStore(MemoryOnly, QString key)
     : m_memoryKey(std::move(key))
 {
 }
 
-std::shared_ptr<ApiKeyStore> ApiKeyStore::inMemory(QString key)
+std::shared_ptr<SettingsStore> SettingsStore::inMemory(QString key)
 {
-    return std::shared_ptr<ApiKeyStore>(new ApiKeyStore(MemoryOnly{}, std::move(key)));
+    return std::shared_ptr<SettingsStore>(new SettingsStore(MemoryOnly{}, std::move(key)));
 }
 
-ApiKeyStore::~ApiKeyStore() = default;
+SettingsStore::~SettingsStore() = default;
 
-QString ApiKeyStore::defaultFilePath()
+QString SettingsStore::defaultFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/settings.ini");
 }
 
-QString ApiKeyStore::apiKey() const
+QString SettingsStore::apiKey() const
 {
     return m_settings ? m_settings->value(keyName).toString() : m_memoryKey;
 }
 
-void ApiKeyStore::setApiKey(const QString& key)
+void SettingsStore::setApiKey(const QString& key)
 {
     if (!m_settings) {
         m_memoryKey = key;
         return;
     }
+    store(keyName, key);
+}
+
+int SettingsStore::imagesAtOnce() const
+{
+    // Text that is no number reads as 0, and so as 1.
+    const int stored = m_settings ? m_settings->value(imagesAtOnceName, 1).toInt() : m_memoryImagesAtOnce;
+    return std::clamp(stored, 1, maxImagesAtOnce);
+}
+
+void SettingsStore::setImagesAtOnce(int count)
+{
+    if (!m_settings) {
+        m_memoryImagesAtOnce = count;
+        return;
+    }
+    store(imagesAtOnceName, count);
+}
+
+void SettingsStore::store(const QString& name, const QVariant& value)
+{
     // Create the file owner-only before the first write, so the key is never readable by others, not
     // even for a moment; the settings writer keeps the permissions of the file it replaces.
     restrictPermissions();
-    m_settings->setValue(keyName, key);
+    m_settings->setValue(name, value);
     m_settings->sync();
     restrictPermissions();
 }
 
-void ApiKeyStore::restrictPermissions() const
+void SettingsStore::restrictPermissions() const
 {
     const QFileInfo info(m_filePath);
     QDir().mkpath(info.absolutePath());

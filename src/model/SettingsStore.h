@@ -1,0 +1,56 @@
+#pragma once
+
+// Keeps what the window remembers across launches: the API key under the settings key "tvApiKey", and
+// how many images a run keeps in flight under "imagesAtOnce". The file is readable and writable by its
+// owner only. Tests give a file of their own so that they never touch the user's settings. A store in
+// memory holds its values for one process and never touches a file: the command line uses it, so that
+// a key given to one command never replaces the key the window keeps.
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+class SettingsStore
+{
+public:
+    // The store in the user's configuration folder.
+    SettingsStore();
+    explicit SettingsStore(const QString& filePath);
+    // A store that starts with `key` and keeps every change in memory only.
+    static std::shared_ptr<SettingsStore> inMemory(QString key);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    static QString defaultFilePath();
+
+    // The stored key; empty text when none was ever stored.
+    QString apiKey() const;
+    // Stores the key at once, exactly as given.
+    void setApiKey(const QString& key);
+    // How many images a run of the window keeps in flight; 1 when none was stored, and a stored value
+    // outside 1 to 8 is brought within.
+    int imagesAtOnce() const;
+    void setImagesAtOnce(int count);
+
+    static constexpr int maxImagesAtOnce = 8;
+
+    // Empty for a store in memory.
+    QString filePath() const { return m_filePath; }
+
+private:
+    struct MemoryOnly
+    {
+    };
+    SettingsStore(MemoryOnly, QString key);
+    void store(const QString& name, const QVariant& value);
+    void restrictPermissions() const;
+
+    QString m_filePath;
+    std::unique_ptr<QSettings> m_settings; // null for a store in memory
+    QString m_memoryKey;
+    int m_memoryImagesAtOnce = 1;
+};

@@ -1,6 +1,0 @@
-#include "OptimizeTask.h"
-
-OptimizeTask::OptimizeTask(quint64 generation)
-    : m_generation(generation)
-{
-}

@@ -1,0 +1,327 @@
+#include "QueueRunner.h"
+
+#include "Error.h"
+#include "JobListModel.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <chrono>
+#include <exception>
+#include <optional>
+#include <utility>
+
+namespace {
+
+const QString stoppedMessage = QStringLiteral("Stopped.");
+constexpr std::chrono::seconds progressNoteDelay{1};
+
+// The stems under which a job's outputs may be written, absolute and case-folded (some file systems
+// ignore case). Every output is a stem followed by "-optimized", ".webp", ".avif" or "-optimized." and
+// a plain extension, so two jobs can write one file only when a stem of one equals a stem of the other,
+// or that stem with "-optimized" after it: claiming both forms of each stem catches every such pair.
+QSet<QString> outputClaims(const QUrl& source, OutputNames::Naming naming)
+{
+    const OutputNames names(source.toLocalFile(), naming);
+    QStringList stems{names.baseName()};
+    if (naming == OutputNames::Naming::sourceName) {
+        stems << names.fileName();
+    }
+    QSet<QString> claims;
+    for (const QString& stem : std::as_const(stems)) {
+        const QString path = (names.folder() + QLatin1Char('/') + stem).toCaseFolded();
+        claims << path << path + QLatin1String("-optimized");
+    }
+    return claims;
+}
+
+} // namespace
+
+QueueRunner::QueueRunner(JobListModel* jobs, Optimizer optimizer, OptionsSource options, QObject* parent)
+    : QObject(parent)
+    , m_jobs(jobs)
+    , m_optimizer(std::move(optimizer))
+    , m_options(std::move(options))
+{
+    const auto invalidate = [this] { m_sharedBaseNames.invalidate(); };
+    connect(m_jobs, &QAbstractItemModel::rowsInserted, this, invalidate);
+    connect(m_jobs, &QAbstractItemModel::rowsRemoved, this, invalidate);
+    connect(m_jobs, &QAbstractItemModel::modelReset, this, invalidate);
+    // Every step of a run waits for the next turn of the event loop: the window stays responsive
+    // between jobs that end at once, and the handle of a new run is stored before any job is touched.
+    m_pump.setSingleShot(true);
+    m_pump.setInterval(0);
+    connect(&m_pump, &QTimer::timeout, this, &QueueRunner::pump);
+}
+
+QueueRunner::~QueueRunner()
+{
+    // No run may write into a queue that is going away: make every run stale, then abort the
+    // transfers in flight so that nothing keeps running for nobody.
+    ++m_generation;
+    m_cancellation.cancel();
+}
+
+void QueueRunner::setMaxInFlight(int count)
+{
+    m_maxInFlight = std::clamp(count, 1, maxInFlightLimit);
+    if (m_runOpen) {
+        schedulePump();
+    }
+}
+
+void QueueRunner::setIsProcessing(bool value)
+{
+    m_isProcessing = value;
+    Q_EMIT isProcessingChanged();
+}
+
+void QueueRunner::setStatusMessage(const QString& value)
+{
+    m_statusMessage = value;
+    Q_EMIT statusMessageChanged();
+}
+
+void QueueRunner::setHasRun(bool value)
+{
+    // Dropping the handle leaves its run to wind down on its own.
+    m_hasRun = value;
+    Q_EMIT hasRunChanged();
+}
+
+void QueueRunner::start(QList<QUuid> batch)
+{
+    setIsProcessing(true);
+    setStatusMessage(QStringLiteral("Optimizing %1 image(s)…").arg(batch.size()));
+    if (m_hasRun) {
+        m_cancellation.cancel();
+    }
+    ++m_generation;
+    m_cancellation = CancellationSource();
+    m_batch = std::move(batch);
+    m_reported.clear();
+    m_next = 0;
+    m_inFlight = 0;
+    m_runOpen = true;
+    setHasRun(true);
+    schedulePump();
+}
+
+void QueueRunner::stop()
+{
+    // The run's state is settled before the cancellation fires: a transfer may fail at once, inside
+    // cancel(), and the run then goes on from a consistent queue.
+    const bool hadRun = m_hasRun;
+    setHasRun(false);
+    setIsProcessing(false);
+    QList<QUuid> running;
+    for (const ImageJob& job : m_jobs->jobs()) {
+        if (job.status == JobStatus::running) {
+            running.append(job.id);
+        }
+    }
+    for (const QUuid& id : std::as_const(running)) {
+        markStopped(id);
+    }
+    setStatusMessage(QStringLiteral("Stopped by user."));
+    if (hadRun) {
+        m_cancellation.cancel();
+    }
+}
+
+void QueueRunner::schedulePump()
+{
+    if (!m_pump.isActive()) {
+        m_pump.start();
+    }
+}
+
+void QueueRunner::pump()
+{
+    if (!m_runOpen) {
+        return;
+    }
+    while (m_next < m_batch.size() && m_inFlight < m_maxInFlight) {
+        const QUuid id = m_batch.at(m_next);
+        const ImageJob* job = m_jobs->find(id);
+        if (job == nullptr) {
+            // Removed after the batch was taken.
+            ++m_next;
+            continue;
+        }
+        if (m_cancellation.isCancelled()) {
+            // Taken up and stopped in one turn, so the row goes straight to stopped; no request goes
+            // out. One a turn, so that a long stopped batch never holds the window up.
+            ++m_next;
+            markStopped(id);
+            schedulePump();
+            return;
+        }
+        const QUrl file = job->url;
+        const OutputNames::Naming naming = outputNaming(file);
+        QSet<QString> claims = outputClaims(file, naming);
+        if (claims.intersects(m_claimed)) {
+            // Waits in its place for the job that may write the same files.
+            break;
+        }
+        ++m_next;
+        const quint64 generation = m_generation;
+        startJob(id, file, naming, std::move(claims));
+        if (!isCurrentRun(generation) || m_pump.isActive()) {
+            // The job has ended already; the next step comes on the next turn.
+            return;
+        }
+    }
+    if (m_next == m_batch.size() && m_inFlight == 0) {
+        m_runOpen = false;
+        setIsProcessing(false);
+        setHasRun(false);
+        setStatusMessage(QStringLiteral("Done."));
+        Q_EMIT finished();
+    }
+}
+
+void QueueRunner::startJob(const QUuid& id, const QUrl& file, OutputNames::Naming naming, QSet<QString> claims)
+{
+    ++m_inFlight;
+    m_claimed.unite(claims);
+    const quint64 generation = m_generation;
+    QCoro::connect(processJob(QPointer<QueueRunner>(this), id, file, naming, m_cancellation.token(), generation), this,
+                   [this, generation, claims = std::move(claims)] { jobEnded(generation, claims); });
+}
+
+void QueueRunner::jobEnded(quint64 generation, const QSet<QString>& claims)
+{
+    m_claimed.subtract(claims);
+    if (isCurrentRun(generation)) {
+        --m_inFlight;
+    }
+    // Also when an older run's job ends: a job of the newest run may be waiting for its files.
+    if (m_runOpen) {
+        schedulePump();
+    }
+}
+
+void QueueRunner::finish(const QUuid& id, JobOutcome outcome, const QString& message,
+                         const std::function<void(ImageJob&)>& change)
+{
+    const bool found = m_jobs->update(id, [&](ImageJob& job) {
+        if (change) {
+            change(job);
+        }
+        job.status = outcome == JobOutcome::optimized ? JobStatus::succeeded : JobStatus::failed;
+        job.message = message;
+        job.outcome = outcome;
+    });
+    // A stopped job is written stopped again when its aborted call ends; it ended only once.
+    if (found && !m_reported.contains(id)) {
+        m_reported.insert(id);
+        Q_EMIT jobFinished(id, outcome);
+    }
+}
+
+void QueueRunner::markStopped(const QUuid& id)
+{
+    finish(id, JobOutcome::stopped, stoppedMessage);
+}
+
+OutputNames::Naming QueueRunner::outputNaming(const QUrl& source)
+{
+    return m_sharedBaseNames.isShared(source, m_jobs->jobs()) ? OutputNames::Naming::sourceName
+                                                              : OutputNames::Naming::baseName;
+}
+
+void QueueRunner::unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written)
+{
+    // The naming keeps the jobs of one queue apart, yet a source queued twice in one call, or one
+    // without extension beside one with it, still writes where another row points.
+    const auto replaced = [&written](const DownloadedFile& listed) {
+        return std::any_of(written.cbegin(), written.cend(),
+                           [&listed](const DownloadedFile& file) { return file.path == listed.path; });
+    };
+    QList<QUuid> affected;
+    for (const ImageJob& job : m_jobs->jobs()) {
+        if (job.id != writer && std::any_of(job.downloads.cbegin(), job.downloads.cend(), replaced)) {
+            affected.append(job.id);
+        }
+    }
+    for (const QUuid& id : std::as_const(affected)) {
+        m_jobs->update(id, [&replaced](ImageJob& job) { job.downloads.removeIf(replaced); });
+    }
+}
+
+QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl file, OutputNames::Naming naming,
+                                      CancelToken token, quint64 generation)
+{
+    self->m_jobs->update(id, [](ImageJob& j) {
+        j.status = JobStatus::running;
+        j.message = QStringLiteral("Sending to Tovalin…");
+        j.outcome = JobOutcome::none;
+    });
+    const QPointer<QTimer> note = self->startProgressNote(id, generation);
+    // What the saved files are measured against; the upload fails if the file changes meanwhile.
+    const qint64 originalSize = QFileInfo(file.toLocalFile()).size();
+    // Settings changed during a run apply to the jobs that start after the change.
+    const TovalinOptions options = self->m_options();
+    // A copy, so the optimizer outlives the call even if the runner goes meanwhile.
+    const Optimizer optimizer = self->m_optimizer;
+
+    std::optional<QList<DownloadedFile>> files;
+    QString failure;
+    bool stopped = false;
+    try {
+        files = co_await optimizer(file, options, token, naming);
+    } catch (const Error& error) {
+        stopped = error.isCancellation();
+        failure = error.description();
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+    } catch (...) {
+        failure = QStringLiteral("The image could not be optimized.");
+    }
+
+    if (self.isNull()) {
+        co_return;
+    }
+    // Once the call has ended the job is no longer running for this run, so the note would say
+    // nothing; dropping it keeps a long queue of quick failures from piling up timers.
+    delete note.data();
+    // Whether or not the job and its run are still there, its files are on disk.
+    if (files) {
+        self->unlistReplacedFiles(id, *files);
+    }
+    // The job may have been removed, and the run stopped and replaced, while the client worked.
+    if (!self->isCurrentRun(generation)) {
+        co_return;
+    }
+    if (files) {
+        self->finish(id, JobOutcome::optimized, QStringLiteral("Optimized and saved locally."),
+                     [&files, originalSize](ImageJob& j) {
+                         j.downloads = std::move(*files);
+                         j.originalSize = originalSize;
+                     });
+    } else if (stopped) {
+        self->markStopped(id);
+    } else {
+        self->finish(id, JobOutcome::failed, failure);
+    }
+}
+
+QPointer<QTimer> QueueRunner::startProgressNote(const QUuid& id, quint64 generation)
+{
+    // A child timer: it goes with the runner, and never fires into one that is gone.
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    // A coarse timer may fire early; the note promises a job that has run for a whole second.
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, &QTimer::timeout, this, [this, timer, id, generation] {
+        timer->deleteLater();
+        const ImageJob* job = m_jobs->find(id);
+        if (!isCurrentRun(generation) || job == nullptr || job->status != JobStatus::running) {
+            return;
+        }
+        m_jobs->update(id, [](ImageJob& j) { j.message = QStringLiteral("Image is being optimized…"); });
+    });
+    timer->start(progressNoteDelay);
+    return timer;
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+// The run: takes the jobs of a batch in queue order and keeps up to `maxInFlight` of them with the
+// service at once, records each outcome in its job, and keeps the run's status line and processing
+// flag. Stop aborts every transfer in flight; the jobs in flight show "Stopped." at once and the rest
+// of the batch ends "Stopped." without reaching the service. Two jobs whose outputs could meet under
+// one file name are never in flight together: the later one waits for the earlier.
+//
+// Everything runs on the main thread. A job suspends only while it awaits the optimizer, so between
+// two suspensions nothing else changes the queue; after each, the job is found again by its id. A run
+// touches the queue and the run state only while no newer run has started.
+
+#include "CancelToken.h"
+#include "DownloadedFile.h"
+#include "ImageJob.h"
+#include "JobOutcome.h"
+#include "OutputNames.h"
+#include "SharedBaseNames.h"
+#include "TovalinClient.h"
+#include "TovalinOptions.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+#include <QUuid>
+#include <qcoro/qcorotask.h>
+
+#include <functional>
+
+class JobListModel;
+
+class QueueRunner : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Optimizes one file and names its outputs as told: the service client's operation, or a stand-in
+    // in tests.
+    using Optimizer = TovalinClient::Operation;
+    // The options for a job that starts now.
+    using OptionsSource = std::function<TovalinOptions()>;
+
+    static constexpr int maxInFlightLimit = 16;
+
+    QueueRunner(JobListModel* jobs, Optimizer optimizer, OptionsSource options, QObject* parent = nullptr);
+    // Ends every run: the transfers in flight are aborted and nothing more is written to the queue.
+    ~QueueRunner() override;
+
+    bool isProcessing() const { return m_isProcessing; }
+    QString statusMessage() const { return m_statusMessage; }
+    // Whether a run that Stop would cancel is under way.
+    bool hasRun() const { return m_hasRun; }
+
+    // 1 to maxInFlightLimit; a change applies as jobs start.
+    int maxInFlight() const { return m_maxInFlight; }
+    void setMaxInFlight(int count);
+
+    // Starts a run over `batch` (job ids, in the order they are taken) and returns at once; a run
+    // still going is cancelled. The first job starts on a later turn of the event loop.
+    void start(QList<QUuid> batch);
+    // Cancels the run and says so in the status line; always allowed.
+    void stop();
+
+Q_SIGNALS:
+    void isProcessingChanged();
+    void statusMessageChanged();
+    void hasRunChanged();
+    // A job of the newest run has ended, or was stopped.
+    void jobFinished(const QUuid& id, JobOutcome outcome);
+    // The newest run has worked through its batch (also after a stop); the status line reads "Done.".
+    void finished();
+
+private:
+    void setIsProcessing(bool value);
+    void setStatusMessage(const QString& value);
+    void setHasRun(bool value);
+    bool isCurrentRun(quint64 generation) const { return generation == m_generation; }
+    // Starts what may start now; ends the run once its batch is through.
+    void pump();
+    void schedulePump();
+    void startJob(const QUuid& id, const QUrl& file, OutputNames::Naming naming, QSet<QString> claims);
+    void jobEnded(quint64 generation, const QSet<QString>& claims);
+    // Ends the job with this outcome and message, after `change`, in one update of its row.
+    void finish(const QUuid& id, JobOutcome outcome, const QString& message,
+                const std::function<void(ImageJob&)>& change = {});
+    void markStopped(const QUuid& id);
+    // How the outputs of a job for `source` are named when it starts now: from the whole source name
+    // while another queued source of its folder shares its base name, so neither replaces the other's.
+    OutputNames::Naming outputNaming(const QUrl& source);
+    // No other row may go on listing a file that `writer` has just written over.
+    void unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written);
+    // After a second, tells that a job still running is with the service.
+    QPointer<QTimer> startProgressNote(const QUuid& id, quint64 generation);
+
+    // Takes the runner weakly and everything else by value: the queue may change, and the runner may
+    // go, while the job waits.
+    static QCoro::Task<> processJob(QPointer<QueueRunner> self, QUuid id, QUrl file, OutputNames::Naming naming,
+                                    CancelToken token, quint64 generation);
+
+    JobListModel* m_jobs;
+    Optimizer m_optimizer;
+    OptionsSource m_options;
+    SharedBaseNames m_sharedBaseNames;
+    int m_maxInFlight = 1;
+    bool m_isProcessing = false;
+    QString m_statusMessage;
+    bool m_hasRun = false;
+
+    // The newest run: its batch, how far it has got, its jobs in flight and its cancellation. A
+    // stopped run works through the rest of its batch unless a newer run has started.
+    quint64 m_generation = 0;
+    QList<QUuid> m_batch;
+    qsizetype m_next = 0;
+    int m_inFlight = 0;
+    // The jobs of the batch whose end has been told.
+    QSet<QUuid> m_reported;
+    bool m_runOpen = false;
+    CancellationSource m_cancellation;
+    // The output name stems claimed by the jobs in flight, of whichever run.
+    QSet<QString> m_claimed;
+    QTimer m_pump;
+};

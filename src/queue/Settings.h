@@ -1,0 +1,97 @@
+#pragma once
+
+// The user's choices for the next images: the API key, the treatment and how many images go at once.
+// Each has a property with a change signal; a write raises the signal and does nothing else. The key
+// and the number of images at once are kept by the settings store, everything else starts at its
+// default on every launch. Main thread only.
+
+#include "Compression.h"
+#include "ResizeMode.h"
+#include "SettingsStore.h"
+#include "TovalinOptions.h"
+#include "UpscaleFactor.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class Settings : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString apiKey READ apiKey WRITE setApiKey NOTIFY apiKeyChanged)
+    Q_PROPERTY(Compression compression READ compression WRITE setCompression NOTIFY compressionChanged)
+    Q_PROPERTY(bool convertToWebP READ convertToWebP WRITE setConvertToWebP NOTIFY convertToWebPChanged)
+    Q_PROPERTY(bool convertToAVIF READ convertToAVIF WRITE setConvertToAVIF NOTIFY convertToAVIFChanged)
+    Q_PROPERTY(ResizeMode resizeMode READ resizeMode WRITE setResizeMode NOTIFY resizeModeChanged)
+    Q_PROPERTY(QString resizeWidth READ resizeWidth WRITE setResizeWidth NOTIFY resizeWidthChanged)
+    Q_PROPERTY(QString resizeHeight READ resizeHeight WRITE setResizeHeight NOTIFY resizeHeightChanged)
+    Q_PROPERTY(bool cmykToRgb READ cmykToRgb WRITE setCmykToRgb NOTIFY cmykToRgbChanged)
+    Q_PROPERTY(UpscaleFactor upscale READ upscale WRITE setUpscale NOTIFY upscaleChanged)
+    Q_PROPERTY(bool removeBackground READ removeBackground WRITE setRemoveBackground NOTIFY removeBackgroundChanged)
+    Q_PROPERTY(bool keepExif READ keepExif WRITE setKeepExif NOTIFY keepExifChanged)
+    Q_PROPERTY(int imagesAtOnce READ imagesAtOnce WRITE setImagesAtOnce NOTIFY imagesAtOnceChanged)
+
+public:
+    explicit Settings(std::shared_ptr<SettingsStore> store, QObject* parent = nullptr);
+
+    QString apiKey() const;
+    void setApiKey(const QString& key);
+    Compression compression() const { return m_compression; }
+    void setCompression(Compression value);
+    bool convertToWebP() const { return m_convertToWebP; }
+    void setConvertToWebP(bool value);
+    bool convertToAVIF() const { return m_convertToAVIF; }
+    void setConvertToAVIF(bool value);
+    ResizeMode resizeMode() const { return m_resizeMode; }
+    void setResizeMode(ResizeMode value);
+    QString resizeWidth() const { return m_resizeWidth; }
+    void setResizeWidth(const QString& value);
+    QString resizeHeight() const { return m_resizeHeight; }
+    void setResizeHeight(const QString& value);
+    bool cmykToRgb() const { return m_cmykToRgb; }
+    void setCmykToRgb(bool value);
+    UpscaleFactor upscale() const { return m_upscale; }
+    void setUpscale(UpscaleFactor value);
+    bool removeBackground() const { return m_removeBackground; }
+    void setRemoveBackground(bool value);
+    bool keepExif() const { return m_keepExif; }
+    void setKeepExif(bool value);
+    // 1 to SettingsStore::maxImagesAtOnce; a value outside is brought within.
+    int imagesAtOnce() const;
+    void setImagesAtOnce(int value);
+
+    // The options of a request, from the settings of this moment.
+    TovalinOptions currentOptions() const;
+    // Text of a width or height read as a whole number: spaces and tabs trimmed from both ends (line
+    // breaks are not), an optional sign, decimal digits only, within 64 bits.
+    static std::optional<qint64> parseDimension(const QString& text);
+
+Q_SIGNALS:
+    void apiKeyChanged();
+    void compressionChanged();
+    void convertToWebPChanged();
+    void convertToAVIFChanged();
+    void resizeModeChanged();
+    void resizeWidthChanged();
+    void resizeHeightChanged();
+    void cmykToRgbChanged();
+    void upscaleChanged();
+    void removeBackgroundChanged();
+    void keepExifChanged();
+    void imagesAtOnceChanged();
+
+private:
+    std::shared_ptr<SettingsStore> m_store;
+    Compression m_compression = Compression::lossy;
+    bool m_convertToWebP = true;
+    bool m_convertToAVIF = false;
+    ResizeMode m_resizeMode = ResizeMode::none;
+    QString m_resizeWidth;
+    QString m_resizeHeight;
+    bool m_cmykToRgb = true;
+    UpscaleFactor m_upscale = UpscaleFactor::none;
+    bool m_removeBackground = false;
+    bool m_keepExif = false;
+};
