@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QString>
 
 namespace Binding {
@@ -79,6 +81,23 @@ void bindSelection(QComboBox* picker, Model* model, Enum (Model::*get)() const, 
         }
     });
     QObject::connect(model, changed, picker, show);
+}
+
+// A spin box says nothing of who changed it, so the model's own changes are shown with its signals
+// blocked.
+template <typename Model>
+void bindValue(QSpinBox* box, Model* model, int (Model::*get)() const, void (Model::*set)(int),
+               void (Model::*changed)())
+{
+    box->setValue((model->*get)());
+    QObject::connect(box, &QSpinBox::valueChanged, model, [model, set](int value) { (model->*set)(value); });
+    QObject::connect(model, changed, box, [box, model, get] {
+        const int value = (model->*get)();
+        if (box->value() != value) {
+            const QSignalBlocker quiet(box);
+            box->setValue(value);
+        }
+    });
 }
 
 } // namespace Binding

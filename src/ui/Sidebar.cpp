@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -319,6 +320,28 @@ QWidget* Sidebar::makeOptionsBlock()
     Binding::bindSelection(picker, m_model, &AppViewModel::upscale, &AppViewModel::setUpscale,
                            &AppViewModel::upscaleChanged);
     upscaleRow->addWidget(picker);
+
+    auto* atOnceRow = row(Theme::defaultSpacing);
+    auto* atOnceLabel = new QLabel(QStringLiteral("Images at once"), block);
+    auto* atOnce = new QSpinBox(block);
+    atOnce->setObjectName(QStringLiteral("imagesAtOnceSpinBox"));
+    atOnce->setRange(1, SettingsStore::maxImagesAtOnce);
+    atOnce->setAccessibleName(QStringLiteral("Images at once"));
+    atOnce->setAccessibleDescription(QStringLiteral("How many images are with the service at the same time."));
+    atOnce->setToolTip(atOnce->accessibleDescription());
+    // Its text field takes the focus, so it carries the same names.
+    if (auto* text = atOnce->findChild<QLineEdit*>()) {
+        text->setAccessibleName(atOnce->accessibleName());
+        text->setAccessibleDescription(atOnce->accessibleDescription());
+    }
+    atOnceLabel->setBuddy(atOnce);
+    Binding::bindValue(atOnce, m_model, &AppViewModel::imagesAtOnce, &AppViewModel::setImagesAtOnce,
+                       &AppViewModel::imagesAtOnceChanged);
+    // Lined up with the upscale picker above it.
+    atOnceRow->addWidget(atOnceLabel);
+    atOnceRow->addStretch(1);
+    atOnceRow->addWidget(atOnce);
+    layout->addLayout(atOnceRow);
     return block;
 }
 
@@ -397,12 +420,13 @@ QList<QWidget*> Sidebar::focusChain() const
 {
     // Top to bottom, and left to right within a row, as the column reads.
     const QStringList names =
-        QStringLiteral("signUpLink apiKeyField apiKeyVisibilityButton compressionHelpButton "
-                       "compressionPicker convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton "
-                       "resizePicker resizeWidthField resizeHeightField cmykToRgbCheckBox "
-                       "cmykToRgbHelpButton removeBackgroundCheckBox removeBackgroundHelpButton "
-                       "keepExifCheckBox keepExifHelpButton upscaleHelpButton upscalePicker addButton "
-                       "optimizeButton stopButton contactLink aboutLink")
+        QStringLiteral(
+            "signUpLink apiKeyField apiKeyVisibilityButton compressionHelpButton "
+            "compressionPicker convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton "
+            "resizePicker resizeWidthField resizeHeightField cmykToRgbCheckBox "
+            "cmykToRgbHelpButton removeBackgroundCheckBox removeBackgroundHelpButton "
+            "keepExifCheckBox keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox addButton "
+            "optimizeButton stopButton contactLink aboutLink")
             .split(QLatin1Char(' '));
     QList<QWidget*> chain;
     for (const QString& name : names) {

@@ -35,6 +35,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -403,6 +404,16 @@ private Q_SLOTS:
         QCOMPARE(find<QComboBox>("upscalePicker")->currentText(), QStringLiteral("4x"));
         m_model->setResizeWidth(QStringLiteral("640"));
         QCOMPARE(width->text(), QStringLiteral("640"));
+
+        // Images at once: 1 to 8, one at a time by default, remembered like the key.
+        auto* atOnce = find<QSpinBox>("imagesAtOnceSpinBox");
+        QCOMPARE(atOnce->value(), 1);
+        atOnce->setFocus();
+        QTest::keyClick(atOnce, Qt::Key_Up);
+        QCOMPARE(m_model->imagesAtOnce(), 2);
+        QCOMPARE(SettingsStore(m_tree->path(QStringLiteral("settings.ini"))).imagesAtOnce(), 2);
+        m_model->setImagesAtOnce(12);
+        QCOMPARE(atOnce->value(), 8);
     }
 
     void pickingQueuesFoldersAndOfferedImages()
@@ -599,15 +610,15 @@ private Q_SLOTS:
         queue(QStringLiteral("qs"));
         clickSegment("resizePicker", rawValue(ResizeMode::cover));
         find("apiKeyField")->setFocus();
-        QCOMPARE(
-            tabs(28),
-            QStringLiteral("apiKeyField apiKeyVisibilityButton compressionHelpButton compressionPicker "
-                           "convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton resizePicker "
-                           "resizeWidthField resizeHeightField cmykToRgbCheckBox cmykToRgbHelpButton "
-                           "removeBackgroundCheckBox removeBackgroundHelpButton keepExifCheckBox "
-                           "keepExifHelpButton upscaleHelpButton upscalePicker addButton optimizeButton "
-                           "contactLink aboutLink clearFinishedButton clearQueueButton jobsList signUpLink apiKeyField "
-                           "apiKeyVisibilityButton"));
+        QCOMPARE(tabs(29),
+                 QStringLiteral(
+                     "apiKeyField apiKeyVisibilityButton compressionHelpButton compressionPicker "
+                     "convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton resizePicker "
+                     "resizeWidthField resizeHeightField cmykToRgbCheckBox cmykToRgbHelpButton "
+                     "removeBackgroundCheckBox removeBackgroundHelpButton keepExifCheckBox "
+                     "keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox addButton optimizeButton "
+                     "contactLink aboutLink clearFinishedButton clearQueueButton jobsList signUpLink apiKeyField "
+                     "apiKeyVisibilityButton"));
         // Within a picker, the arrow keys choose.
         QAbstractButton* lossy = find<SegmentedControl>("compressionPicker")->segment(rawValue(Compression::lossy));
         QCOMPARE(lossy->isChecked(), true);
