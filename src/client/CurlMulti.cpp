@@ -70,6 +70,8 @@ CurlMulti::CurlMulti(QObject* parent)
     if (m_multi == nullptr) {
         qFatal("libcurl could not set up its transfers");
     }
+    // Requests in flight together share one HTTP/2 connection where the server offers it.
+    curl_multi_setopt(m_multi, CURLMOPT_PIPELINING, long(CURLPIPE_MULTIPLEX));
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::onSocket);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
     curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::onTimer);

@@ -70,15 +70,27 @@ HttpTransport::HttpTransport(QList<QSslCertificate> extraCaCertificates, std::ch
                              QString systemCaBundle, QObject* parent)
     : QObject(parent)
     , m_multi(new CurlMulti(this))
+    , m_share(curl_share_init())
     , m_caBundle(std::move(systemCaBundle))
     , m_idleTimeout(idleTimeout)
 {
     for (const QSslCertificate& certificate : std::as_const(extraCaCertificates)) {
         m_extraCaPem += certificate.toPem();
     }
+    if (m_share == nullptr) {
+        qFatal("libcurl could not set up its shared sessions");
+    }
+    // Every transfer runs on this object's thread, so the shared data needs no locks.
+    curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
+    curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
 }
 
-HttpTransport::~HttpTransport() = default;
+HttpTransport::~HttpTransport()
+{
+    // The transfers and the connections kept for reuse hold on to the shared sessions: they go first.
+    delete m_multi;
+    curl_share_cleanup(m_share);
+}
 
 std::shared_ptr<HttpTransport> HttpTransport::shared()
 {
@@ -128,6 +140,11 @@ CURL* HttpTransport::makeHandle(const QUrl& url, bool followRedirects)
     curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "https");
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy, CURLOPT_TCP_NODELAY, 1L);
+    curl_easy_setopt(easy, CURLOPT_SHARE, m_share);
+    // HTTP/2 where the server offers it; a request waits for a connection that can carry it beside
+    // others rather than opening one more.
+    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_2TLS));
+    curl_easy_setopt(easy, CURLOPT_PIPEWAIT, 1L);
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(m_idleTimeout.count()));
     curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, bufferSize);
     curl_easy_setopt(easy, CURLOPT_UPLOAD_BUFFERSIZE, bufferSize);

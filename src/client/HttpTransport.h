@@ -6,7 +6,9 @@
 // into their destination file, aborts a transfer that stands still for the idle timeout or that grows
 // past its size limit, and aborts the transfer in flight when the run's CancelToken fires.
 //
-// Connections are kept and reused between requests; requests go out without Nagle's delay.
+// Requests share what makes them cheap: connections are kept and reused, several requests go over one
+// HTTP/2 connection where the server offers it (kept-alive HTTP/1.1 connections otherwise), and a new
+// connection resumes the TLS session of an earlier one. Requests go out without Nagle's delay.
 //
 // Call it from the thread it lives on; the awaiting coroutine is resumed there.
 
@@ -72,6 +74,7 @@ private:
     static CURLcode addCertificates(CURL* easy, void* sslContext, void* self);
 
     CurlMulti* m_multi;
+    CURLSH* m_share;
     QByteArray m_extraCaPem;
     QString m_caBundle;
     std::chrono::milliseconds m_idleTimeout;

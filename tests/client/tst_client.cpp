@@ -383,6 +383,29 @@ private Q_SLOTS:
                  QStringLiteral("/r/o.jpg -> Optimized:photo-optimized.jpg"));
     }
 
+    // Requests in flight together each get a connection, and later requests take those connections up
+    // again rather than opening new ones.
+    void connectionsAreShared()
+    {
+        m_server->setKeepAlive(true);
+        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        serveResultsByName();
+        const TovalinClient shared = client();
+        for (int round = 0; round < 2; ++round) {
+            std::vector<std::unique_ptr<Run>> runs;
+            for (int i = 0; i < 4; ++i) {
+                const QUrl source = addSource(QStringLiteral("%1/photo.jpg").arg(round * 4 + i));
+                runs.push_back(std::make_unique<Run>(shared.optimize(source, options(), CancelToken())));
+            }
+            for (const auto& run : runs) {
+                QVERIFY(run->wait());
+                QVERIFY2(run->succeeded(), qPrintable(run->errorText()));
+            }
+        }
+        QCOMPARE(m_server->requests().size(), 16);
+        QVERIFY2(m_server->connectionCount() <= 4, qPrintable(QString::number(m_server->connectionCount())));
+    }
+
     // The system's proxy carries every request but those to loopback, which no proxy can reach for us.
     void proxies()
     {

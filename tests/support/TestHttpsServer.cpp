@@ -100,6 +100,7 @@ void TestHttpsServer::onNewConnection()
         socket->setReadBufferSize(socketReadBuffer);
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_connections.insert(socket, Connection());
+        ++m_connectionCount;
         connect(socket, &QSslSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         connect(socket, &QSslSocket::disconnected, this, [this, socket] { onDisconnected(socket); });
         if (socket->bytesAvailable() > 0) {
@@ -216,7 +217,10 @@ void TestHttpsServer::send(QSslSocket* socket, const ScriptedReply& reply)
     // Clients go by the code; the reason phrase is only for people reading a trace.
     QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " Scripted\r\n";
     head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
-    head += "Connection: close\r\n";
+    const bool keepAlive = m_keepAlive && reply.sendBodyBytes < 0;
+    if (!keepAlive) {
+        head += "Connection: close\r\n";
+    }
     for (const auto& [name, value] : reply.headers) {
         head += name + ": " + value + "\r\n";
     }
@@ -227,5 +231,14 @@ void TestHttpsServer::send(QSslSocket* socket, const ScriptedReply& reply)
         return;
     }
     socket->write(head + reply.body);
-    socket->disconnectFromHost();
+    if (!keepAlive) {
+        socket->disconnectFromHost();
+        return;
+    }
+    const auto found = m_connections.find(socket);
+    if (found != m_connections.end()) {
+        // The next request may have arrived already.
+        *found = Connection{std::move(found->buffer)};
+        QTimer::singleShot(0, socket, [this, socket] { onReadyRead(socket); });
+    }
 }

@@ -85,6 +85,11 @@ public:
     int requestCount(const QByteArray& path) const { return static_cast<int>(requests(path).size()); }
     // Application bytes received over all connections (nothing before a completed handshake).
     qint64 bytesReceived() const { return m_bytesReceived; }
+    // With keep-alive on, a connection stays open for the next request after each whole answer;
+    // otherwise every answer closes its connection.
+    void setKeepAlive(bool on) { m_keepAlive = on; }
+    // Connections accepted so far.
+    int connectionCount() const { return m_connectionCount; }
 
 private:
     struct Connection
@@ -110,4 +115,6 @@ private:
     QHash<QSslSocket*, Connection> m_connections;
     QList<RecordedRequest> m_requests;
     qint64 m_bytesReceived = 0;
+    int m_connectionCount = 0;
+    bool m_keepAlive = false;
 };
