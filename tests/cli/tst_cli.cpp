@@ -350,14 +350,50 @@ private Q_SLOTS:
         QCOMPARE(table.err, QStringLiteral("[1/1] Done photos/photo.jpg: Optimized and saved locally.\n"));
     }
 
+    // Four processes given the same tree, each its own share, all at once against one service: every
+    // image is optimized exactly once, by one of them.
+    void fourShardsShareOneTree()
+    {
+        QStringList all;
+        for (int i = 0; i < 16; ++i) {
+            all << QStringLiteral("shared/%1/image%2.jpg").arg(i % 3).arg(i);
+            m_tree->writeFile(all.last(), TestImages::photoJpeg(48 + i, 32));
+        }
+        std::vector<std::unique_ptr<QProcess>> shards;
+        for (int k = 1; k <= 4; ++k) {
+            shards.push_back(std::make_unique<QProcess>());
+            prepare(*shards.back(),
+                    {QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("--no-webp"),
+                     QStringLiteral("--shard"), QStringLiteral("%1/4").arg(k), QStringLiteral("shared")},
+                    &m_service);
+            shards.back()->start();
+        }
+        QStringList optimized;
+        for (const auto& shard : shards) {
+            QVERIFY(shard->waitForFinished(120'000));
+            QCOMPARE(shard->exitCode(), 0);
+            const QList<QJsonObject> jobs = jsonLines(QString::fromUtf8(shard->readAllStandardOutput()));
+            for (const QJsonObject& job : jobs) {
+                QCOMPARE(job["state"].toString(), QStringLiteral("done"));
+                optimized << QDir(m_tree->root()).relativeFilePath(job["file"].toString());
+            }
+        }
+        optimized.sort();
+        all.sort();
+        QCOMPARE(optimized, all);
+        for (const QString& image : std::as_const(all)) {
+            QVERIFY(QFile::exists(m_tree->path(image.chopped(4) + QStringLiteral("-optimized.jpg"))));
+        }
+    }
+
     // Ctrl-C while an upload waits for its answer: the transfer is aborted, nothing partial or
     // temporary is left, the images not reached are reported stopped, and the status is 130.
     void interruptMidUpload()
     {
         QProcess process;
         prepare(process,
-                {QStringLiteral("--json"), QStringLiteral("photos/photo.jpg"), QStringLiteral("photos/clear.png"),
-                 QStringLiteral("photos/trip")},
+                {QStringLiteral("--json"), QStringLiteral("--jobs"), QStringLiteral("1"),
+                 QStringLiteral("photos/photo.jpg"), QStringLiteral("photos/clear.png"), QStringLiteral("photos/trip")},
                 &m_slowService);
         process.start();
         QVERIFY(process.waitForStarted());

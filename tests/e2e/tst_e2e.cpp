@@ -164,7 +164,8 @@ private Q_SLOTS:
         }
     }
 
-    // The whole road through the view model's run: a wrong key, then images and a non-image. Sources of
+    // The whole road through the view model's run: a wrong key, then images and a non-image, four at
+    // once. Sources of
     // one folder that share a base name each keep their own files; a source without such a partner keeps
     // the short names; each output holds its own source's picture (sizes differ). Whatever Qt or the
     // program prints on the way does not give the key away.
@@ -185,6 +186,8 @@ private Q_SLOTS:
         runAll();
         QCOMPARE(model.jobs().first().message, QStringLiteral("Invalid API key."));
 
+        // Four images at once from here on.
+        model.setImagesAtOnce(4);
         model.setApiKey(kKey + QStringLiteral(" \n"));
         model.addFiles({m_tree->folderUrl(QStringLiteral("set")), m_tree->fileUrl(QStringLiteral("notes.jpg"))});
         runAll();
