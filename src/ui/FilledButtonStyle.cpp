@@ -22,6 +22,13 @@ FilledButtonStyle::FilledButtonStyle(NamedColor fill, qreal shadowOpacity)
 {
 }
 
+QColor FilledButtonStyle::fillColor(qreal opacity) const
+{
+    QColor color = Theme::fillColor(m_fill);
+    color.setAlphaF(static_cast<float>(opacity));
+    return color;
+}
+
 int FilledButtonStyle::shadowMargin()
 {
     return static_cast<int>(std::ceil(shadowBlur + shadowOffsetY));
@@ -62,12 +69,12 @@ void FilledButtonStyle::makeBody(QPainter& painter, const QRect& area, const QPa
         }
         // The fill replaces the shadow under it: it is drawn at less than full opacity.
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillPath(body, Theme::color(m_fill, isPressed ? pressedFillOpacity : fillOpacity, palette));
+        painter.fillPath(body, fillColor(isPressed ? pressedFillOpacity : fillOpacity));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     } else {
         // Flat and faded, label included; a press never shows.
         painter.setOpacity(disabledOpacity);
-        painter.fillPath(body, Theme::color(m_fill, fillOpacity, palette));
+        painter.fillPath(body, fillColor(fillOpacity));
     }
 
     const QColor labelColor = Theme::color(NamedColor::white, palette);

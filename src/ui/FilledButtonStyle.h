@@ -7,6 +7,7 @@
 
 #include "NamedColor.h"
 
+#include <QColor>
 #include <QIcon>
 #include <QRect>
 #include <QSize>
@@ -31,7 +32,9 @@ public:
 
     FilledButtonStyle(NamedColor fill, qreal shadowOpacity);
 
-    NamedColor fill() const { return m_fill; }
+    NamedColor fillName() const { return m_fill; }
+    // The fill at the given opacity: dark enough under the white label on light and dark palettes.
+    QColor fillColor(qreal opacity) const;
     qreal shadowOpacity() const { return m_shadowOpacity; }
 
     // Size of the body around a label of this size; the width is stretched by the layout.

@@ -126,9 +126,10 @@ void JobListView::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect area = viewport()->rect();
     const QColor accent = palette().color(QPalette::Highlight);
+    const QColor base = palette().color(QPalette::Base);
+    QColor tint = accent;
+    tint.setAlphaF(0.08F);
     if (m_dropHighlighted) {
-        QColor tint = accent;
-        tint.setAlphaF(0.08F);
         painter.setPen(QPen(accent, 2));
         painter.setBrush(tint);
         painter.drawRoundedRect(QRectF(area).adjusted(3, 3, -3, -3), 6, 6);
@@ -136,7 +137,10 @@ void JobListView::paintEvent(QPaintEvent* event)
     const QString text = empty ? emptyHint() : QStringLiteral("Drop to add to the queue");
     const QFont font = Theme::font(Theme::TextStyle::callout);
     const QFontMetrics metrics(font);
-    const QColor color = m_dropHighlighted ? accent : Theme::color(NamedColor::secondary, palette());
+    // The words stand on the tinted list when it is empty, else on the card of the list's background.
+    const QColor color = !m_dropHighlighted ? Theme::color(NamedColor::secondary, palette())
+                         : empty            ? Theme::readable(accent, Theme::composite(tint, base))
+                                            : Theme::readable(accent, base);
     constexpr int iconSize = 40;
     constexpr int gap = 10;
     const int textHeight = metrics.height();

@@ -1,6 +1,7 @@
 #include "LinkButton.h"
 
 #include "Links.h"
+#include "Theme.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -74,7 +75,8 @@ void LinkButton::paintEvent(QPaintEvent*)
     QFont font = this->font();
     font.setUnderline(m_hovered || hasFocus());
     painter.setFont(font);
-    QColor color = palette().color(QPalette::Link);
+    // A palette's link color is often too dark for a dark window.
+    QColor color = Theme::readable(palette().color(QPalette::Link), palette().color(QPalette::Window));
     if (isDown()) {
         color = color.darker(130);
     }

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Pixel sizes rather than point sizes: the layout's own sizes are device-independent pixels, and the
@@ -42,29 +45,109 @@ QFont Theme::font(TextStyle style, bool bold)
     return font;
 }
 
-QColor Theme::color(NamedColor name, const QPalette& palette)
+namespace {
+
+double linear(int channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor& color)
+{
+    return 0.2126 * linear(color.red()) + 0.7152 * linear(color.green()) + 0.0722 * linear(color.blue());
+}
+
+// Tones that reach the minimum contrast on the usual light and dark backgrounds by themselves.
+QColor tone(NamedColor name, bool dark)
 {
     switch (name) {
-    case NamedColor::secondary: {
-        // A dimmed form of the text color, so that it stays readable on light and dark palettes.
-        QColor text = palette.color(QPalette::Active, QPalette::WindowText);
-        text.setAlphaF(0.6F);
-        return text;
-    }
     case NamedColor::red:
-        return QColor(0xE0, 0x2F, 0x25);
+        return dark ? QColor(0xFF, 0x7A, 0x70) : QColor(0xC5, 0x22, 0x1F);
     case NamedColor::gray:
-        return QColor(0x8E, 0x8E, 0x93);
+        return dark ? QColor(0xAE, 0xAE, 0xB2) : QColor(0x63, 0x63, 0x66);
+    case NamedColor::blue:
+        return dark ? QColor(0x5A, 0xA9, 0xFF) : QColor(0x00, 0x58, 0xC4);
+    case NamedColor::green:
+        return dark ? QColor(0x57, 0xD1, 0x63) : QColor(0x18, 0x7A, 0x3B);
     case NamedColor::white:
         return QColor(Qt::white);
     case NamedColor::black:
         return QColor(Qt::black);
-    case NamedColor::blue:
-        return QColor(0x00, 0x6E, 0xE6);
-    case NamedColor::green:
-        return QColor(0x24, 0xA1, 0x48);
+    case NamedColor::secondary:
+        break;
     }
-    return palette.color(QPalette::WindowText);
+    return {};
+}
+
+} // namespace
+
+QColor Theme::composite(const QColor& color, const QColor& background)
+{
+    const float a = color.alphaF();
+    return QColor::fromRgbF(color.redF() * a + background.redF() * (1 - a),
+                            color.greenF() * a + background.greenF() * (1 - a),
+                            color.blueF() * a + background.blueF() * (1 - a));
+}
+
+bool Theme::isDark(const QPalette& palette)
+{
+    return luminance(palette.color(QPalette::Active, QPalette::Window)) <
+           luminance(palette.color(QPalette::Active, QPalette::WindowText));
+}
+
+double Theme::contrastRatio(const QColor& color, const QColor& background)
+{
+    const double a = luminance(composite(color, background));
+    const double b = luminance(background);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor Theme::readable(const QColor& color, const QColor& background)
+{
+    QColor shown = composite(color, background);
+    if (contrastRatio(shown, background) >= minimumContrast) {
+        return color;
+    }
+    // Away from the background's lightness, keeping the hue; black or white at the end always suffice.
+    const bool lighter = luminance(background) < 0.18;
+    float hue = 0;
+    float saturation = 0;
+    float lightness = 0;
+    shown.getHslF(&hue, &saturation, &lightness);
+    for (int step = 1; step <= 50; ++step) {
+        const float l = lighter ? lightness + (1 - lightness) * step / 50.0F : lightness * (1 - step / 50.0F);
+        const QColor candidate = QColor::fromHslF(hue, saturation, l);
+        if (contrastRatio(candidate, background) >= minimumContrast) {
+            return candidate;
+        }
+    }
+    return lighter ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QColor Theme::color(NamedColor name, const QPalette& palette)
+{
+    const QColor window = palette.color(QPalette::Active, QPalette::Window);
+    const QColor base = palette.color(QPalette::Active, QPalette::Base);
+    switch (name) {
+    case NamedColor::secondary: {
+        // A dimmed form of the text color, as it shows on the list's base, and still readable on the window.
+        QColor text = palette.color(QPalette::Active, QPalette::WindowText);
+        text.setAlphaF(0.6F);
+        return readable(readable(composite(text, base), base), window);
+    }
+    case NamedColor::white:
+    case NamedColor::black:
+        return tone(name, false);
+    default:
+        // Status colors are drawn on the list's base.
+        return readable(tone(name, isDark(palette)), base);
+    }
+}
+
+QColor Theme::fillColor(NamedColor name)
+{
+    return tone(name, false);
 }
 
 QColor Theme::color(NamedColor name)

@@ -814,9 +814,15 @@ private Q_SLOTS:
             const QRect fill = FilledButtonStyle::fillRect(image.rect());
             return image.pixelColor(fill.left() + 4, fill.center().y());
         };
-        QCOMPARE(fillColor(red, false), QColor(0xE0, 0x2F, 0x25, qRound(0.9 * 255)));
+        // Within a step of rounding: the image keeps its colors premultiplied.
+        const auto near = [](const QColor& a, const QColor& b) {
+            return std::abs(a.red() - b.red()) <= 1 && std::abs(a.green() - b.green()) <= 1 &&
+                   std::abs(a.blue() - b.blue()) <= 1;
+        };
+        QVERIFY(near(fillColor(red, false), Theme::fillColor(NamedColor::red)));
+        QCOMPARE(fillColor(red, false).alpha(), qRound(0.9 * 255));
         QCOMPARE(fillColor(red, true).alpha(), qRound(0.75 * 255));
-        QCOMPARE(fillColor(gray, false).red(), 0x8E);
+        QVERIFY(near(fillColor(gray, false), Theme::fillColor(NamedColor::gray)));
         // The shadow shows just under the fill and fades before the button's edge.
         const QImage image = render(red, false);
         const QRect fill = FilledButtonStyle::fillRect(image.rect());
