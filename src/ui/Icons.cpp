@@ -36,12 +36,12 @@ QImage renderShape(const QString& symbol, int pixels)
 {
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    const QString theme = Icons::themeName(symbol);
-    if (!theme.isEmpty() && QIcon::hasThemeIcon(theme)) {
-        const QPixmap themed = QIcon::fromTheme(theme).pixmap(QSize(pixels, pixels));
-        if (!themed.isNull()) {
+    const QIcon themed = Icons::themeIcon(symbol);
+    if (!themed.isNull()) {
+        const QPixmap picture = themed.pixmap(QSize(pixels, pixels));
+        if (!picture.isNull()) {
             QPainter painter(&image);
-            painter.drawPixmap(QRect(0, 0, pixels, pixels), themed);
+            painter.drawPixmap(QRect(0, 0, pixels, pixels), picture);
             return image;
         }
     }
@@ -73,17 +73,38 @@ QStringList Icons::symbolNames()
     };
 }
 
-QString Icons::themeName(const QString& symbol)
+QStringList Icons::themeNames(const QString& symbol)
 {
-    // Only symbolic (single-color) theme icons, and only where the theme's picture means the same thing:
-    // they are tinted like the bundled ones.
-    static const QHash<QString, QString> names{
-        {QStringLiteral("eye"), QStringLiteral("view-reveal-symbolic")},
-        {QStringLiteral("eye.slash"), QStringLiteral("view-conceal-symbolic")},
-        {QStringLiteral("stop.fill"), QStringLiteral("media-playback-stop-symbolic")},
-        {QStringLiteral("photo.on.rectangle.angled"), QStringLiteral("image-x-generic-symbolic")},
+    // Names that Adwaita and Breeze both carry where one exists, else each theme's own; only where the
+    // theme's picture means the same thing. Nothing stands for the bolt of Optimize.
+    static const QHash<QString, QStringList> names{
+        {QStringLiteral("clock"), {QStringLiteral("document-open-recent")}},
+        {QStringLiteral("hourglass"), {QStringLiteral("process-working")}},
+        {QStringLiteral("checkmark.circle.fill"), {QStringLiteral("emblem-ok"), QStringLiteral("emblem-default")}},
+        {QStringLiteral("xmark.octagon.fill"), {QStringLiteral("dialog-error")}},
+        {QStringLiteral("eye"), {QStringLiteral("view-reveal"), QStringLiteral("view-visible")}},
+        {QStringLiteral("eye.slash"), {QStringLiteral("view-conceal"), QStringLiteral("view-hidden")}},
+        {QStringLiteral("questionmark.circle"), {QStringLiteral("help-contents"), QStringLiteral("help-browser")}},
+        {QStringLiteral("photo.on.rectangle.angled"),
+         {QStringLiteral("insert-image"), QStringLiteral("image-x-generic")}},
+        {QStringLiteral("stop.fill"), {QStringLiteral("process-stop"), QStringLiteral("media-playback-stop")}},
+        {QStringLiteral("xmark.circle.fill"), {QStringLiteral("list-remove"), QStringLiteral("edit-clear")}},
     };
     return names.value(symbol);
+}
+
+QIcon Icons::themeIcon(const QString& symbol)
+{
+    // The symbolic form first: it is drawn as a shape to be colored, as the desktops that ship it color it.
+    // The exact names only: Qt's own fallback would shorten a name to a more general one.
+    for (const QString& name : themeNames(symbol)) {
+        for (const QString& candidate : {name + QStringLiteral("-symbolic"), name}) {
+            if (QIcon::hasThemeIcon(candidate)) {
+                return QIcon::fromTheme(candidate);
+            }
+        }
+    }
+    return {};
 }
 
 QString Icons::resourcePath(const QString& symbol)
@@ -100,8 +121,10 @@ bool Icons::hasBundledIcon(const QString& symbol)
 QPixmap Icons::pixmap(const QString& symbol, int size, const QColor& color, qreal devicePixelRatio)
 {
     QHash<QString, QPixmap>& cache = pixmapCache();
-    const QString key = symbol + QLatin1Char('/') + QString::number(size) + QLatin1Char('/') +
-                        QString::number(color.rgba(), 16) + QLatin1Char('/') + QString::number(devicePixelRatio);
+    // The theme is part of the key: it can change while the program runs.
+    const QString key = QIcon::themeName() + QLatin1Char('/') + symbol + QLatin1Char('/') + QString::number(size) +
+                        QLatin1Char('/') + QString::number(color.rgba(), 16) + QLatin1Char('/') +
+                        QString::number(devicePixelRatio);
     const auto found = cache.constFind(key);
     if (found != cache.constEnd()) {
         return *found;

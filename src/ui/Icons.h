@@ -1,9 +1,11 @@
 #pragma once
 
 // Icons for the symbol names the window speaks of ("eye", "clock", "xmark.circle.fill", …). A symbol
-// comes from the desktop's icon theme when the theme has a matching symbolic icon, and otherwise from
-// the SVG drawn for this program and bundled as a resource, so every icon shows in any environment,
-// offscreen included. Icons are single-color shapes tinted when they are drawn.
+// comes from the desktop's icon theme under its freedesktop names ("process-stop", "dialog-error", …),
+// the symbolic form before the full one, so a themed desktop shows its own pictures; where the theme has
+// none of the names, from the SVG drawn for this program and bundled as a resource, so every icon shows
+// in any environment, offscreen included. Icons are single-color shapes tinted when they are drawn, as
+// desktops tint symbolic icons: a status keeps its color, and every icon follows a dark palette.
 
 #include <QColor>
 #include <QIcon>
@@ -16,8 +18,11 @@ class Icons
 public:
     // Every symbol the window uses.
     static QStringList symbolNames();
-    // The theme icon name that stands for a symbol, or an empty text when no theme icon matches it.
-    static QString themeName(const QString& symbol);
+    // The freedesktop icon names that stand for a symbol, in order of preference; none for a symbol no
+    // standard name means.
+    static QStringList themeNames(const QString& symbol);
+    // The current theme's icon for a symbol, or a null icon when the theme has none of its names.
+    static QIcon themeIcon(const QString& symbol);
     // The resource path of the bundled SVG of a symbol.
     static QString resourcePath(const QString& symbol);
     static bool hasBundledIcon(const QString& symbol);
