@@ -1,12 +1,14 @@
 #pragma once
 
 // The program's one window: titled, with the program's icon, at least 980 × 620, showing a ContentView
-// over the shared view model. No menus, toolbars or status bar.
+// over the shared view model. No menus, toolbars or status bar. The end of a long run while the user
+// is elsewhere is announced on the desktop.
 
 #include <QMainWindow>
 
 class AppViewModel;
 class ContentView;
+class RunNotifier;
 
 class MainWindow : public QMainWindow
 {
@@ -16,7 +18,9 @@ public:
     explicit MainWindow(AppViewModel* model, QWidget* parent = nullptr);
 
     ContentView* contentView() const { return m_content; }
+    RunNotifier* runNotifier() const { return m_runNotifier; }
 
 private:
     ContentView* m_content;
+    RunNotifier* m_runNotifier;
 };
