@@ -24,10 +24,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Added to what dpkg-shlibdeps finds: the authorities that HTTPS to the service is checked against, and
-# Qt's Wayland platform, without which the window runs through XWayland.
+# Added to what dpkg-shlibdeps finds: the authorities that HTTPS to the service is checked against;
+# Qt's Wayland platform, without which the window runs through XWayland; and Qt's own translations,
+# without which the stock dialogs of a translated window speak English.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "ca-certificates")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE "xz")
 

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "SettingsStore.h"
 #include "TovalinClient.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(Version::text));
     // Ties the window to its launcher entry (the Wayland app id), so the desktop shows its name and icon.
     QApplication::setDesktopFileName(QString::fromLatin1(ApplicationInfo::id));
+    // Before any text is made: every widget takes its text once, when it is built.
+    const Translations translations;
 
     // The service the program was built for, through the process-wide transport.
     AppViewModel model(std::make_shared<SettingsStore>(), TovalinClient().operation());

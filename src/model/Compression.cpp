@@ -1,14 +1,16 @@
 #include "Compression.h"
 
+#include <QCoreApplication>
+
 QString label(Compression value)
 {
     switch (value) {
     case Compression::lossless:
-        return QStringLiteral("Lossless");
+        return QCoreApplication::translate("Compression", "Lossless");
     case Compression::lossy:
-        return QStringLiteral("Lossy");
+        return QCoreApplication::translate("Compression", "Lossy");
     case Compression::glossy:
-        return QStringLiteral("Glossy");
+        return QCoreApplication::translate("Compression", "Glossy");
     }
     return {};
 }

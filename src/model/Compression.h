@@ -21,5 +21,6 @@ struct RawValueTraits<Compression>
     static constexpr std::array displayOrder{Compression::lossy, Compression::glossy, Compression::lossless};
 };
 
+// In the language of the installed translation; English without one.
 QString label(Compression value);
 std::span<const Compression> compressionDisplayOrder();

@@ -1,16 +1,18 @@
 #include "JobStatus.h"
 
+#include <QCoreApplication>
+
 QString label(JobStatus status)
 {
     switch (status) {
     case JobStatus::queued:
-        return QStringLiteral("Queued");
+        return QCoreApplication::translate("JobStatus", "Queued");
     case JobStatus::running:
-        return QStringLiteral("Processing");
+        return QCoreApplication::translate("JobStatus", "Processing");
     case JobStatus::succeeded:
-        return QStringLiteral("Done");
+        return QCoreApplication::translate("JobStatus", "Done");
     case JobStatus::failed:
-        return QStringLiteral("Failed");
+        return QCoreApplication::translate("JobStatus", "Failed");
     }
     return {};
 }

@@ -20,6 +20,7 @@ enum class JobStatus
 inline constexpr std::array allJobStatuses{JobStatus::queued, JobStatus::running, JobStatus::succeeded,
                                            JobStatus::failed};
 
+// In the language of the installed translation; English without one.
 QString label(JobStatus status);
 // The symbol name of the status icon; the window resolves it to an icon.
 QString icon(JobStatus status);

@@ -1,14 +1,16 @@
 #include "ResizeMode.h"
 
+#include <QCoreApplication>
+
 QString label(ResizeMode value)
 {
     switch (value) {
     case ResizeMode::none:
-        return QStringLiteral("No resize");
+        return QCoreApplication::translate("ResizeMode", "No resize");
     case ResizeMode::cover:
-        return QStringLiteral("Cover");
+        return QCoreApplication::translate("ResizeMode", "Cover");
     case ResizeMode::contain:
-        return QStringLiteral("Contain");
+        return QCoreApplication::translate("ResizeMode", "Contain");
     }
     return {};
 }

@@ -19,4 +19,5 @@ struct RawValueTraits<ResizeMode>
     static constexpr std::array allCases{ResizeMode::none, ResizeMode::cover, ResizeMode::contain};
 };
 
+// In the language of the installed translation; English without one.
 QString label(ResizeMode value);

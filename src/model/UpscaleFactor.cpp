@@ -1,16 +1,18 @@
 #include "UpscaleFactor.h"
 
+#include <QCoreApplication>
+
 QString label(UpscaleFactor value)
 {
     switch (value) {
     case UpscaleFactor::none:
-        return QStringLiteral("No upscale");
+        return QCoreApplication::translate("UpscaleFactor", "No upscale");
     case UpscaleFactor::x2:
-        return QStringLiteral("2x");
+        return QCoreApplication::translate("UpscaleFactor", "2x");
     case UpscaleFactor::x3:
-        return QStringLiteral("3x");
+        return QCoreApplication::translate("UpscaleFactor", "3x");
     case UpscaleFactor::x4:
-        return QStringLiteral("4x");
+        return QCoreApplication::translate("UpscaleFactor", "4x");
     }
     return {};
 }

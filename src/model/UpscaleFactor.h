@@ -20,4 +20,5 @@ struct RawValueTraits<UpscaleFactor>
     static constexpr std::array allCases{UpscaleFactor::none, UpscaleFactor::x2, UpscaleFactor::x3, UpscaleFactor::x4};
 };
 
+// In the language of the installed translation; English without one.
 QString label(UpscaleFactor value);

@@ -45,13 +45,11 @@ AboutDialog::AboutDialog(QWidget* parent)
     Theme::applyTextStyle(name, Theme::TextStyle::title2, true);
     layout->addWidget(name);
     layout->addWidget(
-        label(QStringLiteral("Version ") + QString::fromLatin1(Version::text), QStringLiteral("aboutVersion"), this));
-    auto* summary =
-        label(QStringLiteral("Optimizes images with the Tovalin service."), QStringLiteral("aboutSummary"), this);
+        label(tr("Version %1").arg(QString::fromLatin1(Version::text)), QStringLiteral("aboutVersion"), this));
+    auto* summary = label(tr("Optimizes images with the Tovalin service."), QStringLiteral("aboutSummary"), this);
     Theme::applyColor(summary, NamedColor::secondary);
     layout->addWidget(summary);
-    layout->addWidget(label(QStringLiteral("Released under the ") + QString::fromLatin1(ApplicationInfo::licence) +
-                                QStringLiteral(" licence."),
+    layout->addWidget(label(tr("Released under the %1 licence.").arg(QString::fromLatin1(ApplicationInfo::licence)),
                             QStringLiteral("aboutLicence"), this));
 
     layout->addSpacing(Theme::defaultSpacing);
@@ -61,8 +59,8 @@ AboutDialog::AboutDialog(QWidget* parent)
         layout->addWidget(button, 0, Qt::AlignHCenter);
     };
     link(QStringLiteral("tovalin.io"), Links::home(), QStringLiteral("aboutHomeLink"));
-    link(QStringLiteral("Get an API key"), Links::signUp(), QStringLiteral("aboutSignUpLink"));
-    link(QStringLiteral("Contact us"), Links::contact(), QStringLiteral("aboutContactLink"));
+    link(tr("Get an API key"), Links::signUp(), QStringLiteral("aboutSignUpLink"));
+    link(tr("Contact us"), Links::contact(), QStringLiteral("aboutContactLink"));
 
     layout->addSpacing(Theme::defaultSpacing);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -77,5 +75,5 @@ AboutDialog::AboutDialog(QWidget* parent)
 
 QString AboutDialog::title()
 {
-    return QStringLiteral("About Tovalin Image Optimizer");
+    return tr("About Tovalin Image Optimizer");
 }

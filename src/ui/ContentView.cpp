@@ -173,10 +173,10 @@ QWidget* ContentView::makeQueuePane()
 
     m_jobsList = new JobListView(pane);
     m_jobsList->setObjectName(QStringLiteral("jobsList"));
-    m_jobsList->setAccessibleName(QStringLiteral("Selected Images"));
+    m_jobsList->setAccessibleName(tr("Selected Images"));
     m_jobsList->setAccessibleDescription(
-        QStringLiteral("The queue: one row per image with its state, message and saved files. Space removes the "
-                       "current image. Images and folders can be dropped here."));
+        tr("The queue: one row per image with its state, message and saved files. Space removes the "
+           "current image. Images and folders can be dropped here."));
     m_jobsList->setModel(m_model->jobModel());
     // The inset list: a rounded card on the window background.
     m_jobsList->setFrameShape(QFrame::NoFrame);

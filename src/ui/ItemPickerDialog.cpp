@@ -28,14 +28,14 @@ ItemPickerDialog::ItemPickerDialog(QWidget* parent)
     setAcceptMode(QFileDialog::AcceptOpen);
     setWindowTitle(title());
     setNameFilters({
-        QStringLiteral("Images (%1)").arg(patterns(imageExtensions())),
+        tr("Images (%1)").arg(patterns(imageExtensions())),
         QStringLiteral("PNG (*.png)"),
         QStringLiteral("JPEG (*.jpg *.jpeg *.jpe)"),
         QStringLiteral("HEIC (*.heic)"),
         QStringLiteral("TIFF (*.tif *.tiff)"),
         QStringLiteral("GIF (*.gif)"),
         QStringLiteral("BMP (*.bmp)"),
-        QStringLiteral("Raw camera images (%1)").arg(patterns(rawCameraExtensions())),
+        tr("Raw camera images (%1)").arg(patterns(rawCameraExtensions())),
         QStringLiteral("WebP (*.webp)"),
         QStringLiteral("HEIF (*.heif *.hif)"),
     });
@@ -43,7 +43,7 @@ ItemPickerDialog::ItemPickerDialog(QWidget* parent)
 
 QString ItemPickerDialog::title()
 {
-    return QStringLiteral("Choose images or folders to optimize");
+    return tr("Choose images or folders to optimize");
 }
 
 QStringList ItemPickerDialog::rawCameraExtensions()

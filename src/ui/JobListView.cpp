@@ -98,7 +98,7 @@ void JobListView::resizeEvent(QResizeEvent* event)
 
 QString JobListView::emptyHint()
 {
-    return QStringLiteral("Drop images or folders here");
+    return tr("Drop images or folders here");
 }
 
 bool JobListView::isShowingEmptyHint() const
@@ -134,7 +134,7 @@ void JobListView::paintEvent(QPaintEvent* event)
         painter.setBrush(tint);
         painter.drawRoundedRect(QRectF(area).adjusted(3, 3, -3, -3), 6, 6);
     }
-    const QString text = empty ? emptyHint() : QStringLiteral("Drop to add to the queue");
+    const QString text = empty ? emptyHint() : tr("Drop to add to the queue");
     const QFont font = Theme::font(Theme::TextStyle::callout);
     const QFontMetrics metrics(font);
     // The words stand on the tinted list when it is empty, else on the card of the list's background.

@@ -29,7 +29,7 @@ constexpr int pathDetailGap = 8;
 
 QString removeToolTip()
 {
-    return QStringLiteral("Remove from queue");
+    return JobRowDelegate::tr("Remove from queue");
 }
 
 JobStatus statusOf(const QModelIndex& index)

@@ -24,7 +24,7 @@ LinkButton::LinkButton(const QString& text, QUrl url, QWidget* parent)
 {
     setText(text);
     setAccessibleName(text);
-    setAccessibleDescription(QStringLiteral("Opens %1 in the web browser.").arg(m_url.toString()));
+    setAccessibleDescription(tr("Opens %1 in the web browser.").arg(m_url.toString()));
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setToolTip(m_url.toString());

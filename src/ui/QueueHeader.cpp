@@ -15,8 +15,8 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     , m_status(new QLabel(this))
     , m_remaining(new QLabel(this))
     , m_saved(new QLabel(this))
-    , m_clearFinished(new QPushButton(QStringLiteral("Clear finished"), this))
-    , m_clearQueue(new QPushButton(QStringLiteral("Clear queue"), this))
+    , m_clearFinished(new QPushButton(tr("Clear finished"), this))
+    , m_clearQueue(new QPushButton(tr("Clear queue"), this))
 {
     setObjectName(QStringLiteral("header"));
     auto* layout = new QHBoxLayout(this);
@@ -25,7 +25,7 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
 
     auto* lines = new QVBoxLayout;
     lines->setSpacing(4);
-    auto* title = new QLabel(QStringLiteral("Selected Images"), this);
+    auto* title = new QLabel(tr("Selected Images"), this);
     title->setObjectName(QStringLiteral("queueTitle"));
     Theme::applyTextStyle(title, Theme::TextStyle::title2, true);
     lines->addWidget(title);
@@ -49,10 +49,9 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     m_clearFinished->setObjectName(QStringLiteral("clearFinishedButton"));
-    m_clearFinished->setAccessibleDescription(QStringLiteral("Removes the images that are done from the queue."));
+    m_clearFinished->setAccessibleDescription(tr("Removes the images that are done from the queue."));
     m_clearQueue->setObjectName(QStringLiteral("clearQueueButton"));
-    m_clearQueue->setAccessibleDescription(
-        QStringLiteral("Removes every image from the queue but the one being optimized."));
+    m_clearQueue->setAccessibleDescription(tr("Removes every image from the queue but the one being optimized."));
     for (QPushButton* button : {m_clearFinished, m_clearQueue}) {
         button->setFocusPolicy(Qt::StrongFocus);
         button->setAutoDefault(false);
@@ -82,12 +81,12 @@ QList<QWidget*> QueueHeader::focusChain() const
 
 QString QueueHeader::statusText(const QString& statusMessage)
 {
-    return statusMessage.isEmpty() ? QStringLiteral("Add files to begin.") : statusMessage;
+    return statusMessage.isEmpty() ? tr("Add files to begin.") : statusMessage;
 }
 
 QString QueueHeader::remainingText(int remaining)
 {
-    return QString::number(remaining) + QStringLiteral(" image(s) left to optimize");
+    return tr("%n image(s) left to optimize", nullptr, remaining);
 }
 
 void QueueHeader::refresh()

@@ -49,12 +49,12 @@ QToolButton* iconButton(const QString& symbol, const QColor& color, const QStrin
 QToolButton* helpButton(const QUrl& url, const QString& toolTip, const QString& topic, QWidget* parent)
 {
     auto* button = iconButton(QStringLiteral("questionmark.circle"), Theme::color(NamedColor::secondary), toolTip,
-                              QStringLiteral("Help: ") + topic, parent);
+                              Sidebar::tr("Help: %1").arg(topic), parent);
     // Plain style: no border or background, also when hovered.
     button->setStyleSheet(
         QStringLiteral("QToolButton { border: none; background: transparent; padding: 1px; }"
                        "QToolButton:focus { border: 1px solid palette(highlight); border-radius: 3px; }"));
-    button->setAccessibleDescription(QStringLiteral("Opens the article in the web browser."));
+    button->setAccessibleDescription(Sidebar::tr("Opens the article in the web browser."));
     QObject::connect(button, &QToolButton::clicked, button, [url] { Links::open(url); });
     return button;
 }
@@ -128,8 +128,8 @@ QWidget* Sidebar::makeApiKeyBlock()
     auto* layout = column(block, 6);
 
     auto* labels = row(6);
-    labels->addWidget(heading(QStringLiteral("API Key"), block));
-    auto* signUp = new LinkButton(QStringLiteral("(Get an API Key)"), Links::signUp(), block);
+    labels->addWidget(heading(tr("API Key"), block));
+    auto* signUp = new LinkButton(tr("(Get an API Key)"), Links::signUp(), block);
     signUp->setObjectName(QStringLiteral("signUpLink"));
     Theme::applyTextStyle(signUp, Theme::TextStyle::caption);
     labels->addWidget(signUp);
@@ -139,11 +139,10 @@ QWidget* Sidebar::makeApiKeyBlock()
     auto* field = row(Theme::defaultSpacing);
     m_apiKeyField = new QLineEdit(block);
     m_apiKeyField->setObjectName(QStringLiteral("apiKeyField"));
-    m_apiKeyField->setPlaceholderText(QStringLiteral("Your 20-character API key"));
+    m_apiKeyField->setPlaceholderText(tr("Your 20-character API key"));
     m_apiKeyField->setClearButtonEnabled(false);
-    m_apiKeyField->setAccessibleName(QStringLiteral("API Key"));
-    m_apiKeyField->setAccessibleDescription(
-        QStringLiteral("The API key of your Tovalin account. It is kept for the next start."));
+    m_apiKeyField->setAccessibleName(tr("API Key"));
+    m_apiKeyField->setAccessibleDescription(tr("The API key of your Tovalin account. It is kept for the next start."));
     Binding::bindText(m_apiKeyField, m_model, &AppViewModel::apiKey, &AppViewModel::setApiKey,
                       &AppViewModel::apiKeyChanged);
     field->addWidget(m_apiKeyField, 1);
@@ -159,13 +158,13 @@ QWidget* Sidebar::makeApiKeyBlock()
 void Sidebar::setApiKeyShown(bool shown)
 {
     m_apiKeyField->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
-    const QString toolTip = shown ? QStringLiteral("Hide key") : QStringLiteral("Show key");
+    const QString toolTip = shown ? tr("Hide key") : tr("Show key");
     const QString symbol = shown ? QStringLiteral("eye.slash") : QStringLiteral("eye");
     m_visibilityButton->setIcon(Icons::icon(symbol, palette().color(QPalette::WindowText)));
     m_visibilityButton->setToolTip(toolTip);
     m_visibilityButton->setAccessibleName(toolTip);
-    m_visibilityButton->setAccessibleDescription(shown ? QStringLiteral("Masks the API key again.")
-                                                       : QStringLiteral("Shows the API key in plain text."));
+    m_visibilityButton->setAccessibleDescription(shown ? tr("Masks the API key again.")
+                                                       : tr("Shows the API key in plain text."));
     m_visibilityButton->setProperty("symbol", symbol);
 }
 
@@ -174,9 +173,9 @@ QWidget* Sidebar::makeCompressionBlock()
     auto* block = new QWidget(this);
     auto* layout = column(block, 10);
     auto* title = row(6);
-    title->addWidget(heading(QStringLiteral("Densora Level"), block));
-    auto* help = helpButton(Links::compressionLevels(), QStringLiteral("Learn about Lossy, Glossy, and Lossless"),
-                            QStringLiteral("Compression levels"), block);
+    title->addWidget(heading(tr("Densora Level"), block));
+    auto* help = helpButton(Links::compressionLevels(), tr("Learn about Lossy, Glossy, and Lossless"),
+                            tr("Compression levels"), block);
     help->setObjectName(QStringLiteral("compressionHelpButton"));
     title->addWidget(help);
     title->addStretch(1);
@@ -187,7 +186,7 @@ QWidget* Sidebar::makeCompressionBlock()
     for (const Compression level : compressionDisplayOrder()) {
         picker->addSegment(label(level), rawValue(level));
     }
-    picker->setTitle(QStringLiteral("Densora Level"), QStringLiteral("how strongly images are compressed"));
+    picker->setTitle(tr("Densora Level"), tr("how strongly images are compressed"));
     Binding::bindSelection(picker, m_model, &AppViewModel::compression, &AppViewModel::setCompression,
                            &AppViewModel::compressionChanged);
     layout->addWidget(picker);
@@ -198,14 +197,14 @@ QWidget* Sidebar::makeFormatsBlock()
 {
     auto* block = new QWidget(this);
     auto* layout = column(block, 8);
-    layout->addWidget(heading(QStringLiteral("Next Generation Images"), block));
-    auto* webp = checkBox(QStringLiteral("Create WebP (+ keep original)"), QStringLiteral("convertToWebPCheckBox"),
-                          QStringLiteral("Also saves a WebP version beside each image."), block);
+    layout->addWidget(heading(tr("Next Generation Images"), block));
+    auto* webp = checkBox(tr("Create WebP (+ keep original)"), QStringLiteral("convertToWebPCheckBox"),
+                          tr("Also saves a WebP version beside each image."), block);
     Binding::bindChecked(webp, m_model, &AppViewModel::convertToWebP, &AppViewModel::setConvertToWebP,
                          &AppViewModel::convertToWebPChanged);
     layout->addWidget(webp);
-    auto* avif = checkBox(QStringLiteral("Create AVIF (+ keep original)"), QStringLiteral("convertToAVIFCheckBox"),
-                          QStringLiteral("Also saves an AVIF version beside each image."), block);
+    auto* avif = checkBox(tr("Create AVIF (+ keep original)"), QStringLiteral("convertToAVIFCheckBox"),
+                          tr("Also saves an AVIF version beside each image."), block);
     Binding::bindChecked(avif, m_model, &AppViewModel::convertToAVIF, &AppViewModel::setConvertToAVIF,
                          &AppViewModel::convertToAVIFChanged);
     layout->addWidget(avif);
@@ -217,9 +216,9 @@ QWidget* Sidebar::makeResizeBlock()
     auto* block = new QWidget(this);
     auto* layout = column(block, 8);
     auto* title = row(6);
-    title->addWidget(heading(QStringLiteral("Resize"), block));
-    auto* help = helpButton(Links::automaticResize(), QStringLiteral("Learn how Tovalin resizes images automatically"),
-                            QStringLiteral("Resize"), block);
+    title->addWidget(heading(tr("Resize"), block));
+    auto* help =
+        helpButton(Links::automaticResize(), tr("Learn how Tovalin resizes images automatically"), tr("Resize"), block);
     help->setObjectName(QStringLiteral("resizeHelpButton"));
     title->addWidget(help);
     title->addStretch(1);
@@ -230,7 +229,7 @@ QWidget* Sidebar::makeResizeBlock()
     for (const ResizeMode mode : allCases<ResizeMode>()) {
         picker->addSegment(label(mode), rawValue(mode));
     }
-    picker->setTitle(QStringLiteral("Resize"), QStringLiteral("how images are fitted to the width and height"));
+    picker->setTitle(tr("Resize"), tr("how images are fitted to the width and height"));
     Binding::bindSelection(picker, m_model, &AppViewModel::resizeMode, &AppViewModel::setResizeMode,
                            &AppViewModel::resizeModeChanged);
     layout->addWidget(picker);
@@ -240,24 +239,24 @@ QWidget* Sidebar::makeResizeBlock()
     auto* fields = new QHBoxLayout(m_resizeFields);
     fields->setContentsMargins(0, 0, 0, 0);
     fields->setSpacing(Theme::defaultSpacing);
-    const auto dimensionField = [this](const QString& placeholder, const QString& name) {
+    const auto dimensionField = [this](const QString& placeholder, const QString& description, const QString& name) {
         auto* field = new QLineEdit(m_resizeFields);
         field->setObjectName(name);
         field->setPlaceholderText(placeholder);
         field->setAccessibleName(placeholder);
-        field->setAccessibleDescription(QStringLiteral("Target %1 in pixels.").arg(placeholder.toLower()));
+        field->setAccessibleDescription(description);
         field->setFixedWidth(80);
         Theme::applyTextStyle(field, Theme::TextStyle::caption);
         return field;
     };
-    auto* width = dimensionField(QStringLiteral("Width"), QStringLiteral("resizeWidthField"));
+    auto* width = dimensionField(tr("Width"), tr("Target width in pixels."), QStringLiteral("resizeWidthField"));
     Binding::bindText(width, m_model, &AppViewModel::resizeWidth, &AppViewModel::setResizeWidth,
                       &AppViewModel::resizeWidthChanged);
     fields->addWidget(width);
     auto* times = new QLabel(QStringLiteral("×"), m_resizeFields);
     Theme::applyTextStyle(times, Theme::TextStyle::caption);
     fields->addWidget(times);
-    auto* height = dimensionField(QStringLiteral("Height"), QStringLiteral("resizeHeightField"));
+    auto* height = dimensionField(tr("Height"), tr("Target height in pixels."), QStringLiteral("resizeHeightField"));
     Binding::bindText(height, m_model, &AppViewModel::resizeHeight, &AppViewModel::setResizeHeight,
                       &AppViewModel::resizeHeightChanged);
     fields->addWidget(height);
@@ -274,7 +273,7 @@ QWidget* Sidebar::makeOptionsBlock()
 {
     auto* block = new QWidget(this);
     auto* layout = column(block, 8);
-    layout->addWidget(heading(QStringLiteral("Options"), block));
+    layout->addWidget(heading(tr("Options"), block));
 
     const auto optionRow = [&](QWidget* control, const QUrl& help, const QString& topic, const QString& helpName) {
         auto* line = row(Theme::defaultSpacing);
@@ -287,32 +286,31 @@ QWidget* Sidebar::makeOptionsBlock()
         return line;
     };
 
-    auto* cmyk = checkBox(QStringLiteral("Convert CMYK to RGB"), QStringLiteral("cmykToRgbCheckBox"),
-                          QStringLiteral("Print colors are turned into screen colors."), block);
+    auto* cmyk = checkBox(tr("Convert CMYK to RGB"), QStringLiteral("cmykToRgbCheckBox"),
+                          tr("Print colors are turned into screen colors."), block);
     Binding::bindChecked(cmyk, m_model, &AppViewModel::cmykToRgb, &AppViewModel::setCmykToRgb,
                          &AppViewModel::cmykToRgbChanged);
-    optionRow(cmyk, Links::cmykToRgb(), QStringLiteral("Convert CMYK to RGB"), QStringLiteral("cmykToRgbHelpButton"));
+    optionRow(cmyk, Links::cmykToRgb(), tr("Convert CMYK to RGB"), QStringLiteral("cmykToRgbHelpButton"));
 
-    auto* background = checkBox(QStringLiteral("Remove background"), QStringLiteral("removeBackgroundCheckBox"),
-                                QStringLiteral("The service cuts the subject out of its background."), block);
+    auto* background = checkBox(tr("Remove background"), QStringLiteral("removeBackgroundCheckBox"),
+                                tr("The service cuts the subject out of its background."), block);
     Binding::bindChecked(background, m_model, &AppViewModel::removeBackground, &AppViewModel::setRemoveBackground,
                          &AppViewModel::removeBackgroundChanged);
-    optionRow(background, Links::removeBackground(), QStringLiteral("Remove background"),
+    optionRow(background, Links::removeBackground(), tr("Remove background"),
               QStringLiteral("removeBackgroundHelpButton"));
 
-    auto* exif = checkBox(QStringLiteral("Keep EXIF"), QStringLiteral("keepExifCheckBox"),
-                          QStringLiteral("Camera data such as date and place stay in the image."), block);
+    auto* exif = checkBox(tr("Keep EXIF"), QStringLiteral("keepExifCheckBox"),
+                          tr("Camera data such as date and place stay in the image."), block);
     Binding::bindChecked(exif, m_model, &AppViewModel::keepExif, &AppViewModel::setKeepExif,
                          &AppViewModel::keepExifChanged);
-    optionRow(exif, Links::removeExif(), QStringLiteral("Keep EXIF"), QStringLiteral("keepExifHelpButton"));
+    optionRow(exif, Links::removeExif(), tr("Keep EXIF"), QStringLiteral("keepExifHelpButton"));
 
-    auto* upscaleLabel = new QLabel(QStringLiteral("Upscale"), block);
-    auto* upscaleRow =
-        optionRow(upscaleLabel, Links::upscale(), QStringLiteral("Upscale"), QStringLiteral("upscaleHelpButton"));
+    auto* upscaleLabel = new QLabel(tr("Upscale"), block);
+    auto* upscaleRow = optionRow(upscaleLabel, Links::upscale(), tr("Upscale"), QStringLiteral("upscaleHelpButton"));
     auto* picker = new QComboBox(block);
     picker->setObjectName(QStringLiteral("upscalePicker"));
-    picker->setAccessibleName(QStringLiteral("Upscale"));
-    picker->setAccessibleDescription(QStringLiteral("How many times larger the service makes each image."));
+    picker->setAccessibleName(tr("Upscale"));
+    picker->setAccessibleDescription(tr("How many times larger the service makes each image."));
     for (const UpscaleFactor factor : allCases<UpscaleFactor>()) {
         picker->addItem(label(factor), rawValue(factor));
     }
@@ -353,41 +351,40 @@ QWidget* Sidebar::makeActionBlock()
 
     auto* add =
         new QPushButton(Icons::icon(QStringLiteral("photo.on.rectangle.angled"), palette().color(QPalette::ButtonText)),
-                        QStringLiteral("Add images or folders…"), block);
+                        tr("Add images or folders…"), block);
     add->setObjectName(QStringLiteral("addButton"));
     add->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     add->setMinimumHeight(28);
     add->setFocusPolicy(Qt::StrongFocus);
-    add->setAccessibleDescription(
-        QStringLiteral("Chooses images and folders to queue. They can also be dropped on the window."));
+    add->setAccessibleDescription(tr("Chooses images and folders to queue. They can also be dropped on the window."));
     connect(add, &QPushButton::clicked, this, &Sidebar::addRequested);
     layout->addWidget(add);
 
-    m_optimizeButton = new FilledButton(RedButtonStyle(), QStringLiteral("Optimize"), block);
+    m_optimizeButton = new FilledButton(RedButtonStyle(), tr("Optimize"), block);
     m_optimizeButton->setObjectName(QStringLiteral("optimizeButton"));
     m_optimizeButton->setIcon(Icons::icon(QStringLiteral("bolt.fill"), Theme::color(NamedColor::white)));
     connect(m_optimizeButton, &QPushButton::clicked, m_model, &AppViewModel::optimizeAll);
     layout->addWidget(m_optimizeButton);
 
-    m_stopButton = new FilledButton(GrayButtonStyle(), QStringLiteral("Stop"), block);
+    m_stopButton = new FilledButton(GrayButtonStyle(), tr("Stop"), block);
     m_stopButton->setObjectName(QStringLiteral("stopButton"));
     m_stopButton->setIcon(Icons::icon(QStringLiteral("stop.fill"), Theme::color(NamedColor::white)));
-    m_stopButton->setAccessibleDescription(QStringLiteral("Stops the run; the image in progress is marked stopped."));
+    m_stopButton->setAccessibleDescription(tr("Stops the run; the image in progress is marked stopped."));
     connect(m_stopButton, &QPushButton::clicked, m_model, &AppViewModel::stopAll);
     layout->addWidget(m_stopButton);
 
     auto* contactColumn = new QWidget(block);
     auto* contactLayout = column(contactColumn, 4);
-    auto* contact = new LinkButton(QStringLiteral("Contact us with any issues, bug reports, or questions."),
-                                   Links::contact(), contactColumn);
+    auto* contact =
+        new LinkButton(tr("Contact us with any issues, bug reports, or questions."), Links::contact(), contactColumn);
     contact->setObjectName(QStringLiteral("contactLink"));
     Theme::applyTextStyle(contact, Theme::TextStyle::caption2);
     // About shares the contact link's line, so the sidebar grows no taller for it.
     auto* links = row(Theme::defaultSpacing);
     links->addWidget(contact, 1);
-    auto* about = new LinkButton(QStringLiteral("About"), contactColumn);
+    auto* about = new LinkButton(tr("About"), contactColumn);
     about->setObjectName(QStringLiteral("aboutLink"));
-    about->setAccessibleName(QStringLiteral("About Tovalin Image Optimizer"));
+    about->setAccessibleName(tr("About Tovalin Image Optimizer"));
     about->setToolTip(about->accessibleName());
     Theme::applyTextStyle(about, Theme::TextStyle::caption2);
     connect(about, &LinkButton::clicked, this, &Sidebar::aboutRequested);
@@ -408,12 +405,12 @@ void Sidebar::refreshActions()
     // A disabled button tells why.
     const bool hasKey = !m_model->apiKey().trimmed().isEmpty();
     const bool hasJobs = !m_model->jobs().isEmpty();
-    m_optimizeButton->setAccessibleDescription(
-        canOptimize           ? QStringLiteral("Optimizes every image in the queue with the options above.")
-        : !hasKey && !hasJobs ? QStringLiteral("Enter an API key and add images first.")
-        : !hasKey             ? QStringLiteral("Enter an API key first.")
-        : !hasJobs            ? QStringLiteral("Add images first.")
-                              : QStringLiteral("Images are being optimized."));
+    m_optimizeButton->setAccessibleDescription(canOptimize
+                                                   ? tr("Optimizes every image in the queue with the options above.")
+                                               : !hasKey && !hasJobs ? tr("Enter an API key and add images first.")
+                                               : !hasKey             ? tr("Enter an API key first.")
+                                               : !hasJobs            ? tr("Add images first.")
+                                                                     : tr("Images are being optimized."));
 }
 
 QList<QWidget*> Sidebar::focusChain() const

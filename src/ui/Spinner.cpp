@@ -15,8 +15,8 @@ Spinner::Spinner(QWidget* parent)
     , m_animation(new QVariantAnimation(this))
 {
     setFixedSize(diameter, diameter);
-    setAccessibleName(QStringLiteral("Progress"));
-    setAccessibleDescription(QStringLiteral("Turns while images are being optimized."));
+    setAccessibleName(tr("Progress"));
+    setAccessibleDescription(tr("Turns while images are being optimized."));
     m_animation->setStartValue(0.0);
     m_animation->setEndValue(360.0);
     m_animation->setDuration(turnMilliseconds);

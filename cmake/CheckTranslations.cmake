@@ -1,0 +1,37 @@
+# cmake -DLUPDATE=<lupdate> -DSOURCES_LIST=<file> -DTS_FILES=<a.ts;b.ts> -DOPTIONS=<options> -DWORK=<folder>
+#   -P CheckTranslations.cmake
+#
+# Fails unless every catalog is what update_translations would make of it (every text of the sources in it,
+# none that the sources no longer hold) and every one of its messages is translated.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+set(problems "")
+foreach(ts IN LISTS TS_FILES)
+    get_filename_component(name "${ts}" NAME)
+    set(copy "${WORK}/${name}")
+    file(COPY_FILE "${ts}" "${copy}")
+    execute_process(COMMAND "${LUPDATE}" ${OPTIONS} "@${SOURCES_LIST}" -ts "${copy}"
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        string(APPEND problems "${name}: lupdate failed:\n${output}\n")
+        continue()
+    endif()
+    file(READ "${ts}" before)
+    file(READ "${copy}" after)
+    if(NOT before STREQUAL after)
+        string(APPEND problems "${name}: not up to date with the sources; build the target update_translations\n")
+    endif()
+    file(STRINGS "${copy}" lines)
+    set(source "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "<source>(.*)</source>")
+            set(source "${CMAKE_MATCH_1}")
+        elseif(line MATCHES "type=\"unfinished\"")
+            string(APPEND problems "${name}: not translated: ${source}\n")
+        endif()
+    endforeach()
+endforeach()
+if(problems)
+    message(FATAL_ERROR "${problems}")
+endif()
+message(STATUS "Every catalog is up to date and complete: ${TS_FILES}")
