@@ -6,42 +6,107 @@
 #include "AppIcon.h"
 #include "AppViewModel.h"
 #include "ContentView.h"
+#include "DesktopNotifier.h"
 #include "FilledButton.h"
 #include "GrayButtonStyle.h"
 #include "Icons.h"
 #include "ItemPicker.h"
 #include "ItemPickerDialog.h"
+#include "JobListModel.h"
 #include "JobListView.h"
 #include "JobRowDelegate.h"
 #include "MainWindow.h"
 #include "RedButtonStyle.h"
+#include "RunNotifier.h"
 #include "ScriptedOptimizer.h"
 #include "SegmentedControl.h"
 #include "SizeText.h"
 #include "Spinner.h"
 #include "TempTree.h"
 #include "Theme.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDBusConnection>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QHash>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
+
+namespace {
+
+// Takes what the window would show on the desktop.
+struct RecordingSender : NotificationSender
+{
+    explicit RecordingSender(QStringList* sent)
+        : sent(sent)
+    {
+    }
+    void send(const QString& summary, const QString& body) override { sent->append(summary + " / " + body); }
+    QStringList* sent;
+};
+
+// The contrast of what is painted in `region` against the region's background, its most frequent color:
+// the pixel that stands out most is the core of a letter, drawn in the text's own color.
+double paintedContrast(const QImage& image, const QRect& region)
+{
+    QHash<QRgb, int> counts;
+    const QRect area = region.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    const auto background = std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; });
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        best = std::max(best, Theme::contrastRatio(QColor(it.key()), QColor(background.key())));
+    }
+    return best;
+}
+
+} // namespace
+
+// A notification service that takes every notification and keeps what it was told.
+class NotificationService : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QString received;
+
+public Q_SLOTS:
+    uint Notify(const QString& appName, uint replacesId, const QString& appIcon, const QString& summary,
+                const QString& body, const QStringList& actions, const QVariantMap& hints, int timeout)
+    {
+        Q_UNUSED(replacesId);
+        Q_UNUSED(actions);
+        Q_UNUSED(timeout);
+        received = QStringList{appName, appIcon, summary, body, hints.value("desktop-entry").toString()}.join('|');
+        return 7;
+    }
+};
 
 class TestWindow : public QObject
 {
@@ -838,6 +903,333 @@ private Q_SLOTS:
             QCOMPARE(render(*button, true), render(*button, false));
             QCOMPARE(render(*button, false).pixelColor(fill.center().x(), fill.bottom() + 1).alpha(), 0);
         }
+    }
+
+    // The window speaks the first of the user's languages that it is translated to, and Qt's stock
+    // dialogs speak it too where the system has Qt's translations; English otherwise, all of it.
+    void windowSpeaksTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("optimize");
+        QTest::addColumn<QString>("countLine");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("qtCatalog"); // empty for English
+        QTest::newRow("German") << "de_DE"
+                                << "Optimieren"
+                                << "2 Bilder noch zu optimieren"
+                                << "Wartet"
+                                << "qtbase_de";
+        QTest::newRow("French") << "fr_CH"
+                                << "Optimiser"
+                                << "2 images restent à optimiser"
+                                << "En attente"
+                                << "qtbase_fr";
+        QTest::newRow("C") << "C"
+                           << "Optimize"
+                           << "2 image(s) left to optimize"
+                           << "Queued"
+                           << "";
+        QTest::newRow("English") << "en_GB"
+                                 << "Optimize"
+                                 << "2 image(s) left to optimize"
+                                 << "Queued"
+                                 << "";
+        QTest::newRow("not translated") << "pt_BR"
+                                        << "Optimize"
+                                        << "2 image(s) left to optimize"
+                                        << "Queued"
+                                        << "";
+    }
+
+    void windowSpeaksTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, optimize);
+        QFETCH(QString, countLine);
+        QFETCH(QString, status);
+        QFETCH(QString, qtCatalog);
+        queue(QStringLiteral("qq"));
+        // A stock button: Qt's own text, in the window's language where Qt is translated to it.
+        const auto closeText = [](QWidget* parent) {
+            AboutDialog about(parent);
+            return about.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->text();
+        };
+        const QString englishClose = closeText(m_window.get());
+        const Translations translations{QLocale(locale)};
+        QCOMPARE(translations.language(), qtCatalog.isEmpty() ? QLocale::English : QLocale(locale).language());
+        const bool qtTranslated =
+            !qtCatalog.isEmpty() &&
+            QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/" + qtCatalog + ".qm");
+        QCOMPARE(translations.hasQtTranslation(), qtTranslated);
+        MainWindow window(m_model.get());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.findChild<QAbstractButton*>("optimizeButton")->text(), optimize);
+        QCOMPARE(window.findChild<QLabel*>("remainingLabel")->text(), countLine);
+        QCOMPARE(label(JobStatus::queued), status);
+        QCOMPARE(closeText(&window) != englishClose, qtTranslated);
+    }
+
+    // As the program starts: from the locale of the environment (LANG), registered once more with German.
+    void languageFollowsTheEnvironment()
+    {
+        const bool german = qEnvironmentVariable("LANG").startsWith(QStringLiteral("de"));
+        const Translations translations;
+        MainWindow window(m_model.get());
+        QCOMPARE(window.findChild<QAbstractButton*>("optimizeButton")->text(),
+                 german ? QStringLiteral("Optimieren") : QStringLiteral("Optimize"));
+    }
+
+    // A theme's own picture under a symbol's freedesktop names, in the symbol's color; the bundled one
+    // where the theme has none of them.
+    void iconsFromThemeElseBundled_data()
+    {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("themeFile"); // empty: the theme has none of the symbol's names
+        QTest::newRow("symbolic form") << "stop.fill"
+                                       << "process-stop-symbolic.svg";
+        QTest::newRow("later name, full form") << "eye"
+                                               << "view-visible.svg";
+        QTest::newRow("status") << "xmark.octagon.fill"
+                                << "dialog-error-symbolic.svg";
+        QTest::newRow("theme lacks it") << "clock"
+                                        << "";
+        QTest::newRow("nothing stands for it") << "bolt.fill"
+                                               << "bolt.svg";
+    }
+
+    void iconsFromThemeElseBundled()
+    {
+        QFETCH(QString, symbol);
+        QFETCH(QString, themeFile);
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QString themeName = QIcon::themeName();
+        const QString theme =
+            QStringLiteral("tovalin-test-") + QString::fromLatin1(QByteArray(QTest::currentDataTag()).toHex());
+        m_tree->writeFile(QStringLiteral("icons/%1/index.theme").arg(theme),
+                          "[Icon Theme]\nName=Test\nDirectories=actions\n\n[actions]\nSize=16\nMinSize=8\n"
+                          "MaxSize=256\nType=Scalable\n");
+        m_tree->writeFile(QStringLiteral("icons/bare/index.theme"), "[Icon Theme]\nName=Bare\nDirectories=\n");
+        // A square that fills the whole icon, unlike any bundled one.
+        m_tree->writeFile(
+            QStringLiteral("icons/%1/actions/%2").arg(theme, themeFile.isEmpty() ? "unused.svg" : themeFile),
+            "<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'>"
+            "<rect width='16' height='16' fill='#2e3436'/></svg>");
+        QIcon::setThemeSearchPaths({m_tree->path(QStringLiteral("icons"))});
+        const QColor red(0xC5, 0x22, 0x1F);
+        const auto shown = [&](const QString& name) {
+            QIcon::setThemeName(name);
+            return Icons::pixmap(symbol, 16, red).toImage().convertToFormat(QImage::Format_ARGB32);
+        };
+        const QImage bundled = shown(QStringLiteral("bare"));
+        const QImage image = shown(theme);
+        const bool themed = !Icons::themeIcon(symbol).isNull();
+        QIcon::setThemeSearchPaths(searchPaths);
+        QIcon::setThemeName(themeName);
+
+        QCOMPARE(themed, !themeFile.isEmpty() && symbol != QStringLiteral("bolt.fill"));
+        if (!themed) {
+            QCOMPARE(image, bundled);
+            return;
+        }
+        // The theme's square, tinted: every pixel in the symbol's color.
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                QCOMPARE(image.pixelColor(x, y), red);
+            }
+        }
+        QVERIFY(image != bundled);
+    }
+
+    // Every painted text of the queue pane, the filled buttons and the links, against what it is painted
+    // on, on a light and on a dark palette: at least WCAG AA's 4.5:1.
+    void paintedTextIsReadableOnLightAndDarkPalettes_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QApplication::style()->standardPalette();
+        QPalette dark;
+        for (const auto& [role, color] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+                 {QPalette::Window, QColor(0x31, 0x36, 0x3B)},
+                 {QPalette::WindowText, QColor(0xEF, 0xF0, 0xF1)},
+                 {QPalette::Base, QColor(0x23, 0x26, 0x29)},
+                 {QPalette::AlternateBase, QColor(0x2C, 0x30, 0x34)},
+                 {QPalette::Text, QColor(0xEF, 0xF0, 0xF1)},
+                 {QPalette::Button, QColor(0x31, 0x36, 0x3B)},
+                 {QPalette::ButtonText, QColor(0xEF, 0xF0, 0xF1)},
+                 {QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9)},
+                 {QPalette::HighlightedText, QColor(0xFC, 0xFC, 0xFC)},
+                 {QPalette::Link, QColor(0x29, 0x80, 0xB9)},
+                 {QPalette::Mid, QColor(0x4D, 0x53, 0x59)},
+                 {QPalette::Midlight, QColor(0x3F, 0x44, 0x4A)},
+             }) {
+            dark.setColor(role, color);
+        }
+        QTest::newRow("dark") << dark;
+    }
+
+    void paintedTextIsReadableOnLightAndDarkPalettes()
+    {
+        QFETCH(QPalette, palette);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(palette);
+        MainWindow window(m_model.get());
+        window.resize(1100, 720);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* list = window.findChild<JobListView*>("jobsList");
+        QWidget* viewport = list->viewport();
+        QStringList failures;
+        const auto check = [&](const QString& what, const QRect& region) {
+            QApplication::processEvents();
+            const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const qreal ratio = window.devicePixelRatioF();
+            const QRect pixels(QPoint(qRound(region.left() * ratio), qRound(region.top() * ratio)),
+                               QPoint(qRound(region.right() * ratio), qRound(region.bottom() * ratio)));
+            const double contrast = paintedContrast(image, pixels);
+            if (contrast < Theme::minimumContrast) {
+                failures << QStringLiteral("%1: %2").arg(what).arg(contrast, 0, 'f', 2);
+            }
+        };
+        const auto onWindow = [&](QWidget* widget, const QRect& rect) {
+            return QRect(widget->mapTo(&window, rect.topLeft()), rect.size());
+        };
+        const auto widgetText = [&](const char* name) {
+            QWidget* widget = window.findChild<QWidget*>(name);
+            check(QLatin1String(name), onWindow(widget, widget->rect()));
+        };
+
+        // The drop hint, on the empty list and while images are dragged over it.
+        const int hintHeight = QFontMetrics(Theme::font(Theme::TextStyle::callout)).height();
+        const QRect hint(viewport->width() / 2 - 80, (viewport->height() - 50 - hintHeight) / 2 + 50, 160, hintHeight);
+        check("empty list's hint", onWindow(viewport, hint));
+        list->setDropHighlighted(true);
+        check("drop hint", onWindow(viewport, hint));
+        list->setDropHighlighted(false);
+
+        // Rows of every state, one with its saved files; then the header, the links and Optimize.
+        type("apiKeyField", QStringLiteral("key"));
+        queue(QStringLiteral("qsf"));
+        setStatus(1, JobStatus::succeeded,
+                  {DownloadedFile(QStringLiteral("WebP"), m_tree->fileUrl(QStringLiteral("a.webp")), 2'000)});
+        const auto checkRow = [&](int row) {
+            const QRect r = list->visualRect(list->model()->index(row, 0));
+            const QRect remove = list->rowDelegate()->removeButtonRect(r);
+            const QString name = QStringLiteral("row %1 ").arg(row);
+            const int left = r.left() + JobRowDelegate::horizontalInset;
+            check(name + "file name", onWindow(viewport, QRect(left, remove.top(), 60, remove.height())));
+            check(name + "status", onWindow(viewport, QRect(remove.left() - 90, remove.top(), 82, remove.height())));
+            const int messageTop = remove.bottom() + JobRowDelegate::partSpacing;
+            check(name + "message", onWindow(viewport, QRect(left, messageTop, 120, 12)));
+            for (const auto& item : list->rowDelegate()->downloadItems(r, list->model()->index(row, 0))) {
+                const int half = item.rect.height() / 2;
+                check(name + "saved file's format", onWindow(viewport, item.rect.adjusted(0, 0, 0, -half)));
+                check(name + "saved file's path", onWindow(viewport, item.rect.adjusted(0, half + 1, 0, 0)));
+            }
+        };
+        for (int row = 0; row < 3; ++row) {
+            checkRow(row);
+        }
+        for (const char* name : {"queueTitle", "statusLabel", "remainingLabel", "sidebarTitle", "signUpLink",
+                                 "contactLink", "aboutLink"}) {
+            widgetText(name);
+        }
+        const auto filled = [&](const char* name) {
+            auto* button = window.findChild<FilledButton*>(name);
+            const QRect fill = FilledButtonStyle::fillRect(button->rect()).adjusted(4, 4, -4, -4);
+            check(QLatin1String(name), onWindow(button, fill));
+        };
+        filled("optimizeButton");
+        // A run: the row in progress, and Stop.
+        click("optimizeButton");
+        QTRY_COMPARE(m_service->pending(), 1);
+        checkRow(0);
+        filled("stopButton");
+        QApplication::setPalette(before);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
+    }
+
+    // "Done." and the counts, only after a run longer than ten seconds that ends while the user is elsewhere.
+    void longRunEndAnnouncedWhileElsewhere_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<QString>("announced"); // empty: nothing
+        const QString done = QStringLiteral("Done. / 3 image(s) optimized, 1 failed.");
+        QTest::newRow("long, elsewhere") << 11 << false << false << done;
+        QTest::newRow("ten seconds") << 10 << false << false << "";
+        QTest::newRow("window active") << 60 << true << false << "";
+        QTest::newRow("stopped") << 60 << false << true << "Done. / 1 image(s) optimized, 1 failed, 2 stopped.";
+    }
+
+    void longRunEndAnnouncedWhileElsewhere()
+    {
+        QFETCH(int, seconds);
+        QFETCH(bool, active);
+        QFETCH(bool, stop);
+        QFETCH(QString, announced);
+        QStringList sent;
+        std::chrono::milliseconds now{1'000'000};
+        RunNotifier notifier(
+            m_model.get(), std::make_unique<RecordingSender>(&sent), [&] { return active; }, [&] { return now; });
+        type("apiKeyField", QStringLiteral("key"));
+        queue(QStringLiteral("qqqq"));
+        click("optimizeButton");
+        // Added during the run, so not part of it.
+        queue(QStringLiteral("q"));
+        QTRY_COMPARE(m_service->pending(), 1);
+        m_service->call(0)->succeed();
+        QTRY_COMPARE(m_service->pending(), 1);
+        m_service->call(1)->fail(QStringLiteral("The API key is not valid."));
+        QTRY_COMPARE(m_service->pending(), 1);
+        now += std::chrono::seconds(seconds);
+        if (stop) {
+            click("stopButton");
+        } else {
+            m_service->call(2)->succeed();
+            QTRY_COMPARE(m_service->pending(), 1);
+            m_service->call(3)->succeed();
+        }
+        QTRY_VERIFY(!m_model->isProcessing());
+        QCOMPARE(sent.join(QLatin1Char('|')), announced);
+        QCOMPARE(RunNotifier::body({1, 0, 0}), QStringLiteral("1 image(s) optimized."));
+    }
+
+    // The real call on a private session bus: the notification service's Notify with the program's name,
+    // icon and launcher entry; the tray where no service answers.
+    void notificationGoesOverTheSessionBus()
+    {
+        QProcess bus;
+        bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--nopidfile", "--print-address"});
+        if (!bus.waitForStarted()) {
+            QSKIP("dbus-daemon is not installed");
+        }
+        QVERIFY(bus.waitForReadyRead());
+        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+        {
+            QDBusConnection client = QDBusConnection::connectToBus(address, QStringLiteral("tovalin-client"));
+            QVERIFY(client.isConnected());
+            DesktopNotifier notifier(client);
+            QSignalSpy fellBack(&notifier, &DesktopNotifier::fellBack);
+            notifier.send(QStringLiteral("Done."), QStringLiteral("2 image(s) optimized."));
+            QVERIFY(fellBack.wait());
+
+            QDBusConnection server = QDBusConnection::connectToBus(address, QStringLiteral("tovalin-service"));
+            NotificationService service;
+            QVERIFY(server.registerObject(DesktopNotifier::path, &service, QDBusConnection::ExportAllSlots));
+            QVERIFY(server.registerService(DesktopNotifier::service));
+            QSignalSpy delivered(&notifier, &DesktopNotifier::delivered);
+            notifier.send(QStringLiteral("Done."), QStringLiteral("2 image(s) optimized."));
+            QVERIFY(delivered.wait());
+            QCOMPARE(delivered.at(0).at(0).toUInt(), 7U);
+            QCOMPARE(service.received, QStringLiteral("Tovalin Image Optimizer|io.tovalin.ImageOptimizer|Done.|2 "
+                                                      "image(s) optimized.|io.tovalin.ImageOptimizer"));
+            QCOMPARE(fellBack.size(), 1);
+        }
+        QDBusConnection::disconnectFromBus(QStringLiteral("tovalin-client"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("tovalin-service"));
+        bus.kill();
+        bus.waitForFinished();
     }
 };
 
