@@ -1,15 +1,17 @@
-// Renders the real window in four prepared states and writes each to a PNG file:
+// Renders the real window in prepared states and writes each to a PNG file:
 //   tovalin-screenshot <output folder>
 // writes screenshot-empty.png (nothing queued yet), screenshot-queue.png (a job of each state, one with
-// its saved files), screenshot-drop.png (images dragged over the window) and screenshot-resize.png. The
-// view model gets a settings file of its own and an optimizer that never finishes, so nothing of the
-// user's is touched and a run can be shown in progress.
+// its saved files), screenshot-queue-dark.png (the same on a dark palette), screenshot-drop.png (images
+// dragged over the window) and screenshot-resize.png, in the language of the environment. The view model
+// gets a settings file of its own and an optimizer that never finishes, so nothing of the user's is
+// touched and a run can be shown in progress.
 
 #include "AppViewModel.h"
 #include "CancelledError.h"
 #include "ContentView.h"
 #include "JobListModel.h"
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMimeData>
+#include <QPalette>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -53,6 +56,34 @@ bool save(QWidget& window, const QString& path)
     return ok;
 }
 
+// A dark palette as dark desktop themes give it (the colors of Breeze Dark).
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3B));
+    dark.setColor(QPalette::WindowText, QColor(0xEF, 0xF0, 0xF1));
+    dark.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2C, 0x30, 0x34));
+    dark.setColor(QPalette::Text, QColor(0xEF, 0xF0, 0xF1));
+    dark.setColor(QPalette::PlaceholderText, QColor(0xA1, 0xA9, 0xB1));
+    dark.setColor(QPalette::Button, QColor(0x3B, 0x40, 0x45));
+    dark.setColor(QPalette::ButtonText, QColor(0xEF, 0xF0, 0xF1));
+    dark.setColor(QPalette::Light, QColor(0x4A, 0x50, 0x57));
+    dark.setColor(QPalette::Midlight, QColor(0x3F, 0x44, 0x4A));
+    dark.setColor(QPalette::Mid, QColor(0x4D, 0x53, 0x59));
+    dark.setColor(QPalette::Dark, QColor(0x1B, 0x1E, 0x20));
+    dark.setColor(QPalette::Shadow, QColor(0x10, 0x12, 0x13));
+    dark.setColor(QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
+    dark.setColor(QPalette::HighlightedText, QColor(0xFC, 0xFC, 0xFC));
+    dark.setColor(QPalette::Link, QColor(0x29, 0x80, 0xB9));
+    dark.setColor(QPalette::ToolTipBase, QColor(0x31, 0x36, 0x3B));
+    dark.setColor(QPalette::ToolTipText, QColor(0xEF, 0xF0, 0xF1));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(QPalette::Disabled, role, QColor(0x6E, 0x73, 0x78));
+    }
+    return dark;
+}
+
 QUrl picture(const QString& name)
 {
     return QUrl::fromLocalFile(QStringLiteral("/home/sam/Pictures/Trip/") + name);
@@ -63,6 +94,7 @@ QUrl picture(const QString& name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const Translations translations;
     if (argc < 2) {
         std::fprintf(stderr, "usage: tovalin-screenshot <output folder>\n");
         return 2;
@@ -113,6 +145,15 @@ int main(int argc, char* argv[])
         window.resize(1180, 760);
         window.show();
         ok = save(window, out.filePath(QStringLiteral("screenshot-queue.png"))) && ok;
+    }
+    {
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+        MainWindow window(&model);
+        window.resize(1180, 760);
+        window.show();
+        ok = save(window, out.filePath(QStringLiteral("screenshot-queue-dark.png"))) && ok;
+        QApplication::setPalette(light);
     }
     {
         // Two images on their way in from the file manager, over the queue.
