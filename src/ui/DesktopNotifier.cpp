@@ -19,6 +19,11 @@ constexpr int shownMilliseconds = 10'000;
 
 } // namespace
 
+DesktopNotifier::DesktopNotifier(QObject* parent)
+    : QObject(parent)
+{
+}
+
 DesktopNotifier::DesktopNotifier(QDBusConnection bus, QObject* parent)
     : QObject(parent)
     , m_bus(std::move(bus))
@@ -32,7 +37,10 @@ DesktopNotifier::~DesktopNotifier()
 
 void DesktopNotifier::send(const QString& summary, const QString& body)
 {
-    if (!m_bus.isConnected()) {
+    if (!m_bus) {
+        m_bus = QDBusConnection::sessionBus();
+    }
+    if (!m_bus->isConnected()) {
         showInTray(summary, body);
         return;
     }
@@ -41,7 +49,7 @@ void DesktopNotifier::send(const QString& summary, const QString& body)
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QString::fromLatin1(ApplicationInfo::id)}};
     call << QStringLiteral("Tovalin Image Optimizer") << uint(0) << QString::fromLatin1(ApplicationInfo::id) << summary
          << body << QStringList() << hints << shownMilliseconds;
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, summary, body] {
         watcher->deleteLater();
         const QDBusPendingReply<uint> reply = *watcher;

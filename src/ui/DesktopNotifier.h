@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class QDBusPendingCallWatcher;
 class QSystemTrayIcon;
 
@@ -21,7 +23,9 @@ public:
     static inline const QString service = QStringLiteral("org.freedesktop.Notifications");
     static inline const QString path = QStringLiteral("/org/freedesktop/Notifications");
 
-    explicit DesktopNotifier(QDBusConnection bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    // On the session bus, reached only when there is something to send: most runs never announce anything.
+    explicit DesktopNotifier(QObject* parent = nullptr);
+    explicit DesktopNotifier(QDBusConnection bus, QObject* parent = nullptr);
     ~DesktopNotifier() override;
 
     void send(const QString& summary, const QString& body) override;
@@ -34,6 +38,6 @@ Q_SIGNALS:
 private:
     void showInTray(const QString& summary, const QString& body);
 
-    QDBusConnection m_bus;
+    std::optional<QDBusConnection> m_bus;
     QPointer<QSystemTrayIcon> m_tray;
 };

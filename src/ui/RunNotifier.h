@@ -34,7 +34,6 @@ public:
         int optimized = 0;
         int failed = 0;
         int stopped = 0;
-        friend bool operator==(const Outcome&, const Outcome&) = default;
     };
 
     // `isActive` tells whether the user is looking at the window; `clock` is a steady clock.
@@ -42,8 +41,8 @@ public:
                 Clock clock = steadyClock, QObject* parent = nullptr);
     ~RunNotifier() override;
 
-    // The jobs of a run as the run leaves them: a job still queued or in progress when the run ends is one
-    // the stop caught, and ends "Stopped.".
+    // The jobs of a run as the run leaves them. A job tells only that it failed, not why; but one still
+    // queued or in progress when the run ends is one the stop caught, and ends "Stopped.".
     static Outcome outcome(const QList<ImageJob>& jobs, const QList<QUuid>& run);
     static QString summary();
     static QString body(const Outcome& outcome);
