@@ -394,6 +394,14 @@
         <source>Images are being optimized.</source>
         <translation>Bilder werden optimiert.</translation>
     </message>
+    <message>
+        <source>Images at once</source>
+        <translation>Bilder gleichzeitig</translation>
+    </message>
+    <message>
+        <source>How many images are with the service at the same time.</source>
+        <translation>Wie viele Bilder gleichzeitig beim Dienst sind.</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>

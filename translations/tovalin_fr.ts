@@ -394,6 +394,14 @@
         <source>Images are being optimized.</source>
         <translation>Les images sont en cours d’optimisation.</translation>
     </message>
+    <message>
+        <source>Images at once</source>
+        <translation>Images simultanées</translation>
+    </message>
+    <message>
+        <source>How many images are with the service at the same time.</source>
+        <translation>Nombre d’images traitées en même temps par le service.</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>

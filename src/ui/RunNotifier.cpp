@@ -2,8 +2,6 @@
 
 #include "AppViewModel.h"
 
-#include <QSet>
-
 #include <utility>
 
 RunNotifier::RunNotifier(AppViewModel* model, std::unique_ptr<NotificationSender> sender,
@@ -15,6 +13,9 @@ RunNotifier::RunNotifier(AppViewModel* model, std::unique_ptr<NotificationSender
     , m_clock(std::move(clock))
 {
     connect(model, &AppViewModel::isProcessingChanged, this, &RunNotifier::processingChanged);
+    connect(model, &AppViewModel::jobFinished, this,
+            [this](const QUuid&, JobOutcome outcome) { jobFinished(outcome); });
+    connect(model, &AppViewModel::runFinished, this, &RunNotifier::runFinished);
 }
 
 RunNotifier::~RunNotifier() = default;
@@ -26,47 +27,38 @@ std::chrono::milliseconds RunNotifier::steadyClock()
 
 void RunNotifier::processingChanged()
 {
-    if (m_model == nullptr || m_model->isProcessing() == m_running) {
-        return;
-    }
-    m_running = m_model->isProcessing();
-    if (m_running) {
-        // A run takes every job queued when it starts.
+    // A new run starts the count afresh, also while a stopped one still winds down.
+    if (m_model != nullptr && m_model->isProcessing()) {
+        m_running = true;
         m_started = m_clock();
-        m_run.clear();
-        for (const ImageJob& job : m_model->jobs()) {
-            m_run.append(job.id);
-        }
-        return;
+        m_outcome = {};
     }
-    if (m_clock() - m_started <= longRun || m_isActive()) {
-        return;
-    }
-    m_sender->send(summary(), body(outcome(m_model->jobs(), m_run)));
 }
 
-RunNotifier::Outcome RunNotifier::outcome(const QList<ImageJob>& jobs, const QList<QUuid>& run)
+void RunNotifier::jobFinished(JobOutcome outcome)
 {
-    const QSet<QUuid> ids(run.cbegin(), run.cend());
-    Outcome result;
-    for (const ImageJob& job : jobs) {
-        if (!ids.contains(job.id)) {
-            continue;
-        }
-        switch (job.status) {
-        case JobStatus::succeeded:
-            ++result.optimized;
-            break;
-        case JobStatus::failed:
-            ++result.failed;
-            break;
-        case JobStatus::queued:
-        case JobStatus::running:
-            ++result.stopped;
-            break;
-        }
+    switch (outcome) {
+    case JobOutcome::optimized:
+        ++m_outcome.optimized;
+        break;
+    case JobOutcome::failed:
+        ++m_outcome.failed;
+        break;
+    case JobOutcome::stopped:
+        ++m_outcome.stopped;
+        break;
+    case JobOutcome::none:
+        break;
     }
-    return result;
+}
+
+// A stopped run ends once it has marked the rest of its batch stopped.
+void RunNotifier::runFinished()
+{
+    if (!std::exchange(m_running, false) || m_clock() - m_started <= longRun || m_isActive()) {
+        return;
+    }
+    m_sender->send(summary(), body(m_outcome));
 }
 
 QString RunNotifier::summary()

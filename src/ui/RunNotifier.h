@@ -5,20 +5,18 @@
 // many images were optimized, failed and stopped. A short run, or one that ends before the user's
 // eyes, is announced by the window alone. Where the notification goes is the sender's business.
 
+#include "JobOutcome.h"
 #include "NotificationSender.h"
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QUuid>
 
 #include <chrono>
 #include <functional>
 #include <memory>
 
 class AppViewModel;
-struct ImageJob;
 
 class RunNotifier : public QObject
 {
@@ -41,15 +39,14 @@ public:
                 Clock clock = steadyClock, QObject* parent = nullptr);
     ~RunNotifier() override;
 
-    // The jobs of a run as the run leaves them. A job tells only that it failed, not why; but one still
-    // queued or in progress when the run ends is one the stop caught, and ends "Stopped.".
-    static Outcome outcome(const QList<ImageJob>& jobs, const QList<QUuid>& run);
     static QString summary();
     static QString body(const Outcome& outcome);
     static std::chrono::milliseconds steadyClock();
 
 private:
     void processingChanged();
+    void jobFinished(JobOutcome outcome);
+    void runFinished();
 
     QPointer<AppViewModel> m_model;
     std::unique_ptr<NotificationSender> m_sender;
@@ -57,5 +54,5 @@ private:
     Clock m_clock;
     bool m_running = false;
     std::chrono::milliseconds m_started{0};
-    QList<QUuid> m_run;
+    Outcome m_outcome;
 };

@@ -320,12 +320,12 @@ QWidget* Sidebar::makeOptionsBlock()
     upscaleRow->addWidget(picker);
 
     auto* atOnceRow = row(Theme::defaultSpacing);
-    auto* atOnceLabel = new QLabel(QStringLiteral("Images at once"), block);
+    auto* atOnceLabel = new QLabel(tr("Images at once"), block);
     auto* atOnce = new QSpinBox(block);
     atOnce->setObjectName(QStringLiteral("imagesAtOnceSpinBox"));
     atOnce->setRange(1, SettingsStore::maxImagesAtOnce);
-    atOnce->setAccessibleName(QStringLiteral("Images at once"));
-    atOnce->setAccessibleDescription(QStringLiteral("How many images are with the service at the same time."));
+    atOnce->setAccessibleName(tr("Images at once"));
+    atOnce->setAccessibleDescription(tr("How many images are with the service at the same time."));
     atOnce->setToolTip(atOnce->accessibleDescription());
     // Its text field takes the focus, so it carries the same names.
     if (auto* text = atOnce->findChild<QLineEdit*>()) {

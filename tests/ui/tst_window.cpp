@@ -1190,7 +1190,7 @@ private Q_SLOTS:
             QTRY_COMPARE(m_service->pending(), 1);
             m_service->call(3)->succeed();
         }
-        QTRY_VERIFY(!m_model->isProcessing());
+        QTRY_COMPARE(m_model->statusMessage(), QStringLiteral("Done."));
         QCOMPARE(sent.join(QLatin1Char('|')), announced);
         QCOMPARE(RunNotifier::body({1, 0, 0}), QStringLiteral("1 image(s) optimized."));
     }
