@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkProxy>
 #include <QSaveFile>
 #include <QThread>
@@ -17,9 +18,11 @@
 #include <qcoro/qcorofuture.h>
 #include <qcoro/qcorosignal.h>
 
+#include <fcntl.h>
 #include <openssl/err.h>
 #include <openssl/pem.h>
 #include <openssl/ssl.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -62,6 +65,30 @@ QByteArray proxyAddress(const QNetworkProxy& proxy)
         // None, not even one from the environment: the system's settings have been asked already.
         return "";
     }
+}
+
+// QSaveFile renames without flushing: after a power cut the new name could point at an empty file.
+// The content goes to the disk first, then the rename, then the folder that records it.
+bool commitDurably(QSaveFile& file, const HttpTransport::FinishFile& finish)
+{
+    if (finish) {
+        finish(file.handle());
+    }
+    if (!file.flush() || fdatasync(file.handle()) != 0) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (!file.commit()) {
+        return false;
+    }
+    const QByteArray folder = QFile::encodeName(QFileInfo(file.fileName()).absolutePath());
+    const int folderFd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        fsync(folderFd);
+        close(folderFd);
+    }
+    return true;
 }
 
 } // namespace
@@ -216,7 +243,8 @@ QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentTyp
     }
 }
 
-QCoro::Task<HttpResponse> HttpTransport::download(QUrl url, QString destination, CancelToken token, qint64 maxBodySize)
+QCoro::Task<HttpResponse> HttpTransport::download(QUrl url, QString destination, CancelToken token, qint64 maxBodySize,
+                                                  FinishFile finish)
 {
     Q_ASSERT(QThread::currentThread() == thread());
     if (token.isCancelled()) {
@@ -232,7 +260,7 @@ QCoro::Task<HttpResponse> HttpTransport::download(QUrl url, QString destination,
         // Committing makes sure a large file is on disk: not on the UI thread. Once begun, it finishes
         // even if the run is stopped meanwhile. (The future is named: GCC 12 may destroy a temporary of
         // a co_await expression twice.)
-        QFuture<bool> committed = QtConcurrent::run([file] { return file->commit(); });
+        QFuture<bool> committed = QtConcurrent::run([file, finish] { return commitDurably(*file, finish); });
         response.saved = co_await committed;
     }
     co_return response;

@@ -15,6 +15,8 @@
 #include <QJsonDocument>
 #include <QMimeDatabase>
 #include <QStringDecoder>
+#include <QtConcurrent/QtConcurrentRun>
+#include <qcoro/qcorofuture.h>
 
 #include <utility>
 
@@ -59,9 +61,15 @@ QString localPath(const QUrl& file)
 }
 
 QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl remote, QString destination,
-                                     CancelToken token)
+                                     CancelToken token, std::optional<OutputMark> mark)
 {
-    const HttpResponse response = co_await client.transport()->download(remote, destination, token);
+    HttpTransport::FinishFile finish;
+    if (mark) {
+        // Where the file system keeps no marks the file is saved all the same.
+        finish = [mark = std::move(*mark)](int fd) { mark.writeTo(fd); };
+    }
+    const HttpResponse response =
+        co_await client.transport()->download(remote, destination, token, HttpTransport::maxDownloadSize, finish);
     // An error page or an empty answer is not a result: saving it would report a failure as success.
     if (response.statusCode < 200 || response.statusCode > 299) {
         throw TovalinError::downloadFailed(response.statusCode);
@@ -76,16 +84,27 @@ QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl 
 }
 
 QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file, APIMeta meta, TovalinOptions options,
-                                                CancelToken token, OutputNames::Naming naming)
+                                                CancelToken token, OutputNames::Naming naming,
+                                                std::optional<OutputMark::Source> source)
 {
     const OutputNames names(localPath(file), naming);
     QList<DownloadedFile> saved;
+    QList<OutputMark::Kind> savedKinds;
+    const QByteArray settings = OutputMark::settingsKey(options);
+    const QList<OutputMark::Kind> asked = OutputMark::companionsAskedFor(options);
+    const auto markOf = [&](OutputMark::Kind kind) -> std::optional<OutputMark> {
+        if (!source) {
+            return std::nullopt;
+        }
+        savedKinds.append(kind);
+        return OutputMark{kind, *source, settings, asked, {}};
+    };
 
     if (const std::optional<QString> text = TovalinClient::preferredOriginalURL(meta, options.compression)) {
         if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
             if (const std::optional<QString> destination = names.destination(names.optimized(*remote))) {
-                DownloadedFile written =
-                    co_await download(client, QStringLiteral("Optimized"), *remote, *destination, token);
+                DownloadedFile written = co_await download(client, QStringLiteral("Optimized"), *remote, *destination,
+                                                           token, markOf(OutputMark::Kind::optimized));
                 saved.append(std::move(written));
             }
         }
@@ -95,8 +114,8 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
             if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
                 // A ".webp" source would be its own companion; it is never replaced.
                 if (const std::optional<QString> destination = names.destination(names.webp())) {
-                    DownloadedFile written =
-                        co_await download(client, QStringLiteral("WebP"), *remote, *destination, token);
+                    DownloadedFile written = co_await download(client, QStringLiteral("WebP"), *remote, *destination,
+                                                               token, markOf(OutputMark::Kind::webp));
                     saved.append(std::move(written));
                 }
             }
@@ -106,8 +125,8 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
         if (const std::optional<QString> text = TovalinClient::preferredAVIFURL(meta, options.compression)) {
             if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
                 if (const std::optional<QString> destination = names.destination(names.avif())) {
-                    DownloadedFile written =
-                        co_await download(client, QStringLiteral("AVIF"), *remote, *destination, token);
+                    DownloadedFile written = co_await download(client, QStringLiteral("AVIF"), *remote, *destination,
+                                                               token, markOf(OutputMark::Kind::avif));
                     saved.append(std::move(written));
                 }
             }
@@ -116,14 +135,29 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
     if (saved.isEmpty() && meta.OriginalURL) {
         if (const std::optional<QUrl> remote = TovalinClient::secureURL(*meta.OriginalURL)) {
             if (const std::optional<QString> destination = names.destination(names.optimizedFallback())) {
-                DownloadedFile written =
-                    co_await download(client, QStringLiteral("Optimized"), *remote, *destination, token);
+                DownloadedFile written = co_await download(client, QStringLiteral("Optimized"), *remote, *destination,
+                                                           token, markOf(OutputMark::Kind::optimized));
                 saved.append(std::move(written));
             }
         }
     }
     if (saved.isEmpty()) {
         throw TovalinError::missingDownloadURL();
+    }
+    if (source) {
+        // Everything is saved: each output's mark now says what the job saved, so that a rerun can tell
+        // an output deleted since from one the service never made.
+        QList<std::pair<QByteArray, OutputMark>> marks;
+        for (qsizetype i = 0; i < saved.size(); ++i) {
+            marks.append({QFile::encodeName(saved.at(i).path.toLocalFile()),
+                          OutputMark{savedKinds.at(i), *source, settings, asked, savedKinds}});
+        }
+        QFuture<void> marked = QtConcurrent::run([marks = std::move(marks)] {
+            for (const auto& [path, mark] : marks) {
+                mark.writeTo(path);
+            }
+        });
+        co_await marked;
     }
     co_return saved;
 }
@@ -173,6 +207,9 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
     const QString path = file.toLocalFile();
     FormFrame frame = uploadFrame(client, path, TovalinClient::mimeType(file), convertTo, options);
     std::shared_ptr<UploadBody> body = UploadBody::withFile(std::move(frame.head), path, std::move(frame.tail));
+    // The source as it is sent: what the marks on its outputs will say they were made from.
+    std::optional<OutputMark::Source> source =
+        OutputMark::sourceOf(body->fileDescriptor(), QFile::encodeName(QFileInfo(path).fileName()));
     APIMeta meta = co_await postForm(client, std::move(frame.contentType), std::move(body), token);
 
     const qint64 code = statusCode(meta);
@@ -181,7 +218,7 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
         // One question more, and its answer is final: the service does the waiting ("wait").
         meta = co_await client.pollReducer(*meta.OriginalURL, convertTo, options, token);
     }
-    co_return co_await client.downloadResults(file, std::move(meta), options, token, naming);
+    co_return co_await client.downloadResults(file, std::move(meta), options, token, naming, std::move(source));
 }
 
 std::optional<QString> preferred(const std::optional<QString>& lossy, const std::optional<QString>& lossless,
@@ -256,9 +293,11 @@ QCoro::Task<APIMeta> TovalinClient::pollReducer(QString originalURL, std::option
 }
 
 QCoro::Task<QList<DownloadedFile>> TovalinClient::downloadResults(QUrl file, APIMeta meta, TovalinOptions options,
-                                                                  CancelToken token, OutputNames::Naming naming) const
+                                                                  CancelToken token, OutputNames::Naming naming,
+                                                                  std::optional<OutputMark::Source> source) const
 {
-    return runDownloads(*this, std::move(file), std::move(meta), std::move(options), std::move(token), naming);
+    return runDownloads(*this, std::move(file), std::move(meta), std::move(options), std::move(token), naming,
+                        std::move(source));
 }
 
 std::optional<QString> TovalinClient::buildConvertString(const TovalinOptions& options)

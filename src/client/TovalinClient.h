@@ -12,6 +12,7 @@
 #include "APIMeta.h"
 #include "CancelToken.h"
 #include "DownloadedFile.h"
+#include "OutputMark.h"
 #include "OutputNames.h"
 #include "TovalinOptions.h"
 
@@ -58,9 +59,11 @@ public:
                                          TovalinOptions options, CancelToken token) const;
     QCoro::Task<APIMeta> pollReducer(QString originalURL, std::optional<QString> convertTo, TovalinOptions options,
                                      CancelToken token) const;
-    QCoro::Task<QList<DownloadedFile>>
-    downloadResults(QUrl file, APIMeta meta, TovalinOptions options, CancelToken token,
-                    OutputNames::Naming naming = OutputNames::Naming::baseName) const;
+    // Each file saved carries the mark of its `source` as it was sent, when that is known.
+    QCoro::Task<QList<DownloadedFile>> downloadResults(QUrl file, APIMeta meta, TovalinOptions options,
+                                                       CancelToken token,
+                                                       OutputNames::Naming naming = OutputNames::Naming::baseName,
+                                                       std::optional<OutputMark::Source> source = std::nullopt) const;
 
     // "+webp", "+avif", "+webp|+avif", or nothing.
     static std::optional<QString> buildConvertString(const TovalinOptions& options);

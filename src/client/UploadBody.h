@@ -39,6 +39,8 @@ public:
     // Back to the start for a new request.
     void restart() { m_position = 0; }
     std::exception_ptr failure() const { return m_failure; }
+    // The open file the content is read from, or -1 when the content is in memory.
+    int fileDescriptor() const { return m_file.isOpen() ? m_file.handle() : -1; }
 
 private:
     UploadBody() = default;
