@@ -1,21 +1,120 @@
 #include "QueueIntake.h"
 
 #include "JobListModel.h"
+#include "MarkedOutputs.h"
+#include "OutputMark.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
 #include <cstring>
 #include <dirent.h>
+#include <optional>
 #include <strings.h>
 #include <sys/stat.h>
 #include <utility>
 
 namespace {
 
-bool hasImageExtension(const char* name)
+bool endsWithIgnoringCase(const QByteArray& text, const char* suffix)
+{
+    const qsizetype length = qsizetype(std::strlen(suffix));
+    return text.size() > length && strcasecmp(text.constData() + text.size() - length, suffix) == 0;
+}
+
+QByteArray baseNameOf(const QByteArray& name)
+{
+    const qsizetype dot = name.lastIndexOf('.');
+    return dot > 0 ? name.left(dot) : name;
+}
+
+struct Entry
+{
+    QByteArray name;
+    unsigned char type;
+};
+
+// The folder walk, on the directory entries themselves: a hidden entry (a name starting with ".") is
+// left out, a hidden folder with everything beneath it; links to folders are not followed, so a link
+// cycle cannot trap the walk; a folder that cannot be read is passed over. The entry type comes with
+// the entry, so a file costs no extra system call beyond the look for its mark, which keeps a tree of
+// 100,000 files quick.
+void walk(const QByteArray& folder, QList<QUrl>& images, MarkedOutputs* outputs)
+{
+    DIR* dir = opendir(folder.constData());
+    if (dir == nullptr) {
+        return;
+    }
+    QList<Entry> entries;
+    while (const dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] != '.') {
+            entries.append({QByteArray(entry->d_name), entry->d_type});
+        }
+    }
+    closedir(dir);
+
+    QByteArray path = folder;
+    path += '/';
+    const qsizetype prefix = path.size();
+    MarkedOutputs::Folder found;
+    // Read only on a file system without marks, where names are all there is to go by.
+    std::optional<QList<QByteArray>> imageNames;
+    for (const Entry& entry : std::as_const(entries)) {
+        path.truncate(prefix);
+        path += entry.name;
+        unsigned char type = entry.type;
+        if (type == DT_UNKNOWN || type == DT_LNK) {
+            struct stat info
+            {
+            };
+            if (type == DT_UNKNOWN ? lstat(path.constData(), &info) != 0 : stat(path.constData(), &info) != 0) {
+                continue;
+            }
+            const bool link = type == DT_LNK;
+            type = S_ISDIR(info.st_mode) ? (link ? DT_LNK : DT_DIR) : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        if (type == DT_DIR) {
+            walk(path, images, outputs);
+            continue;
+        }
+        if (type != DT_REG || !QueueIntake::mayBeOutput(entry.name.constData())) {
+            continue;
+        }
+        const OutputMarkReading reading = OutputMark::read(path);
+        if (reading.mark) {
+            found.outputs.append({entry.name, *reading.mark});
+            continue;
+        }
+        if (!QueueIntake::hasImageExtension(entry.name.constData())) {
+            continue;
+        }
+        if (reading.found == OutputMark::Found::unsupported) {
+            found.marksKept = false;
+            if (!imageNames) {
+                imageNames.emplace();
+                for (const Entry& other : std::as_const(entries)) {
+                    if (QueueIntake::hasImageExtension(other.name.constData())) {
+                        imageNames->append(other.name);
+                    }
+                }
+            }
+            if (QueueIntake::namedLikeOutput(entry.name, *imageNames)) {
+                continue;
+            }
+        }
+        images.append(QUrl::fromLocalFile(QFile::decodeName(path)));
+    }
+    if (outputs != nullptr) {
+        outputs->add(folder, std::move(found));
+    }
+}
+
+} // namespace
+
+bool QueueIntake::hasImageExtension(const char* name)
 {
     const char* dot = std::strrchr(name, '.');
     if (dot == nullptr) {
@@ -30,49 +129,33 @@ bool hasImageExtension(const char* name)
     return false;
 }
 
-// The folder walk, on the directory entries themselves: a hidden entry (a name starting with ".") is
-// left out, a hidden folder with everything beneath it; links to folders are not followed, so a link
-// cycle cannot trap the walk; a folder that cannot be read is passed over. The entry type comes with
-// the entry, so a file costs no extra system call, which keeps a tree of 100,000 files quick.
-void walk(const QByteArray& folder, QList<QUrl>& images)
+bool QueueIntake::mayBeOutput(const char* name)
 {
-    DIR* dir = opendir(folder.constData());
-    if (dir == nullptr) {
-        return;
-    }
-    QByteArray path = folder;
-    path += '/';
-    const qsizetype prefix = path.size();
-    while (const dirent* entry = readdir(dir)) {
-        if (entry->d_name[0] == '.') {
-            continue;
-        }
-        path.truncate(prefix);
-        path += entry->d_name;
-        unsigned char type = entry->d_type;
-        if (type == DT_UNKNOWN || type == DT_LNK) {
-            struct stat info
-            {
-            };
-            if (type == DT_UNKNOWN ? lstat(path.constData(), &info) != 0 : stat(path.constData(), &info) != 0) {
-                continue;
-            }
-            const bool link = type == DT_LNK;
-            type = S_ISDIR(info.st_mode) ? (link ? DT_LNK : DT_DIR) : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
-        }
-        if (type == DT_DIR) {
-            walk(path, images);
-        } else if (type == DT_REG && hasImageExtension(entry->d_name)) {
-            images.append(QUrl::fromLocalFile(QFile::decodeName(path)));
-        }
-    }
-    closedir(dir);
+    const char* dot = std::strrchr(name, '.');
+    return hasImageExtension(name) || (dot != nullptr && strcasecmp(dot + 1, "avif") == 0);
 }
 
-} // namespace
+bool QueueIntake::namedLikeOutput(const QByteArray& name, const QList<QByteArray>& images)
+{
+    QByteArray stem;
+    if (endsWithIgnoringCase(name, ".webp") || endsWithIgnoringCase(name, ".avif")) {
+        stem = name.chopped(5);
+    } else {
+        const qsizetype marker = name.lastIndexOf("-optimized");
+        const qsizetype after = marker + qsizetype(std::strlen("-optimized"));
+        if (marker <= 0 || (after < name.size() && (name.at(after) != '.' || name.indexOf('.', after + 1) >= 0))) {
+            return false;
+        }
+        stem = name.left(marker);
+    }
+    return std::any_of(images.cbegin(), images.cend(), [&](const QByteArray& image) {
+        return image != name && (image == stem || baseNameOf(image) == stem);
+    });
+}
 
-QueueIntake::QueueIntake(JobListModel* jobs)
+QueueIntake::QueueIntake(JobListModel* jobs, MarkedOutputs* outputs)
     : m_jobs(jobs)
+    , m_outputs(outputs)
 {
 }
 
@@ -92,7 +175,7 @@ qsizetype QueueIntake::addFiles(const QList<QUrl>& urls) const
     };
     for (const QUrl& url : urls) {
         if (isDirectoryMarked(url)) {
-            const QList<QUrl> found = collectImages(url);
+            const QList<QUrl> found = collectImages(url, m_outputs);
             for (const QUrl& image : found) {
                 take(image);
             }
@@ -107,7 +190,7 @@ qsizetype QueueIntake::addFiles(const QList<QUrl>& urls) const
     return count;
 }
 
-QList<QUrl> QueueIntake::collectImages(const QUrl& folder)
+QList<QUrl> QueueIntake::collectImages(const QUrl& folder, MarkedOutputs* outputs)
 {
     QList<QUrl> images;
     if (!folder.isLocalFile()) {
@@ -117,7 +200,7 @@ QList<QUrl> QueueIntake::collectImages(const QUrl& folder)
     while (root.size() > 1 && root.endsWith('/')) {
         root.chop(1);
     }
-    walk(root, images);
+    walk(root, images, outputs);
     return images;
 }
 

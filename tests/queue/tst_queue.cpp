@@ -1,4 +1,5 @@
 #include "CancelledError.h"
+#include "MarkedOutputs.h"
 #include "ScriptedOptimizer.h"
 #include "SizeText.h"
 #include "TempTree.h"
@@ -320,6 +321,44 @@ private Q_SLOTS:
         // The jobs arrive in the order of the walk, as one block of rows.
         QCOMPARE(urlsOf(model), AppViewModel::collectImages(folder));
         QCOMPARE(inserted.count(), 1);
+    }
+
+    // Inside folders, the outputs this program wrote are no sources: known by their mark where the file
+    // system keeps marks, else by their names beside their source's.
+    void ourOutputsAreNotSources()
+    {
+        TempTree tree;
+        for (const QString& file : words("pics/a.jpg pics/a-optimized.jpg pics/a.webp pics/b.png pics/b.webp")) {
+            tree.writeFile(file);
+        }
+        const OutputMark mark{OutputMark::Kind::webp, {"a.jpg", 0, 0}, "level:1", {}, {}};
+        for (const char* output : {"pics/a-optimized.jpg", "pics/a.webp"}) {
+            QVERIFY(mark.writeTo(QFile::encodeName(tree.path(QString::fromLatin1(output)))));
+        }
+        MarkedOutputs found;
+        const QUrl folder = QueueIntake::directoryUrl(tree.path(QStringLiteral("pics")));
+        QCOMPARE(sorted(QueueIntake::collectImages(folder, &found)),
+                 sorted(urlsIn(tree, words("pics/a.jpg pics/b.png pics/b.webp"))));
+        QCOMPARE(found.folder(QFile::encodeName(tree.path(QStringLiteral("pics")))).outputs.size(), 2);
+        // A file given by itself is taken as given.
+        AppViewModel model(storeIn(tree), {});
+        model.addFiles(urlsIn(tree, words("pics/a.webp")));
+        QCOMPARE(model.jobs().size(), 1);
+
+        // The names, for file systems without marks.
+        const QList<QByteArray> images{"noise.png", "noise.jpg", "photo.JPG", "solo.webp", "x-optimized.png"};
+        QStringList outputs;
+        for (const char* name : {"noise-optimized.png", "noise.webp", "noise.avif", "noise.png.webp",
+                                 "noise.bmp-optimized.png", "noise.png-optimized.gif", "photo-optimized.JPG",
+                                 "PHOTO.webp", "photo.webp.webp", "solo.webp", "solo-optimized", "other.webp",
+                                 "x-optimized.webp", "x-optimized-optimized.png", "noise-optimized.tar.gz"}) {
+            if (QueueIntake::namedLikeOutput(name, images)) {
+                outputs << QString::fromLatin1(name);
+            }
+        }
+        QCOMPARE(outputs.join(QLatin1Char(' ')),
+                 QStringLiteral("noise-optimized.png noise.webp noise.avif noise.png.webp noise.png-optimized.gif "
+                                "photo-optimized.JPG solo-optimized x-optimized.webp x-optimized-optimized.png"));
     }
 
     void intake_data()
