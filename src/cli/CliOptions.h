@@ -2,8 +2,8 @@
 
 // What one invocation of tovalin-optimize asks for, as read from its command line: the options of
 // every request (the window's settings, with the window's defaults), how many images go at once, the
-// paths to optimize and the share of them this process takes, where the key comes from, and how the
-// outcome is printed.
+// paths to optimize and the share of them this process takes, whether images already up to date are
+// sent again, where the key comes from, and how the outcome is printed.
 
 #include "Shard.h"
 #include "TovalinOptions.h"
@@ -28,6 +28,11 @@ struct CliOptions
     // Another service than the one the program was built for, with the certificates that sign it.
     std::optional<QUrl> serviceUrl;
     QString caFile;
+
+    // Send images even when their outputs are up to date.
+    bool force = false;
+    // Tell what would be sent and what skipped, and send nothing.
+    bool dryRun = false;
 
     bool json = false;
     bool quiet = false;

@@ -59,6 +59,10 @@ struct Parser
                              QStringLiteral("Take only share <K/N> of the images, for N processes that together "
                                             "handle every image once (see \"Sharing the work\" below)."),
                              QStringLiteral("K/N")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             QStringLiteral("Send every image, also those whose results are up to date.")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run"),
+                              QStringLiteral("List what would be sent and what would be skipped; send nothing.")};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("Print one JSON object per image instead of the table.")};
     QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("Print no progress.")};
@@ -75,7 +79,7 @@ struct Parser
         parser.addOptions({help,     version,     level,      webp,       noWebp,  avif,
                            noAvif,   resize,      width,      height,     upscale, removeBackground,
                            keepExif, noCmykToRgb, apiKeyFile, serviceUrl, caFile,  jobs,
-                           shard,    json,        quiet,      apiKey});
+                           shard,    force,       dryRun,     json,       quiet,   apiKey});
         parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Image files, and folders to search."),
                                      QStringLiteral("PATH..."));
     }
@@ -247,6 +251,8 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
         }
         o.shard = *shard;
     }
+    o.force = parser.isSet(p.force);
+    o.dryRun = parser.isSet(p.dryRun);
     o.json = parser.isSet(p.json);
     o.quiet = parser.isSet(p.quiet);
 
@@ -275,6 +281,13 @@ QString CommandLine::helpText()
                 "  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.\n"
                 "  The table of results, or with --json one JSON object per image, goes to standard output.\n"
                 "\n"
+                "Reruns:\n"
+                "  Every result carries a mark naming its source and the settings it was made with. Results\n"
+                "  found in a folder are never taken for images to optimize, and an image whose results are\n"
+                "  all there, made from the image as it is now with the same settings, is skipped (\"Already\n"
+                "  optimized.\"). --force sends it anyway. Where the file system keeps no marks, nothing is\n"
+                "  skipped. --dry-run lists what would be sent and what skipped.\n"
+                "\n"
                 "Several at once:\n"
                 "  Up to --jobs images are with the service at once. Two images whose results would share a\n"
                 "  file name are never sent together.\n"
@@ -287,7 +300,7 @@ QString CommandLine::helpText()
                 "    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4\n"
                 "\n"
                 "Exit status:\n"
-                "  0    every image was optimized\n"
+                "  0    every image was optimized or up to date\n"
                 "  1    at least one image failed\n"
                 "  2    usage error: a bad option, or no API key\n"
                 "  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM\n"

@@ -5,11 +5,14 @@
 #include "Console.h"
 #include "HttpTransport.h"
 #include "JobListModel.h"
+#include "MarkedOutputs.h"
 #include "ProgressReporter.h"
 #include "QueueIntake.h"
 #include "QueueRunner.h"
+#include "RerunCheck.h"
 #include "RunReport.h"
 #include "SettingsStore.h"
+#include "SharedBaseNames.h"
 #include "SignalWatcher.h"
 #include "TovalinClient.h"
 
@@ -59,7 +62,52 @@ void queuePaths(const QueueIntake& intake, const QStringList& paths, const Shard
     }
 }
 
+QList<QUuid> allJobs(const JobListModel& queue)
+{
+    QList<QUuid> ids;
+    for (const ImageJob& job : queue.jobs()) {
+        ids.append(job.id);
+    }
+    return ids;
+}
+
 } // namespace
+
+// Marks the jobs whose outputs are up to date as skipped, with those outputs, and returns the others:
+// the ones to send. Outputs are named as the run would name them.
+QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& outputs, const TovalinOptions& request)
+{
+    const RerunCheck check(&outputs, request);
+    SharedBaseNames sharedBaseNames;
+    QList<QUuid> due;
+    QString unmarkedFolder;
+    for (const ImageJob& job : queue.jobs()) {
+        const OutputNames::Naming naming = sharedBaseNames.isShared(job.url, queue.jobs())
+                                               ? OutputNames::Naming::sourceName
+                                               : OutputNames::Naming::baseName;
+        RerunCheck::Verdict verdict = check.check(job.url, naming);
+        if (!verdict.marksKept && unmarkedFolder.isEmpty()) {
+            unmarkedFolder = QFileInfo(job.url.toLocalFile()).absolutePath();
+        }
+        if (!verdict.upToDate) {
+            due.append(job.id);
+            continue;
+        }
+        queue.update(job.id, [&verdict](ImageJob& j) {
+            j.status = JobStatus::succeeded;
+            j.message = QStringLiteral("Already optimized.");
+            j.outcome = JobOutcome::skipped;
+            j.originalSize = verdict.sourceSize;
+            j.downloads = std::move(verdict.outputs);
+        });
+    }
+    if (!unmarkedFolder.isEmpty()) {
+        m_console->err(programPrefix + QStringLiteral("the file system of %1 keeps no marks on files, so images there "
+                                                      "are sent even when their results are up to date.\n")
+                                           .arg(unmarkedFolder));
+    }
+    return due;
+}
 
 OptimizeCommand::OptimizeCommand(Console* console)
     : m_console(console)
@@ -112,7 +160,8 @@ int OptimizeCommand::run(const QStringList& arguments)
     request.apiKey = key.key.trimmed();
 
     JobListModel queue;
-    const QueueIntake intake(&queue);
+    MarkedOutputs outputs;
+    const QueueIntake intake(&queue, &outputs);
     QueueRunner runner(&queue, serviceOperation(options, std::move(certificates)), [request] { return request; });
     runner.setMaxInFlight(options.jobs);
 
@@ -140,25 +189,25 @@ int OptimizeCommand::run(const QStringList& arguments)
         return allSucceeded;
     }
 
-    if (!options.quiet) {
-        reporter.start();
+    const QList<QUuid> batch = options.force ? allJobs(queue) : skipUpToDate(queue, outputs, request);
+    if (!options.dryRun && !batch.isEmpty()) {
+        if (!options.quiet) {
+            reporter.start(int(batch.size()));
+        }
+        runner.start(batch);
+        loop.exec();
+        reporter.finish();
     }
-    QList<QUuid> batch;
-    for (const ImageJob& job : queue.jobs()) {
-        batch.append(job.id);
-    }
-    runner.start(std::move(batch));
-    loop.exec();
-    reporter.finish();
 
     const QList<ImageJob> jobs = queue.jobs();
-    const RunReport report(jobs, QDir::current());
+    const RunReport report(jobs, QDir::current(), options.dryRun);
     m_console->out(options.json ? report.jsonLines() : report.table());
 
     if (interruption != 0) {
         return interruptedBase + interruption;
     }
-    const bool allDone = std::all_of(jobs.cbegin(), jobs.cend(),
-                                     [](const ImageJob& job) { return job.outcome == JobOutcome::optimized; });
+    const bool allDone = options.dryRun || std::all_of(jobs.cbegin(), jobs.cend(), [](const ImageJob& job) {
+                             return job.outcome == JobOutcome::optimized || job.outcome == JobOutcome::skipped;
+                         });
     return allDone ? allSucceeded : someFailed;
 }

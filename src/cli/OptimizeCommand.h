@@ -5,8 +5,13 @@
 // Stop does on an interrupt, and prints the outcome. The road of every image is the window's own code.
 
 class Console;
+class JobListModel;
+class MarkedOutputs;
+struct TovalinOptions;
 
+#include <QList>
 #include <QStringList>
+#include <QUuid>
 
 class OptimizeCommand
 {
@@ -27,6 +32,7 @@ public:
 
 private:
     int failUsage(const QString& error);
+    QList<QUuid> skipUpToDate(JobListModel& queue, MarkedOutputs& outputs, const TovalinOptions& request);
 
     Console* m_console;
 };

@@ -46,9 +46,10 @@ ProgressReporter::ProgressReporter(const JobListModel* jobs, Console* console, Q
     connect(&m_ticker, &QTimer::timeout, this, &ProgressReporter::redraw);
 }
 
-void ProgressReporter::start()
+void ProgressReporter::start(int total)
 {
     m_active = true;
+    m_total = total;
     m_clock.start();
     if (m_terminal) {
         m_ticker.start();
@@ -125,10 +126,8 @@ void ProgressReporter::reportFinished(const ImageJob& job)
         }
         return;
     }
-    QString line = QStringLiteral("[%1/%2] %3 %4")
-                       .arg(m_finished.size())
-                       .arg(m_jobs->jobs().size())
-                       .arg(RunReport::label(state), path);
+    QString line =
+        QStringLiteral("[%1/%2] %3 %4").arg(m_finished.size()).arg(m_total).arg(RunReport::label(state), path);
     // "Stopped" says it all; the other states come with what the run said.
     if (state != RunReport::State::stopped) {
         line += QStringLiteral(": ") + job.message;
@@ -139,7 +138,7 @@ void ProgressReporter::reportFinished(const ImageJob& job)
 void ProgressReporter::redraw()
 {
     const QList<ImageJob>& jobs = m_jobs->jobs();
-    const int total = int(jobs.size());
+    const int total = m_total;
     const int finished = int(m_finished.size());
     const int columns = m_console->errColumns();
     const QString head = bar(finished, total, std::clamp(columns / 5, 5, maxBarWidth)) +

@@ -24,8 +24,8 @@ class ProgressReporter : public QObject
 public:
     ProgressReporter(const JobListModel* jobs, Console* console, QDir base, QObject* parent = nullptr);
 
-    // Nothing is shown before start() or after finish().
-    void start();
+    // Nothing is shown before start() or after finish(). `total` images are to be sent.
+    void start(int total);
     void finish();
     // A line of its own above the progress line.
     void note(const QString& text);
@@ -49,5 +49,6 @@ private:
     qint64 m_lastFinishMs = 0;
     QSet<QUuid> m_finished;
     bool m_active = false;
+    int m_total = 0;
     bool m_lineShown = false;
 };

@@ -72,24 +72,27 @@ QString render(const QList<Row>& rows)
 
 } // namespace
 
-RunReport::RunReport(QList<ImageJob> jobs, QDir base)
+RunReport::RunReport(QList<ImageJob> jobs, QDir base, bool dryRun)
     : m_jobs(std::move(jobs))
     , m_base(std::move(base))
+    , m_dryRun(dryRun)
 {
 }
 
-RunReport::State RunReport::stateOf(const ImageJob& job)
+RunReport::State RunReport::stateOf(const ImageJob& job, bool dryRun)
 {
     switch (job.outcome) {
     case JobOutcome::optimized:
         return State::done;
     case JobOutcome::failed:
         return State::failed;
+    case JobOutcome::skipped:
+        return State::skipped;
     case JobOutcome::stopped:
     case JobOutcome::none:
         break;
     }
-    return State::stopped;
+    return dryRun ? State::due : State::stopped;
 }
 
 QString RunReport::label(State state)
@@ -101,6 +104,10 @@ QString RunReport::label(State state)
         return QStringLiteral("Failed");
     case State::stopped:
         return QStringLiteral("Stopped");
+    case State::skipped:
+        return QStringLiteral("Skipped");
+    case State::due:
+        return QStringLiteral("Due");
     }
     return {};
 }
@@ -135,11 +142,11 @@ QString RunReport::table() const
 {
     QList<Row> rows{{QStringLiteral("FILE"), QStringLiteral("STATE"), QStringLiteral("BEFORE"), QStringLiteral("AFTER"),
                      QStringLiteral("CHANGE"), QStringLiteral("MESSAGE")}};
-    std::array<int, 3> counts{}; // done, failed, stopped
+    std::array<int, 5> counts{}; // by State
     qint64 totalBefore = 0;
     qint64 totalAfter = 0;
     for (const ImageJob& job : m_jobs) {
-        const State state = stateOf(job);
+        const State state = stateOf(job, m_dryRun);
         ++counts[std::size_t(state)];
         const std::optional<qint64> before = sourceSize(job);
         const std::optional<qint64> after = optimizedSize(job);
@@ -149,7 +156,7 @@ QString RunReport::table() const
         }
         rows.append({displayPath(job.url, m_base), label(state), sizeText(before), sizeText(after),
                      changeText(before.value_or(-1), after), state == State::stopped ? stoppedMessage : job.message});
-        if (state != State::done) {
+        if (state != State::done && state != State::skipped) {
             continue;
         }
         for (const DownloadedFile& file : job.downloads) {
@@ -163,7 +170,8 @@ QString RunReport::table() const
     }
     const QString images =
         m_jobs.size() == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(m_jobs.size());
-    const std::array<QString, 3> words{QStringLiteral("done"), QStringLiteral("failed"), QStringLiteral("stopped")};
+    const std::array<QString, 5> words{QStringLiteral("done"), QStringLiteral("failed"), QStringLiteral("stopped"),
+                                       QStringLiteral("skipped"), QStringLiteral("due")};
     QStringList parts;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         if (counts[i] > 0) {
@@ -182,11 +190,11 @@ QString RunReport::jsonLines() const
 {
     QString text;
     for (const ImageJob& job : m_jobs) {
-        const State state = stateOf(job);
+        const State state = stateOf(job, m_dryRun);
         const std::optional<qint64> before = sourceSize(job);
         const std::optional<qint64> after = optimizedSize(job);
         QJsonArray outputs;
-        if (state == State::done) {
+        if (state == State::done || state == State::skipped) {
             for (const DownloadedFile& file : job.downloads) {
                 outputs.append(QJsonObject{{QStringLiteral("format"), file.format},
                                            {QStringLiteral("file"), file.path.toLocalFile()},

@@ -20,12 +20,15 @@ public:
         done,
         failed,
         stopped,
+        skipped, // up to date, not sent
+        due,     // would be sent (a dry run)
     };
 
-    RunReport(QList<ImageJob> jobs, QDir base);
+    // For a dry run, nothing was sent: a job that was not skipped is due.
+    RunReport(QList<ImageJob> jobs, QDir base, bool dryRun = false);
 
-    // A job the run never finished (the command was left at once) counts as stopped.
-    static State stateOf(const ImageJob& job);
+    // A job the run never finished (the command was left at once) counts as stopped; in a dry run, as due.
+    static State stateOf(const ImageJob& job, bool dryRun = false);
     static QString label(State state);
     // Bytes of the source as it was sent, or nothing when the job did not succeed.
     static std::optional<qint64> sourceSize(const ImageJob& job);
@@ -41,4 +44,5 @@ public:
 private:
     QList<ImageJob> m_jobs;
     QDir m_base;
+    bool m_dryRun;
 };

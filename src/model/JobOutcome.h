@@ -10,4 +10,5 @@ enum class JobOutcome
     optimized,
     failed,
     stopped,
+    skipped, // up to date, so not sent: the command line's reruns
 };

@@ -48,6 +48,7 @@ void RunNotifier::jobFinished(JobOutcome outcome)
         ++m_outcome.stopped;
         break;
     case JobOutcome::none:
+    case JobOutcome::skipped:
         break;
     }
 }

@@ -5,6 +5,7 @@
 #include "TempTree.h"
 #include "TestImages.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -12,11 +13,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -335,7 +339,7 @@ private Q_SLOTS:
         const QString keyFile = m_tree->writeFile(QStringLiteral("key"), kKey.toUtf8() + '\n');
         QFile::setPermissions(keyFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         const Outcome table = run({QStringLiteral("--api-key-file"), keyFile, QStringLiteral("--no-webp"),
-                                   QStringLiteral("photos/photo.jpg")},
+                                   QStringLiteral("--force"), QStringLiteral("photos/photo.jpg")},
                                   &m_service, QString());
         QCOMPARE(table.status, 0);
         const QStringList lines = table.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -348,6 +352,131 @@ private Q_SLOTS:
         QVERIFY2(lines[2].startsWith(QLatin1String("Total ")) && lines[2].endsWith(QLatin1String(": 1 done")),
                  qPrintable(lines[2]));
         QCOMPARE(table.err, QStringLiteral("[1/1] Done photos/photo.jpg: Optimized and saved locally.\n"));
+    }
+
+    // Each image's state in a --json outcome, by its path under photos/, as one line.
+    QString statesOf(const Outcome& outcome) const
+    {
+        QStringList states;
+        for (const QJsonObject& job : jsonLines(outcome.out))
+            states << QDir(m_tree->path(QStringLiteral("photos"))).relativeFilePath(job["file"].toString()) +
+                          QLatin1Char('=') + job["state"].toString();
+        states.sort();
+        return states.join(QLatin1Char(' '));
+    }
+
+    // A rerun sends only what is not up to date: every result is marked with its source and settings,
+    // results are never taken for sources, and an image whose results all stand there unchanged is
+    // skipped. A touched source, other settings or a deleted companion make an image due again.
+    void rerunsSendOnlyWhatIsDue()
+    {
+        // A WebP of the user's own, with no source beside it, is an image like any other.
+        m_tree->writeFile(QStringLiteral("photos/trip/own.webp"), TestImages::photoAs("webp", 120, 90));
+        const QStringList args{QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("--avif"),
+                               QStringLiteral("photos")};
+        const auto uploads = [this] { return m_service.log().count(QLatin1String("POST /v2/post-reducer.php")); };
+        const QString all = QStringLiteral("clear.png=%1 photo.jpg=%1 trip/own.webp=%1 trip/print.jpg=%1");
+        Outcome first = run(args, &m_service);
+        QCOMPARE(statesOf(first), all.arg("done"));
+        const QStringList written = filesInTree();
+
+        const int before = uploads();
+        Outcome second = run(args, &m_service);
+        QCOMPARE(second.status, 0);
+        QCOMPARE(statesOf(second), all.arg("skipped"));
+        QCOMPARE(uploads(), before);
+        QCOMPARE(filesInTree(), written);
+        QCOMPARE(jsonLines(second.out).at(0)["outputs"].toArray().size(), 3);
+        QVERIFY(jsonLines(second.out).at(0)["bytesAfter"].toInteger() > 0);
+        const Outcome table = run({QStringLiteral("--avif"), QStringLiteral("photos")}, &m_service);
+        QVERIFY2(table.out.trimmed().endsWith(QLatin1String("4 images: 4 skipped")), qPrintable(table.out));
+
+        const auto dryRun = [&](const QStringList& more) {
+            return statesOf(run(QStringList{QStringLiteral("--dry-run")} + args + more, &m_service));
+        };
+        QCOMPARE(dryRun({QStringLiteral("--level"), QStringLiteral("glossy")}), all.arg("due"));
+        // Asking for fewer companions keeps images up to date; for more, makes them due.
+        QCOMPARE(dryRun({QStringLiteral("--no-avif")}), all.arg("skipped"));
+        QCOMPARE(dryRun({QStringLiteral("--no-webp")}), all.arg("skipped"));
+        QFile::remove(m_tree->path(QStringLiteral("photos/trip/print.avif")));
+        QFile photo(m_tree->path(QStringLiteral("photos/photo.jpg")));
+        QVERIFY(photo.open(QIODevice::ReadWrite) &&
+                photo.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        photo.close();
+        QCOMPARE(dryRun({}), QStringLiteral("clear.png=skipped photo.jpg=due trip/own.webp=skipped "
+                                            "trip/print.jpg=due"));
+        QCOMPARE(uploads(), before);
+
+        // The due ones are sent; --force sends everything, and the marks are there after each run.
+        QCOMPARE(statesOf(run(args, &m_service)),
+                 QStringLiteral("clear.png=skipped photo.jpg=done trip/own.webp=skipped trip/print.jpg=done"));
+        QCOMPARE(statesOf(run(QStringList{QStringLiteral("--force")} + args, &m_service)), all.arg("done"));
+        QCOMPARE(statesOf(run(args, &m_service)), all.arg("skipped"));
+        QCOMPARE(filesInTree(), written);
+    }
+
+    // On a file system that keeps no marks (ramfs, in a mount namespace of its own) nothing is skipped,
+    // the command says so once, and results are still not taken for sources: by their names.
+    void withoutMarksNothingIsSkipped()
+    {
+        if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+            QSKIP("mounting a file system without marks needs root and unshare(1)");
+        QProcess process;
+        prepare(process, {QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("photos")}, &m_service);
+        const QString script = QStringLiteral(
+            "dir=$1; shift; mount -t ramfs none \"$dir\" || exit 77; cp -r photos \"$dir\"/ && cd \"$dir\" || exit 1; "
+            "\"$@\" >/dev/null 2>first.err; \"$@\" 2>second.err; cat first.err second.err >&2");
+        process.setArguments(QStringList{QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                                         QStringLiteral("sh"), m_tree->makeFolder(QStringLiteral("ramfs")),
+                                         process.program()} +
+                             process.arguments());
+        process.setProgram(QStringLiteral("unshare"));
+        process.start();
+        QVERIFY(process.waitForFinished(120'000));
+        if (process.exitCode() == 77)
+            QSKIP("ramfs cannot be mounted here");
+        QCOMPARE(process.exitCode(), 0);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(err.count(QLatin1String("keeps no marks")), 2);
+        const QList<QJsonObject> jobs = jsonLines(QString::fromUtf8(process.readAllStandardOutput()));
+        QCOMPARE(jobs.size(), 3);
+        for (const QJsonObject& job : jobs)
+            QCOMPARE(job["state"].toString(), QStringLiteral("done"));
+    }
+
+    // The command killed (SIGKILL) at random points of its run, downloads included: every output is
+    // there whole or not at all, never empty or cut short.
+    void killedAnywhereLeavesOutputsWholeOrAbsent()
+    {
+        LocalServiceProcess passthrough;
+        const QString error = passthrough.start(kKey, {QStringLiteral("--passthrough")});
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        // A real JPEG with a long tail after its end, which decoders pass over: large enough for the
+        // transfers to take a while.
+        QByteArray source = TestImages::photoJpeg(64, 48);
+        const qsizetype image = source.size();
+        source.resize(24 * 1024 * 1024);
+        for (qsizetype i = image; i < source.size(); ++i)
+            source[i] = char((i * 2654435761U) >> 13);
+        m_tree->writeFile(QStringLiteral("big/photo.jpg"), source);
+        QRandomGenerator random(20261207);
+        for (int round = 0; round < 10; ++round) {
+            QProcess process;
+            prepare(process, {QStringLiteral("--force"), QStringLiteral("--quiet"), QStringLiteral("big")},
+                    &passthrough);
+            process.start();
+            QVERIFY(process.waitForStarted());
+            QTest::qWait(int(random.bounded(30, 500))); // the kill lands wherever the run happens to be
+            if (process.state() != QProcess::NotRunning) {
+                process.kill();
+                QVERIFY(process.waitForFinished());
+            }
+            for (const char* output : {"big/photo-optimized.jpg", "big/photo.webp"}) {
+                QFile file(m_tree->path(QString::fromLatin1(output)));
+                QVERIFY2(!file.exists() || (file.open(QIODevice::ReadOnly) && file.readAll() == source),
+                         qPrintable(QStringLiteral("%1 after round %2").arg(QLatin1String(output)).arg(round)));
+            }
+        }
     }
 
     // Four processes given the same tree, each its own share, all at once against one service: every

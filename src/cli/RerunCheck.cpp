@@ -1,0 +1,77 @@
+#include "RerunCheck.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <sys/stat.h>
+#include <utility>
+
+RerunCheck::RerunCheck(MarkedOutputs* outputs, TovalinOptions options)
+    : m_outputs(outputs)
+    , m_options(std::move(options))
+    , m_settings(OutputMark::settingsKey(m_options))
+{
+}
+
+RerunCheck::Verdict RerunCheck::check(const QUrl& source, OutputNames::Naming naming) const
+{
+    Verdict verdict;
+    const QString path = source.toLocalFile();
+    const QFileInfo info(path);
+    const QByteArray folderPath = QFile::encodeName(info.absolutePath());
+    const MarkedOutputs::Folder& folder = m_outputs->folder(folderPath);
+    verdict.marksKept = folder.marksKept;
+    const std::optional<OutputMark::Source> now = OutputMark::sourceAt(QFile::encodeName(path));
+    if (!folder.marksKept || !now) {
+        return verdict;
+    }
+    verdict.sourceSize = now->size;
+
+    // The outputs of one job are told apart by the list of what it saved, which it wrote on each of
+    // them once it had saved them all. A job that asked for fewer companions than this run would ask
+    // for could not have saved what this run may save.
+    const QList<OutputMark::Kind> asked = OutputMark::companionsAskedFor(m_options);
+    const auto fromThisSource = [&](const MarkedOutputs::Output& output) {
+        return output.mark.source == *now && output.mark.settings == m_settings && !output.mark.saved.isEmpty();
+    };
+    const auto anchor = std::find_if(folder.outputs.cbegin(), folder.outputs.cend(), [&](const auto& output) {
+        return fromThisSource(output) && std::all_of(asked.cbegin(), asked.cend(), [&](OutputMark::Kind kind) {
+                   return output.mark.asked.contains(kind);
+               });
+    });
+    if (anchor == folder.outputs.cend()) {
+        return verdict;
+    }
+    // The optimized image's name comes with the service's answer, so any name does for it; the
+    // companions must stand under the names this run would give them.
+    const OutputNames names(path, naming);
+    for (const OutputMark::Kind kind : anchor->mark.saved) {
+        if (kind != OutputMark::Kind::optimized && !asked.contains(kind)) {
+            continue;
+        }
+        const QString name = kind == OutputMark::Kind::webp   ? names.webp()
+                             : kind == OutputMark::Kind::avif ? names.avif()
+                                                              : QString();
+        const auto output = std::find_if(folder.outputs.cbegin(), folder.outputs.cend(), [&](const auto& output) {
+            return fromThisSource(output) && output.mark.kind == kind && output.mark.saved == anchor->mark.saved &&
+                   (name.isEmpty() || output.name == QFile::encodeName(name));
+        });
+        if (output == folder.outputs.cend()) {
+            return verdict;
+        }
+        const QByteArray outputPath = folderPath + '/' + output->name;
+        struct stat written
+        {
+        };
+        if (stat(outputPath.constData(), &written) != 0) {
+            return verdict;
+        }
+        static const char* const formats[] = {"Optimized", "WebP", "AVIF"};
+        verdict.outputs.append(DownloadedFile(QString::fromLatin1(formats[int(kind)]),
+                                              QUrl::fromLocalFile(QFile::decodeName(outputPath)),
+                                              qint64(written.st_size)));
+    }
+    verdict.upToDate = true;
+    return verdict;
+}
