@@ -41,7 +41,7 @@ TovalinClient::Operation serviceOperation(const CliOptions& options, QList<QSslC
 
 // Each path is one addition to the queue, as one pick in the window's open panel: a file or folder
 // named twice is queued once. Only the images of this process's share are queued.
-void queuePaths(const QueueIntake& intake, const QStringList& paths, const Shard& shard)
+void queuePaths(const QueueIntake& intake, MarkedOutputs* outputs, const QStringList& paths, const Shard& shard)
 {
     for (const QString& path : paths) {
         const QFileInfo info(path);
@@ -53,7 +53,7 @@ void queuePaths(const QueueIntake& intake, const QStringList& paths, const Shard
         }
         const QUrl folder = QueueIntake::directoryUrl(path);
         const QDir root(folder.toLocalFile());
-        QList<QUrl> images = QueueIntake::collectImages(folder);
+        QList<QUrl> images = QueueIntake::collectImages(folder, outputs);
         if (shard.count > 1) {
             images.removeIf(
                 [&](const QUrl& image) { return !shard.takes(root.relativeFilePath(image.toLocalFile())); });
@@ -183,7 +183,7 @@ int OptimizeCommand::run(const QStringList& arguments)
     // Also after a stop: the stopped run marks the rest of its batch and then ends the same way.
     QObject::connect(&runner, &QueueRunner::finished, &loop, [&loop] { loop.exit(); });
 
-    queuePaths(intake, options.paths, options.shard);
+    queuePaths(intake, &outputs, options.paths, options.shard);
     if (queue.jobs().isEmpty()) {
         m_console->err(programPrefix + QStringLiteral("no images found in the given folders.\n"));
         return allSucceeded;

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <sys/stat.h>
 #include <utility>
 
 RerunCheck::RerunCheck(MarkedOutputs* outputs, TovalinOptions options)
@@ -20,10 +19,11 @@ RerunCheck::Verdict RerunCheck::check(const QUrl& source, OutputNames::Naming na
     const QString path = source.toLocalFile();
     const QFileInfo info(path);
     const QByteArray folderPath = QFile::encodeName(info.absolutePath());
+    const QByteArray sourcePath = QFile::encodeName(path);
+    verdict.marksKept = m_outputs->marksKept(folderPath, sourcePath);
     const MarkedOutputs::Folder& folder = m_outputs->folder(folderPath);
-    verdict.marksKept = folder.marksKept;
-    const std::optional<OutputMark::Source> now = OutputMark::sourceAt(QFile::encodeName(path));
-    if (!folder.marksKept || !now) {
+    const std::optional<OutputMark::Source> now = OutputMark::sourceAt(sourcePath);
+    if (!verdict.marksKept || !now) {
         return verdict;
     }
     verdict.sourceSize = now->size;
@@ -35,12 +35,13 @@ RerunCheck::Verdict RerunCheck::check(const QUrl& source, OutputNames::Naming na
     const auto fromThisSource = [&](const MarkedOutputs::Output& output) {
         return output.mark.source == *now && output.mark.settings == m_settings && !output.mark.saved.isEmpty();
     };
-    const auto anchor = std::find_if(folder.outputs.cbegin(), folder.outputs.cend(), [&](const auto& output) {
+    const auto [first, last] = folder.outputs.equal_range(now->name);
+    const auto anchor = std::find_if(first, last, [&](const auto& output) {
         return fromThisSource(output) && std::all_of(asked.cbegin(), asked.cend(), [&](OutputMark::Kind kind) {
                    return output.mark.asked.contains(kind);
                });
     });
-    if (anchor == folder.outputs.cend()) {
+    if (anchor == last) {
         return verdict;
     }
     // The optimized image's name comes with the service's answer, so any name does for it; the
@@ -53,24 +54,18 @@ RerunCheck::Verdict RerunCheck::check(const QUrl& source, OutputNames::Naming na
         const QString name = kind == OutputMark::Kind::webp   ? names.webp()
                              : kind == OutputMark::Kind::avif ? names.avif()
                                                               : QString();
-        const auto output = std::find_if(folder.outputs.cbegin(), folder.outputs.cend(), [&](const auto& output) {
+        const auto output = std::find_if(first, last, [&](const auto& output) {
             return fromThisSource(output) && output.mark.kind == kind && output.mark.saved == anchor->mark.saved &&
                    (name.isEmpty() || output.name == QFile::encodeName(name));
         });
-        if (output == folder.outputs.cend()) {
+        if (output == last) {
             return verdict;
         }
+        // The walk found it there; its mark tells its size.
         const QByteArray outputPath = folderPath + '/' + output->name;
-        struct stat written
-        {
-        };
-        if (stat(outputPath.constData(), &written) != 0) {
-            return verdict;
-        }
         static const char* const formats[] = {"Optimized", "WebP", "AVIF"};
         verdict.outputs.append(DownloadedFile(QString::fromLatin1(formats[int(kind)]),
-                                              QUrl::fromLocalFile(QFile::decodeName(outputPath)),
-                                              qint64(written.st_size)));
+                                              QUrl::fromLocalFile(QFile::decodeName(outputPath)), output->mark.bytes));
     }
     verdict.upToDate = true;
     return verdict;

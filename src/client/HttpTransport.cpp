@@ -71,10 +71,15 @@ QByteArray proxyAddress(const QNetworkProxy& proxy)
 // The content goes to the disk first, then the rename, then the folder that records it.
 bool commitDurably(QSaveFile& file, const HttpTransport::FinishFile& finish)
 {
+    if (!file.flush()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
     if (finish) {
         finish(file.handle());
     }
-    if (!file.flush() || fdatasync(file.handle()) != 0) {
+    if (fdatasync(file.handle()) != 0) {
         file.cancelWriting();
         file.commit();
         return false;

@@ -67,9 +67,9 @@ public:
                                       qint64 maxBodySize = maxReplySize);
     // Plain GET whose body is streamed into `destination`, written whole or not at all: only a 2xx answer
     // with a body is saved (`saved`). `finish`, when given, is called with the written file's descriptor
-    // just before it is committed. The file reaches the disk before it replaces an earlier one, and the
-    // replacement before the call returns, so that after a crash or a power cut the destination holds
-    // the old file or the new one, whole. Redirects are followed to https addresses only.
+    // once all of it is written, just before it is committed. The file reaches the disk before it replaces an earlier
+    // one, and the replacement before the call returns, so that after a crash or a power cut the destination holds the
+    // old file or the new one, whole. Redirects are followed to https addresses only.
     using FinishFile = std::function<void(int fd)>;
     QCoro::Task<HttpResponse> download(QUrl url, QString destination, CancelToken token,
                                        qint64 maxBodySize = maxDownloadSize, FinishFile finish = {});

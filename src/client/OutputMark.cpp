@@ -61,7 +61,8 @@ QByteArray OutputMark::encode() const
 {
     return formatVersion + "\nkind=" + kindNames.at(std::size_t(kind)) + "\nsource=" + source.name.toPercentEncoding() +
            "\nsize=" + QByteArray::number(source.size) + "\nmtime=" + QByteArray::number(source.modifiedNs) +
-           "\nsettings=" + settings + "\nasked=" + kindList(asked) + "\nsaved=" + kindList(saved) + '\n';
+           "\nsettings=" + settings + "\nbytes=" + QByteArray::number(bytes) + "\nasked=" + kindList(asked) +
+           "\nsaved=" + kindList(saved) + '\n';
 }
 
 std::optional<OutputMark> OutputMark::decode(const QByteArray& value)
@@ -88,6 +89,8 @@ std::optional<OutputMark> OutputMark::decode(const QByteArray& value)
             modified = number(text);
         } else if (name == "settings") {
             mark.settings = text;
+        } else if (name == "bytes") {
+            mark.bytes = number(text).value_or(-1);
         } else if (name == "asked") {
             mark.asked = kindsNamed(text);
         } else if (name == "saved") {
@@ -162,8 +165,12 @@ OutputMarkReading OutputMark::read(const QByteArray& path)
     return {mark ? Found::marked : Found::unmarked, std::move(mark)};
 }
 
-bool OutputMark::writeTo(int fd) const
+bool OutputMark::writeTo(int fd)
 {
+    struct stat info
+    {
+    };
+    bytes = fstat(fd, &info) == 0 ? qint64(info.st_size) : -1;
     const QByteArray value = encode();
     return fsetxattr(fd, attributeName, value.constData(), std::size_t(value.size()), 0) == 0;
 }

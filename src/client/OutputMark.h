@@ -38,6 +38,7 @@ struct OutputMark
     Kind kind = Kind::optimized;
     Source source;
     QByteArray settings; // settingsKey() of the options it was made with
+    qint64 bytes = -1;   // the output's own size when it was written
     QList<Kind> asked;   // the companions that were asked for
     // Every output the job saved, once it has saved them all; empty while it is still at work, or when
     // it never finished.
@@ -65,8 +66,9 @@ struct OutputMark
         unsupported, // the file system keeps no marks
     };
     static OutputMarkReading read(const QByteArray& path);
-    // False when the file system keeps no marks, or the mark could not be written.
-    bool writeTo(int fd) const;
+    // False when the file system keeps no marks, or the mark could not be written. Written on an open
+    // file, the mark takes the file's size as it is then.
+    bool writeTo(int fd);
     bool writeTo(const QByteArray& path) const;
 };
 

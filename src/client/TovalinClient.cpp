@@ -66,7 +66,7 @@ QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl 
     HttpTransport::FinishFile finish;
     if (mark) {
         // Where the file system keeps no marks the file is saved all the same.
-        finish = [mark = std::move(*mark)](int fd) { mark.writeTo(fd); };
+        finish = [mark = std::move(*mark)](int fd) mutable { mark.writeTo(fd); };
     }
     const HttpResponse response =
         co_await client.transport()->download(remote, destination, token, HttpTransport::maxDownloadSize, finish);
@@ -97,7 +97,7 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
             return std::nullopt;
         }
         savedKinds.append(kind);
-        return OutputMark{kind, *source, settings, asked, {}};
+        return OutputMark{kind, *source, settings, -1, asked, {}};
     };
 
     if (const std::optional<QString> text = TovalinClient::preferredOriginalURL(meta, options.compression)) {
@@ -150,7 +150,7 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
         QList<std::pair<QByteArray, OutputMark>> marks;
         for (qsizetype i = 0; i < saved.size(); ++i) {
             marks.append({QFile::encodeName(saved.at(i).path.toLocalFile()),
-                          OutputMark{savedKinds.at(i), *source, settings, asked, savedKinds}});
+                          OutputMark{savedKinds.at(i), *source, settings, saved.at(i).size, asked, savedKinds}});
         }
         QFuture<void> marked = QtConcurrent::run([marks = std::move(marks)] {
             for (const auto& [path, mark] : marks) {

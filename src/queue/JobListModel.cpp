@@ -105,12 +105,15 @@ QHash<int, QByteArray> JobListModel::roleNames() const
 
 int JobListModel::rowOf(const QUuid& id) const
 {
-    for (qsizetype row = 0; row < m_jobs.size(); ++row) {
-        if (m_jobs.at(row).id == id) {
-            return static_cast<int>(row);
+    if (!m_rowsValid) {
+        m_rows.clear();
+        m_rows.reserve(m_jobs.size());
+        for (qsizetype row = 0; row < m_jobs.size(); ++row) {
+            m_rows.insert(m_jobs.at(row).id, static_cast<int>(row));
         }
+        m_rowsValid = true;
     }
-    return -1;
+    return m_rows.value(id, -1);
 }
 
 const ImageJob* JobListModel::find(const QUuid& id) const
@@ -126,8 +129,12 @@ void JobListModel::append(QList<ImageJob> jobs)
     }
     const auto first = static_cast<int>(m_jobs.size());
     beginInsertRows({}, first, first + static_cast<int>(jobs.size()) - 1);
+    int row = first;
     for (const ImageJob& job : std::as_const(jobs)) {
         m_tally.count(job, 1);
+        if (m_rowsValid) {
+            m_rows.insert(job.id, row++);
+        }
     }
     m_jobs.append(std::move(jobs));
     endInsertRows();
@@ -167,6 +174,7 @@ qsizetype JobListModel::removeIf(const std::function<bool(const ImageJob&)>& pre
             m_tally.count(m_jobs.at(gone), -1);
         }
         m_jobs.remove(first, row - first + 1);
+        m_rowsValid = false;
         endRemoveRows();
         removed += row - first + 1;
         row = first;

@@ -9,6 +9,7 @@
 #include "QueueTally.h"
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QUuid>
 
@@ -43,7 +44,7 @@ public:
     const QList<ImageJob>& jobs() const { return m_jobs; }
     // Counted as the jobs change, never by a pass over them.
     const QueueTally& tally() const { return m_tally; }
-    // Row of the job with this id, or -1. A linear search: ids, never positions, survive a wait.
+    // Row of the job with this id, or -1. Ids, never positions, survive a wait.
     int rowOf(const QUuid& id) const;
     const ImageJob* find(const QUuid& id) const;
     // Whether the job of this row has saved files, read without building a QVariant: the row's height
@@ -60,4 +61,7 @@ public:
 private:
     QList<ImageJob> m_jobs;
     QueueTally m_tally;
+    // Rows by id, made again on the first look after a removal moved rows.
+    mutable QHash<QUuid, int> m_rows;
+    mutable bool m_rowsValid = true;
 };

@@ -13,6 +13,18 @@ const MarkedOutputs::Folder& MarkedOutputs::folder(const QByteArray& path)
     return *found;
 }
 
+bool MarkedOutputs::marksKept(const QByteArray& folderPath, const QByteArray& file)
+{
+    auto found = m_folders.find(folderPath);
+    if (found == m_folders.end()) {
+        found = m_folders.insert(folderPath, scan(folderPath));
+    }
+    if (!found->marksKept) {
+        found->marksKept = OutputMark::read(file).found != OutputMark::Found::unsupported;
+    }
+    return *found->marksKept;
+}
+
 MarkedOutputs::Folder MarkedOutputs::scan(const QByteArray& path)
 {
     Folder folder;
@@ -26,12 +38,12 @@ MarkedOutputs::Folder MarkedOutputs::scan(const QByteArray& path)
         }
         const QByteArray name(entry->d_name);
         const OutputMarkReading reading = OutputMark::read(path + '/' + name);
-        if (reading.found == OutputMark::Found::unsupported) {
-            folder.marksKept = false;
+        folder.marksKept = reading.found != OutputMark::Found::unsupported;
+        if (!*folder.marksKept) {
             break;
         }
         if (reading.mark) {
-            folder.outputs.append({name, *reading.mark});
+            folder.add(name, *reading.mark);
         }
     }
     closedir(dir);

@@ -8,7 +8,8 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QList>
+
+#include <optional>
 
 class MarkedOutputs
 {
@@ -20,12 +21,18 @@ public:
     };
     struct Folder
     {
-        bool marksKept = true;
-        QList<Output> outputs;
+        // Known once a file of the folder has been asked for its mark.
+        std::optional<bool> marksKept;
+        // By the name of the source they were made from.
+        QMultiHash<QByteArray, Output> outputs;
+        void add(const QByteArray& name, const OutputMark& mark) { outputs.insert(mark.source.name, {name, mark}); }
     };
 
     void add(const QByteArray& folder, Folder found) { m_folders.insert(folder, std::move(found)); }
     const Folder& folder(const QByteArray& path);
+    // Whether the file system of `folder` keeps marks; asked of `file` in it when no file there has
+    // been asked yet.
+    bool marksKept(const QByteArray& folder, const QByteArray& file);
     // The marked files directly in `path` (images of the ten kinds and AVIF files).
     static Folder scan(const QByteArray& path);
 

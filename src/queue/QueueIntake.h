@@ -29,7 +29,7 @@ public:
     static bool isDirectoryMarked(const QUrl& url);
     // One of the ten extensions, in any letter case.
     static bool hasImageExtension(const char* name);
-    // A name an output of this program can have: an image's, or an AVIF file's.
+    // A name this program can give an output: "…-optimized", "…-optimized.EXT", "….webp" or "….avif".
     static bool mayBeOutput(const char* name);
     // Whether `name` is one this program gives an output of a source among `images` (the names in the
     // same folder with one of the ten extensions): "X-optimized.EXT", "X.webp" or "X.avif" beside a

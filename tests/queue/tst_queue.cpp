@@ -331,7 +331,7 @@ private Q_SLOTS:
         for (const QString& file : words("pics/a.jpg pics/a-optimized.jpg pics/a.webp pics/b.png pics/b.webp")) {
             tree.writeFile(file);
         }
-        const OutputMark mark{OutputMark::Kind::webp, {"a.jpg", 0, 0}, "level:1", {}, {}};
+        OutputMark mark{OutputMark::Kind::webp, {"a.jpg", 0, 0}, "level:1", -1, {}, {}};
         for (const char* output : {"pics/a-optimized.jpg", "pics/a.webp"}) {
             QVERIFY(mark.writeTo(QFile::encodeName(tree.path(QString::fromLatin1(output)))));
         }
