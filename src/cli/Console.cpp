@@ -52,3 +52,33 @@ void Console::write(std::FILE* stream, const QString& text)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fflush(stream);
 }
+
+QString Console::visible(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
+        const bool direction =
+            (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F || u == 0x061C;
+        // A byte of a name that is not UTF-8 (see FileNames).
+        const bool rawByte = u >= 0xDC80 && u <= 0xDCFF;
+        if (!control && !direction && !rawByte) {
+            shown.append(c);
+        } else if (u == '\n') {
+            shown.append(QLatin1String("\\n"));
+        } else if (u == '\r') {
+            shown.append(QLatin1String("\\r"));
+        } else if (u == '\t') {
+            shown.append(QLatin1String("\\t"));
+        } else if (u == 0x1B) {
+            shown.append(QLatin1String("\\e"));
+        } else if (rawByte || u < 0x100) {
+            shown.append(QStringLiteral("\\x%1").arg(u & 0xFF, 2, 16, QLatin1Char('0')));
+        } else {
+            shown.append(QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0')));
+        }
+    }
+    return shown;
+}

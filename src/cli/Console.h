@@ -18,6 +18,12 @@ public:
     void out(const QString& text);
     void err(const QString& text);
 
+    // `text` (a file name, or a message that may quote one) as it can safely go to a terminal: control
+    // characters, which could recolour the screen, retitle the window or break a line, and the bytes of
+    // a name that are not UTF-8 are shown as escapes ("\n", "\e", "\xff"), as are the characters that
+    // turn the direction of text.
+    static QString visible(const QString& text);
+
     bool errIsTerminal() const { return m_errIsTerminal; }
     // Columns of the terminal on standard error; 80 when it cannot tell.
     int errColumns() const;

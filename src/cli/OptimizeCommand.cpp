@@ -104,7 +104,7 @@ QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& o
     if (!unmarkedFolder.isEmpty()) {
         m_console->err(programPrefix + QStringLiteral("the file system of %1 keeps no marks on files, so images there "
                                                       "are sent even when their results are up to date.\n")
-                                           .arg(unmarkedFolder));
+                                           .arg(Console::visible(unmarkedFolder)));
     }
     return due;
 }
@@ -153,7 +153,8 @@ int OptimizeCommand::run(const QStringList& arguments)
     if (!options.caFile.isEmpty()) {
         certificates = QSslCertificate::fromPath(options.caFile, QSsl::Pem);
         if (certificates.isEmpty()) {
-            return failUsage(QStringLiteral("no PEM certificate could be read from %1.").arg(options.caFile));
+            return failUsage(
+                QStringLiteral("no PEM certificate could be read from %1.").arg(Console::visible(options.caFile)));
         }
     }
     TovalinOptions request = options.request;

@@ -118,11 +118,12 @@ void ProgressReporter::jobsChanged(int firstRow, int lastRow)
 void ProgressReporter::reportFinished(const ImageJob& job)
 {
     const RunReport::State state = RunReport::stateOf(job);
-    const QString path = RunReport::displayPath(job.url, m_base);
+    const QString path = Console::visible(RunReport::displayPath(job.url, m_base));
+    const QString message = Console::visible(job.message);
     if (m_terminal) {
         // Done and stopped images are in the table at the end; a failure deserves a look now.
         if (state == RunReport::State::failed) {
-            note(QStringLiteral("%1: %2\n").arg(path, job.message));
+            note(QStringLiteral("%1: %2\n").arg(path, message));
         }
         return;
     }
@@ -130,7 +131,7 @@ void ProgressReporter::reportFinished(const ImageJob& job)
         QStringLiteral("[%1/%2] %3 %4").arg(m_finished.size()).arg(m_total).arg(RunReport::label(state), path);
     // "Stopped" says it all; the other states come with what the run said.
     if (state != RunReport::State::stopped) {
-        line += QStringLiteral(": ") + job.message;
+        line += QStringLiteral(": ") + message;
     }
     m_console->err(line + QLatin1Char('\n'));
 }
@@ -152,9 +153,10 @@ void ProgressReporter::redraw()
             continue;
         }
         // When space is short the message goes first, then the start of the path: the file name stays.
-        const QString path = RunReport::displayPath(job.url, m_base);
-        if (path.size() + 2 + job.message.size() <= room) {
-            current = path + QStringLiteral("  ") + job.message;
+        const QString path = Console::visible(RunReport::displayPath(job.url, m_base));
+        const QString message = Console::visible(job.message);
+        if (path.size() + 2 + message.size() <= room) {
+            current = path + QStringLiteral("  ") + message;
         } else if (path.size() <= room) {
             current = path;
         } else if (room > 1) {

@@ -1,6 +1,7 @@
 #include "RerunCheck.h"
 
-#include <QFile>
+#include "FileNames.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -18,8 +19,8 @@ RerunCheck::Verdict RerunCheck::check(const QUrl& source, OutputNames::Naming na
     Verdict verdict;
     const QString path = source.toLocalFile();
     const QFileInfo info(path);
-    const QByteArray folderPath = QFile::encodeName(info.absolutePath());
-    const QByteArray sourcePath = QFile::encodeName(path);
+    const QByteArray folderPath = FileNames::encode(info.absolutePath());
+    const QByteArray sourcePath = FileNames::encode(path);
     verdict.marksKept = m_outputs->marksKept(folderPath, sourcePath);
     const MarkedOutputs::Folder& folder = m_outputs->folder(folderPath);
     const std::optional<OutputMark::Source> now = OutputMark::sourceAt(sourcePath);
@@ -56,7 +57,7 @@ RerunCheck::Verdict RerunCheck::check(const QUrl& source, OutputNames::Naming na
                                                               : QString();
         const auto output = std::find_if(first, last, [&](const auto& output) {
             return fromThisSource(output) && output.mark.kind == kind && output.mark.saved == anchor->mark.saved &&
-                   (name.isEmpty() || output.name == QFile::encodeName(name));
+                   (name.isEmpty() || output.name == FileNames::encode(name));
         });
         if (output == last) {
             return verdict;
@@ -65,7 +66,7 @@ RerunCheck::Verdict RerunCheck::check(const QUrl& source, OutputNames::Naming na
         const QByteArray outputPath = folderPath + '/' + output->name;
         static const char* const formats[] = {"Optimized", "WebP", "AVIF"};
         verdict.outputs.append(DownloadedFile(QString::fromLatin1(formats[int(kind)]),
-                                              QUrl::fromLocalFile(QFile::decodeName(outputPath)), output->mark.bytes));
+                                              QUrl::fromLocalFile(FileNames::decode(outputPath)), output->mark.bytes));
     }
     verdict.upToDate = true;
     return verdict;

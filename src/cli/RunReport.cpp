@@ -1,5 +1,6 @@
 #include "RunReport.h"
 
+#include "Console.h"
 #include "SizeText.h"
 
 #include <QJsonArray>
@@ -154,18 +155,19 @@ QString RunReport::table() const
             totalBefore += *before;
             totalAfter += *after;
         }
-        rows.append({displayPath(job.url, m_base), label(state), sizeText(before), sizeText(after),
-                     changeText(before.value_or(-1), after), state == State::stopped ? stoppedMessage : job.message});
-        if (state != State::done && state != State::skipped) {
-            continue;
-        }
+        rows.append({Console::visible(displayPath(job.url, m_base)), label(state), sizeText(before), sizeText(after),
+                     changeText(before.value_or(-1), after),
+                     Console::visible(state == State::stopped ? stoppedMessage : job.message)});
+        // Beneath the row, the files saved beside the optimized image; for a job that failed after
+        // saving some, all of them, so that nothing stays on disk unreported.
+        const bool succeeded = state == State::done || state == State::skipped;
         for (const DownloadedFile& file : job.downloads) {
-            if (file.format == QLatin1String("Optimized")) {
+            if (succeeded && file.format == QLatin1String("Optimized")) {
                 continue;
             }
             const std::optional<qint64> size = file.size >= 0 ? std::optional<qint64>(file.size) : std::nullopt;
-            rows.append({QStringLiteral("  ") + displayPath(file.path, m_base), file.format, QString(), sizeText(size),
-                         changeText(job.originalSize, size), QString()});
+            rows.append({QStringLiteral("  ") + Console::visible(displayPath(file.path, m_base)), file.format,
+                         QString(), sizeText(size), changeText(job.originalSize, size), QString()});
         }
     }
     const QString images =
@@ -194,12 +196,14 @@ QString RunReport::jsonLines() const
         const std::optional<qint64> before = sourceSize(job);
         const std::optional<qint64> after = optimizedSize(job);
         QJsonArray outputs;
-        if (state == State::done || state == State::skipped) {
-            for (const DownloadedFile& file : job.downloads) {
-                outputs.append(QJsonObject{{QStringLiteral("format"), file.format},
-                                           {QStringLiteral("file"), file.path.toLocalFile()},
-                                           {QStringLiteral("bytes"), orNull(file.size)}});
+        for (const DownloadedFile& file : job.downloads) {
+            QJsonObject output{{QStringLiteral("format"), file.format},
+                               {QStringLiteral("file"), file.path.toLocalFile()},
+                               {QStringLiteral("bytes"), orNull(file.size)}};
+            if (!file.notReplaced.isEmpty()) {
+                output.insert(QStringLiteral("notReplaced"), file.notReplaced.toLocalFile());
             }
+            outputs.append(output);
         }
         const std::optional<double> change = changePercent(before.value_or(-1), after);
         const QJsonObject object{

@@ -1,8 +1,10 @@
 #include "Console.h"
+#include "FileNames.h"
 #include "OptimizeCommand.h"
 #include "Version.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <csignal>
 
@@ -18,5 +20,10 @@ int main(int argc, char* argv[])
 
     Console console;
     OptimizeCommand command(&console);
-    return command.run(QCoreApplication::arguments());
+    // Paths as the file system spells them, also where that is not UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(FileNames::decode(QByteArray(argv[i])));
+    }
+    return command.run(arguments);
 }

@@ -29,3 +29,8 @@ FileError FileError::removedWhileSent(QString path)
                              .arg(QDir::toNativeSeparators(path));
     return FileError(std::move(path), Described{text});
 }
+
+FileError FileError::notRegular(QString path)
+{
+    return FileError(std::move(path), Described{QStringLiteral("Not a regular file.")});
+}

@@ -12,6 +12,8 @@ public:
     // A source that did not stay as it was while it was being uploaded.
     static FileError changedWhileSent(QString path);
     static FileError removedWhileSent(QString path);
+    // A FIFO, socket, device or folder given as a source.
+    static FileError notRegular(QString path);
 
     QString path() const { return m_path; }
 

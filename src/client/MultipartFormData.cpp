@@ -50,7 +50,13 @@ void MultipartFormData::beginFile(const QString& name, const QString& filename, 
     m_data.append("Content-Disposition: form-data; name=\"");
     append(name);
     m_data.append("\"; filename=\"");
-    append(filename);
+    // A quote would end the name and a line break the header, letting a crafted name add fields or
+    // headers of its own: they are written as browsers write them. Every other character stays.
+    QString quoted = filename;
+    quoted.replace(QLatin1Char('"'), QLatin1String("%22"))
+        .replace(QLatin1Char('\r'), QLatin1String("%0D"))
+        .replace(QLatin1Char('\n'), QLatin1String("%0A"));
+    append(quoted);
     m_data.append("\"\r\nContent-Type: ");
     append(mimeType);
     m_data.append("\r\n\r\n");

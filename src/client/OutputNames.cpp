@@ -88,6 +88,28 @@ QString OutputNames::avif() const
     return companionStem() + QLatin1String(".avif");
 }
 
+QString OutputNames::optimizedFromSourceName(const QUrl& remote) const
+{
+    const QString remoteExt = remoteExtension(remote);
+    return withExtension(m_fileName + QLatin1String("-optimized"),
+                         isPlainExtension(remoteExt) ? remoteExt : m_sourceExtension);
+}
+
+QString OutputNames::optimizedFallbackFromSourceName() const
+{
+    return withExtension(m_fileName + QLatin1String("-optimized"), m_sourceExtension);
+}
+
+QString OutputNames::webpFromSourceName() const
+{
+    return m_fileName + QLatin1String(".webp");
+}
+
+QString OutputNames::avifFromSourceName() const
+{
+    return m_fileName + QLatin1String(".avif");
+}
+
 std::optional<QString> OutputNames::destination(const QString& name) const
 {
     const bool drivePrefix = name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter();

@@ -41,6 +41,12 @@ public:
     QString optimizedFallback() const;
     QString webp() const;
     QString avif() const;
+    // The names from the whole source name, whatever the naming: where a file of the user's holds the
+    // usual name.
+    QString optimizedFromSourceName(const QUrl& remote) const;
+    QString optimizedFallbackFromSourceName() const;
+    QString webpFromSourceName() const;
+    QString avifFromSourceName() const;
 
     // The absolute path for `name` inside the source's folder; nothing when `name` is not one plain
     // file name there, or when it would be the source itself (compared ignoring case, as some file

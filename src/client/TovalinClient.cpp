@@ -2,6 +2,7 @@
 
 #include "CancelledError.h"
 #include "FileError.h"
+#include "FileNames.h"
 #include "HttpTransport.h"
 #include "MultipartFormData.h"
 #include "OutputNames.h"
@@ -18,6 +19,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <qcoro/qcorofuture.h>
 
+#include <sys/stat.h>
 #include <utility>
 
 // Every coroutine here takes the client by value: a suspended coroutine must not rely on the object it
@@ -83,6 +85,41 @@ QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl 
     co_return DownloadedFile(std::move(format), QUrl::fromLocalFile(destination), response.bodySize);
 }
 
+// The place of an output: its own name, unless a file this program did not write holds that name (a
+// photo.webp of the user's own beside photo.jpg); then the name made from the whole source name, as
+// for sources sharing a base name. Nothing when that is taken too, or the name cannot be used. Where
+// the file system keeps no marks, nobody's file can be told from ours, and the name is taken as ever.
+struct Placement
+{
+    QString path;
+    QString notReplaced;
+};
+
+bool heldByAnother(const QString& path)
+{
+    const QByteArray encoded = FileNames::encode(path);
+    struct stat info
+    {
+    };
+    return lstat(encoded.constData(), &info) == 0 && OutputMark::read(encoded).found == OutputMark::Found::unmarked;
+}
+
+std::optional<Placement> place(const OutputNames& names, const QString& name, const QString& longName)
+{
+    const std::optional<QString> destination = names.destination(name);
+    if (!destination) {
+        return std::nullopt;
+    }
+    if (!heldByAnother(*destination)) {
+        return Placement{*destination, QString()};
+    }
+    const std::optional<QString> instead = names.destination(longName);
+    if (!instead || *instead == *destination || heldByAnother(*instead)) {
+        return std::nullopt;
+    }
+    return Placement{*instead, *destination};
+}
+
 QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file, APIMeta meta, TovalinOptions options,
                                                 CancelToken token, OutputNames::Naming naming,
                                                 std::optional<OutputMark::Source> source)
@@ -92,53 +129,77 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
     QList<OutputMark::Kind> savedKinds;
     const QByteArray settings = OutputMark::settingsKey(options);
     const QList<OutputMark::Kind> asked = OutputMark::companionsAskedFor(options);
-    const auto markOf = [&](OutputMark::Kind kind) -> std::optional<OutputMark> {
-        if (!source) {
-            return std::nullopt;
-        }
-        savedKinds.append(kind);
-        return OutputMark{kind, *source, settings, -1, asked, {}};
-    };
 
-    if (const std::optional<QString> text = TovalinClient::preferredOriginalURL(meta, options.compression)) {
-        if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
-            if (const std::optional<QString> destination = names.destination(names.optimized(*remote))) {
-                DownloadedFile written = co_await download(client, QStringLiteral("Optimized"), *remote, *destination,
-                                                           token, markOf(OutputMark::Kind::optimized));
-                saved.append(std::move(written));
-            }
+    struct Planned
+    {
+        OutputMark::Kind kind;
+        QString format;
+        QUrl remote;
+        QString name;
+        QString longName;
+    };
+    QList<Planned> plan;
+    const auto planned = [&](OutputMark::Kind kind, const std::optional<QString>& text) {
+        const std::optional<QUrl> remote = text ? TovalinClient::secureURL(*text) : std::nullopt;
+        if (!remote) {
+            return;
         }
-    }
+        switch (kind) {
+        case OutputMark::Kind::optimized:
+            plan.append({kind, QStringLiteral("Optimized"), *remote, names.optimized(*remote),
+                         names.optimizedFromSourceName(*remote)});
+            break;
+        case OutputMark::Kind::webp:
+            // A ".webp" source would be its own companion; it is never replaced.
+            plan.append({kind, QStringLiteral("WebP"), *remote, names.webp(), names.webpFromSourceName()});
+            break;
+        case OutputMark::Kind::avif:
+            plan.append({kind, QStringLiteral("AVIF"), *remote, names.avif(), names.avifFromSourceName()});
+            break;
+        }
+    };
+    planned(OutputMark::Kind::optimized, TovalinClient::preferredOriginalURL(meta, options.compression));
     if (options.convertToWebP) {
-        if (const std::optional<QString> text = TovalinClient::preferredWebPURL(meta, options.compression)) {
-            if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
-                // A ".webp" source would be its own companion; it is never replaced.
-                if (const std::optional<QString> destination = names.destination(names.webp())) {
-                    DownloadedFile written = co_await download(client, QStringLiteral("WebP"), *remote, *destination,
-                                                               token, markOf(OutputMark::Kind::webp));
-                    saved.append(std::move(written));
-                }
-            }
-        }
+        planned(OutputMark::Kind::webp, TovalinClient::preferredWebPURL(meta, options.compression));
     }
     if (options.convertToAVIF) {
-        if (const std::optional<QString> text = TovalinClient::preferredAVIFURL(meta, options.compression)) {
-            if (const std::optional<QUrl> remote = TovalinClient::secureURL(*text)) {
-                if (const std::optional<QString> destination = names.destination(names.avif())) {
-                    DownloadedFile written = co_await download(client, QStringLiteral("AVIF"), *remote, *destination,
-                                                               token, markOf(OutputMark::Kind::avif));
-                    saved.append(std::move(written));
-                }
-            }
-        }
+        planned(OutputMark::Kind::avif, TovalinClient::preferredAVIFURL(meta, options.compression));
     }
-    if (saved.isEmpty() && meta.OriginalURL) {
-        if (const std::optional<QUrl> remote = TovalinClient::secureURL(*meta.OriginalURL)) {
-            if (const std::optional<QString> destination = names.destination(names.optimizedFallback())) {
-                DownloadedFile written = co_await download(client, QStringLiteral("Optimized"), *remote, *destination,
-                                                           token, markOf(OutputMark::Kind::optimized));
-                saved.append(std::move(written));
+
+    for (qsizetype i = 0; i <= plan.size(); ++i) {
+        if (i == plan.size()) {
+            // Nothing usable in the answer: the uploaded image itself, under the optimized image's name.
+            if (!saved.isEmpty() || !meta.OriginalURL) {
+                break;
             }
+            const std::optional<QUrl> remote = TovalinClient::secureURL(*meta.OriginalURL);
+            if (!remote) {
+                break;
+            }
+            plan.append({OutputMark::Kind::optimized, QStringLiteral("Optimized"), *remote, names.optimizedFallback(),
+                         names.optimizedFallbackFromSourceName()});
+        }
+        const Planned& output = plan.at(i);
+        const std::optional<Placement> placement = place(names, output.name, output.longName);
+        if (!placement) {
+            continue;
+        }
+        std::optional<OutputMark> mark;
+        if (source) {
+            mark = OutputMark{output.kind, *source, settings, -1, asked, {}};
+        }
+        try {
+            DownloadedFile written =
+                co_await download(client, output.format, output.remote, placement->path, token, std::move(mark));
+            if (!placement->notReplaced.isEmpty()) {
+                written.notReplaced = QUrl::fromLocalFile(placement->notReplaced);
+            }
+            saved.append(std::move(written));
+            savedKinds.append(output.kind);
+        } catch (Error& error) {
+            // What was saved before stays on disk: the caller is told of it.
+            error.setWritten(saved);
+            throw;
         }
     }
     if (saved.isEmpty()) {
@@ -201,6 +262,10 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
     if (!file.isLocalFile()) {
         throw FileError(file.toDisplayString(), QStringLiteral("not a local file"));
     }
+    // The file map names the file in UTF-8 text: a name that is not UTF-8 cannot be sent at all.
+    if (!FileNames::isUtf8(file.toLocalFile())) {
+        throw TovalinError::api(QStringLiteral("Failed to encode parameters."));
+    }
     const std::optional<QString> convertTo = TovalinClient::buildConvertString(options);
     // The file is read as it is sent, in chunks, so that an image of any size costs little memory; a
     // file that cannot be opened fails here, before anything is sent.
@@ -209,7 +274,7 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
     std::shared_ptr<UploadBody> body = UploadBody::withFile(std::move(frame.head), path, std::move(frame.tail));
     // The source as it is sent: what the marks on its outputs will say they were made from.
     std::optional<OutputMark::Source> source =
-        OutputMark::sourceOf(body->fileDescriptor(), QFile::encodeName(QFileInfo(path).fileName()));
+        OutputMark::sourceOf(body->fileDescriptor(), FileNames::encode(QFileInfo(path).fileName()));
     APIMeta meta = co_await postForm(client, std::move(frame.contentType), std::move(body), token);
 
     const qint64 code = statusCode(meta);

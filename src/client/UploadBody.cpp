@@ -1,10 +1,12 @@
 #include "UploadBody.h"
 
 #include "FileError.h"
+#include "FileNames.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -22,21 +24,33 @@ std::shared_ptr<UploadBody> UploadBody::withFile(QByteArray head, const QString&
     std::shared_ptr<UploadBody> body(new UploadBody);
     body->m_head = std::move(head);
     body->m_tail = std::move(tail);
-    // Unbuffered: chunks go from the kernel straight into the transfer's buffer.
-    body->m_file.setFileName(path);
-    if (!body->m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        throw FileError(path, body->m_file.errorString());
+    body->m_path = path;
+    // Without waiting: opening a FIFO for reading would block until something writes to it. Reads of
+    // a regular file never wait on the flag, so it can stay.
+    body->m_fd = open(FileNames::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (body->m_fd < 0) {
+        throw FileError(path, QString::fromLocal8Bit(std::strerror(errno)));
     }
     struct stat info
     {
     };
-    if (fstat(body->m_file.handle(), &info) != 0) {
+    if (fstat(body->m_fd, &info) != 0) {
         throw FileError(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw FileError::notRegular(path);
     }
     body->m_contentSize = info.st_size;
     body->m_device = info.st_dev;
     body->m_inode = info.st_ino;
     return body;
+}
+
+UploadBody::~UploadBody()
+{
+    if (m_fd >= 0) {
+        close(m_fd);
+    }
 }
 
 qint64 UploadBody::read(char* buffer, qint64 maxSize)
@@ -54,7 +68,7 @@ qint64 UploadBody::read(char* buffer, qint64 maxSize)
         } else if (m_position < contentEnd) {
             const qint64 offset = m_position - m_head.size();
             const qint64 wanted = std::min(maxSize - copied, m_contentSize - offset);
-            if (m_file.isOpen()) {
+            if (m_fd >= 0) {
                 count = readFile(buffer + copied, offset, wanted);
                 if (count < 0) {
                     return -1;
@@ -78,15 +92,15 @@ qint64 UploadBody::readFile(char* buffer, qint64 offset, qint64 maxSize)
 {
     ssize_t count = 0;
     do {
-        count = pread(m_file.handle(), buffer, size_t(maxSize), off_t(offset));
+        count = pread(m_fd, buffer, size_t(maxSize), off_t(offset));
     } while (count < 0 && errno == EINTR);
     if (count < 0) {
-        fail(std::make_exception_ptr(FileError(m_file.fileName(), QString::fromLocal8Bit(std::strerror(errno)))));
+        fail(std::make_exception_ptr(FileError(m_path, QString::fromLocal8Bit(std::strerror(errno)))));
         return -1;
     }
     // Shorter than it was when the upload began.
     if (count == 0) {
-        fail(std::make_exception_ptr(FileError::changedWhileSent(m_file.fileName())));
+        fail(std::make_exception_ptr(FileError::changedWhileSent(m_path)));
         return -1;
     }
     if (offset + count == m_contentSize && !fileUnchanged()) {
@@ -97,15 +111,15 @@ qint64 UploadBody::readFile(char* buffer, qint64 offset, qint64 maxSize)
 
 bool UploadBody::fileUnchanged()
 {
-    const QString path = m_file.fileName();
+    const QString& path = m_path;
     char probe = 0;
-    if (pread(m_file.handle(), &probe, 1, off_t(m_contentSize)) > 0) {
+    if (pread(m_fd, &probe, 1, off_t(m_contentSize)) > 0) {
         return fail(std::make_exception_ptr(FileError::changedWhileSent(path)));
     }
     struct stat info
     {
     };
-    const QByteArray encoded = QFile::encodeName(path);
+    const QByteArray encoded = FileNames::encode(path);
     if (stat(encoded.constData(), &info) != 0) {
         return fail(std::make_exception_ptr(FileError::removedWhileSent(path)));
     }

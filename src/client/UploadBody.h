@@ -13,7 +13,6 @@
 // is deliberately sent again (a redirect that keeps the body) starts the body over with restart().
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 #include <exception>
@@ -24,8 +23,10 @@ class UploadBody
 {
 public:
     explicit UploadBody(QByteArray head, QByteArray content = {}, QByteArray tail = {});
-    // `head`, then the file's content, then `tail`. Throws FileError when the file cannot be opened.
+    // `head`, then the file's content, then `tail`. Throws FileError when the file cannot be opened or
+    // is not a regular file; opening never waits (a FIFO given as a source would wait for a writer).
     static std::shared_ptr<UploadBody> withFile(QByteArray head, const QString& path, QByteArray tail);
+    ~UploadBody();
 
     UploadBody(const UploadBody&) = delete;
     UploadBody& operator=(const UploadBody&) = delete;
@@ -40,7 +41,7 @@ public:
     void restart() { m_position = 0; }
     std::exception_ptr failure() const { return m_failure; }
     // The open file the content is read from, or -1 when the content is in memory.
-    int fileDescriptor() const { return m_file.isOpen() ? m_file.handle() : -1; }
+    int fileDescriptor() const { return m_fd; }
 
 private:
     UploadBody() = default;
@@ -53,7 +54,9 @@ private:
     QByteArray m_head;
     QByteArray m_content; // when the content is in memory
     QByteArray m_tail;
-    QFile m_file; // when the content is read from disk
+    // When the content is read from disk.
+    QString m_path;
+    int m_fd = -1;
     qint64 m_contentSize = 0;
     dev_t m_device = 0;
     ino_t m_inode = 0;

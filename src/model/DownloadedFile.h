@@ -14,4 +14,7 @@ struct DownloadedFile
     QString format;   // "Optimized", "WebP" or "AVIF"
     QUrl path;        // file URL of the written file
     qint64 size = -1; // bytes written, -1 when not known
+    // A file that held this output's own name and that this program did not write: it was left alone,
+    // and the output took the longer name instead.
+    QUrl notReplaced;
 };

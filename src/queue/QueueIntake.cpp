@@ -1,5 +1,6 @@
 #include "QueueIntake.h"
 
+#include "FileNames.h"
 #include "JobListModel.h"
 #include "MarkedOutputs.h"
 #include "OutputMark.h"
@@ -106,7 +107,7 @@ void walk(const QByteArray& folder, QList<QUrl>& images, MarkedOutputs* outputs)
             }
         }
         if (image) {
-            images.append(QUrl::fromLocalFile(QFile::decodeName(path)));
+            images.append(QUrl::fromLocalFile(FileNames::decode(path)));
         }
     }
     closedir(dir);
@@ -211,7 +212,7 @@ QList<QUrl> QueueIntake::collectImages(const QUrl& folder, MarkedOutputs* output
     if (!folder.isLocalFile()) {
         return images;
     }
-    QByteArray root = QFile::encodeName(folder.toLocalFile());
+    QByteArray root = FileNames::encode(folder.toLocalFile());
     while (root.size() > 1 && root.endsWith('/')) {
         root.chop(1);
     }

@@ -267,6 +267,7 @@ QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl
     const Optimizer optimizer = self->m_optimizer;
 
     std::optional<QList<DownloadedFile>> files;
+    QList<DownloadedFile> written; // saved before a failure
     QString failure;
     bool stopped = false;
     try {
@@ -274,6 +275,7 @@ QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl
     } catch (const Error& error) {
         stopped = error.isCancellation();
         failure = error.description();
+        written = error.written();
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     } catch (...) {
@@ -287,24 +289,41 @@ QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl
     // nothing; dropping it keeps a long queue of quick failures from piling up timers.
     delete note.data();
     // Whether or not the job and its run are still there, its files are on disk.
-    if (files) {
-        self->unlistReplacedFiles(id, *files);
-    }
+    self->unlistReplacedFiles(id, files ? *files : written);
     // The job may have been removed, and the run stopped and replaced, while the client worked.
     if (!self->isCurrentRun(generation)) {
         co_return;
     }
     if (files) {
-        self->finish(id, JobOutcome::optimized, QStringLiteral("Optimized and saved locally."),
-                     [&files, originalSize](ImageJob& j) {
-                         j.downloads = std::move(*files);
-                         j.originalSize = originalSize;
-                     });
-    } else if (stopped) {
-        self->markStopped(id);
-    } else {
-        self->finish(id, JobOutcome::failed, failure);
+        self->finish(id, JobOutcome::optimized, savedMessage(*files), [&files, originalSize](ImageJob& j) {
+            j.downloads = std::move(*files);
+            j.originalSize = originalSize;
+        });
+        co_return;
     }
+    // A job that failed after saving some of its files lists those: they are on disk.
+    const auto listWritten = [&written](ImageJob& j) {
+        if (!written.isEmpty()) {
+            j.downloads = std::move(written);
+        }
+    };
+    if (stopped) {
+        self->finish(id, JobOutcome::stopped, stoppedMessage, listWritten);
+    } else {
+        self->finish(id, JobOutcome::failed, failure, listWritten);
+    }
+}
+
+QString QueueRunner::savedMessage(const QList<DownloadedFile>& files)
+{
+    QString message = QStringLiteral("Optimized and saved locally.");
+    for (const DownloadedFile& file : files) {
+        if (!file.notReplaced.isEmpty()) {
+            message += QLatin1Char(' ') + QStringLiteral("“%1” is not this program's and was kept; this one is “%2”.")
+                                              .arg(file.notReplaced.fileName(), file.path.fileName());
+        }
+    }
+    return message;
 }
 
 QPointer<QTimer> QueueRunner::startProgressNote(const QUuid& id, quint64 generation)

@@ -93,6 +93,9 @@ private:
     OutputNames::Naming outputNaming(const QUrl& source);
     // No other row may go on listing a file that `writer` has just written over.
     void unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written);
+    // "Optimized and saved locally.", and for each file of the user's that held an output's name and
+    // was left alone, where that output went instead.
+    static QString savedMessage(const QList<DownloadedFile>& files);
     // After a second, tells that a job still running is with the service.
     QPointer<QTimer> startProgressNote(const QUuid& id, quint64 generation);
 

@@ -15,11 +15,15 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -477,6 +481,60 @@ private Q_SLOTS:
                          qPrintable(QStringLiteral("%1 after round %2").arg(QLatin1String(output)).arg(round)));
             }
         }
+    }
+
+    // Names that would break a form, a terminal line or UTF-8, a FIFO given as a source, and a file of
+    // the user's where a result would go: nothing hangs, nothing is sent that should not be, the
+    // terminal shows every name visibly, --json stays exact, and the user's file is left alone.
+    void oddFilesAndHostileNames()
+    {
+        const QByteArray photo = TestImages::photoJpeg(64, 48);
+        const QByteArray invalid = QFile::encodeName(m_tree->path(QStringLiteral("odd"))) + "/bad\xff.jpg";
+        for (const QByteArray& name :
+             {QByteArray("odd/quote\"d.jpg"), QByteArray("odd/line\nbreak.jpg"), QByteArray("odd/\x1b[31mred.jpg")})
+            m_tree->writeFile(QString::fromUtf8(name), photo);
+        // No QString can name it for the tree's removal.
+        const auto removeInvalid = qScopeGuard([&invalid] { ::unlink(invalid.constData()); });
+        const int fd = ::open(invalid.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, photo.constData(), size_t(photo.size())) == photo.size());
+        ::close(fd);
+        QVERIFY(::mkfifo(QFile::encodeName(m_tree->path(QStringLiteral("pipe.jpg"))).constData(), 0644) == 0);
+        m_tree->writeFile(QStringLiteral("mine/photo.jpg"), photo);
+        m_tree->writeFile(QStringLiteral("mine/photo.webp"), "my own picture");
+
+        const QStringList paths{QStringLiteral("pipe.jpg"), QStringLiteral("odd"), QStringLiteral("mine/photo.jpg")};
+        const Outcome table = run(paths, &m_service);
+        QCOMPARE(table.status, 1);
+        QVERIFY2(!table.out.contains(QChar(0x1B)) && !table.err.contains(QChar(0x1B)), qPrintable(table.out));
+        QCOMPARE(table.err.count(QLatin1Char('\n')), 6); // one line per image
+        qWarning("%s\n%s", qPrintable(table.out), qPrintable(table.err));
+        // Each row by the start of its name: its state and message.
+        const auto row = [&table](const QString& start) {
+            const QStringList rows = table.out.split(QLatin1Char('\n'));
+            const auto found = std::find_if(rows.cbegin(), rows.cend(), [&](const QString& line) {
+                return line.startsWith(start + QLatin1Char(' '));
+            });
+            return found == rows.cend() ? QString() : found->simplified().mid(start.size() + 1);
+        };
+        QCOMPARE(row(QStringLiteral("pipe.jpg")), QStringLiteral("Failed Not a regular file."));
+        QCOMPARE(row(QStringLiteral("odd/bad\\xff.jpg")), QStringLiteral("Failed Failed to encode parameters."));
+        QVERIFY(row(QStringLiteral("odd/line\\nbreak.jpg")).startsWith(QLatin1String("Done ")));
+        QVERIFY(row(QStringLiteral("odd/quote\"d.jpg")).startsWith(QLatin1String("Done ")));
+        // The local service refuses control characters in a part's header, as HTTP does.
+        QVERIFY(!row(QStringLiteral("odd/\\e[31mred.jpg")).isEmpty());
+        QVERIFY(row(QStringLiteral("mine/photo.jpg"))
+                    .endsWith(QStringLiteral("“photo.webp” is not this program's and was kept; this one is "
+                                             "“photo.jpg.webp”.")));
+        QCOMPARE(QFile(m_tree->path(QStringLiteral("mine/photo.webp"))).size(), qint64(14));
+        QVERIFY(QFile::exists(m_tree->path(QStringLiteral("mine/photo.jpg.webp"))));
+
+        QMap<QString, QString> states;
+        for (const QJsonObject& job :
+             jsonLines(run(QStringList{QStringLiteral("--json"), QStringLiteral("--force")} + paths, &m_service).out))
+            states.insert(QFileInfo(job["file"].toString()).fileName(), job["state"].toString());
+        QCOMPARE(states.value(QStringLiteral("line\nbreak.jpg")), QStringLiteral("done"));
+        QCOMPARE(states.value(QStringLiteral("pipe.jpg")), QStringLiteral("failed"));
+        QCOMPARE(states.size(), 6);
     }
 
     // Four processes given the same tree, each its own share, all at once against one service: every

@@ -45,6 +45,8 @@ public:
     // The description of the Error the task ended with; a marker text for anything else.
     QString errorText() const { return m_errorText; }
     bool isCancellation() const { return m_cancelled; }
+    // What the task had saved before it failed.
+    const QList<DownloadedFile>& written() const { return m_written; }
 
 private:
     static QCoro::Task<> capture(QCoro::Task<T> task, RunningTask* self)
@@ -54,6 +56,7 @@ private:
         } catch (const Error& e) {
             self->m_errorText = e.description();
             self->m_cancelled = e.isCancellation();
+            self->m_written = e.written();
         } catch (...) {
             self->m_errorText = QStringLiteral("(not an Error)");
         }
@@ -67,6 +70,7 @@ private:
     std::optional<T> m_value;
     QString m_errorText = QStringLiteral("(no error)");
     bool m_cancelled = false;
+    QList<DownloadedFile> m_written;
     QEventLoop* m_waiting = nullptr;
     QCoro::Task<> m_runner; // last: the task starts at once and writes the members above
 };

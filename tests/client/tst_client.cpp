@@ -3,6 +3,7 @@
 #include "ClientTestSupport.h"
 #include "HttpTransport.h"
 #include "MultipartFormData.h"
+#include "OutputMark.h"
 #include "OutputNames.h"
 #include "SystemProxyFactory.h"
 #include "TempTree.h"
@@ -191,6 +192,9 @@ private:
                 if (content != "result of " + fetched.value(i).toUtf8()) {
                     entry += QLatin1Char('=') + QString::fromUtf8(content);
                 }
+                if (!run.value()[i].notReplaced.isEmpty()) {
+                    entry += QStringLiteral(" (kept %1)").arg(run.value()[i].notReplaced.fileName());
+                }
                 line << entry;
                 written << file.fileName();
             }
@@ -199,6 +203,13 @@ private:
             line << (!run.isDone()          ? QStringLiteral("(still running)")
                      : run.isCancellation() ? QStringLiteral("(cancelled) ") + run.errorText()
                                             : run.errorText());
+            QStringList before;
+            for (const DownloadedFile& file : run.written()) {
+                before << file.path.fileName();
+            }
+            if (!before.isEmpty()) {
+                line << QStringLiteral("[wrote %1]").arg(before.join(QLatin1Char(' ')));
+            }
         }
         written.sort();
         if (besideTheSource() != written) {
@@ -268,6 +279,13 @@ private Q_SLOTS:
                                         << "a.jpg" << QByteArray()
                                         << disposition +
                                                "\"file1\"; filename=\"a.jpg\"\r\nContent-Type: image/jpeg\r\n\r\n\r\n";
+        // A file name can end neither its quotes nor its header line: a quote, CR and LF are written as
+        // browsers write them, everything else as it is.
+        QTest::newRow("hostile file name")
+            << "file1"
+            << "x\"; name=\"keep_exif\"; z=\"\r\nX-Injected: 1\n é.jpg" << QByteArray()
+            << disposition + "\"file1\"; filename=\"x%22; name=%22keep_exif%22; z=%22%0D%0AX-Injected: 1%0A "
+                             "\xc3\xa9.jpg\"\r\nContent-Type: image/jpeg\r\n\r\n\r\n";
         // Content is written as is, even when it looks like the boundary.
         QTest::newRow("binary file") << "file1"
                                      << "a b.jpg" << bytes("\xff\xd8\x00\r\n--B--\r\n")
@@ -639,30 +657,43 @@ private Q_SLOTS:
         QCOMPARE(optimize(options), expected);
     }
 
-    // A companion replaces an earlier file of its name. A failed download ends the call: the optimized
-    // image written before stays, the AVIF companion is not attempted, and the earlier file is left as it was.
+    // A companion replaces an earlier file of its name that this program wrote; one of the user's is left
+    // alone, and the companion takes the name from the whole source name. A failed download ends the
+    // call, with the optimized image written before it told and left there; the AVIF companion is not
+    // attempted, and the earlier file is left as it was.
     void companionDownload_data()
     {
         QTest::addColumn<QByteArray>("webpReply"); // empty: served by name
+        QTest::addColumn<bool>("earlierIsOurs");
         QTest::addColumn<QString>("expected");
-        const QString failed = QStringLiteral("/r/o.jpg /r/w.webp -> Could not download the optimized file (%1). | "
-                                              "beside: photo-optimized.jpg photo.webp");
-        QTest::newRow("served") << QByteArray()
+        const QString failed = QStringLiteral("/r/o.jpg /r/w.webp -> Could not download the optimized file (%1). "
+                                              "[wrote photo-optimized.jpg] | beside: photo-optimized.jpg photo.webp");
+        QTest::newRow("served") << QByteArray() << true
                                 << "/r/o.jpg /r/w.webp /r/a.avif -> Optimized:photo-optimized.jpg WebP:photo.webp "
                                    "AVIF:photo.avif";
-        QTest::newRow("404 page") << QByteArray("404 <html>Not Found</html>") << failed.arg("HTTP status 404");
-        QTest::newRow("200 empty") << QByteArray("200 ") << failed.arg("empty response");
+        QTest::newRow("served, the earlier file the user's")
+            << QByteArray() << false
+            << "/r/o.jpg /r/w.webp /r/a.avif -> Optimized:photo-optimized.jpg WebP:photo.jpg.webp (kept photo.webp) "
+               "AVIF:photo.avif | beside: photo-optimized.jpg photo.avif photo.jpg.webp photo.webp";
+        QTest::newRow("404 page") << QByteArray("404 <html>Not Found</html>") << true << failed.arg("HTTP status 404");
+        QTest::newRow("200 empty") << QByteArray("200 ") << true << failed.arg("empty response");
         QTest::newRow("connection dropped")
-            << QByteArray("drop")
-            << "/r/o.jpg /r/w.webp -> " + closedEarly + " | beside: photo-optimized.jpg photo.webp";
+            << QByteArray("drop") << true
+            << "/r/o.jpg /r/w.webp -> " + closedEarly +
+                   " [wrote photo-optimized.jpg] | beside: photo-optimized.jpg photo.webp";
     }
 
     void companionDownload()
     {
         QFETCH(QByteArray, webpReply);
+        QFETCH(bool, earlierIsOurs);
         QFETCH(QString, expected);
         addSource(QStringLiteral("photo.jpg"));
-        m_tree->writeFile(QStringLiteral("photo.webp"), "earlier");
+        const QString earlier = m_tree->writeFile(QStringLiteral("photo.webp"), "earlier");
+        if (earlierIsOurs) {
+            OutputMark mark{OutputMark::Kind::webp, {"photo.jpg", 1, 1}, "", -1, {}, {}};
+            QVERIFY(mark.writeTo(QFile::encodeName(earlier)));
+        }
         m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp AVIFLossyURL=@/r/a.avif"));
         serveResultsByName();
         if (!webpReply.isEmpty()) {
@@ -670,8 +701,8 @@ private Q_SLOTS:
         }
         QCOMPARE(optimize(options(Compression::lossy, true, true)), expected);
         QCOMPARE(readFile(m_tree->path(QStringLiteral("photo-optimized.jpg"))), QByteArray("result of /r/o.jpg"));
-        QCOMPARE(readFile(m_tree->path(QStringLiteral("photo.webp"))),
-                 webpReply.isEmpty() ? QByteArray("result of /r/w.webp") : QByteArray("earlier"));
+        QCOMPARE(readFile(earlier),
+                 webpReply.isEmpty() && earlierIsOurs ? QByteArray("result of /r/w.webp") : QByteArray("earlier"));
     }
 
     void readOnlyFolder()

@@ -737,7 +737,12 @@ private Q_SLOTS:
         f.model->setCompression(Compression::lossless);
         f.model->removeJob(f.job(0).id);
         f.call(0)->succeed();
-        f.call(1)->fail(QStringLiteral("Boom."));
+        // A failure after a file was saved lists that file: it is on disk.
+        Error boom(QStringLiteral("Boom."));
+        boom.setWritten(
+            {DownloadedFile(QStringLiteral("Optimized"), f.tree.fileUrl(QStringLiteral("img1-optimized.jpg")))});
+        f.call(1)->settle({}, std::make_exception_ptr(boom));
+        QCOMPARE(f.job(0).downloads.size(), 1);
         QTRY_COMPARE(f.calls.size(), 5);
         QCOMPARE(f.call(4)->options.compression, Compression::lossless);
         QCOMPARE(f.call(2)->options.compression, Compression::lossy);

@@ -1,0 +1,88 @@
+#include "FileNames.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+constexpr char16_t escapeBase = 0xDC00;
+
+// The length of the valid UTF-8 sequence that starts at `at`, or 0.
+qsizetype sequenceLength(const QByteArray& bytes, qsizetype at)
+{
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes.at(i)); };
+    const unsigned char first = byte(at);
+    qsizetype length = 0;
+    char32_t lowest = 0;
+    if (first < 0x80) {
+        return 1;
+    }
+    if (first >= 0xC2 && first <= 0xDF) {
+        length = 2;
+        lowest = 0x80;
+    } else if (first >= 0xE0 && first <= 0xEF) {
+        length = 3;
+        lowest = 0x800;
+    } else if (first >= 0xF0 && first <= 0xF4) {
+        length = 4;
+        lowest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size()) {
+        return 0;
+    }
+    char32_t code = first & (0xFF >> (length + 1));
+    for (qsizetype i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (byte(at + i) & 0x3F);
+    }
+    // Overlong forms, UTF-16 surrogates and code points beyond Unicode are not UTF-8.
+    if (code < lowest || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+        return 0;
+    }
+    return length;
+}
+
+} // namespace
+
+QString FileNames::decode(const QByteArray& name)
+{
+    QString text;
+    text.reserve(name.size());
+    qsizetype at = 0;
+    while (at < name.size()) {
+        const qsizetype length = sequenceLength(name, at);
+        if (length == 0) {
+            text.append(QChar(char16_t(escapeBase + static_cast<unsigned char>(name.at(at)))));
+            ++at;
+            continue;
+        }
+        text.append(QString::fromUtf8(name.constData() + at, length));
+        at += length;
+    }
+    return text;
+}
+
+QByteArray FileNames::encode(const QString& name)
+{
+    QByteArray bytes;
+    bytes.reserve(name.size());
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name.at(i).unicode();
+        if (unit >= escapeBase + 0x80 && unit <= escapeBase + 0xFF) {
+            bytes.append(QStringView(name).sliced(from, i - from).toUtf8());
+            bytes.append(char(unit - escapeBase));
+            from = i + 1;
+        }
+    }
+    bytes.append(QStringView(name).sliced(from).toUtf8());
+    return bytes;
+}
+
+bool FileNames::isUtf8(const QString& name)
+{
+    return name.isValidUtf16();
+}
