@@ -55,6 +55,28 @@
     </message>
 </context>
 <context>
+    <name>DownloadedFile</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Optimiert</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
+    </message>
+</context>
+<context>
+    <name>ImageJob</name>
+    <message>
+        <source>Ready to optimize.</source>
+        <translation>Bereit zur Optimierung.</translation>
+    </message>
+</context>
+<context>
     <name>ItemPickerDialog</name>
     <message>
         <source>Images (%1)</source>
@@ -145,6 +167,44 @@
             <numerusform>%n Bild noch zu optimieren</numerusform>
             <numerusform>%n Bilder noch zu optimieren</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>QueueRunner</name>
+    <message numerus="yes">
+        <source>Optimizing %n image(s)…</source>
+        <translation>
+            <numerusform>%n Bild wird optimiert…</numerusform>
+            <numerusform>%n Bilder werden optimiert…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped by user.</source>
+        <translation>Vom Benutzer angehalten.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>Sending to Tovalin…</source>
+        <translation>Wird an Tovalin gesendet…</translation>
+    </message>
+    <message>
+        <source>The image could not be optimized.</source>
+        <translation>Das Bild konnte nicht optimiert werden.</translation>
+    </message>
+    <message>
+        <source>Optimized and saved locally.</source>
+        <translation>Optimiert und lokal gespeichert.</translation>
+    </message>
+    <message>
+        <source>Image is being optimized…</source>
+        <translation>Bild wird optimiert…</translation>
     </message>
 </context>
 <context>
@@ -401,6 +461,17 @@
     <message>
         <source>How many images are with the service at the same time.</source>
         <translation>Wie viele Bilder gleichzeitig beim Dienst sind.</translation>
+    </message>
+</context>
+<context>
+    <name>SizeText</name>
+    <message>
+        <source>Nothing saved</source>
+        <translation>Nichts eingespart</translation>
+    </message>
+    <message>
+        <source>Saved %1 of %2</source>
+        <translation>%1 von %2 eingespart</translation>
     </message>
 </context>
 <context>

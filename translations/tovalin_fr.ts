@@ -55,6 +55,28 @@
     </message>
 </context>
 <context>
+    <name>DownloadedFile</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Optimisée</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
+    </message>
+</context>
+<context>
+    <name>ImageJob</name>
+    <message>
+        <source>Ready to optimize.</source>
+        <translation>Prête pour l’optimisation.</translation>
+    </message>
+</context>
+<context>
     <name>ItemPickerDialog</name>
     <message>
         <source>Images (%1)</source>
@@ -145,6 +167,44 @@
             <numerusform>%n image reste à optimiser</numerusform>
             <numerusform>%n images restent à optimiser</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>QueueRunner</name>
+    <message numerus="yes">
+        <source>Optimizing %n image(s)…</source>
+        <translation>
+            <numerusform>Optimisation de %n image…</numerusform>
+            <numerusform>Optimisation de %n images…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped by user.</source>
+        <translation>Arrêté par l’utilisateur.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêtée.</translation>
+    </message>
+    <message>
+        <source>Sending to Tovalin…</source>
+        <translation>Envoi à Tovalin…</translation>
+    </message>
+    <message>
+        <source>The image could not be optimized.</source>
+        <translation>L’image n’a pas pu être optimisée.</translation>
+    </message>
+    <message>
+        <source>Optimized and saved locally.</source>
+        <translation>Optimisée et enregistrée localement.</translation>
+    </message>
+    <message>
+        <source>Image is being optimized…</source>
+        <translation>Optimisation de l’image en cours…</translation>
     </message>
 </context>
 <context>
@@ -401,6 +461,17 @@
     <message>
         <source>How many images are with the service at the same time.</source>
         <translation>Nombre d’images traitées en même temps par le service.</translation>
+    </message>
+</context>
+<context>
+    <name>SizeText</name>
+    <message>
+        <source>Nothing saved</source>
+        <translation>Aucune économie</translation>
+    </message>
+    <message>
+        <source>Saved %1 of %2</source>
+        <translation>%1 économisés sur %2</translation>
     </message>
 </context>
 <context>

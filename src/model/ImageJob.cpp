@@ -10,3 +10,8 @@ ImageJob::ImageJob(QUrl url, JobStatus status, QString message, QList<Downloaded
     , downloads(std::move(downloads))
 {
 }
+
+QString ImageJob::defaultMessage()
+{
+    return tr("Ready to optimize.");
+}

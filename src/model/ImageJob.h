@@ -7,6 +7,7 @@
 #include "JobOutcome.h"
 #include "JobStatus.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -14,7 +15,10 @@
 
 struct ImageJob
 {
-    static QString defaultMessage() { return QStringLiteral("Ready to optimize."); }
+    Q_DECLARE_TR_FUNCTIONS(ImageJob)
+
+public:
+    static QString defaultMessage();
 
     explicit ImageJob(QUrl url, JobStatus status = JobStatus::queued, QString message = defaultMessage(),
                       QList<DownloadedFile> downloads = {});

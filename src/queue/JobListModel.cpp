@@ -10,7 +10,7 @@ QString accessibleDescription(const ImageJob& job)
 {
     QStringList parts{job.message};
     for (const DownloadedFile& file : job.downloads) {
-        QString part = file.format + QStringLiteral(": ") +
+        QString part = file.formatLabel() + QStringLiteral(": ") +
                        (file.path.isLocalFile() ? file.path.toLocalFile() : file.path.toString());
         if (file.size >= 0) {
             part += QStringLiteral(", ") + SizeText::size(file.size);

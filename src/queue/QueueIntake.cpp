@@ -184,9 +184,11 @@ qsizetype QueueIntake::addFiles(const QList<QUrl>& urls) const
     }
 
     QList<ImageJob> added;
+    // Translated once and shared by every new job, rather than looked up and held once for each.
+    const QString message = ImageJob::defaultMessage();
     const auto take = [&](const QUrl& url) {
         if (!isDirectoryMarked(url) && !known.contains(url)) {
-            added.append(ImageJob(url));
+            added.append(ImageJob(url, JobStatus::queued, message));
         }
     };
     for (const QUrl& url : urls) {

@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString stoppedMessage = QStringLiteral("Stopped.");
 constexpr std::chrono::seconds progressNoteDelay{1};
 
 // The stems under which a job's outputs may be written, absolute and case-folded (some file systems
@@ -92,7 +91,7 @@ void QueueRunner::setHasRun(bool value)
 void QueueRunner::start(QList<QUuid> batch)
 {
     setIsProcessing(true);
-    setStatusMessage(QStringLiteral("Optimizing %1 image(s)…").arg(batch.size()));
+    setStatusMessage(tr("Optimizing %n image(s)…", nullptr, int(batch.size())));
     if (m_hasRun) {
         m_cancellation.cancel();
     }
@@ -123,7 +122,7 @@ void QueueRunner::stop()
     for (const QUuid& id : std::as_const(running)) {
         markStopped(id);
     }
-    setStatusMessage(QStringLiteral("Stopped by user."));
+    setStatusMessage(tr("Stopped by user."));
     if (hadRun) {
         m_cancellation.cancel();
     }
@@ -176,7 +175,7 @@ void QueueRunner::pump()
         m_runOpen = false;
         setIsProcessing(false);
         setHasRun(false);
-        setStatusMessage(QStringLiteral("Done."));
+        setStatusMessage(tr("Done."));
         Q_EMIT finished();
     }
 }
@@ -222,7 +221,7 @@ void QueueRunner::finish(const QUuid& id, JobOutcome outcome, const QString& mes
 
 void QueueRunner::markStopped(const QUuid& id)
 {
-    finish(id, JobOutcome::stopped, stoppedMessage);
+    finish(id, JobOutcome::stopped, tr("Stopped."));
 }
 
 OutputNames::Naming QueueRunner::outputNaming(const QUrl& source)
@@ -255,7 +254,7 @@ QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl
 {
     self->m_jobs->update(id, [](ImageJob& j) {
         j.status = JobStatus::running;
-        j.message = QStringLiteral("Sending to Tovalin…");
+        j.message = tr("Sending to Tovalin…");
         j.outcome = JobOutcome::none;
     });
     const QPointer<QTimer> note = self->startProgressNote(id, generation);
@@ -279,7 +278,7 @@ QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     } catch (...) {
-        failure = QStringLiteral("The image could not be optimized.");
+        failure = tr("The image could not be optimized.");
     }
 
     if (self.isNull()) {
@@ -308,7 +307,7 @@ QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl
         }
     };
     if (stopped) {
-        self->finish(id, JobOutcome::stopped, stoppedMessage, listWritten);
+        self->finish(id, JobOutcome::stopped, tr("Stopped."), listWritten);
     } else {
         self->finish(id, JobOutcome::failed, failure, listWritten);
     }
@@ -316,10 +315,10 @@ QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl
 
 QString QueueRunner::savedMessage(const QList<DownloadedFile>& files)
 {
-    QString message = QStringLiteral("Optimized and saved locally.");
+    QString message = tr("Optimized and saved locally.");
     for (const DownloadedFile& file : files) {
         if (!file.notReplaced.isEmpty()) {
-            message += QLatin1Char(' ') + QStringLiteral("“%1” is not this program's and was kept; this one is “%2”.")
+            message += QLatin1Char(' ') + tr("“%1” is not this program's and was kept; this one is “%2”.")
                                               .arg(file.notReplaced.fileName(), file.path.fileName());
         }
     }
@@ -339,7 +338,7 @@ QPointer<QTimer> QueueRunner::startProgressNote(const QUuid& id, quint64 generat
         if (!isCurrentRun(generation) || job == nullptr || job->status != JobStatus::running) {
             return;
         }
-        m_jobs->update(id, [](ImageJob& j) { j.message = QStringLiteral("Image is being optimized…"); });
+        m_jobs->update(id, [](ImageJob& j) { j.message = tr("Image is being optimized…"); });
     });
     timer->start(progressNoteDelay);
     return timer;

@@ -44,11 +44,10 @@ QString SizeText::fileDetail(const DownloadedFile& file, qint64 originalSize)
 QString SizeText::saved(qint64 originalBytes, qint64 optimizedBytes)
 {
     if (originalBytes <= 0 || optimizedBytes < 0) {
-        return QStringLiteral("Nothing saved");
+        return tr("Nothing saved");
     }
     const qint64 saved = originalBytes - optimizedBytes;
     const QString change = SizeText::change(optimizedBytes, originalBytes);
-    const QString amount = saved > 0 ? QStringLiteral("Saved %1 of %2").arg(size(saved), size(originalBytes))
-                                     : QStringLiteral("Nothing saved");
+    const QString amount = saved > 0 ? tr("Saved %1 of %2").arg(size(saved), size(originalBytes)) : tr("Nothing saved");
     return change.isEmpty() ? amount : amount + QStringLiteral(" (") + change + QLatin1Char(')');
 }

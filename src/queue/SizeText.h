@@ -6,11 +6,14 @@
 
 #include "DownloadedFile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
 class SizeText
 {
+    Q_DECLARE_TR_FUNCTIONS(SizeText)
+
 public:
     static QString size(qint64 bytes);
     // Empty when either size is unknown or the source was empty.

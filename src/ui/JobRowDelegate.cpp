@@ -116,8 +116,8 @@ QList<JobRowDelegate::DownloadItem> JobRowDelegate::downloadItems(const QRect& r
         const QString detail = SizeText::fileDetail(file, originalSize);
         const qreal detailAdvance = detail.isEmpty() ? 0 : pathDetailGap + pathMetrics.horizontalAdvance(detail);
         // Rounded up with a pixel to spare: eliding measures in fractions of a pixel.
-        const qreal advance =
-            std::max(formatMetrics.horizontalAdvance(file.format), pathMetrics.horizontalAdvance(path) + detailAdvance);
+        const qreal advance = std::max(formatMetrics.horizontalAdvance(file.formatLabel()),
+                                       pathMetrics.horizontalAdvance(path) + detailAdvance);
         const int natural = static_cast<int>(std::ceil(advance)) + 1;
         // Items share what is left; a path that does not fit is shortened in the middle and shown in full
         // as the tooltip.
@@ -223,7 +223,7 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->setPen(palette.color(QPalette::Text));
         painter->drawText(QRect(item.left(), item.top(), item.width(), formatMetrics.height()),
                           Qt::AlignLeft | Qt::AlignTop,
-                          formatMetrics.elidedText(downloads.at(i).format, Qt::ElideRight, item.width()));
+                          formatMetrics.elidedText(downloads.at(i).formatLabel(), Qt::ElideRight, item.width()));
         // The path gives way to the size: it is shortened in the middle, the size never.
         const QString& detail = paths.at(i).detail;
         const int detailWidth =
