@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>CancelledError</name>
+    <message>
+        <source>The request was cancelled.</source>
+        <translation>Die Anfrage wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
     <name>Compression</name>
     <message>
         <source>Lossless</source>
@@ -67,6 +74,25 @@
     <message>
         <source>AVIF</source>
         <translation>AVIF</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>Could not read “%1”: %2.</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” changed while it was being sent; nothing was saved for it.</source>
+        <translation>„%1“ hat sich während des Sendens geändert; dafür wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being sent; nothing was saved for it.</source>
+        <translation>„%1“ wurde während des Sendens entfernt; dafür wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>keine lokale Datei</translation>
     </message>
 </context>
 <context>
@@ -483,6 +509,92 @@
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Dreht sich, während Bilder optimiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TovalinError</name>
+    <message>
+        <source>(binary)</source>
+        <translation>(binär)</translation>
+    </message>
+    <message>
+        <source>Unexpected API response: %1</source>
+        <translation>Unerwartete Antwort der API: %1</translation>
+    </message>
+    <message>
+        <source>Failed to encode parameters.</source>
+        <translation>Die Parameter konnten nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>Tovalin did not return any data.</source>
+        <translation>Tovalin hat keine Daten zurückgegeben.</translation>
+    </message>
+    <message>
+        <source>No download URL returned for this configuration.</source>
+        <translation>Für diese Einstellungen wurde keine Download-Adresse zurückgegeben.</translation>
+    </message>
+    <message>
+        <source>Could not save the optimized file.</source>
+        <translation>Die optimierte Datei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Could not download the optimized file (HTTP status %1).</source>
+        <translation>Die optimierte Datei konnte nicht heruntergeladen werden (HTTP-Status %1).</translation>
+    </message>
+    <message>
+        <source>Could not download the optimized file (empty response).</source>
+        <translation>Die optimierte Datei konnte nicht heruntergeladen werden (leere Antwort).</translation>
+    </message>
+</context>
+<context>
+    <name>TransportError</name>
+    <message>
+        <source>The connection timed out: no data moved for %1 seconds.</source>
+        <translation>Zeitüberschreitung der Verbindung: %1 Sekunden lang wurden keine Daten übertragen.</translation>
+    </message>
+    <message>
+        <source>The reply is larger than %1, the most this program accepts.</source>
+        <translation>Die Antwort ist größer als %1, die Höchstgröße, die dieses Programm annimmt.</translation>
+    </message>
+    <message>
+        <source>The server “%1” could not be found.</source>
+        <translation>Der Server „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The proxy server could not be found.</source>
+        <translation>Der Proxyserver wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the server “%1”.</source>
+        <translation>Keine Verbindung zum Server „%1“ möglich.</translation>
+    </message>
+    <message>
+        <source>The secure connection to “%1” could not be established: %2.</source>
+        <translation>Die sichere Verbindung zu „%1“ konnte nicht hergestellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The service redirected the request to an address it may not go to.</source>
+        <translation>Der Dienst hat die Anfrage an eine Adresse umgeleitet, an die sie nicht gehen darf.</translation>
+    </message>
+    <message>
+        <source>Too many redirects.</source>
+        <translation>Zu viele Weiterleitungen.</translation>
+    </message>
+    <message>
+        <source>The connection to the service was closed before it answered.</source>
+        <translation>Die Verbindung zum Dienst wurde geschlossen, bevor er antwortete.</translation>
+    </message>
+    <message>
+        <source>The connection was closed before the whole reply arrived.</source>
+        <translation>Die Verbindung wurde geschlossen, bevor die ganze Antwort angekommen war.</translation>
+    </message>
+    <message>
+        <source>Refused to connect to “%1”: only secure (https) addresses are allowed.</source>
+        <translation>Verbindung zu „%1“ abgelehnt: Nur sichere (https-)Adressen sind erlaubt.</translation>
+    </message>
+    <message>
+        <source>The connection could not be set up.</source>
+        <translation>Die Verbindung konnte nicht aufgebaut werden.</translation>
     </message>
 </context>
 <context>

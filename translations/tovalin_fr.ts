@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>CancelledError</name>
+    <message>
+        <source>The request was cancelled.</source>
+        <translation>La requête a été annulée.</translation>
+    </message>
+</context>
+<context>
     <name>Compression</name>
     <message>
         <source>Lossless</source>
@@ -67,6 +74,25 @@
     <message>
         <source>AVIF</source>
         <translation>AVIF</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>Could not read “%1”: %2.</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” changed while it was being sent; nothing was saved for it.</source>
+        <translation>«&#xa0;%1&#xa0;» a changé pendant l’envoi&#xa0;; rien n’a été enregistré pour ce fichier.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being sent; nothing was saved for it.</source>
+        <translation>«&#xa0;%1&#xa0;» a été supprimé pendant l’envoi&#xa0;; rien n’a été enregistré pour ce fichier.</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>ce n’est pas un fichier local</translation>
     </message>
 </context>
 <context>
@@ -483,6 +509,92 @@
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Tourne pendant l’optimisation des images.</translation>
+    </message>
+</context>
+<context>
+    <name>TovalinError</name>
+    <message>
+        <source>(binary)</source>
+        <translation>(binaire)</translation>
+    </message>
+    <message>
+        <source>Unexpected API response: %1</source>
+        <translation>Réponse inattendue de l’API&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Failed to encode parameters.</source>
+        <translation>Impossible d’encoder les paramètres.</translation>
+    </message>
+    <message>
+        <source>Tovalin did not return any data.</source>
+        <translation>Tovalin n’a renvoyé aucune donnée.</translation>
+    </message>
+    <message>
+        <source>No download URL returned for this configuration.</source>
+        <translation>Aucune adresse de téléchargement n’a été renvoyée pour cette configuration.</translation>
+    </message>
+    <message>
+        <source>Could not save the optimized file.</source>
+        <translation>Impossible d’enregistrer le fichier optimisé.</translation>
+    </message>
+    <message>
+        <source>Could not download the optimized file (HTTP status %1).</source>
+        <translation>Impossible de télécharger le fichier optimisé (statut HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Could not download the optimized file (empty response).</source>
+        <translation>Impossible de télécharger le fichier optimisé (réponse vide).</translation>
+    </message>
+</context>
+<context>
+    <name>TransportError</name>
+    <message>
+        <source>The connection timed out: no data moved for %1 seconds.</source>
+        <translation>Délai de connexion dépassé&#xa0;: aucune donnée n’a circulé pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The reply is larger than %1, the most this program accepts.</source>
+        <translation>La réponse dépasse %1, la taille maximale acceptée par ce programme.</translation>
+    </message>
+    <message>
+        <source>The server “%1” could not be found.</source>
+        <translation>Le serveur «&#xa0;%1&#xa0;» est introuvable.</translation>
+    </message>
+    <message>
+        <source>The proxy server could not be found.</source>
+        <translation>Le serveur proxy est introuvable.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the server “%1”.</source>
+        <translation>Impossible de se connecter au serveur «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The secure connection to “%1” could not be established: %2.</source>
+        <translation>La connexion sécurisée à «&#xa0;%1&#xa0;» n’a pas pu être établie&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The service redirected the request to an address it may not go to.</source>
+        <translation>Le service a redirigé la requête vers une adresse qui n’est pas autorisée.</translation>
+    </message>
+    <message>
+        <source>Too many redirects.</source>
+        <translation>Trop de redirections.</translation>
+    </message>
+    <message>
+        <source>The connection to the service was closed before it answered.</source>
+        <translation>La connexion au service a été fermée avant sa réponse.</translation>
+    </message>
+    <message>
+        <source>The connection was closed before the whole reply arrived.</source>
+        <translation>La connexion a été fermée avant l’arrivée de la réponse complète.</translation>
+    </message>
+    <message>
+        <source>Refused to connect to “%1”: only secure (https) addresses are allowed.</source>
+        <translation>Connexion à «&#xa0;%1&#xa0;» refusée&#xa0;: seules les adresses sécurisées (https) sont autorisées.</translation>
+    </message>
+    <message>
+        <source>The connection could not be set up.</source>
+        <translation>La connexion n’a pas pu être établie.</translation>
     </message>
 </context>
 <context>

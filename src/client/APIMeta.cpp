@@ -48,7 +48,7 @@ QString sample(const QByteArray& body)
                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(head);
     if (decoder.hasError()) {
-        return QStringLiteral("(binary)");
+        return TovalinError::tr("(binary)");
     }
     return text;
 }
@@ -168,7 +168,7 @@ APIMeta decodeMeta(const QByteArray& body)
             return *meta;
         }
     }
-    throw TovalinError::api(QStringLiteral("Unexpected API response: ") + sample(body));
+    throw TovalinError::api(TovalinError::tr("Unexpected API response: %1").arg(sample(body)));
 }
 
 void throwIfAPIError(const APIMeta& meta)

@@ -1,6 +1,6 @@
 #include "CancelledError.h"
 
 CancelledError::CancelledError()
-    : Error(QStringLiteral("The request was cancelled."))
+    : Error(tr("The request was cancelled."))
 {
 }

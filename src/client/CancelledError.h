@@ -5,8 +5,12 @@
 
 #include "Error.h"
 
+#include <QCoreApplication>
+
 class CancelledError : public Error
 {
+    Q_DECLARE_TR_FUNCTIONS(CancelledError)
+
 public:
     CancelledError();
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 FileError::FileError(QString path, QString reason)
-    : Error(QStringLiteral("Could not read “%1”: %2.").arg(QDir::toNativeSeparators(path), reason))
+    : Error(tr("Could not read “%1”: %2.").arg(QDir::toNativeSeparators(path), reason))
     , m_path(std::move(path))
 {
 }
@@ -18,15 +18,15 @@ FileError::FileError(QString path, Described description)
 
 FileError FileError::changedWhileSent(QString path)
 {
-    const QString text = QStringLiteral("“%1” changed while it was being sent; nothing was saved for it.")
-                             .arg(QDir::toNativeSeparators(path));
+    const QString text =
+        tr("“%1” changed while it was being sent; nothing was saved for it.").arg(QDir::toNativeSeparators(path));
     return FileError(std::move(path), Described{text});
 }
 
 FileError FileError::removedWhileSent(QString path)
 {
-    const QString text = QStringLiteral("“%1” was removed while it was being sent; nothing was saved for it.")
-                             .arg(QDir::toNativeSeparators(path));
+    const QString text =
+        tr("“%1” was removed while it was being sent; nothing was saved for it.").arg(QDir::toNativeSeparators(path));
     return FileError(std::move(path), Described{text});
 }
 

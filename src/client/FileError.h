@@ -5,8 +5,12 @@
 
 #include "Error.h"
 
+#include <QCoreApplication>
+
 class FileError : public Error
 {
+    Q_DECLARE_TR_FUNCTIONS(FileError)
+
 public:
     FileError(QString path, QString reason);
     // A source that did not stay as it was while it was being uploaded.

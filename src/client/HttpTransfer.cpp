@@ -232,13 +232,14 @@ HttpResponse HttpTransfer::takeResponse()
         throw CancelledError();
     case Abort::timedOut: {
         const double seconds = static_cast<double>(m_idleTimeout.count()) / 1000.0;
-        throw TransportError(TransportError::Reason::timeout,
-                             QStringLiteral("The connection timed out: no data moved for %1 seconds.").arg(seconds));
+        throw TransportError(
+            TransportError::Reason::timeout,
+            TransportError::tr("The connection timed out: no data moved for %1 seconds.").arg(seconds));
     }
     case Abort::tooLarge:
-        throw TransportError(
-            TransportError::Reason::tooLarge,
-            QStringLiteral("The reply is larger than %1, the most this program accepts.").arg(sizeText(m_maxBodySize)));
+        throw TransportError(TransportError::Reason::tooLarge,
+                             TransportError::tr("The reply is larger than %1, the most this program accepts.")
+                                 .arg(sizeText(m_maxBodySize)));
     case Abort::uploadFailed:
         std::rethrow_exception(m_upload->failure());
     case Abort::writeFailed:
@@ -268,15 +269,16 @@ TransportError HttpTransfer::transportError() const
     using Reason = TransportError::Reason;
     switch (m_result) {
     case CURLE_COULDNT_RESOLVE_HOST:
-        return TransportError(Reason::network, QStringLiteral("The server “%1” could not be found.").arg(host));
+        return TransportError(Reason::network, TransportError::tr("The server “%1” could not be found.").arg(host));
     case CURLE_COULDNT_RESOLVE_PROXY:
-        return TransportError(Reason::network, QStringLiteral("The proxy server could not be found."));
+        return TransportError(Reason::network, TransportError::tr("The proxy server could not be found."));
     case CURLE_COULDNT_CONNECT:
-        return TransportError(Reason::network, QStringLiteral("Could not connect to the server “%1”.").arg(host));
+        return TransportError(Reason::network, TransportError::tr("Could not connect to the server “%1”.").arg(host));
     case CURLE_OPERATION_TIMEDOUT: {
         const double seconds = static_cast<double>(m_idleTimeout.count()) / 1000.0;
-        return TransportError(Reason::timeout,
-                              QStringLiteral("The connection timed out: no data moved for %1 seconds.").arg(seconds));
+        return TransportError(
+            Reason::timeout,
+            TransportError::tr("The connection timed out: no data moved for %1 seconds.").arg(seconds));
     }
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CONNECT_ERROR:
@@ -289,13 +291,13 @@ TransportError HttpTransfer::transportError() const
     case CURLE_SSL_INVALIDCERTSTATUS:
         return TransportError(
             Reason::network,
-            QStringLiteral("The secure connection to “%1” could not be established: %2.").arg(host, detail));
+            TransportError::tr("The secure connection to “%1” could not be established: %2.").arg(host, detail));
     // Only a redirect can lead to an address that is not https: every request starts at one.
     case CURLE_UNSUPPORTED_PROTOCOL:
         return TransportError(Reason::insecureAddress,
-                              QStringLiteral("The service redirected the request to an address it may not go to."));
+                              TransportError::tr("The service redirected the request to an address it may not go to."));
     case CURLE_TOO_MANY_REDIRECTS:
-        return TransportError(Reason::network, QStringLiteral("Too many redirects."));
+        return TransportError(Reason::network, TransportError::tr("Too many redirects."));
     case CURLE_GOT_NOTHING:
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
@@ -303,8 +305,8 @@ TransportError HttpTransfer::transportError() const
     case CURLE_SEND_FAIL_REWIND:
         return TransportError(Reason::network,
                               m_statusCode == 0
-                                  ? QStringLiteral("The connection to the service was closed before it answered.")
-                                  : QStringLiteral("The connection was closed before the whole reply arrived."));
+                                  ? TransportError::tr("The connection to the service was closed before it answered.")
+                                  : TransportError::tr("The connection was closed before the whole reply arrived."));
     default:
         return TransportError(Reason::network, detail);
     }

@@ -47,9 +47,10 @@ void releaseSharedInstance()
 void requireHttps(const QUrl& url)
 {
     if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty()) {
-        throw TransportError(TransportError::Reason::insecureAddress,
-                             QStringLiteral("Refused to connect to “%1”: only secure (https) addresses are allowed.")
-                                 .arg(url.toDisplayString(QUrl::RemoveUserInfo)));
+        throw TransportError(
+            TransportError::Reason::insecureAddress,
+            TransportError::tr("Refused to connect to “%1”: only secure (https) addresses are allowed.")
+                .arg(url.toDisplayString(QUrl::RemoveUserInfo)));
     }
 }
 
@@ -165,7 +166,8 @@ CURL* HttpTransport::makeHandle(const QUrl& url, bool followRedirects)
 {
     CURL* easy = curl_easy_init();
     if (easy == nullptr) {
-        throw TransportError(TransportError::Reason::network, QStringLiteral("The connection could not be set up."));
+        throw TransportError(TransportError::Reason::network,
+                             TransportError::tr("The connection could not be set up."));
     }
     curl_easy_setopt(easy, CURLOPT_URL, url.toEncoded().constData());
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "https");
@@ -238,11 +240,12 @@ QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentTyp
         const bool sameOrigin = response.location.scheme() == url.scheme() && response.location.host() == url.host() &&
                                 response.location.port(443) == url.port(443);
         if (!sameOrigin) {
-            throw TransportError(TransportError::Reason::insecureAddress,
-                                 QStringLiteral("The service redirected the request to an address it may not go to."));
+            throw TransportError(
+                TransportError::Reason::insecureAddress,
+                TransportError::tr("The service redirected the request to an address it may not go to."));
         }
         if (redirects == maximumRedirects) {
-            throw TransportError(TransportError::Reason::network, QStringLiteral("Too many redirects."));
+            throw TransportError(TransportError::Reason::network, TransportError::tr("Too many redirects."));
         }
         target = response.location;
     }

@@ -260,7 +260,7 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
         throw CancelledError();
     }
     if (!file.isLocalFile()) {
-        throw FileError(file.toDisplayString(), QStringLiteral("not a local file"));
+        throw FileError(file.toDisplayString(), FileError::tr("not a local file"));
     }
     // The file map names the file in UTF-8 text: a name that is not UTF-8 cannot be sent at all.
     if (!FileNames::isUtf8(file.toLocalFile())) {
@@ -409,7 +409,7 @@ QString TovalinClient::jsonString(const QJsonObject& value)
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(escaped);
     if (decoder.hasError()) {
-        throw TovalinError::api(QStringLiteral("Failed to encode parameters."));
+        throw TovalinError::api(TovalinError::tr("Failed to encode parameters."));
     }
     return text;
 }

@@ -16,26 +16,24 @@ TovalinError TovalinError::api(QString message)
 
 TovalinError TovalinError::emptyResponse()
 {
-    return TovalinError(Kind::emptyResponse, QStringLiteral("Tovalin did not return any data."));
+    return TovalinError(Kind::emptyResponse, tr("Tovalin did not return any data."));
 }
 
 TovalinError TovalinError::missingDownloadURL()
 {
-    return TovalinError(Kind::missingDownloadURL, QStringLiteral("No download URL returned for this configuration."));
+    return TovalinError(Kind::missingDownloadURL, tr("No download URL returned for this configuration."));
 }
 
 TovalinError TovalinError::writeFailed()
 {
-    return TovalinError(Kind::writeFailed, QStringLiteral("Could not save the optimized file."));
+    return TovalinError(Kind::writeFailed, tr("Could not save the optimized file."));
 }
 
 TovalinError TovalinError::downloadFailed(std::optional<int> httpStatus)
 {
     if (httpStatus) {
         return TovalinError(Kind::downloadFailed,
-                            QStringLiteral("Could not download the optimized file (HTTP status %1).").arg(*httpStatus),
-                            httpStatus);
+                            tr("Could not download the optimized file (HTTP status %1).").arg(*httpStatus), httpStatus);
     }
-    return TovalinError(Kind::downloadFailed,
-                        QStringLiteral("Could not download the optimized file (empty response)."));
+    return TovalinError(Kind::downloadFailed, tr("Could not download the optimized file (empty response)."));
 }

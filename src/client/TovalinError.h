@@ -6,10 +6,14 @@
 
 #include "Error.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 class TovalinError : public Error
 {
+    Q_DECLARE_TR_FUNCTIONS(TovalinError)
+
 public:
     enum class Kind
     {

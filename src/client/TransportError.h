@@ -6,8 +6,12 @@
 
 #include "Error.h"
 
+#include <QCoreApplication>
+
 class TransportError : public Error
 {
+    Q_DECLARE_TR_FUNCTIONS(TransportError)
+
 public:
     enum class Reason
     {
