@@ -29,10 +29,306 @@
     </message>
 </context>
 <context>
+    <name>ApiKeySource</name>
+    <message>
+        <source>cannot read the key file %1: %2.</source>
+        <translation>die Schlüsseldatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>warning: the key file %1 can be read by other users; make it yours only with: chmod 600 %1</source>
+        <translation>Warnung: Die Schlüsseldatei %1 ist für andere Benutzer lesbar; machen Sie sie nur für sich lesbar mit: chmod 600 %1</translation>
+    </message>
+    <message>
+        <source>the key file %1 is too large to hold an API key.</source>
+        <translation>die Schlüsseldatei %1 ist zu groß für einen API-Schlüssel.</translation>
+    </message>
+    <message>
+        <source>the key file %1 holds no API key.</source>
+        <translation>die Schlüsseldatei %1 enthält keinen API-Schlüssel.</translation>
+    </message>
+    <message>
+        <source>the key stored by the window is sent only to the service this program was built for; with --service-url give the key with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
+        <translation>der vom Fenster gespeicherte Schlüssel wird nur an den Dienst gesendet, für den dieses Programm gebaut wurde; geben Sie den Schlüssel mit --service-url über --api-key-file DATEI oder die Umgebungsvariable TOVALIN_API_KEY an.</translation>
+    </message>
+    <message>
+        <source>no API key: give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY, or enter it in the Tovalin Image Optimizer window.</source>
+        <translation>kein API-Schlüssel: Geben Sie ihn mit --api-key-file DATEI oder der Umgebungsvariable TOVALIN_API_KEY an oder tragen Sie ihn im Fenster von Tovalin Image Optimizer ein.</translation>
+    </message>
+</context>
+<context>
     <name>CancelledError</name>
     <message>
         <source>The request was cancelled.</source>
         <translation>Die Anfrage wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Compression: lossy (the default), glossy or lossless.</source>
+        <translation>Komprimierung: lossy (Vorgabe), glossy oder lossless.</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Also save a WebP version (the default).</source>
+        <translation>Zusätzlich eine WebP-Fassung speichern (Vorgabe).</translation>
+    </message>
+    <message>
+        <source>Save no WebP version.</source>
+        <translation>Keine WebP-Fassung speichern.</translation>
+    </message>
+    <message>
+        <source>Also save an AVIF version.</source>
+        <translation>Zusätzlich eine AVIF-Fassung speichern.</translation>
+    </message>
+    <message>
+        <source>Save no AVIF version (the default).</source>
+        <translation>Keine AVIF-Fassung speichern (Vorgabe).</translation>
+    </message>
+    <message>
+        <source>Fit each image to --width and --height: cover or contain.</source>
+        <translation>Jedes Bild an --width und --height anpassen: cover oder contain.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Width to resize to, in pixels.</source>
+        <translation>Zielbreite in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Height to resize to, in pixels.</source>
+        <translation>Zielhöhe in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Upscale by 2, 3 or 4.</source>
+        <translation>Um den Faktor 2, 3 oder 4 hochskalieren.</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>Remove the background.</source>
+        <translation>Den Hintergrund entfernen.</translation>
+    </message>
+    <message>
+        <source>Keep the EXIF data.</source>
+        <translation>Die EXIF-Daten behalten.</translation>
+    </message>
+    <message>
+        <source>Leave CMYK images in CMYK (they are converted to RGB by default).</source>
+        <translation>CMYK-Bilder in CMYK belassen (standardmäßig werden sie in RGB umgewandelt).</translation>
+    </message>
+    <message>
+        <source>Read the API key from &lt;file&gt; (see &quot;API key&quot; below).</source>
+        <translation>Den API-Schlüssel aus &lt;Datei&gt; lesen (siehe „API-Schlüssel“ unten).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Den Dienst unter &lt;url&gt; (nur https) statt des Dienstes ansprechen, für den dieses Programm gebaut wurde. Der Schlüssel muss dann aus --api-key-file oder TOVALIN_API_KEY kommen.</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>url</translation>
+    </message>
+    <message>
+        <source>Also trust the PEM certificates in &lt;file&gt; for --service-url.</source>
+        <translation>Für --service-url zusätzlich den PEM-Zertifikaten in &lt;Datei&gt; vertrauen.</translation>
+    </message>
+    <message>
+        <source>Keep up to &lt;N&gt; images with the service at once, 1 to %1 (4 by default).</source>
+        <translation>Bis zu &lt;N&gt; Bilder gleichzeitig beim Dienst halten, 1 bis %1 (Vorgabe 4).</translation>
+    </message>
+    <message>
+        <source>Take only share &lt;K/N&gt; of the images, for N processes that together handle every image once (see &quot;Sharing the work&quot; below).</source>
+        <translation>Nur den Anteil &lt;K/N&gt; der Bilder übernehmen, für N Prozesse, die zusammen jedes Bild einmal bearbeiten (siehe „Arbeit aufteilen“ unten).</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per image instead of the table.</source>
+        <translation>Statt der Tabelle ein JSON-Objekt pro Bild ausgeben.</translation>
+    </message>
+    <message>
+        <source>Print no progress.</source>
+        <translation>Keinen Fortschritt ausgeben.</translation>
+    </message>
+    <message>
+        <source>Optimizes images through the Tovalin service and saves the results beside them:
+photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
+Folders are searched for images. The source images are never changed.</source>
+        <translation>Optimiert Bilder mit dem Tovalin-Dienst und speichert die Ergebnisse daneben:
+Aus photo.jpg wird photo-optimized.jpg, auf Wunsch auch photo.webp oder photo.avif.
+Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PFAD</translation>
+    </message>
+    <message>
+        <source>Image files, and folders to search.</source>
+        <translation>Bilddateien und zu durchsuchende Ordner.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>PFAD...</translation>
+    </message>
+    <message>
+        <source>the API key is never taken from the command line, where other users could see it in the process list; give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
+        <translation>der API-Schlüssel wird nie von der Befehlszeile übernommen, wo andere Benutzer ihn in der Prozessliste sehen könnten; geben Sie ihn mit --api-key-file DATEI oder der Umgebungsvariable TOVALIN_API_KEY an.</translation>
+    </message>
+    <message>
+        <source>--level must be lossy, glossy or lossless, not %1.</source>
+        <translation>--level muss lossy, glossy oder lossless sein, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--resize must be cover or contain, not %1.</source>
+        <translation>--resize muss cover oder contain sein, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number of pixels, 1 or more, not %2.</source>
+        <translation>--%1 muss eine ganze Zahl von Pixeln sein, 1 oder mehr, nicht %2.</translation>
+    </message>
+    <message>
+        <source>--width and --height need --resize cover or --resize contain.</source>
+        <translation>--width und --height erfordern --resize cover oder --resize contain.</translation>
+    </message>
+    <message>
+        <source>--resize needs --width, --height or both.</source>
+        <translation>--resize erfordert --width, --height oder beides.</translation>
+    </message>
+    <message>
+        <source>--upscale must be 2, 3 or 4, not %1.</source>
+        <translation>--upscale muss 2, 3 oder 4 sein, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--api-key-file needs the name of a file.</source>
+        <translation>--api-key-file erfordert den Namen einer Datei.</translation>
+    </message>
+    <message>
+        <source>--service-url must be an https address such as https://host:port, not %1.</source>
+        <translation>--service-url muss eine https-Adresse wie https://host:port sein, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--ca-file is only for the service given with --service-url.</source>
+        <translation>--ca-file gilt nur für den mit --service-url angegebenen Dienst.</translation>
+    </message>
+    <message>
+        <source>--jobs must be a whole number from 1 to %1, not %2.</source>
+        <translation>--jobs muss eine ganze Zahl von 1 bis %1 sein, nicht %2.</translation>
+    </message>
+    <message>
+        <source>--shard must be K/N with K from 1 to N, such as 2/4, not %1.</source>
+        <translation>--shard muss K/N mit K von 1 bis N sein, etwa 2/4, nicht %1.</translation>
+    </message>
+    <message>
+        <source>no images or folders given.</source>
+        <translation>keine Bilder oder Ordner angegeben.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] PATH...</source>
+        <translation>Aufruf: %1 [Optionen] PFAD...</translation>
+    </message>
+    <message>
+        <source>API key:
+  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
+  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
+  printed. A key file should be readable by you only (chmod 600 FILE).
+</source>
+        <translation>API-Schlüssel:
+  Aus --api-key-file DATEI, sonst aus der Umgebungsvariable TOVALIN_API_KEY, sonst der Schlüssel,
+  den das Fenster von Tovalin Image Optimizer gespeichert hat. Er wird nie von der Befehlszeile
+  übernommen und nie ausgegeben. Eine Schlüsseldatei sollte nur für Sie lesbar sein
+  (chmod 600 DATEI).
+</translation>
+    </message>
+    <message>
+        <source>Output:
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Ausgabe:
+  Der Fortschritt geht auf die Standardfehlerausgabe: eine neu gezeichnete Zeile im Terminal,
+  sonst eine Zeile pro Bild. Die Ergebnistabelle, oder mit --json ein JSON-Objekt pro Bild, geht
+  auf die Standardausgabe.
+</translation>
+    </message>
+    <message>
+        <source>Several at once:
+  Up to --jobs images are with the service at once. Two images whose results would share a
+  file name are never sent together.
+</source>
+        <translation>Mehrere gleichzeitig:
+  Bis zu --jobs Bilder sind gleichzeitig beim Dienst. Zwei Bilder, deren Ergebnisse denselben
+  Dateinamen hätten, werden nie zusammen gesendet.
+</translation>
+    </message>
+    <message>
+        <source>Sharing the work:
+  --shard K/N takes the K-th of N shares of the images found, picked by a hash of each image&apos;s
+  path relative to the folder given (a file given by itself: its path as given). N processes
+  given the same paths and --shard 1/N to N/N handle every image exactly once, on one machine
+  or on many, for example with GNU parallel:
+    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4
+</source>
+        <translation>Arbeit aufteilen:
+  --shard K/N übernimmt den K-ten von N Anteilen der gefundenen Bilder, ausgewählt nach einem
+  Hash des Pfads jedes Bildes relativ zum angegebenen Ordner (bei einer einzeln angegebenen Datei:
+  ihr Pfad wie angegeben). N Prozesse mit denselben Pfaden und --shard 1/N bis N/N bearbeiten jedes
+  Bild genau einmal, auf einem Rechner oder auf vielen, zum Beispiel mit GNU parallel:
+    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0    every image was optimized
+  1    at least one image failed
+  2    usage error: a bad option, or no API key
+  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
+
+  An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
+  aborted, nothing is left half written, and the images not reached are reported as stopped.
+  A second interrupt quits at once.
+</source>
+        <translation>Exit-Status:
+  0    jedes Bild wurde optimiert
+  1    mindestens ein Bild ist fehlgeschlagen
+  2    Aufruffehler: eine falsche Option oder kein API-Schlüssel
+  130  unterbrochen (Strg+C); 129 und 143 nach SIGHUP und SIGTERM
+
+  Eine Unterbrechung hält den Durchlauf an wie die Schaltfläche „Anhalten“ des Fensters: Laufende
+  Übertragungen werden abgebrochen, nichts bleibt halb geschrieben, und die nicht erreichten
+  Bilder werden als angehalten gemeldet. Eine zweite Unterbrechung beendet sofort.
+</translation>
+    </message>
+    <message>
+        <source>Example:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+</source>
+        <translation>Beispiel:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Bilder/Urlaub
+</translation>
     </message>
 </context>
 <context>
@@ -48,6 +344,13 @@
     <message>
         <source>Glossy</source>
         <translation>Glossy</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>[API key]</source>
+        <translation>[API-Schlüssel]</translation>
     </message>
 </context>
 <context>
@@ -159,6 +462,36 @@
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Öffnet %1 im Webbrowser.</translation>
+    </message>
+</context>
+<context>
+    <name>OptimizeCommand</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>„%1 --help“ liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>no PEM certificate could be read from %1.</source>
+        <translation>aus %1 konnte kein PEM-Zertifikat gelesen werden.</translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>wird angehalten; erneut unterbrechen, um sofort zu beenden.</translation>
+    </message>
+    <message>
+        <source>no images found in the given folders.</source>
+        <translation>keine Bilder in den angegebenen Ordnern gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReporter</name>
+    <message>
+        <source>almost done</source>
+        <translation>fast fertig</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>noch etwa %1</translation>
     </message>
 </context>
 <context>
@@ -284,6 +617,90 @@
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>STATE</source>
+        <translation>STATUS</translation>
+    </message>
+    <message>
+        <source>BEFORE</source>
+        <translation>VORHER</translation>
+    </message>
+    <message>
+        <source>AFTER</source>
+        <translation>NACHHER</translation>
+    </message>
+    <message>
+        <source>CHANGE</source>
+        <translation>ÄNDERUNG</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MELDUNG</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>1 image</source>
+        <translation>1 Bild</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images</source>
+        <translation>
+            <numerusform>%n Bild</numerusform>
+            <numerusform>%n Bilder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n fertig</numerusform>
+            <numerusform>%n fertig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n angehalten</numerusform>
+            <numerusform>%n angehalten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the images counted: how they ended</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

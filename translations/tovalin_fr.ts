@@ -29,10 +29,306 @@
     </message>
 </context>
 <context>
+    <name>ApiKeySource</name>
+    <message>
+        <source>cannot read the key file %1: %2.</source>
+        <translation>impossible de lire le fichier de clé %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>warning: the key file %1 can be read by other users; make it yours only with: chmod 600 %1</source>
+        <translation>avertissement&#xa0;: le fichier de clé %1 est lisible par d’autres utilisateurs&#xa0;; réservez-le à vous seul avec&#xa0;: chmod 600 %1</translation>
+    </message>
+    <message>
+        <source>the key file %1 is too large to hold an API key.</source>
+        <translation>le fichier de clé %1 est trop volumineux pour contenir une clé d’API.</translation>
+    </message>
+    <message>
+        <source>the key file %1 holds no API key.</source>
+        <translation>le fichier de clé %1 ne contient aucune clé d’API.</translation>
+    </message>
+    <message>
+        <source>the key stored by the window is sent only to the service this program was built for; with --service-url give the key with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
+        <translation>la clé enregistrée par la fenêtre n’est envoyée qu’au service pour lequel ce programme a été compilé&#xa0;; avec --service-url, donnez la clé avec --api-key-file FICHIER ou la variable d’environnement TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>no API key: give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY, or enter it in the Tovalin Image Optimizer window.</source>
+        <translation>aucune clé d’API&#xa0;: donnez-la avec --api-key-file FICHIER ou la variable d’environnement TOVALIN_API_KEY, ou saisissez-la dans la fenêtre de Tovalin Image Optimizer.</translation>
+    </message>
+</context>
+<context>
     <name>CancelledError</name>
     <message>
         <source>The request was cancelled.</source>
         <translation>La requête a été annulée.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Compression: lossy (the default), glossy or lossless.</source>
+        <translation>Compression&#xa0;: lossy (par défaut), glossy ou lossless.</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>Also save a WebP version (the default).</source>
+        <translation>Enregistrer aussi une version WebP (par défaut).</translation>
+    </message>
+    <message>
+        <source>Save no WebP version.</source>
+        <translation>Ne pas enregistrer de version WebP.</translation>
+    </message>
+    <message>
+        <source>Also save an AVIF version.</source>
+        <translation>Enregistrer aussi une version AVIF.</translation>
+    </message>
+    <message>
+        <source>Save no AVIF version (the default).</source>
+        <translation>Ne pas enregistrer de version AVIF (par défaut).</translation>
+    </message>
+    <message>
+        <source>Fit each image to --width and --height: cover or contain.</source>
+        <translation>Adapter chaque image à --width et --height&#xa0;: cover ou contain.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>Width to resize to, in pixels.</source>
+        <translation>Largeur cible en pixels.</translation>
+    </message>
+    <message>
+        <source>Height to resize to, in pixels.</source>
+        <translation>Hauteur cible en pixels.</translation>
+    </message>
+    <message>
+        <source>Upscale by 2, 3 or 4.</source>
+        <translation>Agrandir d’un facteur 2, 3 ou 4.</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>facteur</translation>
+    </message>
+    <message>
+        <source>Remove the background.</source>
+        <translation>Supprimer l’arrière-plan.</translation>
+    </message>
+    <message>
+        <source>Keep the EXIF data.</source>
+        <translation>Conserver les données EXIF.</translation>
+    </message>
+    <message>
+        <source>Leave CMYK images in CMYK (they are converted to RGB by default).</source>
+        <translation>Laisser les images CMJN en CMJN (elles sont converties en RVB par défaut).</translation>
+    </message>
+    <message>
+        <source>Read the API key from &lt;file&gt; (see &quot;API key&quot; below).</source>
+        <translation>Lire la clé d’API dans &lt;fichier&gt; (voir la rubrique Clé d’API ci-dessous).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Utiliser le service à l’adresse &lt;url&gt; (https uniquement) au lieu de celui pour lequel ce programme a été compilé. La clé doit alors venir de --api-key-file ou de TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>url</translation>
+    </message>
+    <message>
+        <source>Also trust the PEM certificates in &lt;file&gt; for --service-url.</source>
+        <translation>Faire aussi confiance aux certificats PEM de &lt;fichier&gt; pour --service-url.</translation>
+    </message>
+    <message>
+        <source>Keep up to &lt;N&gt; images with the service at once, 1 to %1 (4 by default).</source>
+        <translation>Confier jusqu’à &lt;N&gt; images à la fois au service, de 1 à %1 (4 par défaut).</translation>
+    </message>
+    <message>
+        <source>Take only share &lt;K/N&gt; of the images, for N processes that together handle every image once (see &quot;Sharing the work&quot; below).</source>
+        <translation>Ne prendre que la part &lt;K/N&gt; des images, pour N processus qui traitent ensemble chaque image une fois (voir la rubrique Partager le travail ci-dessous).</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per image instead of the table.</source>
+        <translation>Afficher un objet JSON par image au lieu du tableau.</translation>
+    </message>
+    <message>
+        <source>Print no progress.</source>
+        <translation>Ne pas afficher la progression.</translation>
+    </message>
+    <message>
+        <source>Optimizes images through the Tovalin service and saves the results beside them:
+photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
+Folders are searched for images. The source images are never changed.</source>
+        <translation>Optimise les images avec le service Tovalin et enregistre les résultats à côté&#xa0;:
+photo.jpg donne photo-optimized.jpg, et photo.webp ou photo.avif sur demande.
+Les dossiers sont parcourus à la recherche d’images. Les images sources ne sont jamais modifiées.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>CHEMIN</translation>
+    </message>
+    <message>
+        <source>Image files, and folders to search.</source>
+        <translation>Fichiers d’images et dossiers à parcourir.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>CHEMIN...</translation>
+    </message>
+    <message>
+        <source>the API key is never taken from the command line, where other users could see it in the process list; give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
+        <translation>la clé d’API n’est jamais prise sur la ligne de commande, où d’autres utilisateurs pourraient la voir dans la liste des processus&#xa0;; donnez-la avec --api-key-file FICHIER ou la variable d’environnement TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>--level must be lossy, glossy or lossless, not %1.</source>
+        <translation>--level doit valoir lossy, glossy ou lossless, et non %1.</translation>
+    </message>
+    <message>
+        <source>--resize must be cover or contain, not %1.</source>
+        <translation>--resize doit valoir cover ou contain, et non %1.</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number of pixels, 1 or more, not %2.</source>
+        <translation>--%1 doit être un nombre entier de pixels, 1 ou plus, et non %2.</translation>
+    </message>
+    <message>
+        <source>--width and --height need --resize cover or --resize contain.</source>
+        <translation>--width et --height nécessitent --resize cover ou --resize contain.</translation>
+    </message>
+    <message>
+        <source>--resize needs --width, --height or both.</source>
+        <translation>--resize nécessite --width, --height ou les deux.</translation>
+    </message>
+    <message>
+        <source>--upscale must be 2, 3 or 4, not %1.</source>
+        <translation>--upscale doit valoir 2, 3 ou 4, et non %1.</translation>
+    </message>
+    <message>
+        <source>--api-key-file needs the name of a file.</source>
+        <translation>--api-key-file nécessite un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>--service-url must be an https address such as https://host:port, not %1.</source>
+        <translation>--service-url doit être une adresse https comme https://host:port, et non %1.</translation>
+    </message>
+    <message>
+        <source>--ca-file is only for the service given with --service-url.</source>
+        <translation>--ca-file ne sert qu’au service donné avec --service-url.</translation>
+    </message>
+    <message>
+        <source>--jobs must be a whole number from 1 to %1, not %2.</source>
+        <translation>--jobs doit être un nombre entier de 1 à %1, et non %2.</translation>
+    </message>
+    <message>
+        <source>--shard must be K/N with K from 1 to N, such as 2/4, not %1.</source>
+        <translation>--shard doit être de la forme K/N avec K de 1 à N, comme 2/4, et non %1.</translation>
+    </message>
+    <message>
+        <source>no images or folders given.</source>
+        <translation>aucune image ni aucun dossier indiqué.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] PATH...</source>
+        <translation>Utilisation&#xa0;: %1 [options] CHEMIN...</translation>
+    </message>
+    <message>
+        <source>API key:
+  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
+  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
+  printed. A key file should be readable by you only (chmod 600 FILE).
+</source>
+        <translation>Clé d’API&#xa0;:
+  Prise dans --api-key-file FICHIER, sinon dans la variable d’environnement TOVALIN_API_KEY, sinon
+  la clé enregistrée par la fenêtre de Tovalin Image Optimizer. Elle n’est jamais prise sur la ligne
+  de commande ni jamais affichée. Un fichier de clé ne devrait être lisible que par vous
+  (chmod 600 FICHIER).
+</translation>
+    </message>
+    <message>
+        <source>Output:
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Sortie&#xa0;:
+  La progression va sur la sortie d’erreur standard&#xa0;: une ligne redessinée dans un terminal, sinon
+  une ligne par image. Le tableau des résultats, ou avec --json un objet JSON par image, va sur la
+  sortie standard.
+</translation>
+    </message>
+    <message>
+        <source>Several at once:
+  Up to --jobs images are with the service at once. Two images whose results would share a
+  file name are never sent together.
+</source>
+        <translation>Plusieurs à la fois&#xa0;:
+  Jusqu’à --jobs images sont confiées au service en même temps. Deux images dont les résultats
+  auraient le même nom de fichier ne sont jamais envoyées ensemble.
+</translation>
+    </message>
+    <message>
+        <source>Sharing the work:
+  --shard K/N takes the K-th of N shares of the images found, picked by a hash of each image&apos;s
+  path relative to the folder given (a file given by itself: its path as given). N processes
+  given the same paths and --shard 1/N to N/N handle every image exactly once, on one machine
+  or on many, for example with GNU parallel:
+    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4
+</source>
+        <translation>Partager le travail&#xa0;:
+  --shard K/N prend la K-ième des N parts des images trouvées, choisies par un hachage du chemin
+  de chaque image relatif au dossier donné (pour un fichier donné seul&#xa0;: son chemin tel que donné).
+  N processus recevant les mêmes chemins et --shard 1/N à N/N traitent chaque image exactement une
+  fois, sur une machine ou sur plusieurs, par exemple avec GNU parallel&#xa0;:
+    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0    every image was optimized
+  1    at least one image failed
+  2    usage error: a bad option, or no API key
+  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
+
+  An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
+  aborted, nothing is left half written, and the images not reached are reported as stopped.
+  A second interrupt quits at once.
+</source>
+        <translation>Code de retour&#xa0;:
+  0    toutes les images ont été optimisées
+  1    au moins une image a échoué
+  2    erreur d’utilisation&#xa0;: une option incorrecte, ou aucune clé d’API
+  130  interrompu (Ctrl-C)&#xa0;; 129 et 143 après SIGHUP et SIGTERM
+
+  Une interruption arrête le traitement comme le bouton Arrêter de la fenêtre&#xa0;: les transferts
+  en cours sont interrompus, rien ne reste à moitié écrit, et les images non atteintes sont
+  signalées comme arrêtées. Une seconde interruption quitte immédiatement.
+</translation>
+    </message>
+    <message>
+        <source>Example:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+</source>
+        <translation>Exemple&#xa0;:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Images/vacances
+</translation>
     </message>
 </context>
 <context>
@@ -48,6 +344,13 @@
     <message>
         <source>Glossy</source>
         <translation>Glossy</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>[API key]</source>
+        <translation>[clé d’API]</translation>
     </message>
 </context>
 <context>
@@ -159,6 +462,36 @@
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Ouvre %1 dans le navigateur web.</translation>
+    </message>
+</context>
+<context>
+    <name>OptimizeCommand</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>no PEM certificate could be read from %1.</source>
+        <translation>aucun certificat PEM n’a pu être lu dans %1.</translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>arrêt en cours&#xa0;; interrompez de nouveau pour quitter immédiatement.</translation>
+    </message>
+    <message>
+        <source>no images found in the given folders.</source>
+        <translation>aucune image trouvée dans les dossiers indiqués.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReporter</name>
+    <message>
+        <source>almost done</source>
+        <translation>presque terminé</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>encore environ %1</translation>
     </message>
 </context>
 <context>
@@ -284,6 +617,90 @@
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>STATE</source>
+        <translation>ÉTAT</translation>
+    </message>
+    <message>
+        <source>BEFORE</source>
+        <translation>AVANT</translation>
+    </message>
+    <message>
+        <source>AFTER</source>
+        <translation>APRÈS</translation>
+    </message>
+    <message>
+        <source>CHANGE</source>
+        <translation>VARIATION</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MESSAGE</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêtée.</translation>
+    </message>
+    <message>
+        <source>1 image</source>
+        <translation>1 image</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images</source>
+        <translation>
+            <numerusform>%n image</numerusform>
+            <numerusform>%n images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n terminée</numerusform>
+            <numerusform>%n terminées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n arrêtée</numerusform>
+            <numerusform>%n arrêtées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the images counted: how they ended</comment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

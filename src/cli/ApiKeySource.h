@@ -5,11 +5,14 @@
 // The window's store is only read, never written. Its key goes only to the service the program was
 // built for: a script that points the command elsewhere must hand over a key of its own.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class ApiKeySource
 {
+    Q_DECLARE_TR_FUNCTIONS(ApiKeySource)
+
 public:
     struct Result
     {

@@ -18,70 +18,71 @@ const QString programName = QStringLiteral("tovalin-optimize");
 struct Parser
 {
     QCommandLineParser parser;
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
-    QCommandLineOption version{QStringLiteral("version"), QStringLiteral("Show the version and exit.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and exit.")};
+    QCommandLineOption version{QStringLiteral("version"), CommandLine::tr("Show the version and exit.")};
     QCommandLineOption level{QStringLiteral("level"),
-                             QStringLiteral("Compression: lossy (the default), glossy or lossless."),
-                             QStringLiteral("level")};
-    QCommandLineOption webp{QStringLiteral("webp"), QStringLiteral("Also save a WebP version (the default).")};
-    QCommandLineOption noWebp{QStringLiteral("no-webp"), QStringLiteral("Save no WebP version.")};
-    QCommandLineOption avif{QStringLiteral("avif"), QStringLiteral("Also save an AVIF version.")};
-    QCommandLineOption noAvif{QStringLiteral("no-avif"), QStringLiteral("Save no AVIF version (the default).")};
+                             CommandLine::tr("Compression: lossy (the default), glossy or lossless."),
+                             CommandLine::tr("level", "an option's value, as in <file>")};
+    QCommandLineOption webp{QStringLiteral("webp"), CommandLine::tr("Also save a WebP version (the default).")};
+    QCommandLineOption noWebp{QStringLiteral("no-webp"), CommandLine::tr("Save no WebP version.")};
+    QCommandLineOption avif{QStringLiteral("avif"), CommandLine::tr("Also save an AVIF version.")};
+    QCommandLineOption noAvif{QStringLiteral("no-avif"), CommandLine::tr("Save no AVIF version (the default).")};
     QCommandLineOption resize{QStringLiteral("resize"),
-                              QStringLiteral("Fit each image to --width and --height: cover or contain."),
-                              QStringLiteral("mode")};
-    QCommandLineOption width{QStringLiteral("width"), QStringLiteral("Width to resize to, in pixels."),
+                              CommandLine::tr("Fit each image to --width and --height: cover or contain."),
+                              CommandLine::tr("mode", "an option's value, as in <file>")};
+    QCommandLineOption width{QStringLiteral("width"), CommandLine::tr("Width to resize to, in pixels."),
                              QStringLiteral("N")};
-    QCommandLineOption height{QStringLiteral("height"), QStringLiteral("Height to resize to, in pixels."),
+    QCommandLineOption height{QStringLiteral("height"), CommandLine::tr("Height to resize to, in pixels."),
                               QStringLiteral("N")};
-    QCommandLineOption upscale{QStringLiteral("upscale"), QStringLiteral("Upscale by 2, 3 or 4."),
-                               QStringLiteral("factor")};
-    QCommandLineOption removeBackground{QStringLiteral("remove-background"), QStringLiteral("Remove the background.")};
-    QCommandLineOption keepExif{QStringLiteral("keep-exif"), QStringLiteral("Keep the EXIF data.")};
-    QCommandLineOption noCmykToRgb{QStringLiteral("no-cmyk-to-rgb"),
-                                   QStringLiteral("Leave CMYK images in CMYK (they are converted to RGB by default).")};
+    QCommandLineOption upscale{QStringLiteral("upscale"), CommandLine::tr("Upscale by 2, 3 or 4."),
+                               CommandLine::tr("factor", "an option's value, as in <file>")};
+    QCommandLineOption removeBackground{QStringLiteral("remove-background"), CommandLine::tr("Remove the background.")};
+    QCommandLineOption keepExif{QStringLiteral("keep-exif"), CommandLine::tr("Keep the EXIF data.")};
+    QCommandLineOption noCmykToRgb{
+        QStringLiteral("no-cmyk-to-rgb"),
+        CommandLine::tr("Leave CMYK images in CMYK (they are converted to RGB by default).")};
     QCommandLineOption apiKeyFile{QStringLiteral("api-key-file"),
-                                  QStringLiteral("Read the API key from <file> (see \"API key\" below)."),
-                                  QStringLiteral("file")};
+                                  CommandLine::tr("Read the API key from <file> (see \"API key\" below)."),
+                                  CommandLine::tr("file", "an option's value, as in <file>")};
     QCommandLineOption serviceUrl{QStringLiteral("service-url"),
-                                  QStringLiteral("Talk to the service at <url> (https only) instead of the one this "
-                                                 "program was built for. The key must then come from --api-key-file "
-                                                 "or TOVALIN_API_KEY."),
-                                  QStringLiteral("url")};
+                                  CommandLine::tr("Talk to the service at <url> (https only) instead of the one this "
+                                                  "program was built for. The key must then come from --api-key-file "
+                                                  "or TOVALIN_API_KEY."),
+                                  CommandLine::tr("url", "an option's value, as in <file>")};
     QCommandLineOption caFile{QStringLiteral("ca-file"),
-                              QStringLiteral("Also trust the PEM certificates in <file> for --service-url."),
-                              QStringLiteral("file")};
+                              CommandLine::tr("Also trust the PEM certificates in <file> for --service-url."),
+                              CommandLine::tr("file", "an option's value, as in <file>")};
     QCommandLineOption jobs{QStringLiteral("jobs"),
-                            QStringLiteral("Keep up to <N> images with the service at once, 1 to %1 (4 by default).")
+                            CommandLine::tr("Keep up to <N> images with the service at once, 1 to %1 (4 by default).")
                                 .arg(QueueRunner::maxInFlightLimit),
                             QStringLiteral("N")};
     QCommandLineOption shard{QStringLiteral("shard"),
-                             QStringLiteral("Take only share <K/N> of the images, for N processes that together "
-                                            "handle every image once (see \"Sharing the work\" below)."),
+                             CommandLine::tr("Take only share <K/N> of the images, for N processes that together "
+                                             "handle every image once (see \"Sharing the work\" below)."),
                              QStringLiteral("K/N")};
     QCommandLineOption force{QStringLiteral("force"),
-                             QStringLiteral("Send every image, also those whose results are up to date.")};
+                             CommandLine::tr("Send every image, also those whose results are up to date.")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
-                              QStringLiteral("List what would be sent and what would be skipped; send nothing.")};
+                              CommandLine::tr("List what would be sent and what would be skipped; send nothing.")};
     QCommandLineOption json{QStringLiteral("json"),
-                            QStringLiteral("Print one JSON object per image instead of the table.")};
-    QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("Print no progress.")};
+                            CommandLine::tr("Print one JSON object per image instead of the table.")};
+    QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, CommandLine::tr("Print no progress.")};
     // Recognised only to refuse them: a key on the command line shows in the process list.
     QCommandLineOption apiKey{{QStringLiteral("api-key"), QStringLiteral("key")}, QString(), QStringLiteral("key")};
 
     Parser()
     {
         parser.setApplicationDescription(
-            QStringLiteral("Optimizes images through the Tovalin service and saves the results beside them:\n"
-                           "photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.\n"
-                           "Folders are searched for images. The source images are never changed."));
+            CommandLine::tr("Optimizes images through the Tovalin service and saves the results beside them:\n"
+                            "photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.\n"
+                            "Folders are searched for images. The source images are never changed."));
         apiKey.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOptions({help,     version,     level,      webp,       noWebp,  avif,
                            noAvif,   resize,      width,      height,     upscale, removeBackground,
                            keepExif, noCmykToRgb, apiKeyFile, serviceUrl, caFile,  jobs,
                            shard,    force,       dryRun,     json,       quiet,   apiKey});
-        parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Image files, and folders to search."),
-                                     QStringLiteral("PATH..."));
+        parser.addPositionalArgument(CommandLine::tr("PATH"), CommandLine::tr("Image files, and folders to search."),
+                                     CommandLine::tr("PATH...", "the arguments in the help's first line"));
     }
 
     // Of two options that undo each other, the one given last.
@@ -146,9 +147,9 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
         return result;
     }
     if (parser.isSet(p.apiKey)) {
-        return usageError(QStringLiteral("the API key is never taken from the command line, where other users could "
-                                         "see it in the process list; give it with --api-key-file FILE or the "
-                                         "environment variable TOVALIN_API_KEY."));
+        return usageError(tr("the API key is never taken from the command line, where other users could see it in "
+                             "the process list; give it with --api-key-file FILE or the environment variable "
+                             "TOVALIN_API_KEY."));
     }
 
     CliOptions& o = result.options;
@@ -162,8 +163,8 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
         } else if (level == QLatin1String("lossless")) {
             r.compression = Compression::lossless;
         } else {
-            return usageError(QStringLiteral("--level must be lossy, glossy or lossless, not %1.")
-                                  .arg(quoted(parser.value(p.level))));
+            return usageError(
+                tr("--level must be lossy, glossy or lossless, not %1.").arg(quoted(parser.value(p.level))));
         }
     }
     r.convertToWebP = p.lastOf(p.webp, p.noWebp, r.convertToWebP);
@@ -176,8 +177,7 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
         } else if (mode == QLatin1String("contain")) {
             r.resizeMode = ResizeMode::contain;
         } else {
-            return usageError(
-                QStringLiteral("--resize must be cover or contain, not %1.").arg(quoted(parser.value(p.resize))));
+            return usageError(tr("--resize must be cover or contain, not %1.").arg(quoted(parser.value(p.resize))));
         }
     }
     for (const auto& [option, side] : {std::pair{&p.width, &r.resizeWidth}, std::pair{&p.height, &r.resizeHeight}}) {
@@ -186,15 +186,15 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
         }
         *side = pixels(parser.value(*option));
         if (!*side) {
-            return usageError(QStringLiteral("--%1 must be a whole number of pixels, 1 or more, not %2.")
+            return usageError(tr("--%1 must be a whole number of pixels, 1 or more, not %2.")
                                   .arg(option->names().constFirst(), quoted(parser.value(*option))));
         }
     }
     if (r.resizeMode == ResizeMode::none && (r.resizeWidth || r.resizeHeight)) {
-        return usageError(QStringLiteral("--width and --height need --resize cover or --resize contain."));
+        return usageError(tr("--width and --height need --resize cover or --resize contain."));
     }
     if (r.resizeMode != ResizeMode::none && !r.resizeWidth && !r.resizeHeight) {
-        return usageError(QStringLiteral("--resize needs --width, --height or both."));
+        return usageError(tr("--resize needs --width, --height or both."));
     }
 
     if (parser.isSet(p.upscale)) {
@@ -205,8 +205,7 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
         const std::optional<UpscaleFactor> value =
             factor.size() == 1 ? fromRawValue<UpscaleFactor>(factor.toInt()) : std::nullopt;
         if (!value || *value == UpscaleFactor::none) {
-            return usageError(
-                QStringLiteral("--upscale must be 2, 3 or 4, not %1.").arg(quoted(parser.value(p.upscale))));
+            return usageError(tr("--upscale must be 2, 3 or 4, not %1.").arg(quoted(parser.value(p.upscale))));
         }
         r.upscale = *value;
     }
@@ -216,29 +215,28 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
 
     o.apiKeyFile = parser.value(p.apiKeyFile);
     if (parser.isSet(p.apiKeyFile) && o.apiKeyFile.isEmpty()) {
-        return usageError(QStringLiteral("--api-key-file needs the name of a file."));
+        return usageError(tr("--api-key-file needs the name of a file."));
     }
     if (parser.isSet(p.serviceUrl)) {
         const QUrl url(parser.value(p.serviceUrl), QUrl::StrictMode);
         // The key goes wherever this points: nothing but a plain https address is taken.
         if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty() ||
             !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) {
-            return usageError(QStringLiteral("--service-url must be an https address such as https://host:port, "
-                                             "not %1.")
+            return usageError(tr("--service-url must be an https address such as https://host:port, not %1.")
                                   .arg(quoted(parser.value(p.serviceUrl))));
         }
         o.serviceUrl = url;
     }
     o.caFile = parser.value(p.caFile);
     if (parser.isSet(p.caFile) && !o.serviceUrl) {
-        return usageError(QStringLiteral("--ca-file is only for the service given with --service-url."));
+        return usageError(tr("--ca-file is only for the service given with --service-url."));
     }
     if (parser.isSet(p.jobs)) {
         const QString text = parser.value(p.jobs);
         bool ok = false;
         o.jobs = text.toInt(&ok);
         if (!ok || o.jobs < 1 || o.jobs > QueueRunner::maxInFlightLimit || text.startsWith(QLatin1Char('+'))) {
-            return usageError(QStringLiteral("--jobs must be a whole number from 1 to %1, not %2.")
+            return usageError(tr("--jobs must be a whole number from 1 to %1, not %2.")
                                   .arg(QueueRunner::maxInFlightLimit)
                                   .arg(quoted(text)));
         }
@@ -246,8 +244,8 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
     if (parser.isSet(p.shard)) {
         const std::optional<Shard> shard = Shard::parse(parser.value(p.shard));
         if (!shard) {
-            return usageError(QStringLiteral("--shard must be K/N with K from 1 to N, such as 2/4, not %1.")
-                                  .arg(quoted(parser.value(p.shard))));
+            return usageError(
+                tr("--shard must be K/N with K from 1 to N, such as 2/4, not %1.").arg(quoted(parser.value(p.shard))));
         }
         o.shard = *shard;
     }
@@ -258,7 +256,7 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
 
     o.paths = parser.positionalArguments();
     if (o.paths.isEmpty()) {
-        return usageError(QStringLiteral("no images or folders given."));
+        return usageError(tr("no images or folders given."));
     }
     return result;
 }
@@ -269,49 +267,42 @@ QString CommandLine::helpText()
     QString text = p.parser.helpText();
     // Qt names the program by the path it was started with; the help names the command.
     const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
-    text.replace(0, firstLineEnd, QStringLiteral("Usage: %1 [options] PATH...").arg(programName));
-    text += QStringLiteral(
-                "\n"
-                "API key:\n"
-                "  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key\n"
-                "  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never\n"
-                "  printed. A key file should be readable by you only (chmod 600 FILE).\n"
-                "\n"
-                "Output:\n"
-                "  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.\n"
-                "  The table of results, or with --json one JSON object per image, goes to standard output.\n"
-                "\n"
-                "Reruns:\n"
-                "  Every result carries a mark naming its source and the settings it was made with. Results\n"
-                "  found in a folder are never taken for images to optimize, and an image whose results are\n"
-                "  all there, made from the image as it is now with the same settings, is skipped (\"Already\n"
-                "  optimized.\"). --force sends it anyway. Where the file system keeps no marks, nothing is\n"
-                "  skipped. --dry-run lists what would be sent and what skipped.\n"
-                "\n"
-                "Several at once:\n"
-                "  Up to --jobs images are with the service at once. Two images whose results would share a\n"
-                "  file name are never sent together.\n"
-                "\n"
-                "Sharing the work:\n"
-                "  --shard K/N takes the K-th of N shares of the images found, picked by a hash of each image's\n"
-                "  path relative to the folder given (a file given by itself: its path as given). N processes\n"
-                "  given the same paths and --shard 1/N to N/N handle every image exactly once, on one machine\n"
-                "  or on many, for example with GNU parallel:\n"
-                "    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4\n"
-                "\n"
-                "Exit status:\n"
-                "  0    every image was optimized or up to date\n"
-                "  1    at least one image failed\n"
-                "  2    usage error: a bad option, or no API key\n"
-                "  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM\n"
-                "\n"
-                "  An interrupt stops the run as the window's Stop button does: the transfers in flight are\n"
-                "  aborted, nothing is left half written, and the images not reached are reported as stopped.\n"
-                "  A second interrupt quits at once.\n"
-                "\n"
-                "Example:\n"
-                "  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday\n")
-                .arg(programName);
+    text.replace(0, firstLineEnd, tr("Usage: %1 [options] PATH...").arg(programName));
+    // One message a section, each laid out by hand within 100 columns, as a translation must keep it.
+    const QStringList sections{
+        tr("API key:\n"
+           "  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key\n"
+           "  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never\n"
+           "  printed. A key file should be readable by you only (chmod 600 FILE).\n"),
+        tr("Output:\n"
+           "  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.\n"
+           "  The table of results, or with --json one JSON object per image, goes to standard output.\n"),
+        tr("Several at once:\n"
+           "  Up to --jobs images are with the service at once. Two images whose results would share a\n"
+           "  file name are never sent together.\n"),
+        tr("Sharing the work:\n"
+           "  --shard K/N takes the K-th of N shares of the images found, picked by a hash of each image's\n"
+           "  path relative to the folder given (a file given by itself: its path as given). N processes\n"
+           "  given the same paths and --shard 1/N to N/N handle every image exactly once, on one machine\n"
+           "  or on many, for example with GNU parallel:\n"
+           "    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4\n")
+            .arg(programName),
+        tr("Exit status:\n"
+           "  0    every image was optimized\n"
+           "  1    at least one image failed\n"
+           "  2    usage error: a bad option, or no API key\n"
+           "  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM\n"
+           "\n"
+           "  An interrupt stops the run as the window's Stop button does: the transfers in flight are\n"
+           "  aborted, nothing is left half written, and the images not reached are reported as stopped.\n"
+           "  A second interrupt quits at once.\n"),
+        tr("Example:\n"
+           "  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday\n")
+            .arg(programName),
+    };
+    for (const QString& section : sections) {
+        text += QLatin1Char('\n') + section;
+    }
     return text;
 }
 

@@ -5,11 +5,14 @@
 
 #include "CliOptions.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class Action
     {

@@ -1,5 +1,7 @@
 #include "Console.h"
 
+#include <QCoreApplication>
+
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -7,7 +9,6 @@ namespace {
 
 // Shorter texts would mask ordinary words; no real key is that short.
 constexpr qsizetype minimumMaskedLength = 4;
-const QString mask = QStringLiteral("[API key]");
 
 } // namespace
 
@@ -46,7 +47,7 @@ void Console::write(std::FILE* stream, const QString& text)
 {
     QString shown = text;
     if (!m_secret.isEmpty()) {
-        shown.replace(m_secret, mask);
+        shown.replace(m_secret, QCoreApplication::translate("Console", "[API key]"));
     }
     const QByteArray bytes = shown.toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);

@@ -27,7 +27,8 @@
 
 namespace {
 
-const QString programPrefix = QStringLiteral("tovalin-optimize: ");
+const QString programName = QStringLiteral("tovalin-optimize");
+const QString programPrefix = programName + QStringLiteral(": ");
 
 // The service named on the command line, through a transport of its own that also trusts the given
 // certificates; else the one the program was built for, through the process-wide transport.
@@ -95,16 +96,18 @@ QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& o
         }
         queue.update(job.id, [&verdict](ImageJob& j) {
             j.status = JobStatus::succeeded;
-            j.message = QStringLiteral("Already optimized.");
+            j.message = tr("Already optimized.");
             j.outcome = JobOutcome::skipped;
             j.originalSize = verdict.sourceSize;
             j.downloads = std::move(verdict.outputs);
         });
     }
     if (!unmarkedFolder.isEmpty()) {
-        m_console->err(programPrefix + QStringLiteral("the file system of %1 keeps no marks on files, so images there "
-                                                      "are sent even when their results are up to date.\n")
-                                           .arg(Console::visible(unmarkedFolder)));
+        m_console->err(programPrefix +
+                       tr("the file system of %1 keeps no marks on files, so images there are sent even when their "
+                          "results are up to date.")
+                           .arg(Console::visible(unmarkedFolder)) +
+                       QLatin1Char('\n'));
     }
     return due;
 }
@@ -116,7 +119,8 @@ OptimizeCommand::OptimizeCommand(Console* console)
 
 int OptimizeCommand::failUsage(const QString& error)
 {
-    m_console->err(programPrefix + error + QStringLiteral("\nTry 'tovalin-optimize --help' for more information.\n"));
+    m_console->err(programPrefix + error + QLatin1Char('\n') +
+                   tr("Try '%1 --help' for more information.").arg(programName) + QLatin1Char('\n'));
     return usageError;
 }
 
@@ -153,8 +157,7 @@ int OptimizeCommand::run(const QStringList& arguments)
     if (!options.caFile.isEmpty()) {
         certificates = QSslCertificate::fromPath(options.caFile, QSsl::Pem);
         if (certificates.isEmpty()) {
-            return failUsage(
-                QStringLiteral("no PEM certificate could be read from %1.").arg(Console::visible(options.caFile)));
+            return failUsage(tr("no PEM certificate could be read from %1.").arg(Console::visible(options.caFile)));
         }
     }
     TovalinOptions request = options.request;
@@ -178,7 +181,7 @@ int OptimizeCommand::run(const QStringList& arguments)
             return;
         }
         interruption = signalNumber;
-        reporter.note(programPrefix + QStringLiteral("stopping; interrupt again to quit at once.\n"));
+        reporter.note(programPrefix + tr("stopping; interrupt again to quit at once.") + QLatin1Char('\n'));
         runner.stop();
     });
     // Also after a stop: the stopped run marks the rest of its batch and then ends the same way.
@@ -186,7 +189,7 @@ int OptimizeCommand::run(const QStringList& arguments)
 
     queuePaths(intake, &outputs, options.paths, options.shard);
     if (queue.jobs().isEmpty()) {
-        m_console->err(programPrefix + QStringLiteral("no images found in the given folders.\n"));
+        m_console->err(programPrefix + tr("no images found in the given folders.") + QLatin1Char('\n'));
         return allSucceeded;
     }
 

@@ -9,12 +9,15 @@ class JobListModel;
 class MarkedOutputs;
 struct TovalinOptions;
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 #include <QUuid>
 
 class OptimizeCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(OptimizeCommand)
+
 public:
     enum ExitStatus
     {

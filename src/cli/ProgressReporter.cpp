@@ -84,9 +84,9 @@ QString ProgressReporter::estimate(qint64 elapsedMs, qint64 elapsedAtLastFinishM
     const qint64 perImageMs = elapsedAtLastFinishMs / finished;
     const qint64 leftMs = perImageMs * (total - finished) - (elapsedMs - elapsedAtLastFinishMs);
     if (leftMs < 1000) {
-        return QStringLiteral("almost done");
+        return tr("almost done");
     }
-    return QStringLiteral("about %1 left").arg(duration((leftMs + 999) / 1000));
+    return tr("about %1 left").arg(duration((leftMs + 999) / 1000));
 }
 
 QString ProgressReporter::bar(int finished, int total, int width)

@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString stoppedMessage = QStringLiteral("Stopped.");
-
 std::optional<double> changePercent(qint64 before, std::optional<qint64> after)
 {
     if (before <= 0 || !after || *after < 0) {
@@ -100,15 +98,32 @@ QString RunReport::label(State state)
 {
     switch (state) {
     case State::done:
-        return QStringLiteral("Done");
+        return tr("Done");
     case State::failed:
-        return QStringLiteral("Failed");
+        return tr("Failed");
     case State::stopped:
-        return QStringLiteral("Stopped");
+        return tr("Stopped");
     case State::skipped:
-        return QStringLiteral("Skipped");
+        return tr("Skipped");
     case State::due:
-        return QStringLiteral("Due");
+        return tr("Due");
+    }
+    return {};
+}
+
+QString RunReport::key(State state)
+{
+    switch (state) {
+    case State::done:
+        return QStringLiteral("done");
+    case State::failed:
+        return QStringLiteral("failed");
+    case State::stopped:
+        return QStringLiteral("stopped");
+    case State::skipped:
+        return QStringLiteral("skipped");
+    case State::due:
+        return QStringLiteral("due");
     }
     return {};
 }
@@ -141,8 +156,7 @@ QString RunReport::displayPath(const QUrl& file, const QDir& base)
 
 QString RunReport::table() const
 {
-    QList<Row> rows{{QStringLiteral("FILE"), QStringLiteral("STATE"), QStringLiteral("BEFORE"), QStringLiteral("AFTER"),
-                     QStringLiteral("CHANGE"), QStringLiteral("MESSAGE")}};
+    QList<Row> rows{{tr("FILE"), tr("STATE"), tr("BEFORE"), tr("AFTER"), tr("CHANGE"), tr("MESSAGE")}};
     std::array<int, 5> counts{}; // by State
     qint64 totalBefore = 0;
     qint64 totalAfter = 0;
@@ -157,7 +171,7 @@ QString RunReport::table() const
         }
         rows.append({Console::visible(displayPath(job.url, m_base)), label(state), sizeText(before), sizeText(after),
                      changeText(before.value_or(-1), after),
-                     Console::visible(state == State::stopped ? stoppedMessage : job.message)});
+                     Console::visible(state == State::stopped ? tr("Stopped.") : job.message)});
         // Beneath the row, the files saved beside the optimized image; for a job that failed after
         // saving some, all of them, so that nothing stays on disk unreported.
         const bool succeeded = state == State::done || state == State::skipped;
@@ -166,25 +180,34 @@ QString RunReport::table() const
                 continue;
             }
             const std::optional<qint64> size = file.size >= 0 ? std::optional<qint64>(file.size) : std::nullopt;
-            rows.append({QStringLiteral("  ") + Console::visible(displayPath(file.path, m_base)), file.format,
+            rows.append({QStringLiteral("  ") + Console::visible(displayPath(file.path, m_base)), file.formatLabel(),
                          QString(), sizeText(size), changeText(job.originalSize, size), QString()});
         }
     }
-    const QString images =
-        m_jobs.size() == 1 ? QStringLiteral("1 image") : QStringLiteral("%1 images").arg(m_jobs.size());
-    const std::array<QString, 5> words{QStringLiteral("done"), QStringLiteral("failed"), QStringLiteral("stopped"),
-                                       QStringLiteral("skipped"), QStringLiteral("due")};
+    // The English text of "%n images" has its plural form only, so one image has a message of its own.
+    const auto jobCount = int(m_jobs.size());
+    const QString images = jobCount == 1 ? tr("1 image") : tr("%n images", nullptr, jobCount);
     QStringList parts;
-    for (std::size_t i = 0; i < counts.size(); ++i) {
-        if (counts[i] > 0) {
-            parts << QStringLiteral("%1 %2").arg(counts[i]).arg(words[i]);
-        }
+    if (counts[0] > 0) {
+        parts << tr("%n done", nullptr, counts[0]);
+    }
+    if (counts[1] > 0) {
+        parts << tr("%n failed", nullptr, counts[1]);
+    }
+    if (counts[2] > 0) {
+        parts << tr("%n stopped", nullptr, counts[2]);
+    }
+    if (counts[3] > 0) {
+        parts << tr("%n skipped", nullptr, counts[3]);
+    }
+    if (counts[4] > 0) {
+        parts << tr("%n due", nullptr, counts[4]);
     }
     const bool anySized = totalBefore > 0;
-    rows.append({QStringLiteral("Total"), QString(), anySized ? sizeText(totalBefore) : QString(),
+    rows.append({tr("Total"), QString(), anySized ? sizeText(totalBefore) : QString(),
                  anySized ? sizeText(totalAfter) : QString(),
                  anySized ? changeText(totalBefore, totalAfter) : QString(),
-                 images + QStringLiteral(": ") + parts.join(QStringLiteral(", "))});
+                 tr("%1: %2", "the images counted: how they ended").arg(images, parts.join(QStringLiteral(", ")))});
     return render(rows);
 }
 
@@ -208,8 +231,8 @@ QString RunReport::jsonLines() const
         const std::optional<double> change = changePercent(before.value_or(-1), after);
         const QJsonObject object{
             {QStringLiteral("file"), job.url.toLocalFile()},
-            {QStringLiteral("state"), label(state).toLower()},
-            {QStringLiteral("message"), state == State::stopped ? stoppedMessage : job.message},
+            {QStringLiteral("state"), key(state)},
+            {QStringLiteral("message"), state == State::stopped ? tr("Stopped.") : job.message},
             {QStringLiteral("bytesBefore"), orNull(before)},
             {QStringLiteral("bytesAfter"), orNull(after)},
             {QStringLiteral("changePercent"), change ? QJsonValue(*change) : QJsonValue()},

@@ -6,6 +6,7 @@
 
 #include "ImageJob.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QList>
 #include <QString>
@@ -14,6 +15,8 @@
 
 class RunReport
 {
+    Q_DECLARE_TR_FUNCTIONS(RunReport)
+
 public:
     enum class State
     {
@@ -29,7 +32,10 @@ public:
 
     // A job the run never finished (the command was left at once) counts as stopped; in a dry run, as due.
     static State stateOf(const ImageJob& job, bool dryRun = false);
+    // For people, in the language of the installed translation.
     static QString label(State state);
+    // For machines, always the same: "done", "failed", "stopped", "skipped" or "due".
+    static QString key(State state);
     // Bytes of the source as it was sent, or nothing when the job did not succeed.
     static std::optional<qint64> sourceSize(const ImageJob& job);
     // Bytes of the optimized image, or nothing when it was not saved.

@@ -1,6 +1,7 @@
 #include "Console.h"
 #include "FileNames.h"
 #include "OptimizeCommand.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QString::fromLatin1(Version::text));
     // A reader that goes away (`| head`) makes writes fail instead of ending the run half way.
     std::signal(SIGPIPE, SIG_IGN);
+    // The user's language for every text the command prints, Qt's own (the parser's errors) included.
+    const Translations translations;
 
     Console console;
     OptimizeCommand command(&console);

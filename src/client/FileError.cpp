@@ -32,5 +32,5 @@ FileError FileError::removedWhileSent(QString path)
 
 FileError FileError::notRegular(QString path)
 {
-    return FileError(std::move(path), Described{QStringLiteral("Not a regular file.")});
+    return FileError(std::move(path), Described{tr("Not a regular file.")});
 }

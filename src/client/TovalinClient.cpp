@@ -264,7 +264,7 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
     }
     // The file map names the file in UTF-8 text: a name that is not UTF-8 cannot be sent at all.
     if (!FileNames::isUtf8(file.toLocalFile())) {
-        throw TovalinError::api(QStringLiteral("Failed to encode parameters."));
+        throw TovalinError::api(TovalinError::tr("Failed to encode parameters."));
     }
     const std::optional<QString> convertTo = TovalinClient::buildConvertString(options);
     // The file is read as it is sent, in chunks, so that an image of any size costs little memory; a

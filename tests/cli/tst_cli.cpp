@@ -71,15 +71,21 @@ class TestCommandLine : public QObject
     std::unique_ptr<TempTree> m_tree;
     QMap<QString, QByteArray> m_sources;
 
-    // The executable, its settings folder in the test's tree, talking to `service` when one is given.
+    // The executable, its settings folder in the test's tree, talking to `service` when one is given;
+    // in the language of `lang` when one is given, as a desktop sets it.
     void prepare(QProcess& process, const QStringList& arguments, LocalServiceProcess* service,
-                 const QString& environmentKey = kKey)
+                 const QString& environmentKey = kKey, const QString& lang = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_tree->path(QStringLiteral("config")));
         env.remove(QStringLiteral("TOVALIN_API_KEY"));
         if (!environmentKey.isEmpty())
             env.insert(QStringLiteral("TOVALIN_API_KEY"), environmentKey);
+        if (!lang.isEmpty()) {
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                env.remove(QString::fromLatin1(name));
+            env.insert(QStringLiteral("LANG"), lang);
+        }
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_tree->root());
         QStringList all = arguments;
@@ -91,10 +97,11 @@ class TestCommandLine : public QObject
         process.setArguments(all);
     }
 
-    Outcome run(const QStringList& arguments, LocalServiceProcess* service, const QString& environmentKey = kKey)
+    Outcome run(const QStringList& arguments, LocalServiceProcess* service, const QString& environmentKey = kKey,
+                const QString& lang = QString())
     {
         QProcess process;
-        prepare(process, arguments, service, environmentKey);
+        prepare(process, arguments, service, environmentKey, lang);
         process.start();
         Outcome outcome;
         if (!process.waitForFinished(120'000) || process.exitStatus() != QProcess::NormalExit)
@@ -302,6 +309,59 @@ private Q_SLOTS:
         QVERIFY2(outcome.err.startsWith(QStringLiteral("tovalin-optimize: ") + message), qPrintable(outcome.err));
         QVERIFY(outcome.err.endsWith(QLatin1String("Try 'tovalin-optimize --help' for more information.\n")));
         QVERIFY(!outcome.err.contains(kKey));
+    }
+
+    // The command speaks the language of its environment from its first line on: German under a German
+    // LANG, the English it is written in under C. Either way the help stays within 100 columns and names
+    // the same options.
+    void speaksTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("lines"); // lines of the output, in this order
+        QTest::newRow("help, German") << "de_DE.UTF-8" << QStringList{"--help"} << 0
+                                      << QStringList{"Aufruf: tovalin-optimize [Optionen] PFAD...",
+                                                     "  -h, --help              Diese Hilfe anzeigen und beenden.",
+                                                     "API-Schlüssel:", "Exit-Status:"};
+        QTest::newRow("help, C") << "C" << QStringList{"--help"} << 0
+                                 << QStringList{"Usage: tovalin-optimize [options] PATH...",
+                                                "  -h, --help             Show this help and exit.",
+                                                "API key:", "Exit status:"};
+        QTest::newRow("usage error, German")
+            << "de_DE.UTF-8" << QStringList{"--level", "max", "photos"} << 2
+            << QStringList{"tovalin-optimize: --level muss lossy, glossy oder lossless sein, nicht \"max\".",
+                           "„tovalin-optimize --help“ liefert weitere Informationen."};
+    }
+
+    void speaksTheUsersLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QStringList, lines);
+        const Outcome outcome = run(arguments, nullptr, kKey, lang);
+        QCOMPARE(outcome.status, status);
+        const QStringList printed = (outcome.out + outcome.err).split(QLatin1Char('\n'));
+        qsizetype at = 0;
+        for (const QString& line : std::as_const(lines)) {
+            at = printed.indexOf(line, at);
+            QVERIFY2(at >= 0, qPrintable(line + QStringLiteral("\n-- not in --\n") + printed.join('\n')));
+        }
+        if (status != 0)
+            return;
+        for (const QString& line : printed)
+            QVERIFY2(line.size() <= 100, qPrintable(line));
+        static const QRegularExpression longOption(QStringLiteral("--[a-z][a-z-]*"));
+        const auto options = [](const QString& text) {
+            QStringList names;
+            for (auto it = longOption.globalMatch(text); it.hasNext();)
+                names << it.next().captured();
+            names.removeDuplicates();
+            names.sort();
+            return names;
+        };
+        QCOMPARE(options(outcome.out), options(CommandLine::helpText()));
     }
 
     // The whole road: a folder searched as the window searches it, real images through the local
