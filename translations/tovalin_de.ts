@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>the key stored by the window is sent only to the service this program was built for; with --service-url give the key with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
-        <translation>der vom Fenster gespeicherte Schlüssel wird nur an den Dienst gesendet, für den dieses Programm gebaut wurde; geben Sie den Schlüssel mit --service-url über --api-key-file DATEI oder die Umgebungsvariable TOVALIN_API_KEY an.</translation>
+        <translation>der vom Fenster gespeicherte Schlüssel wird nur an den Dienst gesendet, für den dieses Programm gebaut wurde; geben Sie bei --service-url den Schlüssel über --api-key-file DATEI oder die Umgebungsvariable TOVALIN_API_KEY an.</translation>
     </message>
     <message>
         <source>no API key: give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY, or enter it in the Tovalin Image Optimizer window.</source>
