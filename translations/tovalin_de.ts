@@ -301,8 +301,41 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
 </translation>
     </message>
     <message>
+        <source>Example:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+</source>
+        <translation>Beispiel:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Bilder/Urlaub
+</translation>
+    </message>
+    <message>
+        <source>Send every image, also those whose results are up to date.</source>
+        <translation>Jedes Bild senden, auch wenn seine Ergebnisse aktuell sind.</translation>
+    </message>
+    <message>
+        <source>List what would be sent and what would be skipped; send nothing.</source>
+        <translation>Auflisten, was gesendet und was übersprungen würde; nichts senden.</translation>
+    </message>
+    <message>
+        <source>Reruns:
+  Every result carries a mark naming its source and the settings it was made with. Results
+  found in a folder are never taken for images to optimize, and an image whose results are
+  all there, made from the image as it is now with the same settings, is skipped (&quot;Already
+  optimized.&quot;). --force sends it anyway. Where the file system keeps no marks, nothing is
+  skipped. --dry-run lists what would be sent and what skipped.
+</source>
+        <translation>Erneute Durchläufe:
+  Jedes Ergebnis trägt eine Markierung mit seiner Quelle und den Einstellungen, mit denen es
+  entstand. Ergebnisse in einem Ordner werden nie als zu optimierende Bilder genommen, und ein
+  Bild, dessen Ergebnisse alle vorhanden sind, aus dem Bild in seinem jetzigen Stand und mit
+  denselben Einstellungen erzeugt, wird übersprungen („Bereits optimiert.“). --force sendet es
+  trotzdem. Wo das Dateisystem keine Markierungen speichert, wird nichts übersprungen.
+  --dry-run listet auf, was gesendet und was übersprungen würde.
+</translation>
+    </message>
+    <message>
         <source>Exit status:
-  0    every image was optimized
+  0    every image was optimized or up to date
   1    at least one image failed
   2    usage error: a bad option, or no API key
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
@@ -312,7 +345,7 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
   A second interrupt quits at once.
 </source>
         <translation>Exit-Status:
-  0    jedes Bild wurde optimiert
+  0    jedes Bild wurde optimiert oder war aktuell
   1    mindestens ein Bild ist fehlgeschlagen
   2    Aufruffehler: eine falsche Option oder kein API-Schlüssel
   130  unterbrochen (Strg+C); 129 und 143 nach SIGHUP und SIGTERM
@@ -320,14 +353,6 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
   Eine Unterbrechung hält den Durchlauf an wie die Schaltfläche „Anhalten“ des Fensters: Laufende
   Übertragungen werden abgebrochen, nichts bleibt halb geschrieben, und die nicht erreichten
   Bilder werden als angehalten gemeldet. Eine zweite Unterbrechung beendet sofort.
-</translation>
-    </message>
-    <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
-</source>
-        <translation>Beispiel:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Bilder/Urlaub
 </translation>
     </message>
 </context>
@@ -396,6 +421,10 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>not a local file</source>
         <translation>keine lokale Datei</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Keine reguläre Datei.</translation>
     </message>
 </context>
 <context>
@@ -482,6 +511,14 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <source>no images found in the given folders.</source>
         <translation>keine Bilder in den angegebenen Ordnern gefunden.</translation>
     </message>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Bereits optimiert.</translation>
+    </message>
+    <message>
+        <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
+        <translation>das Dateisystem von %1 speichert keine Markierungen an Dateien, daher werden Bilder dort auch dann gesendet, wenn ihre Ergebnisse aktuell sind.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressReporter</name>
@@ -564,6 +601,10 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>Image is being optimized…</source>
         <translation>Bild wird optimiert…</translation>
+    </message>
+    <message>
+        <source>“%1” is not this program&apos;s and was kept; this one is “%2”.</source>
+        <translation>„%1“ stammt nicht von diesem Programm und wurde behalten; dieses Ergebnis heißt „%2“.</translation>
     </message>
 </context>
 <context>
@@ -701,6 +742,28 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <source>%1: %2</source>
         <comment>the images counted: how they ended</comment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due</source>
+        <translation>
+            <numerusform>%n fällig</numerusform>
+            <numerusform>%n fällig</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -301,8 +301,41 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
 </translation>
     </message>
     <message>
+        <source>Example:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+</source>
+        <translation>Exemple&#xa0;:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Images/vacances
+</translation>
+    </message>
+    <message>
+        <source>Send every image, also those whose results are up to date.</source>
+        <translation>Envoyer toutes les images, même celles dont les résultats sont à jour.</translation>
+    </message>
+    <message>
+        <source>List what would be sent and what would be skipped; send nothing.</source>
+        <translation>Lister ce qui serait envoyé et ce qui serait ignoré, sans rien envoyer.</translation>
+    </message>
+    <message>
+        <source>Reruns:
+  Every result carries a mark naming its source and the settings it was made with. Results
+  found in a folder are never taken for images to optimize, and an image whose results are
+  all there, made from the image as it is now with the same settings, is skipped (&quot;Already
+  optimized.&quot;). --force sends it anyway. Where the file system keeps no marks, nothing is
+  skipped. --dry-run lists what would be sent and what skipped.
+</source>
+        <translation>Nouvelles exécutions :
+  Chaque résultat porte une marque indiquant sa source et les réglages avec lesquels il a été
+  produit. Les résultats trouvés dans un dossier ne sont jamais pris pour des images à optimiser,
+  et une image dont tous les résultats sont là, produits à partir de l’image telle qu’elle est
+  avec les mêmes réglages, est ignorée (« Déjà optimisée. »). --force l’envoie quand même. Là où
+  le système de fichiers ne conserve pas de marques, rien n’est ignoré. --dry-run liste ce qui
+  serait envoyé et ce qui serait ignoré.
+</translation>
+    </message>
+    <message>
         <source>Exit status:
-  0    every image was optimized
+  0    every image was optimized or up to date
   1    at least one image failed
   2    usage error: a bad option, or no API key
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
@@ -311,23 +344,15 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
   aborted, nothing is left half written, and the images not reached are reported as stopped.
   A second interrupt quits at once.
 </source>
-        <translation>Code de retour&#xa0;:
-  0    toutes les images ont été optimisées
+        <translation>Code de retour :
+  0    toutes les images ont été optimisées ou étaient à jour
   1    au moins une image a échoué
-  2    erreur d’utilisation&#xa0;: une option incorrecte, ou aucune clé d’API
-  130  interrompu (Ctrl-C)&#xa0;; 129 et 143 après SIGHUP et SIGTERM
+  2    erreur d’utilisation : une option incorrecte, ou aucune clé d’API
+  130  interrompu (Ctrl-C) ; 129 et 143 après SIGHUP et SIGTERM
 
-  Une interruption arrête le traitement comme le bouton Arrêter de la fenêtre&#xa0;: les transferts
+  Une interruption arrête le traitement comme le bouton Arrêter de la fenêtre : les transferts
   en cours sont interrompus, rien ne reste à moitié écrit, et les images non atteintes sont
   signalées comme arrêtées. Une seconde interruption quitte immédiatement.
-</translation>
-    </message>
-    <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
-</source>
-        <translation>Exemple&#xa0;:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Images/vacances
 </translation>
     </message>
 </context>
@@ -396,6 +421,10 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>not a local file</source>
         <translation>ce n’est pas un fichier local</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
@@ -482,6 +511,14 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <source>no images found in the given folders.</source>
         <translation>aucune image trouvée dans les dossiers indiqués.</translation>
     </message>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Déjà optimisée.</translation>
+    </message>
+    <message>
+        <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
+        <translation>le système de fichiers de %1 ne conserve pas de marques sur les fichiers : les images qui s’y trouvent sont envoyées même quand leurs résultats sont à jour.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressReporter</name>
@@ -564,6 +601,10 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>Image is being optimized…</source>
         <translation>Optimisation de l’image en cours…</translation>
+    </message>
+    <message>
+        <source>“%1” is not this program&apos;s and was kept; this one is “%2”.</source>
+        <translation>« %1 » n’a pas été créé par ce programme et a été conservé ; ce résultat est « %2 ».</translation>
     </message>
 </context>
 <context>
@@ -701,6 +742,28 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <source>%1: %2</source>
         <comment>the images counted: how they ended</comment>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorée</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>À faire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n ignorée</numerusform>
+            <numerusform>%n ignorées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due</source>
+        <translation>
+            <numerusform>%n à faire</numerusform>
+            <numerusform>%n à faire</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -277,6 +277,12 @@ QString CommandLine::helpText()
         tr("Output:\n"
            "  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.\n"
            "  The table of results, or with --json one JSON object per image, goes to standard output.\n"),
+        tr("Reruns:\n"
+           "  Every result carries a mark naming its source and the settings it was made with. Results\n"
+           "  found in a folder are never taken for images to optimize, and an image whose results are\n"
+           "  all there, made from the image as it is now with the same settings, is skipped (\"Already\n"
+           "  optimized.\"). --force sends it anyway. Where the file system keeps no marks, nothing is\n"
+           "  skipped. --dry-run lists what would be sent and what skipped.\n"),
         tr("Several at once:\n"
            "  Up to --jobs images are with the service at once. Two images whose results would share a\n"
            "  file name are never sent together.\n"),
@@ -288,7 +294,7 @@ QString CommandLine::helpText()
            "    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4\n")
             .arg(programName),
         tr("Exit status:\n"
-           "  0    every image was optimized\n"
+           "  0    every image was optimized or up to date\n"
            "  1    at least one image failed\n"
            "  2    usage error: a bad option, or no API key\n"
            "  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM\n"
