@@ -232,6 +232,9 @@ OutputNames::Naming QueueRunner::outputNaming(const QUrl& source)
 
 void QueueRunner::unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written)
 {
+    if (written.isEmpty()) {
+        return;
+    }
     // The naming keeps the jobs of one queue apart, yet a source queued twice in one call, or one
     // without extension beside one with it, still writes where another row points.
     const auto replaced = [&written](const DownloadedFile& listed) {
