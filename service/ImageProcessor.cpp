@@ -2,12 +2,15 @@
 
 #include "LosslessJpeg.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringList>
 
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <variant>
 #include <vips/vips8>
 
 using vips::VImage;
@@ -79,26 +82,29 @@ QByteArray mimeTypeOf(const QString& extension)
 
 // Only the loaders of the formats this service offers; libvips can read much more (PDF, SVG, FITS,
 // everything ImageMagick knows), which would widen the attack surface for nothing.
-std::optional<Format> detectFormat(const QByteArray& data, const char* loader)
+std::optional<Format> detectFormat(const QString& path, const char* loader)
 {
     if (!loader)
         return std::nullopt;
     const char* nickname = vips_nickname_find(g_type_from_name(loader));
     const QByteArray name(nickname ? nickname : "");
-    if (name == "jpegload_buffer")
+    if (name == "jpegload")
         return Format::Jpeg;
-    if (name == "pngload_buffer")
+    if (name == "pngload")
         return Format::Png;
-    if (name == "gifload_buffer")
+    if (name == "gifload")
         return Format::Gif;
-    if (name == "tiffload_buffer")
+    if (name == "tiffload")
         return Format::Tiff;
-    if (name == "webpload_buffer")
+    if (name == "webpload")
         return Format::WebP;
-    if (name == "heifload_buffer")
+    if (name == "heifload")
         return Format::Heic; // told apart from AVIF once the header is read
-    if (name == "magickload_buffer" && data.startsWith("BM"))
-        return Format::Bmp;
+    if (name == "magickload") {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.read(2) == "BM")
+            return Format::Bmp;
+    }
     return std::nullopt;
 }
 
@@ -116,10 +122,10 @@ QByteArray takeBlob(VipsBlob* blob)
     return result;
 }
 
-ImageProcessor::Result failure(int code, const QString& message)
+ImageProcessor::Result refusal(ImageProcessor::Outcome outcome, const QString& message)
 {
     ImageProcessor::Result result;
-    result.code = code;
+    result.outcome = outcome;
     result.message = message;
     return result;
 }
@@ -215,7 +221,286 @@ std::pair<QByteArray, QString> encodeMain(const VImage& image, Format format, st
     return {};
 }
 
+// An upload that libvips has opened: only its header is read until the pixels are asked for.
+struct Decoded
+{
+    VImage image;
+    Format format;
+    qint64 fileSize;
+};
+
+// The pixels every encoder reads, decoded once, with what was done to them on the way.
+struct Prepared
+{
+    VImage pixels;
+    QSize size;
+    bool multiPage = false;
+    bool geometryChanged = false;
+    bool converted = false; // CMYK turned into RGB on request
+    int orientation = 1;
+    QList<ImageProcessor::Note> notes;
+};
+
+using DecodeStep = std::variant<Decoded, ImageProcessor::Result>;
+using PrepareStep = std::variant<Prepared, ImageProcessor::Result>;
+
+QString notAnImageMessage()
+{
+    return QStringLiteral(
+        "The file is not an image this service can read. Supported are JPEG, PNG, GIF, TIFF, BMP, WebP and HEIC/HEIF.");
+}
+
+ImageProcessor::Result tooLarge(const char* what, QSize size, qint64 limit)
+{
+    return refusal(ImageProcessor::Outcome::TooLarge, QStringLiteral("%1: %2×%3 pixels, the limit is %4 megapixels.")
+                                                          .arg(QLatin1String(what))
+                                                          .arg(size.width())
+                                                          .arg(size.height())
+                                                          .arg(megapixels(limit)));
+}
+
+DecodeStep decode(const QString& path, const ImageProcessor::Settings& settings)
+{
+    const QByteArray fileName = QFile::encodeName(path);
+    const char* loader = vips_foreign_find_load(fileName.constData());
+    if (!loader)
+        vips_error_clear();
+    std::optional<Format> format = detectFormat(path, loader);
+    if (!format)
+        return refusal(ImageProcessor::Outcome::NotAnImage, notAnImageMessage());
+
+    VOption* options = VImage::option()->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+    if (supportsPages(*format))
+        options->set("n", -1);
+    VImage image = VImage::new_from_file(fileName.constData(), options);
+    if (*format == Format::Heic && image.get_typeof("heif-compression") != 0 &&
+        QByteArray(image.get_string("heif-compression")) == "av1")
+        format = Format::Avif;
+    if (qint64(image.width()) * image.height() > settings.maxPixels)
+        return tooLarge("The image is too large to process", {image.width(), image.height()}, settings.maxPixels);
+    return Decoded{image, *format, QFileInfo(path).size()};
+}
+
+// The upload itself as every result, once it is known to be an image within the limits.
+ImageProcessor::Result passThrough(const Decoded& decoded, const OptimizeRequest& request)
+{
+    using Kind = ImageProcessor::Kind;
+    ImageProcessor::Result result;
+    result.originalExtension = extensionOf(decoded.format);
+    const QByteArray mimeType = mimeTypeOf(result.originalExtension);
+    QList<Kind> kinds{Kind::Lossy, Kind::Lossless};
+    if (request.webp)
+        kinds << Kind::WebPLossy;
+    if (request.avif)
+        kinds << Kind::AvifLossy;
+    for (Kind kind : kinds)
+        result.outputs.append({kind, {}, true, result.originalExtension, mimeType});
+    result.notes << ImageProcessor::Note::PassedThrough;
+    result.width = decoded.image.width();
+    result.height = vips_image_get_page_height(decoded.image.get_image());
+    return result;
+}
+
+PrepareStep prepare(const Decoded& decoded, const OptimizeRequest& request, const ImageProcessor::Settings& settings)
+{
+    Prepared prepared;
+    const VImage& image = decoded.image;
+    const int pages = vips_image_get_n_pages(image.get_image());
+    prepared.multiPage = pages > 1 && vips_image_get_page_height(image.get_image()) * pages == image.height();
+    prepared.orientation = image.get_typeof("orientation") != 0 ? image.get_int("orientation") : 1;
+    const bool strip = !request.keepExif;
+
+    VImage pixels = image;
+    if (!prepared.multiPage && prepared.orientation > 1 && prepared.orientation <= 8)
+        pixels = pixels.autorot();
+
+    const bool hasProfile = pixels.get_typeof(VIPS_META_ICC_NAME) != 0;
+    if (pixels.interpretation() == VIPS_INTERPRETATION_CMYK && request.cmykToRgb) {
+        // The embedded profile when there is one, libvips' built-in CMYK profile otherwise.
+        pixels = pixels.icc_transform("srgb", VImage::option()->set("embedded", true)->set("input_profile", "cmyk"));
+        prepared.converted = true;
+    }
+
+    QSize size(pixels.width(), prepared.multiPage ? vips_image_get_page_height(pixels.get_image()) : pixels.height());
+    const QSize target =
+        ImageProcessor::fittedSize(size * request.upscale, request.resize, request.width, request.height);
+    if (target != size) {
+        if (prepared.multiPage) {
+            prepared.notes << ImageProcessor::Note::FramesNotResized;
+        } else {
+            if (qint64(target.width()) * target.height() > settings.maxPixels)
+                return tooLarge("The resized image would be too large", target, settings.maxPixels);
+            const double hscale = static_cast<double>(target.width()) / size.width();
+            const double vscale = static_cast<double>(target.height()) / size.height();
+            pixels =
+                pixels.resize(hscale, VImage::option()->set("vscale", vscale)->set("kernel", VIPS_KERNEL_LANCZOS3));
+            prepared.geometryChanged = true;
+            size = target;
+        }
+    }
+    if (strip && hasProfile && pixels.interpretation() != VIPS_INTERPRETATION_CMYK) {
+        // Stripping drops the colour profile too; bake it into sRGB first so colours stay right.
+        try {
+            pixels = pixels.icc_transform("srgb", VImage::option()->set("embedded", true));
+        } catch (const vips::VError&) {
+            vips_error_clear(); // a broken profile: keep the pixels as they are
+        }
+    }
+    // Decode once; every encoder reads the same pixels.
+    prepared.pixels = pixels.copy_memory();
+    prepared.size = size;
+    return prepared;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+ImageProcessor::Result encode(const QString& originalPath, const Decoded& decoded, Prepared prepared,
+                              const OptimizeRequest& request)
+{
+    using Kind = ImageProcessor::Kind;
+    using Note = ImageProcessor::Note;
+    ImageProcessor::Result result;
+    result.originalExtension = extensionOf(decoded.format);
+    result.width = prepared.size.width();
+    result.height = prepared.size.height();
+    result.notes = prepared.notes;
+    const Format format = decoded.format;
+    const VImage& pixels = prepared.pixels;
+    const bool strip = !request.keepExif;
+    const bool lossless = request.level == OptimizeRequest::Level::Lossless;
+    const Quality quality = qualityFor(request.level);
+    // A result may only grow the file when the picture itself was changed on request; then the
+    // original cannot stand in for it either.
+    const bool pixelsChanged = prepared.geometryChanged || prepared.converted;
+
+    auto addMain = [&](Kind kind, QByteArray data, const QString& extension) {
+        // A result that would grow the file helps nobody; the original stands in for it.
+        if (!pixelsChanged && data.size() >= decoded.fileSize) {
+            if (!result.notes.contains(Note::OriginalKept))
+                result.notes << Note::OriginalKept;
+            result.outputs.append({kind, {}, true, result.originalExtension, mimeTypeOf(result.originalExtension)});
+            return;
+        }
+        result.outputs.append({kind, std::move(data), false, extension, mimeTypeOf(extension)});
+    };
+
+    if (!lossless) {
+        auto [data, ext] = encodeMain(pixels, format, quality, strip);
+        addMain(Kind::Lossy, std::move(data), ext);
+    }
+    if (format == Format::Jpeg && !pixelsChanged) {
+        QString error;
+        std::optional<QByteArray> data =
+            LosslessJpeg::transcode(readFile(originalPath), request.keepExif, prepared.orientation != 1, &error);
+        if (!data)
+            return refusal(ImageProcessor::Outcome::DamagedJpeg,
+                           QStringLiteral("The JPEG data is damaged and cannot be recompressed."));
+        addMain(Kind::Lossless, std::move(*data), QStringLiteral("jpg"));
+    } else {
+        if (format == Format::Jpeg && lossless)
+            result.notes << Note::LosslessJpegAtHighestQuality;
+        auto [data, ext] = encodeMain(pixels, format, std::nullopt, strip);
+        addMain(Kind::Lossless, std::move(data), ext);
+    }
+
+    // At the Lossless level a lossless companion of a photo is often several times the original, so a
+    // high-quality lossy one stands in; if that is no smaller either, none is offered.
+    const Quality fallbackQuality = qualityFor(OptimizeRequest::Level::Glossy);
+    auto addCompanion = [&](Kind losslessKind, Kind lossyKind, Note lossyInstead, Note none, const QString& extension,
+                            const std::function<QByteArray(std::optional<int>)>& save, int lossyQuality, int fallback) {
+        Kind kind = lossless ? losslessKind : lossyKind;
+        QByteArray data = save(lossless ? std::nullopt : std::optional(lossyQuality));
+        if (lossless && !pixelsChanged && data.size() >= decoded.fileSize) {
+            kind = lossyKind;
+            data = save(fallback);
+            result.notes << lossyInstead;
+        }
+        if (!pixelsChanged && data.size() >= decoded.fileSize) {
+            result.notes << none;
+            return;
+        }
+        result.outputs.append({kind, std::move(data), false, extension, mimeTypeOf(extension)});
+    };
+    if (request.webp) {
+        addCompanion(
+            Kind::WebPLossless, Kind::WebPLossy, Note::WebPLossyInstead, Note::NoWebP, QStringLiteral("webp"),
+            [&](std::optional<int> q) { return saveWebp(pixels, q, strip); }, quality.webp, fallbackQuality.webp);
+    }
+    if (request.avif) {
+        if (prepared.multiPage) {
+            result.notes << Note::NoAvifOfFrames;
+        } else {
+            addCompanion(
+                Kind::AvifLossless, Kind::AvifLossy, Note::AvifLossyInstead, Note::NoAvif, QStringLiteral("avif"),
+                [&](std::optional<int> q) { return saveHeif(pixels, VIPS_FOREIGN_HEIF_COMPRESSION_AV1, q, strip); },
+                quality.avif, fallbackQuality.avif);
+        }
+    }
+    return result;
+}
+
+QString noteText(ImageProcessor::Note note)
+{
+    using Note = ImageProcessor::Note;
+    switch (note) {
+    case Note::OriginalKept:
+        return QStringLiteral(
+            "The optimized image was not smaller than the original, so the original is returned unchanged.");
+    case Note::FramesNotResized:
+        return QStringLiteral("Images with several frames or pages are not resized.");
+    case Note::LosslessJpegAtHighestQuality:
+        return QStringLiteral(
+            "The pixels were changed as requested, so the lossless result is a JPEG at the highest quality.");
+    case Note::WebPLossyInstead:
+        return QStringLiteral(
+            "A lossless WebP version would be larger than the original, so a high-quality one is offered instead.");
+    case Note::AvifLossyInstead:
+        return QStringLiteral(
+            "A lossless AVIF version would be larger than the original, so a high-quality one is offered instead.");
+    case Note::NoWebP:
+        return QStringLiteral("No WebP version is offered: it would be larger than the original.");
+    case Note::NoAvif:
+        return QStringLiteral("No AVIF version is offered: it would be larger than the original.");
+    case Note::NoAvifOfFrames:
+        return QStringLiteral("No AVIF version is made of images with several frames or pages.");
+    case Note::PassedThrough:
+        return QStringLiteral("Passed through unchanged.");
+    }
+    return {};
+}
+
+// "Optimized." and the notes, unless what comes first says that nothing was.
+QString describe(const QList<ImageProcessor::Note>& notes)
+{
+    using Note = ImageProcessor::Note;
+    QStringList sentences;
+    if (notes.isEmpty() || (notes.first() != Note::OriginalKept && notes.first() != Note::PassedThrough))
+        sentences << QStringLiteral("Optimized.");
+    for (Note note : notes)
+        sentences << noteText(note);
+    return sentences.join(QLatin1Char(' '));
+}
+
 } // namespace
+
+int ImageProcessor::Result::code() const
+{
+    switch (outcome) {
+    case Outcome::Done:
+        return 2;
+    case Outcome::TooLarge:
+        return 413;
+    case Outcome::NotAnImage:
+    case Outcome::Damaged:
+    case Outcome::DamagedJpeg:
+        return 415;
+    }
+    return 500;
+}
 
 QString ImageProcessor::kindName(Kind kind)
 {
@@ -253,191 +538,28 @@ QSize ImageProcessor::fittedSize(QSize input, OptimizeRequest::Resize mode, std:
             std::max(1, static_cast<int>(std::lround(input.height() * scale)))};
 }
 
-ImageProcessor::Result ImageProcessor::process(const QByteArray& original, const OptimizeRequest& request,
+ImageProcessor::Result ImageProcessor::process(const QString& originalPath, const OptimizeRequest& request,
                                                const Settings& settings)
 {
-    const QString unreadable = QStringLiteral(
-        "The file is not an image this service can read. Supported are JPEG, PNG, GIF, TIFF, BMP, WebP and HEIC/HEIF.");
-    const char* loader = vips_foreign_find_load_buffer(original.constData(), static_cast<std::size_t>(original.size()));
-    if (!loader)
-        vips_error_clear();
-    std::optional<Format> format = detectFormat(original, loader);
-    if (!format)
-        return failure(415, unreadable);
-
     try {
-        VOption* loadOptions = VImage::option()->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
-        if (supportsPages(*format))
-            loadOptions->set("n", -1);
-        VImage image =
-            VImage::new_from_buffer(original.constData(), static_cast<std::size_t>(original.size()), "", loadOptions);
-        if (*format == Format::Heic && image.get_typeof("heif-compression") != 0 &&
-            QByteArray(image.get_string("heif-compression")) == "av1")
-            format = Format::Avif;
-
+        DecodeStep decoded = decode(originalPath, settings);
+        if (auto* refused = std::get_if<Result>(&decoded))
+            return *refused;
+        const Decoded& image = std::get<Decoded>(decoded);
         Result result;
-        result.originalExtension = extensionOf(*format);
-        const qint64 inputPixels = qint64(image.width()) * image.height();
-        if (inputPixels > settings.maxPixels)
-            return failure(413, QStringLiteral("The image is too large to process: %1×%2 pixels, the limit is %3 "
-                                               "megapixels.")
-                                    .arg(image.width())
-                                    .arg(image.height())
-                                    .arg(megapixels(settings.maxPixels)));
-
         if (settings.passthrough) {
-            const QString ext = result.originalExtension;
-            for (Kind kind : {Kind::Lossy, Kind::Lossless})
-                result.outputs.append({kind, original, ext, mimeTypeOf(ext)});
-            if (request.webp)
-                result.outputs.append({Kind::WebPLossy, original, ext, mimeTypeOf(ext)});
-            if (request.avif)
-                result.outputs.append({Kind::AvifLossy, original, ext, mimeTypeOf(ext)});
-            result.message = QStringLiteral("Passed through unchanged.");
-            result.width = image.width();
-            result.height = vips_image_get_page_height(image.get_image());
-            return result;
-        }
-
-        QStringList notes;
-        const int pages = vips_image_get_n_pages(image.get_image());
-        const bool multiPage = pages > 1 && vips_image_get_page_height(image.get_image()) * pages == image.height();
-        const bool strip = !request.keepExif;
-        const int orientation = image.get_typeof("orientation") != 0 ? image.get_int("orientation") : 1;
-
-        VImage pixels = image;
-        bool pixelsChanged = false;
-        bool geometryChanged = false;
-        if (!multiPage && orientation > 1 && orientation <= 8) {
-            pixels = pixels.autorot();
-        }
-
-        const bool cmyk = pixels.interpretation() == VIPS_INTERPRETATION_CMYK;
-        const bool hasProfile = pixels.get_typeof(VIPS_META_ICC_NAME) != 0;
-        if (cmyk && request.cmykToRgb) {
-            // The embedded profile when there is one, libvips' built-in CMYK profile otherwise.
-            pixels =
-                pixels.icc_transform("srgb", VImage::option()->set("embedded", true)->set("input_profile", "cmyk"));
-            pixelsChanged = true;
-        }
-
-        QSize size(pixels.width(), multiPage ? vips_image_get_page_height(pixels.get_image()) : pixels.height());
-        const QSize upscaled = size * request.upscale;
-        const QSize target = fittedSize(upscaled, request.resize, request.width, request.height);
-        if (target != size) {
-            if (multiPage) {
-                notes << QStringLiteral("Images with several frames or pages are not resized.");
-            } else {
-                if (qint64(target.width()) * target.height() > settings.maxPixels)
-                    return failure(413, QStringLiteral("The resized image would be too large: %1×%2 pixels, the "
-                                                       "limit is %3 megapixels.")
-                                            .arg(target.width())
-                                            .arg(target.height())
-                                            .arg(megapixels(settings.maxPixels)));
-                const double hscale = static_cast<double>(target.width()) / size.width();
-                const double vscale = static_cast<double>(target.height()) / size.height();
-                pixels =
-                    pixels.resize(hscale, VImage::option()->set("vscale", vscale)->set("kernel", VIPS_KERNEL_LANCZOS3));
-                geometryChanged = true;
-                size = target;
-            }
-        }
-        pixelsChanged = pixelsChanged || geometryChanged;
-        if (strip && hasProfile && pixels.interpretation() != VIPS_INTERPRETATION_CMYK) {
-            // Stripping drops the colour profile too; bake it into sRGB first so colours stay right.
-            try {
-                pixels = pixels.icc_transform("srgb", VImage::option()->set("embedded", true));
-            } catch (const vips::VError&) {
-                vips_error_clear(); // a broken profile: keep the pixels as they are
-            }
-        }
-        // Decode once; every encoder below reads the same pixels.
-        pixels = pixels.copy_memory();
-        result.width = size.width();
-        result.height = size.height();
-
-        const Quality quality = qualityFor(request.level);
-        const bool lossless = request.level == OptimizeRequest::Level::Lossless;
-
-        auto addMain = [&](Kind kind, QByteArray data, const QString& extension) {
-            // A result that would grow the file helps nobody; only when the picture itself was not
-            // changed on request can the original stand in for it.
-            if (!geometryChanged && !(cmyk && request.cmykToRgb) && data.size() >= original.size()) {
-                if (!notes.contains(QStringLiteral("The optimized image was not smaller than the original, so "
-                                                   "the original is returned unchanged.")))
-                    notes << QStringLiteral(
-                        "The optimized image was not smaller than the original, so the original is returned "
-                        "unchanged.");
-                result.outputs.append({kind, original, result.originalExtension, mimeTypeOf(result.originalExtension)});
-                return;
-            }
-            result.outputs.append({kind, std::move(data), extension, mimeTypeOf(extension)});
-        };
-
-        if (!lossless) {
-            auto [data, ext] = encodeMain(pixels, *format, quality, strip);
-            addMain(Kind::Lossy, std::move(data), ext);
-        }
-        if (*format == Format::Jpeg && !pixelsChanged) {
-            QString error;
-            std::optional<QByteArray> data =
-                LosslessJpeg::transcode(original, request.keepExif, orientation != 1, &error);
-            if (!data)
-                return failure(415, QStringLiteral("The JPEG data is damaged and cannot be recompressed."));
-            addMain(Kind::Lossless, std::move(*data), QStringLiteral("jpg"));
+            result = passThrough(image, request);
         } else {
-            if (*format == Format::Jpeg && lossless)
-                notes << QStringLiteral("The pixels were changed as requested, so the lossless result is a JPEG at "
-                                        "the highest quality.");
-            auto [data, ext] = encodeMain(pixels, *format, std::nullopt, strip);
-            addMain(Kind::Lossless, std::move(data), ext);
+            PrepareStep prepared = prepare(image, request, settings);
+            if (auto* refused = std::get_if<Result>(&prepared))
+                return *refused;
+            result = encode(originalPath, image, std::get<Prepared>(std::move(prepared)), request);
         }
-
-        // A companion never grows the file unless the picture itself was enlarged or converted on
-        // request. At the Lossless level a lossless companion of a photo is often several times the
-        // original, so a high-quality lossy one stands in; if that is no smaller either, none is offered.
-        const bool mayGrow = geometryChanged || (cmyk && request.cmykToRgb);
-        const Quality fallbackQuality = qualityFor(OptimizeRequest::Level::Glossy);
-        auto addCompanion = [&](const QString& name, Kind losslessKind, Kind lossyKind, const QString& extension,
-                                const QByteArray& mimeType, const std::function<QByteArray(std::optional<int>)>& encode,
-                                int lossyQuality, int fallback) {
-            Kind kind = lossless ? losslessKind : lossyKind;
-            QByteArray data = encode(lossless ? std::nullopt : std::optional(lossyQuality));
-            if (lossless && !mayGrow && data.size() >= original.size()) {
-                kind = lossyKind;
-                data = encode(fallback);
-                notes << QStringLiteral("A lossless %1 version would be larger than the original, so a "
-                                        "high-quality one is offered instead.")
-                             .arg(name);
-            }
-            if (!mayGrow && data.size() >= original.size()) {
-                notes << QStringLiteral("No %1 version is offered: it would be larger than the original.").arg(name);
-                return;
-            }
-            result.outputs.append({kind, std::move(data), extension, mimeType});
-        };
-
-        if (request.webp) {
-            addCompanion(
-                QStringLiteral("WebP"), Kind::WebPLossless, Kind::WebPLossy, QStringLiteral("webp"), "image/webp",
-                [&](std::optional<int> q) { return saveWebp(pixels, q, strip); }, quality.webp, fallbackQuality.webp);
-        }
-        if (request.avif) {
-            if (multiPage) {
-                notes << QStringLiteral("No AVIF version is made of images with several frames or pages.");
-            } else {
-                addCompanion(
-                    QStringLiteral("AVIF"), Kind::AvifLossless, Kind::AvifLossy, QStringLiteral("avif"), "image/avif",
-                    [&](std::optional<int> q) { return saveHeif(pixels, VIPS_FOREIGN_HEIF_COMPRESSION_AV1, q, strip); },
-                    quality.avif, fallbackQuality.avif);
-            }
-        }
-        if (notes.isEmpty() || !notes.first().startsWith(QLatin1String("The optimized image was not smaller")))
-            notes.prepend(QStringLiteral("Optimized."));
-        result.message = notes.join(QLatin1Char(' '));
+        if (result.outcome == Outcome::Done)
+            result.message = describe(result.notes);
         return result;
     } catch (const vips::VError&) {
         vips_error_clear();
-        return failure(415, QStringLiteral("The image data is damaged or incomplete and cannot be read."));
+        return refusal(Outcome::Damaged, QStringLiteral("The image data is damaged or incomplete and cannot be read."));
     }
 }

@@ -1,6 +1,6 @@
-// The codec work of the service: decodes one uploaded image with libvips, applies the requested
-// geometry and colour changes, and encodes the optimized image and its companions. Pure function of
-// its input, safe to run on any worker thread; never touches the network or the store.
+// The codec work of the service: decodes one uploaded image with libvips, prepares its pixels (turned
+// upright, converted, resized) and encodes the optimized image and its companions. Pure function of its
+// input, safe to run on any worker thread; never touches the network or the store.
 #pragma once
 
 #include "OptimizeRequest.h"
@@ -25,31 +25,60 @@ public:
         AvifLossless,
     };
 
+    enum class Outcome
+    {
+        Done,
+        NotAnImage,
+        Damaged,
+        DamagedJpeg,
+        TooLarge,
+    };
+
+    // What the answer says about a result besides that it was optimized, in the order it happened.
+    enum class Note
+    {
+        OriginalKept,
+        FramesNotResized,
+        LosslessJpegAtHighestQuality,
+        WebPLossyInstead,
+        AvifLossyInstead,
+        NoWebP,
+        NoAvif,
+        NoAvifOfFrames,
+        PassedThrough,
+    };
+
     struct Output
     {
         Kind kind;
-        QByteArray data;
+        QByteArray data;   // empty when `isOriginal`
+        bool isOriginal;   // the upload itself stands in: nothing smaller was made, or passthrough
         QString extension; // without the dot
         QByteArray mimeType;
     };
 
     struct Result
     {
-        int code = 2; // 2 on success, 400 and above on failure
+        Outcome outcome = Outcome::Done;
         QString message;
+        QList<Note> notes;
         QString originalExtension; // of the upload, once it is known to be an image
         QList<Output> outputs;
         int width = 0; // of the optimized image
         int height = 0;
+
+        // The status code of the protocol: 2 when done, 413 or 415 when refused.
+        int code() const;
     };
 
     struct Settings
     {
         qint64 maxPixels = 100'000'000; // input and output, one page or all pages together
-        bool passthrough = false;       // results are the uploaded bytes (benchmarks)
+        bool passthrough = false;       // results are the upload itself (benchmarks)
     };
 
-    static Result process(const QByteArray& original, const OptimizeRequest& request, const Settings& settings);
+    // `originalPath` is the uploaded file; it is read, never changed.
+    static Result process(const QString& originalPath, const OptimizeRequest& request, const Settings& settings);
 
     // The JSON member names of the protocol for each kind ("LossyURL", …) without the "URL" suffix.
     static QString kindName(Kind kind);

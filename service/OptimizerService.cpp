@@ -233,40 +233,43 @@ void OptimizerService::startProcessing(const QString& originalToken, const QByte
     OptimizeRequest job = request;
     job.fileData.clear(); // the codec gets the bytes once, below
     auto* watcher = new QFutureWatcher<ImageProcessor::Result>(this);
-    connect(watcher, &QFutureWatcher<ImageProcessor::Result>::finished, this, [this, watcher, originalToken] {
+    connect(watcher, &QFutureWatcher<ImageProcessor::Result>::finished, this, [this, watcher, originalToken, data] {
         const ImageProcessor::Result result = watcher->result();
         watcher->deleteLater();
         if (m_config.delayMs > 0) {
             QTimer::singleShot(m_config.delayMs, this,
-                               [this, originalToken, result] { finishProcessing(originalToken, result); });
+                               [this, originalToken, result, data] { finishProcessing(originalToken, data, result); });
         } else {
-            finishProcessing(originalToken, result);
+            finishProcessing(originalToken, data, result);
         }
     });
+    const QString path = m_store->folder() + QLatin1Char('/') + originalToken;
     watcher->setFuture(
-        QtConcurrent::run(&m_pool, [data, job, settings] { return ImageProcessor::process(data, job, settings); }));
+        QtConcurrent::run(&m_pool, [path, job, settings] { return ImageProcessor::process(path, job, settings); }));
 }
 
-void OptimizerService::finishProcessing(const QString& originalToken, const ImageProcessor::Result& result)
+void OptimizerService::finishProcessing(const QString& originalToken, const QByteArray& original,
+                                        const ImageProcessor::Result& result)
 {
     const auto it = m_uploads.find(originalToken);
     if (it == m_uploads.end())
         return; // expired while it was being processed
     Upload& upload = *it;
     upload.done = true;
-    upload.code = result.code;
+    upload.code = result.code();
     upload.message = result.message;
     if (!result.originalExtension.isEmpty())
         upload.originalExtension = result.originalExtension;
     for (const ImageProcessor::Output& output : result.outputs) {
-        const QString token = m_store->put(output.data, output.mimeType);
+        const QByteArray& data = output.isOriginal ? original : output.data;
+        const QString token = m_store->put(data, output.mimeType);
         if (token.isEmpty()) {
             upload.code = 503;
             upload.message = QStringLiteral("The server could not store the results. Try again later.");
             upload.results.clear();
             break;
         }
-        upload.results.append({output.kind, token, output.extension, output.data.size()});
+        upload.results.append({output.kind, token, output.extension, data.size()});
     }
     const QList<Waiter> waiters = std::exchange(upload.waiters, {});
     for (const Waiter& waiter : waiters) {

@@ -80,7 +80,8 @@ private:
     void handlePoll(const Reply& reply, const HttpRequest& request);
     void handleDownload(const Reply& reply, const QByteArray& path);
     void startProcessing(const QString& originalToken, const QByteArray& data, const OptimizeRequest& request);
-    void finishProcessing(const QString& originalToken, const ImageProcessor::Result& result);
+    void finishProcessing(const QString& originalToken, const QByteArray& original,
+                          const ImageProcessor::Result& result);
     void answerWhenReady(Upload& upload, const Reply& reply, int waitSeconds);
     void answerUpload(const Upload& upload, const Reply& reply);
     void sendRecord(const Reply& reply, int httpStatus, const QJsonObject& record);
