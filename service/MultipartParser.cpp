@@ -47,7 +47,7 @@ bool isBoundaryChar(char c)
 
 // Linear-time search (glibc's memmem is a two-way matcher), so a hostile body cannot make the
 // delimiter search quadratic.
-std::size_t find(std::string_view haystack, std::string_view needle, std::size_t from)
+std::size_t findFrom(std::string_view haystack, std::string_view needle, std::size_t from)
 {
     if (from > haystack.size())
         return std::string_view::npos;
@@ -100,15 +100,19 @@ bool forEachParameter(std::string_view rest, F&& onParam)
 
 } // namespace
 
-MultipartParser::MultipartParser(const Limits& limits)
+MultipartParser::MultipartParser(const Limits& limits, Receiver& receiver)
     : m_limits(limits)
+    , m_receiver(receiver)
 {
 }
 
 bool MultipartParser::fail(Error error)
 {
     m_error = error;
-    m_parts.clear();
+    m_state = State::Failed;
+    m_buffer.clear();
+    m_buffer.shrink_to_fit();
+    m_field.clear();
     return false;
 }
 
@@ -144,74 +148,196 @@ std::optional<std::string> MultipartParser::boundaryFromContentType(std::string_
     return boundary;
 }
 
-bool MultipartParser::parse(std::string_view contentTypeHeader, std::string_view body)
+bool MultipartParser::begin(std::string_view contentTypeHeader)
 {
-    m_parts.clear();
-    m_error = Error::None;
-
     Error boundaryError = Error::None;
     const std::optional<std::string> boundary = boundaryFromContentType(contentTypeHeader, &boundaryError);
     if (!boundary)
         return fail(boundaryError);
-    if (body.size() > m_limits.maxBodyBytes)
-        return fail(Error::BodyTooLarge);
+    m_dashBoundary = "--" + *boundary;
+    m_delimiter = "\r\n" + m_dashBoundary;
+    m_state = State::FirstDelimiter;
+    m_error = Error::None;
+    return true;
+}
 
-    const std::string dashBoundary = "--" + *boundary;
-    const std::string delimiter = "\r\n" + dashBoundary;
+bool MultipartParser::feed(std::string_view piece)
+{
+    if (m_state == State::Failed)
+        return false;
+    // Only what fits under the limit is looked at, so that the first violation is the same however the
+    // body is cut into pieces.
+    const std::size_t room = m_limits.maxBodyBytes - m_bodyBytes;
+    const bool tooLarge = piece.size() > room;
+    m_buffer.append(piece.substr(0, room));
+    m_bodyBytes += std::min(piece.size(), room);
+    if (!advance())
+        return false;
+    return tooLarge ? fail(Error::BodyTooLarge) : true;
+}
 
-    // No preamble: the body starts with the first delimiter line. A form without parts is only the
-    // closing delimiter.
-    if (body.substr(0, dashBoundary.size() + 2) == dashBoundary + "--") {
-        const std::string_view epilogue = body.substr(dashBoundary.size() + 2);
-        return (epilogue.empty() || epilogue == kCrlf) ? true : fail(Error::TrailingData);
-    }
-    if (body.substr(0, dashBoundary.size() + 2) != dashBoundary + "\r\n")
-        return fail(body.size() < dashBoundary.size() + 2 && std::string_view(dashBoundary).starts_with(body)
-                        ? Error::Truncated
-                        : Error::MissingFirstDelimiter);
+bool MultipartParser::finish()
+{
+    if (m_state == State::Failed)
+        return false;
+    if (m_state != State::Epilogue)
+        return fail(Error::Truncated);
+    return m_buffer.empty() || m_buffer == kCrlf || fail(Error::TrailingData);
+}
 
-    std::size_t pos = dashBoundary.size() + 2;
+// Runs the state machine over the buffer until it needs more bytes or fails.
+bool MultipartParser::advance()
+{
     while (true) {
-        if (m_parts.size() >= m_limits.maxParts)
-            return fail(Error::TooManyParts);
-
-        MultipartPart part;
-        std::size_t contentStart = 0;
-        if (body.substr(pos, 2) == kCrlf) {
-            // An empty header block: a part without Content-Disposition.
-            return fail(Error::BadDisposition);
-        }
-        const std::size_t window = std::min(body.size(), pos + m_limits.maxHeaderBytes + 4);
-        const std::size_t headerEnd = find(body.substr(0, window), "\r\n\r\n", pos);
-        if (headerEnd == std::string_view::npos)
-            return fail(window == body.size() ? Error::Truncated : Error::HeaderTooLarge);
-        if (!parseHeaders(body.substr(pos, headerEnd - pos), part))
+        const State before = m_state;
+        const std::size_t buffered = m_buffer.size();
+        bool ok = false;
+        switch (m_state) {
+        case State::FirstDelimiter:
+            ok = firstDelimiter();
+            break;
+        case State::Headers:
+            ok = headers();
+            break;
+        case State::Content:
+            ok = content();
+            break;
+        case State::AfterDelimiter:
+            ok = afterDelimiter();
+            break;
+        case State::Epilogue:
+            ok = epilogue();
+            break;
+        case State::Failed:
             return false;
-        contentStart = headerEnd + 4;
-
-        const std::size_t next = find(body, delimiter, contentStart);
-        if (next == std::string_view::npos)
-            return fail(Error::Truncated);
-        part.data = body.substr(contentStart, next - contentStart);
-        if (part.filename ? part.data.size() > m_limits.maxFileBytes : part.data.size() > m_limits.maxFieldBytes)
-            return fail(part.filename ? Error::FileTooLarge : Error::FieldTooLarge);
-        m_parts.push_back(std::move(part));
-
-        const std::size_t after = next + delimiter.size();
-        const std::string_view rest = body.substr(after);
-        if (rest.starts_with("--")) {
-            const std::string_view epilogue = rest.substr(2);
-            return (epilogue.empty() || epilogue == kCrlf) ? true : fail(Error::TrailingData);
         }
-        if (rest.starts_with(kCrlf)) {
-            pos = after + 2;
-            continue;
-        }
-        return fail(rest.size() < 2 ? Error::Truncated : Error::BadBoundary);
+        if (!ok)
+            return false;
+        if (m_state == before && m_buffer.size() == buffered)
+            return true; // needs more
     }
 }
 
-bool MultipartParser::parseHeaders(std::string_view block, MultipartPart& part)
+// No preamble: the body starts with the first delimiter line. A form without parts is only the
+// closing delimiter.
+bool MultipartParser::firstDelimiter()
+{
+    const std::size_t length = m_dashBoundary.size() + 2;
+    const std::size_t n = std::min(m_buffer.size(), m_dashBoundary.size());
+    if (std::string_view(m_buffer).substr(0, n) != std::string_view(m_dashBoundary).substr(0, n))
+        return fail(Error::MissingFirstDelimiter);
+    if (m_buffer.size() < length)
+        return true;
+    const std::string_view after = std::string_view(m_buffer).substr(m_dashBoundary.size(), 2);
+    if (after == "--") {
+        m_state = State::Epilogue;
+    } else if (after == kCrlf) {
+        m_state = State::Headers;
+    } else {
+        return fail(Error::MissingFirstDelimiter);
+    }
+    m_buffer.erase(0, length);
+    return true;
+}
+
+bool MultipartParser::headers()
+{
+    if (m_parts >= m_limits.maxParts)
+        return fail(Error::TooManyParts);
+    if (m_buffer.size() < 2)
+        return true;
+    if (m_buffer.starts_with(kCrlf))
+        return fail(Error::BadDisposition); // an empty header block: a part without Content-Disposition
+    const std::size_t window = std::min(m_buffer.size(), m_limits.maxHeaderBytes + 4);
+    const std::size_t end = findFrom(std::string_view(m_buffer).substr(0, window), "\r\n\r\n", m_searchFrom);
+    if (end == std::string_view::npos) {
+        if (m_buffer.size() >= m_limits.maxHeaderBytes + 4)
+            return fail(Error::HeaderTooLarge);
+        m_searchFrom = window >= 3 ? window - 3 : 0;
+        return true;
+    }
+    m_searchFrom = 0;
+    m_part = MultipartPart();
+    if (!parseHeaders(std::string_view(m_buffer).substr(0, end)))
+        return false;
+    m_buffer.erase(0, end + 4);
+    ++m_parts;
+    m_partBytes = 0;
+    m_field.clear();
+    if (m_part.filename && !m_receiver.fileBegin(m_part))
+        return fail(Error::Stopped);
+    m_state = State::Content;
+    return true;
+}
+
+bool MultipartParser::content()
+{
+    const std::size_t next = findFrom(m_buffer, m_delimiter, 0);
+    if (next == std::string_view::npos) {
+        // Whatever cannot be the start of a delimiter is content.
+        const std::size_t keep = m_delimiter.size() - 1;
+        if (m_buffer.size() <= keep)
+            return true;
+        const std::size_t safe = m_buffer.size() - keep;
+        if (!handOver(std::string_view(m_buffer).substr(0, safe)))
+            return false;
+        m_buffer.erase(0, safe);
+        return true;
+    }
+    if (!handOver(std::string_view(m_buffer).substr(0, next)) || !endPart())
+        return false;
+    m_buffer.erase(0, next + m_delimiter.size());
+    m_state = State::AfterDelimiter;
+    return true;
+}
+
+bool MultipartParser::handOver(std::string_view bytes)
+{
+    m_partBytes += bytes.size();
+    if (m_part.filename) {
+        if (m_partBytes > m_limits.maxFileBytes)
+            return fail(Error::FileTooLarge);
+        return bytes.empty() || m_receiver.fileData(bytes) || fail(Error::Stopped);
+    }
+    m_fieldBytes += bytes.size();
+    if (m_fieldBytes > m_limits.maxFieldBytes)
+        return fail(Error::FieldTooLarge);
+    m_field.append(bytes);
+    return true;
+}
+
+bool MultipartParser::endPart()
+{
+    const bool ok = m_part.filename ? m_receiver.fileEnd() : m_receiver.field(m_part, m_field);
+    m_field.clear();
+    return ok || fail(Error::Stopped);
+}
+
+bool MultipartParser::afterDelimiter()
+{
+    if (m_buffer.size() < 2)
+        return true;
+    const std::string_view after = std::string_view(m_buffer).substr(0, 2);
+    if (after == "--") {
+        m_state = State::Epilogue;
+    } else if (after == kCrlf) {
+        m_state = State::Headers;
+    } else {
+        return fail(Error::BadBoundary);
+    }
+    m_buffer.erase(0, 2);
+    return true;
+}
+
+// After the closing delimiter only a line end may follow.
+bool MultipartParser::epilogue()
+{
+    if (m_buffer.empty() || m_buffer == "\r" || m_buffer == kCrlf)
+        return true;
+    return fail(Error::TrailingData);
+}
+
+bool MultipartParser::parseHeaders(std::string_view block)
 {
     bool sawDisposition = false;
     bool sawContentType = false;
@@ -238,13 +364,13 @@ bool MultipartParser::parseHeaders(std::string_view block, MultipartPart& part)
             if (sawDisposition)
                 return fail(Error::BadDisposition);
             sawDisposition = true;
-            if (!parseDisposition(value, part))
+            if (!parseDisposition(value))
                 return fail(Error::BadDisposition);
         } else if (iequals(name, "Content-Type")) {
             if (sawContentType || value.empty() || value.size() > 255)
                 return fail(Error::BadHeader);
             sawContentType = true;
-            part.contentType = std::string(value);
+            m_part.contentType = std::string(value);
         }
         // Other headers (Content-Transfer-Encoding and the like) carry nothing this service uses.
     }
@@ -253,7 +379,7 @@ bool MultipartParser::parseHeaders(std::string_view block, MultipartPart& part)
     return true;
 }
 
-bool MultipartParser::parseDisposition(std::string_view value, MultipartPart& part)
+bool MultipartParser::parseDisposition(std::string_view value)
 {
     const std::size_t semicolon = value.find(';');
     if (!iequals(trim(value.substr(0, semicolon)), "form-data") || semicolon == std::string_view::npos)
@@ -264,11 +390,11 @@ bool MultipartParser::parseDisposition(std::string_view value, MultipartPart& pa
             if (hasName || v.empty() || v.size() > m_limits.maxNameBytes)
                 return false;
             hasName = true;
-            part.name = std::string(v);
+            m_part.name = std::string(v);
         } else if (iequals(name, "filename")) {
-            if (part.filename || v.size() > 4 * m_limits.maxNameBytes)
+            if (m_part.filename || v.size() > 4 * m_limits.maxNameBytes)
                 return false;
-            part.filename = std::string(v);
+            m_part.filename = std::string(v);
         }
         return true;
     });
@@ -299,11 +425,13 @@ std::string MultipartParser::errorMessage() const
     case Error::TooManyParts:
         return "The upload has too many parts.";
     case Error::FieldTooLarge:
-        return "A field of the upload is too large.";
+        return "The text fields of the upload are too large.";
     case Error::FileTooLarge:
         return "The file is larger than this server accepts.";
     case Error::TrailingData:
         return "The upload has data after its closing multipart boundary.";
+    case Error::Stopped:
+        return "The upload was refused.";
     }
     return "The upload is not a valid multipart form.";
 }

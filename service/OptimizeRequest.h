@@ -2,7 +2,6 @@
 // protocol's parameters; absent switches are false, absent sizes are empty.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -35,8 +34,7 @@ struct OptimizeRequest
     bool removeBackground = false;
     bool keepExif = false;
 
-    // Upload only: the file part.
-    QByteArray fileData;
+    // Upload only: the name the file part came with.
     QString fileName;
     // Poll only: the OriginalURL the poll asks about.
     QString originalUrl;

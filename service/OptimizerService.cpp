@@ -151,15 +151,48 @@ void OptimizerService::handle(HttpConnection* connection, const HttpRequest& req
     sendFailure(reply, 404, QStringLiteral("There is nothing at this address."));
 }
 
+namespace {
+
+// The whole form at once, as the connection hands the body over.
+struct WholeForm : MultipartParser::Receiver
+{
+    RequestValidator::Form form;
+    std::optional<RequestValidator::Result> refused;
+    QByteArray file;
+
+    bool field(const MultipartPart& part, std::string_view value) override
+    {
+        refused = RequestValidator::addField(form, part, value);
+        return !refused;
+    }
+    bool fileBegin(const MultipartPart& part) override
+    {
+        refused = RequestValidator::addFile(form, part);
+        return !refused;
+    }
+    bool fileData(std::string_view piece) override
+    {
+        file.append(piece.data(), qsizetype(piece.size()));
+        return true;
+    }
+    bool fileEnd() override { return true; }
+};
+
+} // namespace
+
 void OptimizerService::handleUpload(const Reply& reply, const HttpRequest& request)
 {
     MultipartParser::Limits limits;
     limits.maxFileBytes = static_cast<std::size_t>(m_config.maxUploadBytes);
     limits.maxBodyBytes = static_cast<std::size_t>(m_config.maxUploadBytes + kFormOverheadBytes);
-    MultipartParser parser(limits);
+    WholeForm whole;
+    MultipartParser parser(limits, whole);
     const QByteArray contentType = request.header("content-type");
-    if (!parser.parse(std::string_view(contentType.constData(), std::size_t(contentType.size())),
-                      std::string_view(request.body.constData(), std::size_t(request.body.size())))) {
+    if (!parser.begin(std::string_view(contentType.constData(), std::size_t(contentType.size()))) ||
+        !parser.feed(std::string_view(request.body.constData(), std::size_t(request.body.size()))) ||
+        !parser.finish()) {
+        if (whole.refused)
+            return sendFailure(reply, whole.refused->code, whole.refused->message);
         if (parser.error() == MultipartParser::Error::FileTooLarge ||
             parser.error() == MultipartParser::Error::BodyTooLarge)
             return sendFailure(
@@ -168,7 +201,7 @@ void OptimizerService::handleUpload(const Reply& reply, const HttpRequest& reque
         return sendFailure(reply, 400, QString::fromStdString(parser.errorMessage()));
     }
 
-    RequestValidator::Result validated = RequestValidator::fromForm(parser.parts());
+    RequestValidator::Result validated = RequestValidator::fromForm(whole.form, whole.file.size());
     if (!validated.request)
         return sendFailure(reply, validated.code, validated.message);
     const OptimizeRequest& optimize = *validated.request;
@@ -177,17 +210,17 @@ void OptimizerService::handleUpload(const Reply& reply, const HttpRequest& reque
     if (optimize.removeBackground)
         return sendFailure(reply, 501, QStringLiteral("Background removal is not available on this server."));
 
-    const QString token = m_store->put(optimize.fileData, "application/octet-stream");
+    const QString token = m_store->put(whole.file, "application/octet-stream");
     if (token.isEmpty())
         return sendFailure(reply, 503, QStringLiteral("The server could not store the upload. Try again later."));
     Upload upload;
     upload.apiKey = optimize.apiKey;
     upload.originalToken = token;
     upload.originalExtension = safeExtension(optimize.fileName);
-    upload.originalSize = optimize.fileData.size();
+    upload.originalSize = whole.file.size();
     upload.message = pendingMessage();
     Upload& stored = m_uploads.insert(token, upload).value();
-    startProcessing(token, optimize.fileData, optimize);
+    startProcessing(token, whole.file, optimize);
     answerWhenReady(stored, reply, optimize.waitSeconds);
 }
 
@@ -230,8 +263,7 @@ void OptimizerService::startProcessing(const QString& originalToken, const QByte
     ImageProcessor::Settings settings;
     settings.maxPixels = m_config.maxPixels;
     settings.passthrough = m_config.passthrough;
-    OptimizeRequest job = request;
-    job.fileData.clear(); // the codec gets the bytes once, below
+    const OptimizeRequest job = request;
     auto* watcher = new QFutureWatcher<ImageProcessor::Result>(this);
     connect(watcher, &QFutureWatcher<ImageProcessor::Result>::finished, this, [this, watcher, originalToken, data] {
         const ImageProcessor::Result result = watcher->result();

@@ -8,6 +8,8 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace {
 
 using Fields = QMap<QString, QString>;
@@ -131,45 +133,55 @@ std::optional<QString> applyCommon(const Fields& fields, OptimizeRequest& reques
 
 } // namespace
 
-RequestValidator::Result RequestValidator::fromForm(const std::vector<MultipartPart>& parts)
+std::optional<RequestValidator::Result> RequestValidator::addField(Form& form, const MultipartPart& part,
+                                                                   std::string_view value)
 {
-    Fields fields;
-    const MultipartPart* file = nullptr;
-    for (const MultipartPart& part : parts) {
-        const QString name = QString::fromStdString(part.name);
-        if (name == QLatin1String("file1")) {
-            if (file)
-                return failure(QStringLiteral("The field \"file1\" is given more than once."));
-            if (!part.filename)
-                return failure(QStringLiteral("\"file1\" must be a file part with a file name."));
-            file = &part;
-            continue;
-        }
-        if (part.filename)
-            return failure(QStringLiteral("The request has an unexpected file part ") + quoted(name) +
-                           QLatin1Char('.'));
-        if (!commonFields().contains(name) && name != QLatin1String("file_paths"))
-            return failure(QStringLiteral("The request has an unknown field ") + quoted(name) + QLatin1Char('.'));
-        if (fields.contains(name))
-            return failure(QStringLiteral("The field ") + quoted(name) + QStringLiteral(" is given more than once."));
-        const QByteArray bytes(part.data.data(), static_cast<qsizetype>(part.data.size()));
-        const QString value = QString::fromUtf8(bytes);
-        if (value.toUtf8() != bytes)
-            return failure(QStringLiteral("The field ") + quoted(name) + QStringLiteral(" is not valid UTF-8 text."));
-        fields.insert(name, value);
-    }
+    const QString name = QString::fromStdString(part.name);
+    if (name == QLatin1String("file1"))
+        return failure(QStringLiteral("\"file1\" must be a file part with a file name."));
+    if (!commonFields().contains(name) && name != QLatin1String("file_paths"))
+        return failure(QStringLiteral("The request has an unknown field ") + quoted(name) + QLatin1Char('.'));
+    if (form.fields.contains(name))
+        return failure(QStringLiteral("The field ") + quoted(name) + QStringLiteral(" is given more than once."));
+    const QByteArray bytes(value.data(), static_cast<qsizetype>(value.size()));
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() != bytes)
+        return failure(QStringLiteral("The field ") + quoted(name) + QStringLiteral(" is not valid UTF-8 text."));
+    form.fields.insert(name, text);
+    return std::nullopt;
+}
 
+std::optional<RequestValidator::Result> RequestValidator::addFile(Form& form, const MultipartPart& part)
+{
+    const QString name = QString::fromStdString(part.name);
+    if (name != QLatin1String("file1"))
+        return failure(QStringLiteral("The request has an unexpected file part ") + quoted(name) + QLatin1Char('.'));
+    if (form.fileName)
+        return failure(QStringLiteral("The field \"file1\" is given more than once."));
+    form.fileName = QString::fromStdString(part.filename.value_or(std::string()));
+    return std::nullopt;
+}
+
+RequestValidator::Result RequestValidator::fromFields(const Form& form)
+{
     OptimizeRequest request;
-    if (auto error = applyCommon(fields, request))
+    if (auto error = applyCommon(form.fields, request))
         return failure(*error);
-    if (!file)
-        return failure(QStringLiteral("The request is missing the image file \"file1\"."));
-    if (file->data.empty())
-        return failure(QStringLiteral("The uploaded file is empty."));
-    request.fileName = QString::fromStdString(*file->filename);
-    request.fileData = QByteArray(file->data.data(), static_cast<qsizetype>(file->data.size()));
     Result result;
     result.request = std::move(request);
+    return result;
+}
+
+RequestValidator::Result RequestValidator::fromForm(const Form& form, qint64 fileBytes)
+{
+    Result result = fromFields(form);
+    if (!result.request)
+        return result;
+    if (!form.fileName)
+        return failure(QStringLiteral("The request is missing the image file \"file1\"."));
+    if (fileBytes <= 0)
+        return failure(QStringLiteral("The uploaded file is empty."));
+    result.request->fileName = *form.fileName;
     return result;
 }
 
@@ -201,7 +213,8 @@ RequestValidator::Result RequestValidator::fromPollJson(const QByteArray& body)
             fields.insert(name, value.toString());
         } else if (value.isDouble()) {
             const double number = value.toDouble();
-            if (number != static_cast<double>(static_cast<qint64>(number)) || number > 1e9 || number < -1e9)
+            // The range first: a double beyond it has no integer value to compare with.
+            if (!(number >= -1e9 && number <= 1e9) || number != std::trunc(number))
                 return failure(quoted(name) + QStringLiteral(" must be a whole number."));
             fields.insert(name, QString::number(static_cast<qint64>(number)));
         } else {

@@ -1,14 +1,17 @@
 // Turns the two request forms of the protocol (the upload's multipart fields and the poll's JSON
 // object) into a validated OptimizeRequest, or into the failure code and message the client shows.
+// The upload's parts are checked one by one as they arrive, so that a bad form is refused before its
+// file is stored.
 #pragma once
 
 #include "OptimizeRequest.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 #include <optional>
-#include <vector>
+#include <string_view>
 
 struct MultipartPart;
 
@@ -26,6 +29,20 @@ public:
     static constexpr int kMaxSide = 65535;
     static constexpr qsizetype kMaxPollBytes = 64 * 1024;
 
-    static Result fromForm(const std::vector<MultipartPart>& parts);
+    // The text fields and the file part of an upload form, gathered as they arrive.
+    struct Form
+    {
+        QMap<QString, QString> fields;
+        std::optional<QString> fileName; // once the file part has begun
+    };
+
+    // Check one part of the form and add it to `form`; a failure when the part breaks a rule.
+    static std::optional<Result> addField(Form& form, const MultipartPart& part, std::string_view value);
+    static std::optional<Result> addFile(Form& form, const MultipartPart& part);
+    // What the text fields ask for, whether or not the file has arrived.
+    static Result fromFields(const Form& form);
+    // The whole upload, once its file has arrived with `fileBytes` bytes.
+    static Result fromForm(const Form& form, qint64 fileBytes);
+
     static Result fromPollJson(const QByteArray& body);
 };
