@@ -1,26 +1,17 @@
-// One parsed HTTP/1.1 request as the service sees it: method, path, headers and the whole body.
+// The head of one HTTP/1.1 request as the service sees it, taken from what the HTTP library parsed:
+// the body is not in it, it arrives afterwards through an HttpExchange.
 #pragma once
 
 #include <QByteArray>
-#include <QList>
-#include <QPair>
 
 struct HttpRequest
 {
     QByteArray method;
-    QByteArray target;                            // origin-form: path and optional query
-    QList<QPair<QByteArray, QByteArray>> headers; // names lower-cased, values trimmed
-    QByteArray body;
-    bool keepAlive = true;
+    QByteArray target; // origin-form: path and optional query
+    QByteArray host;
+    QByteArray contentType;
+    qint64 contentLength = 0;
 
-    QByteArray header(const QByteArray& lowerCaseName) const
-    {
-        for (const auto& [name, value] : headers) {
-            if (name == lowerCaseName)
-                return value;
-        }
-        return {};
-    }
     QByteArray path() const
     {
         const qsizetype query = target.indexOf('?');

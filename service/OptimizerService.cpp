@@ -1,19 +1,21 @@
 #include "OptimizerService.h"
 
-#include "HttpConnection.h"
+#include "BufferedExchange.h"
+#include "HttpRequest.h"
 #include "HttpsServer.h"
-#include "MultipartParser.h"
 #include "RequestValidator.h"
 #include "ResultStore.h"
 
 #include <QDateTime>
-#include <QFutureWatcher>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QUrl>
-#include <QtConcurrent>
+
+#include <boost/asio/post.hpp>
+
+namespace asio = boost::asio;
 
 namespace {
 
@@ -35,7 +37,7 @@ QString baseFor(const HttpRequest& request, quint16 port)
 {
     static const QRegularExpression hostPattern(
         QStringLiteral("^([A-Za-z0-9.-]{1,253}|\\[[0-9A-Fa-f:.]{2,45}\\])(:[0-9]{1,5})?$"));
-    const QString host = QString::fromLatin1(request.header("host"));
+    const QString host = QString::fromLatin1(request.host);
     if (hostPattern.match(host).hasMatch())
         return QStringLiteral("https://") + host;
     return QStringLiteral("https://localhost:%1").arg(port);
@@ -58,51 +60,64 @@ QString loggedPath(const QByteArray& path)
     return text.left(120);
 }
 
+QString now()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+}
+
+QByteArray recordBody(const QJsonObject& record)
+{
+    return QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact);
+}
+
+QJsonObject failureRecord(int code, const QString& message)
+{
+    return QJsonObject{
+        {QStringLiteral("Status"), QJsonObject{{QStringLiteral("Code"), code}, {QStringLiteral("Message"), message}}}};
+}
+
+HttpsServer::Limits serverLimits(const ServiceConfig& config)
+{
+    HttpsServer::Limits limits;
+    limits.maxRequests = config.maxConnections;
+    limits.headerTimeout = std::chrono::milliseconds(config.headerTimeoutMs);
+    limits.idleTimeout = std::chrono::milliseconds(config.idleTimeoutMs);
+    return limits;
+}
+
 } // namespace
 
 OptimizerService::OptimizerService(const ServiceConfig& config, QObject* parent)
     : QObject(parent)
     , m_config(config)
-    , m_store(new ResultStore(config.ttlSeconds, this))
+    , m_store(std::make_unique<ResultStore>(std::chrono::seconds(config.ttlSeconds), config.storeQuotaBytes))
+    , m_server(std::make_unique<HttpsServer>(static_cast<RequestHandler&>(*this), serverLimits(config)))
+    , m_sweep(std::make_unique<asio::steady_timer>(m_server->context()))
 {
     m_pool.setMaxThreadCount(std::max(1, config.workers));
-    const qint64 maxUpload = config.maxUploadBytes;
-    m_server = new HttpsServer(
-        [maxUpload](const HttpRequest& request) {
-            HttpRequestParser::BodyLimit limit;
-            if (request.method == "POST" && request.path() == kUploadPath) {
-                limit.bytes = maxUpload + kFormOverheadBytes;
-                limit.tooLargeMessage =
-                    QStringLiteral("The file is larger than the limit of %1 MB.").arg(megabytes(maxUpload));
-            } else if (request.method == "POST" && request.path() == kPollPath) {
-                limit.bytes = RequestValidator::kMaxPollBytes;
-                limit.tooLargeMessage = QStringLiteral("The poll request is too large.");
-            }
-            return limit;
-        },
-        this);
-    connect(m_server, &HttpsServer::requestReceived, this, &OptimizerService::handle);
-    connect(m_server, &HttpsServer::requestRefused, this,
-            [this](HttpConnection* connection, int status, const QString& message) {
-                Q_EMIT logLine(
-                    QStringLiteral("%1 %2 - - %3 (%4)")
-                        .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate), connection->peerAddress())
-                        .arg(status)
-                        .arg(message));
-            });
-    connect(m_store, &ResultStore::expired, this, &OptimizerService::forgetOriginal);
 }
 
 OptimizerService::~OptimizerService()
 {
-    // Work not yet started is dropped; running codecs finish before the store's folder goes.
+    // No handler runs once the network thread has stopped; work not yet started is dropped and running
+    // codecs finish, their results never delivered.
+    m_server->stop();
     m_pool.clear();
     m_pool.waitForDone();
+    // What holds connections or timers goes before the server, whose pending work ends the rest; the
+    // store goes last, with its folder.
+    m_uploads.clear();
+    m_sweep.reset();
+    m_server.reset();
 }
 
-bool OptimizerService::listen(const QHostAddress& address, quint16 port, const QSslConfiguration& ssl)
+bool OptimizerService::listen(const QString& address, quint16 port, const QByteArray& certificateChainPem,
+                              const QByteArray& privateKeyPem)
 {
-    return m_store->isValid() && m_server->listen(address, port, ssl);
+    if (!m_store->isValid() || !m_server->listen(address, port, certificateChainPem, privateKeyPem))
+        return false;
+    asio::post(m_server->context(), [this] { sweep(); });
+    return true;
 }
 
 quint16 OptimizerService::port() const
@@ -125,115 +140,118 @@ bool OptimizerService::isKnownKey(const QString& key) const
     return !key.isEmpty() && m_config.apiKeys.contains(key);
 }
 
-void OptimizerService::handle(HttpConnection* connection, const HttpRequest& request)
+// Sweeps often enough that nothing lives much past its time, never busier than once a second.
+void OptimizerService::sweep()
 {
-    // Expired entries go before the request is looked at, not only on the sweep timer's next tick.
-    m_store->expire();
-    Reply reply;
-    reply.connection = connection;
-    reply.method = request.method;
-    reply.path = request.path();
-    reply.bytesIn = request.body.size();
-    reply.base = baseFor(request, port());
+    expire();
+    m_sweep->expires_after(std::chrono::milliseconds(std::clamp<qint64>(m_config.ttlSeconds * 1000 / 4, 1000, 60'000)));
+    m_sweep->async_wait([this](boost::system::error_code ec) {
+        if (!ec)
+            sweep();
+    });
+}
 
+void OptimizerService::expire()
+{
+    for (const QString& token : m_store->expire())
+        forgetOriginal(token);
+}
+
+HttpReply OptimizerService::refusal(const QString& peer, int status, const QString& message)
+{
+    Q_EMIT logLine(QStringLiteral("%1 %2 - - %3 (%4)").arg(now(), peer).arg(status).arg(message));
+    return HttpReply{status, "application/json", recordBody(failureRecord(status, message)), {}};
+}
+
+std::unique_ptr<HttpExchange> OptimizerService::open(const HttpRequest& request, const Responder& responder)
+{
+    // Expired entries go before the request is looked at, not only on the sweep's next round.
+    expire();
+    const Reply reply{responder, request.method, request.path(), baseFor(request, port())};
+    if (reply.path == kUploadPath && request.method == "POST")
+        return openUpload(reply, request);
+    const qint64 limit = reply.path == kPollPath && request.method == "POST" ? RequestValidator::kMaxPollBytes : 0;
+    if (request.contentLength > limit) {
+        sendFailure(reply, 413,
+                    limit > 0 ? QStringLiteral("The poll request is too large.")
+                              : QStringLiteral("The request is too large."));
+        return nullptr;
+    }
+    return std::make_unique<BufferedExchange>([this, reply](const QByteArray& body) { route(reply, body); });
+}
+
+std::unique_ptr<HttpExchange> OptimizerService::openUpload(const Reply& reply, const HttpRequest& request)
+{
+    const QString tooLarge =
+        QStringLiteral("The file is larger than the limit of %1 MB.").arg(megabytes(m_config.maxUploadBytes));
+    if (request.contentLength > m_config.maxUploadBytes + kFormOverheadBytes) {
+        sendFailure(reply, 413, tooLarge);
+        return nullptr;
+    }
+    MultipartParser::Limits limits;
+    limits.maxFileBytes = std::size_t(m_config.maxUploadBytes);
+    limits.maxBodyBytes = std::size_t(m_config.maxUploadBytes + kFormOverheadBytes);
+    UploadExchange::Hooks hooks;
+    hooks.admit = [this](const OptimizeRequest& optimize) { return admit(optimize); };
+    hooks.refuse = [this, reply](const UploadExchange::Refusal& refusal) {
+        sendFailure(reply, refusal.code, refusal.message);
+    };
+    hooks.accept = [this, reply](const OptimizeRequest& optimize, const QString& token, qint64 size) {
+        acceptUpload(reply, optimize, token, size);
+    };
+    auto exchange = std::make_unique<UploadExchange>(*m_store, limits, tooLarge, std::move(hooks));
+    if (!exchange->begin(std::string_view(request.contentType.constData(), std::size_t(request.contentType.size())),
+                         request.contentLength))
+        return nullptr;
+    return exchange;
+}
+
+std::optional<UploadExchange::Refusal> OptimizerService::admit(const OptimizeRequest& request) const
+{
+    if (!isKnownKey(request.apiKey))
+        return UploadExchange::Refusal{401, QStringLiteral("Invalid API key.")};
+    if (request.removeBackground)
+        return UploadExchange::Refusal{501, QStringLiteral("Background removal is not available on this server.")};
+    return std::nullopt;
+}
+
+void OptimizerService::route(const Reply& reply, const QByteArray& body)
+{
     if (reply.path == kUploadPath || reply.path == kPollPath) {
-        if (request.method != "POST")
+        if (reply.method != "POST")
             return sendFailure(reply, 405, QStringLiteral("Use POST for this address."));
-        if (reply.path == kUploadPath)
-            return handleUpload(reply, request);
-        return handlePoll(reply, request);
+        return handlePoll(reply, body);
     }
     if (reply.path.startsWith(kFilesPrefix)) {
-        if (request.method != "GET")
+        if (reply.method != "GET")
             return sendFailure(reply, 405, QStringLiteral("Use GET for this address."));
-        return handleDownload(reply, reply.path);
+        return handleDownload(reply);
     }
     sendFailure(reply, 404, QStringLiteral("There is nothing at this address."));
 }
 
-namespace {
-
-// The whole form at once, as the connection hands the body over.
-struct WholeForm : MultipartParser::Receiver
+void OptimizerService::acceptUpload(const Reply& reply, const OptimizeRequest& request, const QString& token,
+                                    qint64 size)
 {
-    RequestValidator::Form form;
-    std::optional<RequestValidator::Result> refused;
-    QByteArray file;
-
-    bool field(const MultipartPart& part, std::string_view value) override
-    {
-        refused = RequestValidator::addField(form, part, value);
-        return !refused;
-    }
-    bool fileBegin(const MultipartPart& part) override
-    {
-        refused = RequestValidator::addFile(form, part);
-        return !refused;
-    }
-    bool fileData(std::string_view piece) override
-    {
-        file.append(piece.data(), qsizetype(piece.size()));
-        return true;
-    }
-    bool fileEnd() override { return true; }
-};
-
-} // namespace
-
-void OptimizerService::handleUpload(const Reply& reply, const HttpRequest& request)
-{
-    MultipartParser::Limits limits;
-    limits.maxFileBytes = static_cast<std::size_t>(m_config.maxUploadBytes);
-    limits.maxBodyBytes = static_cast<std::size_t>(m_config.maxUploadBytes + kFormOverheadBytes);
-    WholeForm whole;
-    MultipartParser parser(limits, whole);
-    const QByteArray contentType = request.header("content-type");
-    if (!parser.begin(std::string_view(contentType.constData(), std::size_t(contentType.size()))) ||
-        !parser.feed(std::string_view(request.body.constData(), std::size_t(request.body.size()))) ||
-        !parser.finish()) {
-        if (whole.refused)
-            return sendFailure(reply, whole.refused->code, whole.refused->message);
-        if (parser.error() == MultipartParser::Error::FileTooLarge ||
-            parser.error() == MultipartParser::Error::BodyTooLarge)
-            return sendFailure(
-                reply, 413,
-                QStringLiteral("The file is larger than the limit of %1 MB.").arg(megabytes(m_config.maxUploadBytes)));
-        return sendFailure(reply, 400, QString::fromStdString(parser.errorMessage()));
-    }
-
-    RequestValidator::Result validated = RequestValidator::fromForm(whole.form, whole.file.size());
-    if (!validated.request)
-        return sendFailure(reply, validated.code, validated.message);
-    const OptimizeRequest& optimize = *validated.request;
-    if (!isKnownKey(optimize.apiKey))
-        return sendFailure(reply, 401, QStringLiteral("Invalid API key."));
-    if (optimize.removeBackground)
-        return sendFailure(reply, 501, QStringLiteral("Background removal is not available on this server."));
-
-    const QString token = m_store->put(whole.file, "application/octet-stream");
-    if (token.isEmpty())
-        return sendFailure(reply, 503, QStringLiteral("The server could not store the upload. Try again later."));
     Upload upload;
-    upload.apiKey = optimize.apiKey;
+    upload.apiKey = request.apiKey;
     upload.originalToken = token;
-    upload.originalExtension = safeExtension(optimize.fileName);
-    upload.originalSize = whole.file.size();
+    upload.originalExtension = safeExtension(request.fileName);
+    upload.originalSize = size;
     upload.message = pendingMessage();
     Upload& stored = m_uploads.insert(token, upload).value();
-    startProcessing(token, whole.file, optimize);
-    answerWhenReady(stored, reply, optimize.waitSeconds);
+    startProcessing(token, request);
+    answerWhenReady(stored, reply, request.waitSeconds);
 }
 
-void OptimizerService::handlePoll(const Reply& reply, const HttpRequest& request)
+void OptimizerService::handlePoll(const Reply& reply, const QByteArray& body)
 {
-    const RequestValidator::Result validated = RequestValidator::fromPollJson(request.body);
+    const RequestValidator::Result validated = RequestValidator::fromPollJson(body);
     if (!validated.request)
         return sendFailure(reply, validated.code, validated.message);
     const OptimizeRequest& poll = *validated.request;
-    if (!isKnownKey(poll.apiKey))
-        return sendFailure(reply, 401, QStringLiteral("Invalid API key."));
-    if (poll.removeBackground)
-        return sendFailure(reply, 501, QStringLiteral("Background removal is not available on this server."));
+    if (const std::optional<UploadExchange::Refusal> refusal = admit(poll))
+        return sendFailure(reply, refusal->code, refusal->message);
 
     // The token is the first path segment after the files prefix, with or without an extension.
     const QUrl url(poll.originalUrl, QUrl::StrictMode);
@@ -247,65 +265,92 @@ void OptimizerService::handlePoll(const Reply& reply, const HttpRequest& request
     answerWhenReady(*it, reply, poll.waitSeconds);
 }
 
-void OptimizerService::handleDownload(const Reply& reply, const QByteArray& path)
+void OptimizerService::handleDownload(const Reply& reply)
 {
-    const QString name = QString::fromLatin1(path.mid(qstrlen(kFilesPrefix)));
+    const QString name = QString::fromLatin1(reply.path.mid(qstrlen(kFilesPrefix)));
     const QString token = name.section(QLatin1Char('.'), 0, 0);
     const std::optional<ResultStore::File> file = ResultStore::isToken(token) ? m_store->get(token) : std::nullopt;
     if (!file)
         return sendFailure(reply, 404, QStringLiteral("This file is not known here or has expired."));
-    send(reply, 200, file->mimeType, file->data);
+    // Streamed from the store's file as it is sent, never read whole.
+    send(reply, HttpReply{200, file->mimeType, {}, file->path}, {}, file->size);
 }
 
-void OptimizerService::startProcessing(const QString& originalToken, const QByteArray& data,
-                                       const OptimizeRequest& request)
+void OptimizerService::startProcessing(const QString& originalToken, const OptimizeRequest& request)
 {
     ImageProcessor::Settings settings;
     settings.maxPixels = m_config.maxPixels;
     settings.passthrough = m_config.passthrough;
-    const OptimizeRequest job = request;
-    auto* watcher = new QFutureWatcher<ImageProcessor::Result>(this);
-    connect(watcher, &QFutureWatcher<ImageProcessor::Result>::finished, this, [this, watcher, originalToken, data] {
-        const ImageProcessor::Result result = watcher->result();
-        watcher->deleteLater();
-        if (m_config.delayMs > 0) {
-            QTimer::singleShot(m_config.delayMs, this,
-                               [this, originalToken, result, data] { finishProcessing(originalToken, data, result); });
-        } else {
-            finishProcessing(originalToken, data, result);
+    const QString path = m_store->get(originalToken)->path;
+    m_pool.start([this, originalToken, path, request, settings] {
+        Processed processed;
+        processed.result = ImageProcessor::process(path, request, settings);
+        for (ImageProcessor::Output& output : processed.result.outputs) {
+            QString file;
+            if (!output.isOriginal) {
+                file = m_store->newFilePath();
+                QFile out(file);
+                if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+                    out.write(output.data) != output.data.size() || !out.flush()) {
+                    QFile::remove(file);
+                    file = QString();
+                }
+            }
+            processed.files << file;
+            processed.sizes << output.data.size();
+            output.data.clear(); // in the file now; the network thread needs none of it
         }
+        asio::post(m_server->context(), [this, originalToken, processed = std::move(processed)] {
+            if (m_config.delayMs <= 0)
+                return finishProcessing(originalToken, processed);
+            // The simulated processing time is a timer, not a thread.
+            auto delay =
+                std::make_shared<asio::steady_timer>(m_server->context(), std::chrono::milliseconds(m_config.delayMs));
+            delay->async_wait([this, delay, originalToken, processed](boost::system::error_code ec) {
+                if (!ec)
+                    finishProcessing(originalToken, processed);
+            });
+        });
     });
-    const QString path = m_store->folder() + QLatin1Char('/') + originalToken;
-    watcher->setFuture(
-        QtConcurrent::run(&m_pool, [path, job, settings] { return ImageProcessor::process(path, job, settings); }));
 }
 
-void OptimizerService::finishProcessing(const QString& originalToken, const QByteArray& original,
-                                        const ImageProcessor::Result& result)
+void OptimizerService::finishProcessing(const QString& originalToken, const Processed& processed)
 {
     const auto it = m_uploads.find(originalToken);
-    if (it == m_uploads.end())
-        return; // expired while it was being processed
+    if (it == m_uploads.end()) {
+        // Expired while it was being processed.
+        for (const QString& file : processed.files)
+            QFile::remove(file);
+        return;
+    }
     Upload& upload = *it;
+    const ImageProcessor::Result& result = processed.result;
     upload.done = true;
     upload.code = result.code();
     upload.message = result.message;
     if (!result.originalExtension.isEmpty())
         upload.originalExtension = result.originalExtension;
-    for (const ImageProcessor::Output& output : result.outputs) {
-        const QByteArray& data = output.isOriginal ? original : output.data;
-        const QString token = m_store->put(data, output.mimeType);
+    for (qsizetype i = 0; i < result.outputs.size(); ++i) {
+        const ImageProcessor::Output& output = result.outputs[i];
+        const QString token = output.isOriginal              ? m_store->share(upload.originalToken, output.mimeType)
+                              : processed.files[i].isEmpty() ? QString()
+                                                             : m_store->adopt(processed.files[i], output.mimeType);
         if (token.isEmpty()) {
             upload.code = 503;
             upload.message = QStringLiteral("The server could not store the results. Try again later.");
+            for (const Upload::Result& kept : std::as_const(upload.results))
+                m_store->remove(kept.token);
             upload.results.clear();
+            for (qsizetype j = i + 1; j < processed.files.size(); ++j)
+                QFile::remove(processed.files[j]);
             break;
         }
-        upload.results.append({output.kind, token, output.extension, data.size()});
+        upload.results.append(
+            {output.kind, token, output.extension, output.isOriginal ? upload.originalSize : processed.sizes[i]});
     }
     const QList<Waiter> waiters = std::exchange(upload.waiters, {});
     for (const Waiter& waiter : waiters) {
-        delete waiter.deadline;
+        waiter.deadline->cancel();
         answerUpload(upload, waiter.reply);
     }
 }
@@ -315,24 +360,23 @@ void OptimizerService::answerWhenReady(Upload& upload, const Reply& reply, int w
     waitSeconds = std::min(waitSeconds, m_config.maxWaitSeconds);
     if (upload.done || waitSeconds <= 0)
         return answerUpload(upload, reply);
-    auto* deadline = new QTimer(this);
-    deadline->setSingleShot(true);
+    auto deadline = std::make_shared<asio::steady_timer>(m_server->context(), std::chrono::seconds(waitSeconds));
+    upload.waiters.append({reply, deadline});
     const QString token = upload.originalToken;
-    connect(deadline, &QTimer::timeout, this, [this, token, deadline] {
+    deadline->async_wait([this, token, timer = deadline.get()](boost::system::error_code ec) {
+        if (ec)
+            return; // answered with the result before
         const auto it = m_uploads.find(token);
         if (it == m_uploads.end())
             return;
         for (qsizetype i = 0; i < it->waiters.size(); ++i) {
-            if (it->waiters[i].deadline == deadline) {
-                const Reply reply = it->waiters.takeAt(i).reply;
-                deadline->deleteLater();
-                answerUpload(*it, reply);
+            if (it->waiters[i].deadline.get() == timer) {
+                const Reply waiting = it->waiters.takeAt(i).reply;
+                answerUpload(*it, waiting);
                 return;
             }
         }
     });
-    upload.waiters.append({reply, deadline});
-    deadline->start(waitSeconds * 1000);
 }
 
 QString OptimizerService::originalUrl(const Upload& upload, const QString& base) const
@@ -364,33 +408,26 @@ void OptimizerService::answerUpload(const Upload& upload, const Reply& reply)
 
 void OptimizerService::sendRecord(const Reply& reply, int httpStatus, const QJsonObject& record)
 {
-    const QByteArray body = QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact);
+    const QByteArray body = recordBody(record);
     const int code = record.value(QStringLiteral("Status")).toObject().value(QStringLiteral("Code")).toInt();
-    send(reply, httpStatus, "application/json", body, QStringLiteral("code=%1").arg(code));
+    send(reply, HttpReply{httpStatus, "application/json", body, {}}, QStringLiteral("code=%1").arg(code), body.size());
 }
 
 void OptimizerService::sendFailure(const Reply& reply, int code, const QString& message)
 {
-    sendRecord(reply, code,
-               QJsonObject{{QStringLiteral("Status"),
-                            QJsonObject{{QStringLiteral("Code"), code}, {QStringLiteral("Message"), message}}}});
+    sendRecord(reply, code, failureRecord(code, message));
 }
 
-void OptimizerService::send(const Reply& reply, int httpStatus, const QByteArray& contentType, const QByteArray& body,
-                            const QString& note)
+void OptimizerService::send(const Reply& reply, HttpReply answer, const QString& note, qint64 outBytes)
 {
-    if (!reply.connection)
-        return; // the client went away while waiting
-    const qint64 elapsed = reply.connection->elapsedMs();
     Q_EMIT logLine(QStringLiteral("%1 %2 %3 %4 %5 %6 in=%7B out=%8B %9ms")
-                       .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate), reply.connection->peerAddress(),
-                            QString::fromLatin1(reply.method), loggedPath(reply.path))
-                       .arg(httpStatus)
+                       .arg(now(), reply.responder.peer(), QString::fromLatin1(reply.method), loggedPath(reply.path))
+                       .arg(answer.status)
                        .arg(note.isEmpty() ? QStringLiteral("-") : note)
-                       .arg(reply.bytesIn)
-                       .arg(body.size())
-                       .arg(elapsed));
-    reply.connection->respond(httpStatus, contentType, body);
+                       .arg(reply.responder.bodyBytes())
+                       .arg(outBytes)
+                       .arg(reply.responder.elapsedMs()));
+    reply.responder.send(std::move(answer));
 }
 
 void OptimizerService::forgetOriginal(const QString& token)
@@ -401,7 +438,7 @@ void OptimizerService::forgetOriginal(const QString& token)
     const QList<Waiter> waiters = std::exchange(it->waiters, {});
     m_uploads.erase(it);
     for (const Waiter& waiter : waiters) {
-        delete waiter.deadline;
+        waiter.deadline->cancel();
         sendFailure(waiter.reply, 404, QStringLiteral("This image is not known here or has expired. Upload it again."));
     }
 }

@@ -1,26 +1,33 @@
 // The protocol of the image-optimization service: the upload and poll endpoints, the downloads of
-// originals and results, the key check, the "wait" handling and the store with its time-to-live.
-// Lives on the main thread; codec work runs on its own worker pool and never blocks a request.
+// originals and results, the key check, the "wait" handling and the store with its time-to-live and
+// quota. Its state lives on the HTTPS server's network thread, where every request, timer and codec
+// result is handled; waiting (for a result, for --delay-ms) is a timer there and holds no thread. Codec
+// work runs on a worker pool of its own and never blocks a request.
 #pragma once
 
-#include "HttpRequest.h"
+#include "HttpReply.h"
 #include "ImageProcessor.h"
+#include "RequestHandler.h"
+#include "Responder.h"
 #include "ServiceConfig.h"
+#include "UploadExchange.h"
 
+#include <QByteArray>
 #include <QHash>
-#include <QHostAddress>
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
-#include <QPointer>
-#include <QSslConfiguration>
+#include <QString>
 #include <QThreadPool>
 
-class HttpConnection;
+#include <boost/asio/steady_timer.hpp>
+#include <memory>
+#include <optional>
+
 class HttpsServer;
 class ResultStore;
-class QTimer;
 
-class OptimizerService : public QObject
+class OptimizerService : public QObject, private RequestHandler
 {
     Q_OBJECT
 
@@ -28,7 +35,9 @@ public:
     explicit OptimizerService(const ServiceConfig& config, QObject* parent = nullptr);
     ~OptimizerService() override;
 
-    bool listen(const QHostAddress& address, quint16 port, const QSslConfiguration& ssl);
+    // Listens on `address` (port 0 picks a free port) with the PEM certificate chain and key given.
+    bool listen(const QString& address, quint16 port, const QByteArray& certificateChainPem,
+                const QByteArray& privateKeyPem);
     quint16 port() const;
     QString errorString() const;
     QString storeFolder() const;
@@ -38,22 +47,22 @@ public:
     static constexpr const char* kFilesPrefix = "/files/";
 
 Q_SIGNALS:
-    // One line per request: time, peer, method, path, status, sizes, duration. Never the key.
+    // One line per request: time, peer, method, path, status, sizes, duration. Never the key. Emitted
+    // on the network thread.
     void logLine(const QString& line);
 
 private:
     struct Reply
     {
-        QPointer<HttpConnection> connection;
+        Responder responder;
         QByteArray method;
         QByteArray path;
-        qint64 bytesIn = 0;
         QString base; // scheme and authority for the addresses in the answer
     };
     struct Waiter
     {
         Reply reply;
-        QTimer* deadline = nullptr;
+        std::shared_ptr<boost::asio::steady_timer> deadline;
     };
     struct Upload
     {
@@ -74,27 +83,41 @@ private:
         QList<Result> results;
         QList<Waiter> waiters;
     };
+    // What a worker hands back: the codec's result, with each output written to a file of the store's
+    // folder (none for an output that is the upload itself, an empty path where writing failed).
+    struct Processed
+    {
+        ImageProcessor::Result result;
+        QStringList files;
+        QList<qint64> sizes;
+    };
 
-    void handle(HttpConnection* connection, const HttpRequest& request);
-    void handleUpload(const Reply& reply, const HttpRequest& request);
-    void handlePoll(const Reply& reply, const HttpRequest& request);
-    void handleDownload(const Reply& reply, const QByteArray& path);
-    void startProcessing(const QString& originalToken, const QByteArray& data, const OptimizeRequest& request);
-    void finishProcessing(const QString& originalToken, const QByteArray& original,
-                          const ImageProcessor::Result& result);
+    std::unique_ptr<HttpExchange> open(const HttpRequest& request, const Responder& responder) override;
+    HttpReply refusal(const QString& peer, int status, const QString& message) override;
+
+    std::unique_ptr<HttpExchange> openUpload(const Reply& reply, const HttpRequest& request);
+    void route(const Reply& reply, const QByteArray& body);
+    std::optional<UploadExchange::Refusal> admit(const OptimizeRequest& request) const;
+    void acceptUpload(const Reply& reply, const OptimizeRequest& request, const QString& token, qint64 size);
+    void handlePoll(const Reply& reply, const QByteArray& body);
+    void handleDownload(const Reply& reply);
+    void startProcessing(const QString& originalToken, const OptimizeRequest& request);
+    void finishProcessing(const QString& originalToken, const Processed& processed);
     void answerWhenReady(Upload& upload, const Reply& reply, int waitSeconds);
     void answerUpload(const Upload& upload, const Reply& reply);
     void sendRecord(const Reply& reply, int httpStatus, const QJsonObject& record);
     void sendFailure(const Reply& reply, int code, const QString& message);
-    void send(const Reply& reply, int httpStatus, const QByteArray& contentType, const QByteArray& body,
-              const QString& note = {});
+    void send(const Reply& reply, HttpReply answer, const QString& note, qint64 outBytes);
+    void sweep();
+    void expire();
     void forgetOriginal(const QString& token);
     bool isKnownKey(const QString& key) const;
     QString originalUrl(const Upload& upload, const QString& base) const;
 
     ServiceConfig m_config;
-    HttpsServer* m_server;
-    ResultStore* m_store;
+    std::unique_ptr<ResultStore> m_store;
+    std::unique_ptr<HttpsServer> m_server;
+    std::unique_ptr<boost::asio::steady_timer> m_sweep;
     QThreadPool m_pool;
     QHash<QString, Upload> m_uploads; // by original token
 };

@@ -2,22 +2,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 
-ResultStore::ResultStore(qint64 ttlSeconds, QObject* parent)
-    : QObject(parent)
-    , m_ttlSeconds(ttlSeconds)
+ResultStore::ResultStore(std::chrono::seconds timeToLive, qint64 quotaBytes)
+    : m_timeToLive(timeToLive)
+    , m_quotaBytes(quotaBytes)
     , m_dir(QDir::tempPath() + QStringLiteral("/tovalin-local-service-XXXXXX"))
 {
     m_dir.setAutoRemove(true);
     if (m_dir.isValid())
         QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    // Sweep often enough that nothing lives much past its time, never busier than once a second.
-    m_sweep.setInterval(int(std::clamp<qint64>(ttlSeconds * 1000 / 4, 1000, 60'000)));
-    connect(&m_sweep, &QTimer::timeout, this, &ResultStore::expire);
-    m_sweep.start();
 }
 
 ResultStore::~ResultStore() = default;
@@ -35,28 +31,62 @@ bool ResultStore::isToken(const QString& text)
     return pattern.match(text).hasMatch();
 }
 
-QString ResultStore::put(const QByteArray& data, const QByteArray& mimeType)
+QString ResultStore::newFilePath() const
 {
-    if (!m_dir.isValid())
+    // File names are drawn like tokens but are never handed out: an address names an entry, and
+    // entries may share a file.
+    return m_dir.filePath(newToken());
+}
+
+bool ResultStore::reserve(qint64 bytes)
+{
+    if (bytes < 0 || m_usedBytes + m_reservedBytes + bytes > m_quotaBytes)
+        return false;
+    m_reservedBytes += bytes;
+    return true;
+}
+
+void ResultStore::release(qint64 bytes)
+{
+    m_reservedBytes -= std::min(bytes, m_reservedBytes);
+}
+
+QString ResultStore::adopt(const QString& path, const QByteArray& mimeType, qint64 reserved)
+{
+    release(reserved);
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (!m_dir.isValid() || info.absolutePath() != QDir(m_dir.path()).absolutePath() || !info.isFile() ||
+        m_files.contains(name) || m_usedBytes + m_reservedBytes + info.size() > m_quotaBytes) {
+        QFile::remove(path);
         return {};
+    }
+    m_files.insert(name, {path, info.size(), 0});
+    m_usedBytes += info.size();
+    return addEntry(name, mimeType);
+}
+
+QString ResultStore::share(const QString& token, const QByteArray& mimeType)
+{
+    const auto it = m_entries.constFind(token);
+    return it == m_entries.constEnd() ? QString() : addEntry(it->file, mimeType);
+}
+
+QString ResultStore::addEntry(const QString& file, const QByteArray& mimeType)
+{
     const QString token = newToken();
-    const QString path = m_dir.filePath(token);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        return {};
-    m_entries.insert(token, {path, mimeType, QDateTime::currentDateTimeUtc().addSecs(m_ttlSeconds)});
+    m_entries.insert(token, {file, mimeType, Clock::now() + m_timeToLive});
+    ++m_files[file].addresses;
     return token;
 }
 
 std::optional<ResultStore::File> ResultStore::get(const QString& token) const
 {
     const auto it = m_entries.constFind(token);
-    if (it == m_entries.constEnd() || it->expires <= QDateTime::currentDateTimeUtc())
+    if (it == m_entries.constEnd() || it->expires <= Clock::now())
         return std::nullopt;
-    QFile file(it->path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return File{file.readAll(), it->mimeType};
+    const StoredFile file = m_files.value(it->file);
+    return File{file.path, file.size, it->mimeType};
 }
 
 void ResultStore::remove(const QString& token)
@@ -64,20 +94,25 @@ void ResultStore::remove(const QString& token)
     const auto it = m_entries.find(token);
     if (it == m_entries.end())
         return;
-    QFile::remove(it->path);
+    const auto file = m_files.find(it->file);
     m_entries.erase(it);
+    if (file != m_files.end() && --file->addresses <= 0) {
+        // A download under way keeps reading the file it opened.
+        QFile::remove(file->path);
+        m_usedBytes -= file->size;
+        m_files.erase(file);
+    }
 }
 
-void ResultStore::expire()
+QStringList ResultStore::expire()
 {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const Clock::time_point now = Clock::now();
     QStringList gone;
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
         if (it->expires <= now)
             gone << it.key();
     }
-    for (const QString& token : gone) {
+    for (const QString& token : std::as_const(gone))
         remove(token);
-        Q_EMIT expired(token);
-    }
+    return gone;
 }

@@ -6,12 +6,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
-#include <QSslCertificate>
-#include <QSslKey>
 #include <QTextStream>
 
 #include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vips/vips8>
@@ -53,6 +52,17 @@ qint64 positiveNumber(const QCommandLineParser& parser, const QString& name, qin
     if (!ok || value < min || value > max)
         fail(QStringLiteral("--%1 must be a whole number from %2 to %3.").arg(name).arg(min).arg(max));
     return value;
+}
+
+// Every connection is a descriptor, and so is every file being written or sent: take what the system
+// allows rather than the customary 1,024.
+void raiseDescriptorLimit()
+{
+    struct rlimit limit = {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
 }
 
 } // namespace
@@ -98,7 +108,25 @@ int main(int argc, char* argv[])
                                      QStringLiteral("Longest a request may wait for its result, in seconds "
                                                     "(default 30; shorter reaches the pending path sooner)."),
                                      QStringLiteral("seconds"), QStringLiteral("30"));
-    parser.addOptions({cert, key, port, apiKey, maxUpload, ttl, delay, passthrough, maxPixels, maxWait});
+    const QCommandLineOption quota(QStringLiteral("store-quota-mb"),
+                                   QStringLiteral("Disk space for originals and results together, in MB (default "
+                                                  "2048); a full store answers 503."),
+                                   QStringLiteral("MB"), QStringLiteral("2048"));
+    const QCommandLineOption connections(QStringLiteral("max-connections"),
+                                         QStringLiteral("Connections served at once (default 128); past it a "
+                                                        "request is answered 503."),
+                                         QStringLiteral("number"), QStringLiteral("128"));
+    const QCommandLineOption headerTimeout(QStringLiteral("header-timeout"),
+                                           QStringLiteral("Seconds for the TLS handshake, and again for a "
+                                                          "request's headers, each counted from its start; a body "
+                                                          "must keep a minimum rate after it (default 10)."),
+                                           QStringLiteral("seconds"), QStringLiteral("10"));
+    const QCommandLineOption idleTimeout(QStringLiteral("idle-timeout"),
+                                         QStringLiteral("Seconds an open connection may wait for its next "
+                                                        "request (default 30)."),
+                                         QStringLiteral("seconds"), QStringLiteral("30"));
+    parser.addOptions({cert, key, port, apiKey, maxUpload, ttl, delay, passthrough, maxPixels, maxWait, quota,
+                       connections, headerTimeout, idleTimeout});
     parser.process(app);
 
     if (!parser.isSet(cert) || !parser.isSet(key))
@@ -113,6 +141,10 @@ int main(int argc, char* argv[])
     config.passthrough = parser.isSet(passthrough);
     config.maxWaitSeconds = int(positiveNumber(parser, maxWait.names().first(), 0, 30));
     config.maxPixels = positiveNumber(parser, maxPixels.names().first(), 1, 1000) * 1'000'000;
+    config.storeQuotaBytes = positiveNumber(parser, quota.names().first(), 1, 1024 * 1024) * 1024 * 1024;
+    config.maxConnections = int(positiveNumber(parser, connections.names().first(), 1, 10'000));
+    config.headerTimeoutMs = int(positiveNumber(parser, headerTimeout.names().first(), 1, 3600)) * 1000;
+    config.idleTimeoutMs = int(positiveNumber(parser, idleTimeout.names().first(), 1, 3600)) * 1000;
     const auto portNumber = quint16(positiveNumber(parser, port.names().first(), 1, 65535));
 
     QFile certFile(parser.value(cert));
@@ -121,19 +153,9 @@ int main(int argc, char* argv[])
         fail(QStringLiteral("cannot read %1").arg(certFile.fileName()));
     if (!keyFile.open(QIODevice::ReadOnly))
         fail(QStringLiteral("cannot read %1").arg(keyFile.fileName()));
-    const QList<QSslCertificate> chain = QSslCertificate::fromData(certFile.readAll(), QSsl::Pem);
+    const QByteArray chainPem = certFile.readAll();
     const QByteArray keyPem = keyFile.readAll();
-    QSslKey privateKey(keyPem, QSsl::Ec, QSsl::Pem);
-    if (privateKey.isNull())
-        privateKey = QSslKey(keyPem, QSsl::Rsa, QSsl::Pem);
-    if (chain.isEmpty() || privateKey.isNull())
-        fail(QStringLiteral("the certificate or key is not a readable PEM file."));
-
-    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-    ssl.setLocalCertificateChain(chain);
-    ssl.setPrivateKey(privateKey);
-    ssl.setPeerVerifyMode(QSslSocket::VerifyNone);
-    ssl.setProtocol(QSsl::TlsV1_2OrLater);
+    raiseDescriptorLimit();
 
     int status = 0;
     {
@@ -141,7 +163,7 @@ int main(int argc, char* argv[])
         QTextStream out(stdout);
         QObject::connect(&service, &OptimizerService::logLine, &app,
                          [&out](const QString& line) { out << line << Qt::endl; });
-        if (service.listen(QHostAddress::LocalHost, portNumber, ssl)) {
+        if (service.listen(QStringLiteral("127.0.0.1"), portNumber, chainPem, keyPem)) {
             out << "tovalin-local-service listening on https://127.0.0.1:" << service.port() << Qt::endl;
             quitOnSignals(app);
             status = QCoreApplication::exec();

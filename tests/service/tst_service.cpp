@@ -1,4 +1,3 @@
-#include "HttpRequestParser.h"
 #include "ImageProcessor.h"
 #include "MultipartParser.h"
 #include "OptimizerService.h"
@@ -15,10 +14,11 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
-#include <QSslKey>
 #include <QSslSocket>
+#include <QTcpSocket>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -172,12 +172,6 @@ QString summary(const OptimizeRequest& r)
         .trimmed();
 }
 
-HttpRequestParser::BodyLimit uploadLimit(const HttpRequest& request)
-{
-    return request.method == "POST" ? HttpRequestParser::BodyLimit{100, QStringLiteral("too large")}
-                                    : HttpRequestParser::BodyLimit{};
-}
-
 using Kind = ImageProcessor::Kind;
 using Level = OptimizeRequest::Level;
 using Resize = OptimizeRequest::Resize;
@@ -232,6 +226,53 @@ QByteArray pollBody(const QString& originalUrl, const QString& key = kKey)
         .toUtf8();
 }
 
+// A connection driven by hand: TLS, or plain TCP for a handshake meant to fail; some bytes at once, the
+// rest one at a time; and what came back before the service closed it.
+class RawConnection : public QObject
+{
+public:
+    RawConnection(quint16 port, const QSslConfiguration& tls, bool plain, const QByteArray& atOnce,
+                  const QByteArray& trickled)
+        : m_trickled(trickled)
+    {
+        m_socket = plain ? new QTcpSocket(this) : new QSslSocket(this);
+        connect(m_socket, &QAbstractSocket::readyRead, this, [this] { received += m_socket->readAll(); });
+        connect(m_socket, &QAbstractSocket::disconnected, this, [this] { closed = true; });
+        connect(m_socket, &QAbstractSocket::errorOccurred, this, [this] {
+            if (m_socket->state() != QAbstractSocket::ConnectedState)
+                closed = true;
+        });
+        const auto begin = [this, atOnce] {
+            m_socket->write(atOnce);
+            if (!m_trickled.isEmpty())
+                m_timer.start();
+        };
+        m_timer.setInterval(300);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (closed || m_trickled.isEmpty())
+                return m_timer.stop();
+            m_socket->write(m_trickled.left(1));
+            m_trickled.remove(0, 1);
+        });
+        if (auto* ssl = qobject_cast<QSslSocket*>(m_socket)) {
+            ssl->setSslConfiguration(tls);
+            connect(ssl, &QSslSocket::encrypted, this, begin);
+            ssl->connectToHostEncrypted(QStringLiteral("127.0.0.1"), port);
+        } else {
+            connect(m_socket, &QAbstractSocket::connected, this, begin);
+            m_socket->connectToHost(QStringLiteral("127.0.0.1"), port);
+        }
+    }
+
+    QByteArray received;
+    bool closed = false;
+
+private:
+    QAbstractSocket* m_socket;
+    QByteArray m_trickled;
+    QTimer m_timer;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(MultipartParser::Error)
@@ -247,7 +288,8 @@ class TestService : public QObject
     QByteArray m_photo;
     std::unique_ptr<OptimizerService> m_service;
     QNetworkAccessManager m_nam;
-    QSslConfiguration m_serverSsl;
+    QByteArray m_certificate;
+    QByteArray m_key;
     QSslConfiguration m_clientSsl;
     QStringList m_log;
 
@@ -258,7 +300,7 @@ class TestService : public QObject
         config.apiKeys = {kKey, QStringLiteral("other-key")};
         m_service = std::make_unique<OptimizerService>(config);
         connect(m_service.get(), &OptimizerService::logLine, this, [this](const QString& line) { m_log << line; });
-        QVERIFY(m_service->listen(QHostAddress::LocalHost, 0, m_serverSsl));
+        QVERIFY(m_service->listen(QStringLiteral("127.0.0.1"), 0, m_certificate, m_key));
         m_nam.clearConnectionCache();
     }
 
@@ -296,8 +338,7 @@ class TestService : public QObject
     Answer get(const QString& address) { return finish(send(QUrl(address))); }
 
     // Writes raw bytes on a fresh TLS connection and returns what comes back once `answers` responses
-    // have arrived; with none expected, as soon as the bytes are on their way. Waits by spinning the
-    // event loop: the service runs on this same thread.
+    // have arrived.
     QByteArray raw(const QByteArray& bytes, int answers)
     {
         QSslSocket socket;
@@ -306,13 +347,8 @@ class TestService : public QObject
         connect(&socket, &QSslSocket::readyRead, this, [&] { received += socket.readAll(); });
         connect(&socket, &QSslSocket::encrypted, this, [&] { socket.write(bytes); });
         socket.connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_service->port());
-        [[maybe_unused]] const bool done = QTest::qWaitFor(
-            [&] {
-                return answers > 0
-                           ? received.count("HTTP/1.1 ") >= answers
-                           : socket.isEncrypted() && socket.bytesToWrite() + socket.encryptedBytesToWrite() == 0;
-            },
-            15'000);
+        [[maybe_unused]] const bool done =
+            QTest::qWaitFor([&] { return received.count("HTTP/1.1 ") >= answers; }, 15'000);
         return received;
     }
 
@@ -323,11 +359,11 @@ private Q_SLOTS:
         m_photo = TestImages::photoJpeg();
         QVERIFY(TestImages::inspect(m_photo).hasExif);
         const QString certs = QStringLiteral(TOVALIN_SERVICE_TEST_CERTS);
+        QFile certificate(certs + QStringLiteral("/server.pem"));
         QFile key(certs + QStringLiteral("/server.key"));
-        QVERIFY(key.open(QIODevice::ReadOnly));
-        m_serverSsl = QSslConfiguration::defaultConfiguration();
-        m_serverSsl.setLocalCertificateChain(QSslCertificate::fromPath(certs + QStringLiteral("/server.pem")));
-        m_serverSsl.setPrivateKey(QSslKey(key.readAll(), QSsl::Ec));
+        QVERIFY(certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly));
+        m_certificate = certificate.readAll();
+        m_key = key.readAll();
         m_clientSsl = QSslConfiguration::defaultConfiguration();
         m_clientSsl.setCaCertificates(QSslCertificate::fromPath(certs + QStringLiteral("/ca.pem")));
     }
@@ -474,56 +510,6 @@ private Q_SLOTS:
         QCOMPARE(r.request ? summary(*r.request) : QStringLiteral("%1 %2").arg(r.code).arg(r.message), expected);
     }
 
-    void httpRequestArrivingByteByByte()
-    {
-        HttpRequestParser parser(uploadLimit);
-        const QByteArray wire = "POST /v2/reducer.php?x=1 HTTP/1.1\r\nHost: localhost:47800\r\nContent-Type: "
-                                "application/json\r\nContent-Length: 11\r\n\r\n{\"key\":\"k\"}"
-                                "GET /files/abc HTTP/1.1\r\nConnection: close\r\n\r\n";
-        HttpRequestParser::State state = HttpRequestParser::State::NeedMore;
-        qsizetype fed = 0;
-        while (state == HttpRequestParser::State::NeedMore && fed < wire.size())
-            state = parser.feed(wire.mid(fed++, 1));
-        QCOMPARE(state, HttpRequestParser::State::Complete);
-        HttpRequest request = parser.takeRequest();
-        QCOMPARE(request.method, QByteArray("POST"));
-        QCOMPARE(request.path(), QByteArray("/v2/reducer.php"));
-        QCOMPARE(request.header("content-type"), QByteArray("application/json"));
-        QCOMPARE(request.body, QByteArray("{\"key\":\"k\"}"));
-        QVERIFY(request.keepAlive);
-        // The pipelined second request was kept and completes from what is buffered.
-        QCOMPARE(parser.feed(wire.mid(fed)), HttpRequestParser::State::Complete);
-        request = parser.takeRequest();
-        QCOMPARE(request.method, QByteArray("GET"));
-        QCOMPARE(request.target, QByteArray("/files/abc"));
-        QVERIFY(!request.keepAlive);
-    }
-
-    void badHttpRequests_data()
-    {
-        QTest::addColumn<QByteArray>("wire");
-        QTest::addColumn<int>("status");
-        QTest::newRow("garbage") << QByteArray("GARBAGE\r\n\r\n") << 400;
-        QTest::newRow("HTTP/2") << QByteArray("GET / HTTP/2.0\r\n\r\n") << 505;
-        QTest::newRow("long target") << "GET /" + QByteArray(5000, 'a') + " HTTP/1.1\r\n\r\n" << 414;
-        QTest::newRow("huge headers") << "GET / HTTP/1.1\r\nX: " + QByteArray(17 * 1024, 'a') << 431;
-        QTest::newRow("bare LF") << QByteArray("GET / HTTP/1.1\nHost: x\r\n\r\n") << 400;
-        QTest::newRow("chunked") << QByteArray("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") << 411;
-        QTest::newRow("conflicting lengths")
-            << QByteArray("POST / HTTP/1.1\r\nContent-Length: 1\r\nContent-Length: 2\r\n\r\n") << 400;
-        QTest::newRow("over the body limit") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 101\r\n\r\n") << 413;
-        QTest::newRow("body on GET") << QByteArray("GET / HTTP/1.1\r\nContent-Length: 1\r\n\r\nx") << 413;
-    }
-
-    void badHttpRequests()
-    {
-        QFETCH(QByteArray, wire);
-        QFETCH(int, status);
-        HttpRequestParser parser(uploadLimit);
-        QCOMPARE(parser.feed(wire), HttpRequestParser::State::Error);
-        QCOMPARE(parser.errorStatus(), status);
-        QVERIFY(!parser.errorMessage().isEmpty());
-    }
     // Every level on each kind of image, with both companions; prints the savings of record.
     void levels_data()
     {
@@ -803,6 +789,8 @@ private Q_SLOTS:
             "The upload is incomplete: the multipart form ends too early.");
         upload("background removal", clientForm("bg_remove=1", image), 501,
                "Background removal is not available on this server.");
+        // Judged on the fields before the file, so the file is never stored.
+        upload("wrong key", clientForm("key=wrong-key-3a9f", QByteArray(60 * 1024, 'x')), 401, "Invalid API key.");
         // Over the file limit but within the request limit: refused by the form parser.
         upload("file over the limit", clientForm({}, QByteArray(100 * 1024, 'x')), 413,
                "The file is larger than the limit of 0.0625 MB.");
@@ -836,22 +824,118 @@ private Q_SLOTS:
         QCOMPARE(answer.http, code);
         QCOMPARE(answer.code(), code);
         QCOMPARE(answer.message(), message);
+        // A refused request leaves nothing in the store, not even the part of a file that had arrived.
+        QVERIFY(QDir(m_service->storeFolder()).isEmpty());
         // And the service goes on serving; one log line each, never a key.
         QCOMPARE(upload(clientForm({}, TestImages::photoJpeg(64, 48))).code(), 2);
         QCOMPARE(m_log.size(), 2);
         QVERIFY2(!m_log.join(QLatin1Char(' ')).contains(QLatin1String("key-")), qPrintable(m_log.join(' ')));
     }
 
-    // Requests on one connection are answered in order, and a malformed one ends it; a request cut off
-    // in its body is given up by its client. The service goes on serving.
-    void malformedHttp()
+    // Pipelined requests are answered in order, one at a time; a malformed one ends the connection.
+    void pipelinedRequests()
     {
         start();
-        const QByteArray answers = raw("GET /a HTTP/1.1\r\nHost: x\r\n\r\nGET /b HTTP/1.1\r\n\r\nGARBAGE\r\n\r\n", 3);
-        QCOMPARE(answers.count("HTTP/1.1 404 "), 2);
-        QVERIFY2(answers.indexOf("HTTP/1.1 400 ") > answers.lastIndexOf("HTTP/1.1 404 "), answers.constData());
-        raw("POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 100\r\n\r\n{\"key\"", 0);
-        QCOMPARE(upload(clientForm({}, m_photo)).code(), 2);
+        QByteArray wire;
+        QStringList expected;
+        for (int i = 0; i < 50; ++i) {
+            wire += i % 2 ? "GET /files/0123456789abcdef0123456789abcdef HTTP/1.1\r\n\r\n"
+                          : "GET /elsewhere HTTP/1.1\r\nHost: x\r\n\r\n";
+            expected << (i % 2 ? QStringLiteral("This file is not known here or has expired.")
+                               : QStringLiteral("There is nothing at this address."));
+        }
+        wire += "GARBAGE\r\n\r\nGET /elsewhere HTTP/1.1\r\n\r\n";
+        expected << QStringLiteral("The request line is malformed.");
+        const QByteArray answers = raw(wire, 51);
+        QStringList messages;
+        static const QRegularExpression message(QStringLiteral("\"Message\":\"([^\"]*)\""));
+        for (auto it = message.globalMatch(QString::fromUtf8(answers)); it.hasNext();)
+            messages << it.next().captured(1);
+        QCOMPARE(messages, expected);
+    }
+
+    // Requests that break the rules, clients that stall and handshakes that fail: every connection is
+    // answered at once or closed at its deadline, and the service serves normal requests meanwhile and
+    // afterwards.
+    void misbehavingClients_data()
+    {
+        QTest::addColumn<int>("connections");
+        QTest::addColumn<bool>("plain"); // no TLS: a handshake that fails
+        QTest::addColumn<QByteArray>("atOnce");
+        QTest::addColumn<QByteArray>("trickled"); // then one byte every 300 ms
+        QTest::addColumn<QByteArray>("answer");   // the status, or nothing when closed unanswered
+        const auto row = [](const char* name, int connections, bool plain, const QByteArray& atOnce,
+                            const QByteArray& trickled, const QByteArray& answer) {
+            QTest::newRow(name) << connections << plain << atOnce << trickled << answer;
+        };
+        const QByteArray head = "GET /elsewhere HTTP/1.1\r\nHost: x\r\n\r\n";
+        const QByteArray poll = "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: ";
+        row("oversized headers", 1, false, "GET / HTTP/1.1\r\nX: " + QByteArray(17 * 1024, 'a') + "\r\n\r\n", {},
+            "431");
+        row("too many headers", 1, false, "GET / HTTP/1.1\r\n" + QByteArray("X: y\r\n").repeated(101) + "\r\n", {},
+            "431");
+        row("long address", 1, false, "GET /" + QByteArray(5000, 'a') + " HTTP/1.1\r\n\r\n", {}, "414");
+        row("HTTP/2", 1, false, "GET / HTTP/2.0\r\n\r\n", {}, "505");
+        row("address not a path", 1, false, "GET http://x/ HTTP/1.1\r\n\r\n", {}, "400");
+        row("malformed length", 1, false, poll + "1x\r\n\r\n", {}, "400");
+        row("conflicting lengths", 1, false, poll + "1\r\nContent-Length: 2\r\n\r\n", {}, "400");
+        row("chunked body", 1, false, "POST /v2/reducer.php HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n", {}, "411");
+        // Refused from its head; the body that follows is read and dropped before the connection closes.
+        row("length over the limit", 1, false, poll + "70000\r\n\r\n" + QByteArray(70000, 'x'), {}, "413");
+        row("body on a download", 1, false, "GET /files/x HTTP/1.1\r\nContent-Length: 1\r\n\r\nx", {}, "413");
+        row("bare line feeds", 1, false, "GET / HTTP/1.1\nHost: x\n\n", {}, "400");
+        row("bare line feeds, in pieces", 1, false, "GET / HTTP/1.1", "\nHost: x\n\n", "400");
+        row("truncated body", 1, false, poll + "100\r\n\r\n{\"key\"", {}, {});
+        row("slow head", 1, false, {}, head, {});
+        row("slow body", 1, false, poll + "30\r\n\r\n", R"({"key":"k","urllist":["a"]}   )", {});
+        row("100 failed handshakes at once", 100, true, "GARBAGE\r\n\r\n", {}, {});
+        row("200 slow connections", 200, false, {}, head, {});
+    }
+
+    void misbehavingClients()
+    {
+        QFETCH(int, connections);
+        QFETCH(bool, plain);
+        QFETCH(QByteArray, atOnce);
+        QFETCH(QByteArray, trickled);
+        QFETCH(QByteArray, answer);
+        ServiceConfig config;
+        config.headerTimeoutMs = 2000;
+        config.idleTimeoutMs = 2000;
+        start(config);
+        std::vector<std::unique_ptr<RawConnection>> clients;
+        for (int i = 0; i < connections; ++i)
+            clients.push_back(std::make_unique<RawConnection>(m_service->port(), m_clientSsl, plain, atOnce, trickled));
+        QCOMPARE(get(url(QStringLiteral("/elsewhere")).toString()).http, 404);
+        const auto allClosed = [&clients] {
+            return std::all_of(clients.begin(), clients.end(), [](const auto& client) { return client->closed; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allClosed(), 15'000);
+        for (const auto& client : clients) {
+            if (answer.isEmpty())
+                QVERIFY2(client->received.isEmpty(), client->received.constData());
+            else
+                QVERIFY2(client->received.startsWith("HTTP/1.1 " + answer + ' '), client->received.constData());
+        }
+        QCOMPARE(upload(clientForm({}, TestImages::photoJpeg(64, 48))).code(), 2);
+    }
+
+    // Past the number of requests served at once, a request is answered 503 rather than left waiting
+    // or closed; once a place is free it is served again.
+    void busyServerAnswers503()
+    {
+        ServiceConfig config;
+        config.maxConnections = 2;
+        start(config);
+        std::vector<std::unique_ptr<RawConnection>> holders;
+        for (int i = 0; i < 2; ++i) {
+            holders.push_back(std::make_unique<RawConnection>(
+                m_service->port(), m_clientSsl, false, "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 30\r\n\r\n{",
+                R"("key":"k","urllist":["a"]}   )"));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 503, 10'000);
+        holders.clear();
+        QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 404, 10'000);
     }
 
     void resultsExpireAndTheStoreGoesAtExit()

@@ -1,0 +1,68 @@
+// One upload as its body arrives: the multipart form is parsed as a stream, each text field checked as
+// it comes, and the file part written straight into a file of the store, within the room reserved for
+// the upload before its body was read. The fields that come before the file must already pass, key
+// included, before a byte of the file is kept; once the form is complete the file becomes the store's.
+#pragma once
+
+#include "HttpExchange.h"
+#include "MultipartParser.h"
+#include "OptimizeRequest.h"
+#include "RequestValidator.h"
+
+#include <QFile>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class ResultStore;
+
+class UploadExchange : public HttpExchange, private MultipartParser::Receiver
+{
+public:
+    struct Refusal
+    {
+        int code;
+        QString message;
+    };
+    struct Hooks
+    {
+        // The service's own rules for a request (its key, what it offers), asked when the file begins
+        // and again when the form is complete.
+        std::function<std::optional<Refusal>(const OptimizeRequest&)> admit;
+        std::function<void(const Refusal&)> refuse;
+        // The form is complete and valid; its file is now the store's under `token`.
+        std::function<void(const OptimizeRequest&, const QString& token, qint64 fileBytes)> accept;
+    };
+
+    // `tooLarge` is the answer for a file or form over `limits`.
+    UploadExchange(ResultStore& store, const MultipartParser::Limits& limits, QString tooLarge, Hooks hooks);
+    ~UploadExchange() override;
+
+    // Reserves room for the announced body and takes the form's boundary; false once refused.
+    bool begin(std::string_view contentType, qint64 contentLength);
+    void receive(std::string_view piece) override;
+    void complete() override;
+
+private:
+    bool field(const MultipartPart& part, std::string_view value) override;
+    bool fileBegin(const MultipartPart& part) override;
+    bool fileData(std::string_view piece) override;
+    bool fileEnd() override;
+
+    bool stop(const Refusal& refusal);
+    void discard();
+    void refuse(const Refusal& refusal);
+    void refuseForParser();
+
+    ResultStore& m_store;
+    MultipartParser m_parser;
+    QString m_tooLarge;
+    Hooks m_hooks;
+    RequestValidator::Form m_form;
+    std::optional<Refusal> m_stopped; // why this exchange stopped the parser
+    bool m_finished = false;          // refused or accepted: nothing more to do
+    qint64 m_reserved = 0;
+    QFile m_file; // while the store does not own it yet
+    qint64 m_fileBytes = 0;
+};
