@@ -69,7 +69,9 @@ QString ResultStore::adopt(const QString& path, const QByteArray& mimeType, qint
 QString ResultStore::share(const QString& token, const QByteArray& mimeType)
 {
     const auto it = m_entries.constFind(token);
-    return it == m_entries.constEnd() ? QString() : addEntry(it->file, mimeType);
+    // A copy: adding the entry may move every entry, this one too.
+    const QString file = it == m_entries.constEnd() ? QString() : it->file;
+    return file.isEmpty() ? QString() : addEntry(file, mimeType);
 }
 
 QString ResultStore::addEntry(const QString& file, const QByteArray& mimeType)

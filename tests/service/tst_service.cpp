@@ -2,6 +2,7 @@
 #include "MultipartParser.h"
 #include "OptimizerService.h"
 #include "RequestValidator.h"
+#include "ResultStore.h"
 #include "TestImages.h"
 
 #include <QDir>
@@ -936,6 +937,39 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 503, 10'000);
         holders.clear();
         QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 404, 10'000);
+    }
+
+    // Addresses may share a file, which goes with the last of them. The quota counts each file once, and
+    // room reserved for an upload is room no result can take.
+    void storeSharesFilesWithinItsQuota()
+    {
+        ResultStore store(std::chrono::seconds(60), 1000);
+        const auto write = [&store](qint64 size) {
+            const QString path = store.newFilePath();
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(size, 'x')) != size)
+                qFatal("cannot write into the store's folder");
+            return path;
+        };
+        const QString original = store.adopt(write(600), "application/octet-stream");
+        QVERIFY(!original.isEmpty());
+        QStringList shared;
+        for (int i = 0; i < 200; ++i) // enough addresses for the store's tables to grow under them
+            shared << store.share(original, "image/jpeg");
+        QCOMPARE(store.usedBytes(), 600);
+        QCOMPARE(store.get(shared.last())->mimeType, QByteArray("image/jpeg"));
+        QVERIFY(!store.reserve(500));
+        QVERIFY(store.reserve(400));
+        QVERIFY(store.adopt(write(1), "image/png").isEmpty());
+        QCOMPARE(store.fileCount(), 1); // the refused file is gone
+        store.release(400);
+        store.remove(original);
+        for (const QString& token : shared.mid(1))
+            store.remove(token);
+        QVERIFY(QFile::exists(store.get(shared.first())->path));
+        store.remove(shared.first());
+        QCOMPARE(store.usedBytes(), 0);
+        QVERIFY(QDir(store.folder()).isEmpty());
     }
 
     void resultsExpireAndTheStoreGoesAtExit()
