@@ -38,11 +38,7 @@ void UploadExchange::discard()
 
 bool UploadExchange::begin(std::string_view contentType, qint64 contentLength)
 {
-    if (!m_store.reserve(contentLength)) {
-        refuse({503, QStringLiteral("The server's store is full. Try again later.")});
-        return false;
-    }
-    m_reserved = contentLength;
+    m_announced = contentLength;
     if (!m_parser.begin(contentType))
         refuseForParser();
     return !m_finished;
@@ -93,6 +89,10 @@ bool UploadExchange::fileBegin(const MultipartPart& part)
         if (std::optional<Refusal> refusal = m_hooks.admit(*fields.request))
             return stop(*refusal);
     }
+    // Room on disk for the whole body, the most the file can take, and only once the fields have passed.
+    if (!m_store.reserve(m_announced))
+        return stop({503, QStringLiteral("The server's store is full. Try again later.")});
+    m_reserved = m_announced;
     m_file.setFileName(m_store.newFilePath());
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return stop(storeFailure());

@@ -1,7 +1,7 @@
 // One upload as its body arrives: the multipart form is parsed as a stream, each text field checked as
-// it comes, and the file part written straight into a file of the store, within the room reserved for
-// the upload before its body was read. The fields that come before the file must already pass, key
-// included, before a byte of the file is kept; once the form is complete the file becomes the store's.
+// it comes, and the file part written straight into a file of the store, within room reserved for the
+// whole announced body. The fields that come before the file must already pass, key included, before
+// that room is taken and a byte of the file kept; once the form is complete the file becomes the store's.
 #pragma once
 
 #include "HttpExchange.h"
@@ -39,7 +39,7 @@ public:
     UploadExchange(ResultStore& store, const MultipartParser::Limits& limits, QString tooLarge, Hooks hooks);
     ~UploadExchange() override;
 
-    // Reserves room for the announced body and takes the form's boundary; false once refused.
+    // Takes the form's boundary and the body's announced length; false once refused.
     bool begin(std::string_view contentType, qint64 contentLength);
     void receive(std::string_view piece) override;
     void complete() override;
@@ -62,6 +62,7 @@ private:
     RequestValidator::Form m_form;
     std::optional<Refusal> m_stopped; // why this exchange stopped the parser
     bool m_finished = false;          // refused or accepted: nothing more to do
+    qint64 m_announced = 0;
     qint64 m_reserved = 0;
     QFile m_file; // while the store does not own it yet
     qint64 m_fileBytes = 0;

@@ -119,7 +119,7 @@ int main(int argc, char* argv[])
     const QCommandLineOption headerTimeout(QStringLiteral("header-timeout"),
                                            QStringLiteral("Seconds for the TLS handshake, and again for a "
                                                           "request's headers, each counted from its start; a body "
-                                                          "must keep a minimum rate after it (default 10)."),
+                                                          "gets as long again plus a second per 4 KiB (default 10)."),
                                            QStringLiteral("seconds"), QStringLiteral("10"));
     const QCommandLineOption idleTimeout(QStringLiteral("idle-timeout"),
                                          QStringLiteral("Seconds an open connection may wait for its next "

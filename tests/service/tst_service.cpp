@@ -972,14 +972,20 @@ private Q_SLOTS:
         QVERIFY(QDir(store.folder()).isEmpty());
     }
 
+    // The store holds an upload and its results until they expire; meanwhile it has no room for another
+    // like it, and says so.
     void resultsExpireAndTheStoreGoesAtExit()
     {
         ServiceConfig config;
-        config.ttlSeconds = 1;
+        config.ttlSeconds = 2;
+        config.storeQuotaBytes = 3 * m_photo.size();
         start(config);
         const QString folder = m_service->storeFolder();
         const Answer answer = upload(clientForm({}, m_photo));
         QCOMPARE(answer.code(), 2);
+        const Answer full = upload(clientForm({}, m_photo));
+        QCOMPARE(full.http, 503);
+        QCOMPARE(full.message(), QStringLiteral("The server's store is full. Try again later."));
         QTRY_COMPARE_WITH_TIMEOUT(get(answer.url("LossyURL")).http, 404, 10'000);
         QCOMPARE(poll(answer.url("OriginalURL")).http, 404);
         QTRY_VERIFY_WITH_TIMEOUT(QDir(folder).isEmpty(), 10'000);
