@@ -124,13 +124,21 @@ HttpSession::HttpSession(tcp::socket socket, HttpsServer& server)
     error_code ec;
     const tcp::endpoint remote = tcp().socket().remote_endpoint(ec);
     m_peer = ec ? QStringLiteral("-") : QString::fromStdString(remote.address().to_string());
+    m_server.sessionOpened(this);
 }
 
 HttpSession::~HttpSession()
 {
     if (m_inRequest)
         m_server.endRequest();
-    m_server.connectionClosed();
+    m_server.sessionClosed(this);
+}
+
+void HttpSession::abandon()
+{
+    m_reply.reset();
+    m_outgoing.reset();
+    closeSocket();
 }
 
 beast::tcp_stream& HttpSession::tcp()

@@ -37,6 +37,9 @@ public:
     ~HttpSession();
 
     void start();
+    // The server stops: drops the request under way and closes the connection, from the thread that
+    // stopped the server's.
+    void abandon();
 
     // What a Responder asks of its request's connection.
     void answer(std::uint64_t request, HttpReply reply);

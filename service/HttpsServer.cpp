@@ -4,6 +4,7 @@
 
 #include <boost/asio/ip/address.hpp>
 #include <openssl/ssl.h>
+#include <vector>
 
 namespace asio = boost::asio;
 using tcp = asio::ip::tcp;
@@ -85,6 +86,15 @@ void HttpsServer::stop()
     m_work.reset();
     boost::system::error_code ignored;
     m_acceptor.close(ignored);
+    // A session waiting for its answer holds the request's exchange, which holds the session's
+    // Responder: let go of both, so that every session goes with the work still pending for it.
+    std::vector<std::shared_ptr<HttpSession>> open;
+    for (HttpSession* session : m_sessions) {
+        if (std::shared_ptr<HttpSession> alive = session->weak_from_this().lock())
+            open.push_back(std::move(alive));
+    }
+    for (const std::shared_ptr<HttpSession>& session : open)
+        session->abandon();
 }
 
 // The handshake and everything after it belong to the session, so that accepting never waits for a
@@ -103,10 +113,9 @@ void HttpsServer::accept()
             return;
         }
         boost::system::error_code ignored;
-        if (m_connections >= m_limits.maxConnections()) {
+        if (int(m_sessions.size()) >= m_limits.maxConnections()) {
             socket.close(ignored);
         } else {
-            ++m_connections;
             socket.set_option(tcp::no_delay(true), ignored);
             std::make_shared<HttpSession>(std::move(socket), *this)->start();
         }
@@ -127,7 +136,12 @@ void HttpsServer::endRequest()
     --m_requests;
 }
 
-void HttpsServer::connectionClosed()
+void HttpsServer::sessionOpened(HttpSession* session)
 {
-    --m_connections;
+    m_sessions.insert(session);
+}
+
+void HttpsServer::sessionClosed(HttpSession* session)
+{
+    m_sessions.erase(session);
 }

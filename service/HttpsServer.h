@@ -16,7 +16,9 @@
 #include <chrono>
 #include <optional>
 #include <thread>
+#include <unordered_set>
 
+class HttpSession;
 class RequestHandler;
 
 class HttpsServer
@@ -55,7 +57,8 @@ public:
     // For the sessions, on the network thread.
     bool beginRequest(); // false when as many requests as allowed are being served
     void endRequest();
-    void connectionClosed();
+    void sessionOpened(HttpSession* session);
+    void sessionClosed(HttpSession* session);
 
 private:
     void accept();
@@ -64,7 +67,7 @@ private:
     // it, the objects that use the context after it.
     RequestHandler& m_handler;
     Limits m_limits;
-    int m_connections = 0;
+    std::unordered_set<HttpSession*> m_sessions;
     int m_requests = 0;
     quint16 m_port = 0;
     QString m_error;
