@@ -195,10 +195,8 @@ void HttpSession::nextRequest()
     m_bodyBytes = 0;
     m_unread = 0;
     m_scanned = 0;
+    m_recent = 0;
     ++m_request;
-    // Empty lines before a request line are tolerated, as RFC 9112 asks.
-    while (m_buffer.size() >= 2 && std::string_view(static_cast<const char*>(m_buffer.data().data()), 2) == "\r\n")
-        m_buffer.consume(2);
     m_head.emplace();
     m_head->header_limit(kMaxHeadBytes);
     m_head->body_limit(std::numeric_limits<std::uint64_t>::max()); // each endpoint has its own, checked below
@@ -213,16 +211,19 @@ void HttpSession::nextRequest()
 }
 
 // Beast finds bare line feeds only once a whole head has arrived; a client that sends nothing else
-// would wait out the deadline, so they are looked for as the head arrives, up to its end.
+// would wait out the deadline, so they are looked for as the head arrives, up to its end. The last bytes
+// seen are kept apart from the buffer, from which Beast takes each complete line of the head.
 bool HttpSession::hasBareLineFeed()
 {
-    const auto* data = static_cast<const char*>(m_buffer.data().data());
+    constexpr std::uint32_t headEnd = ('\r' << 24) | ('\n' << 16) | ('\r' << 8) | '\n';
+    const auto* data = static_cast<const unsigned char*>(m_buffer.data().data());
     for (std::size_t i = m_scanned; i < m_buffer.size(); ++i) {
+        m_recent = (m_recent << 8) | data[i];
         if (data[i] != '\n')
             continue;
-        if (i == 0 || data[i - 1] != '\r')
+        if (((m_recent >> 8) & 0xff) != '\r')
             return true;
-        if (i >= 3 && std::string_view(data + i - 3, 4) == "\r\n\r\n") {
+        if (m_recent == headEnd) {
             m_scanned = kHeadScanned; // what follows is body
             return false;
         }
@@ -236,6 +237,13 @@ void HttpSession::readHead()
     if (m_phase == Phase::Waiting) {
         m_phase = Phase::Head;
         m_deadline = Clock::now() + m_server.limits().headerTimeout;
+    }
+    // Empty lines before a request line are tolerated, as RFC 9112 asks.
+    while (!m_head->got_some() && m_buffer.size() >= 2 &&
+           std::string_view(static_cast<const char*>(m_buffer.data().data()), 2) == "\r\n") {
+        m_buffer.consume(2);
+        m_scanned = 0;
+        m_recent = 0;
     }
     if (m_scanned != kHeadScanned && hasBareLineFeed())
         return refuse(400, QStringLiteral("The request uses bare line feeds."));

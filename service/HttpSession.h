@@ -87,7 +87,8 @@ private:
     QString m_peer;
     Phase m_phase = Phase::Handshake;
     boost::beast::flat_buffer m_buffer;
-    std::size_t m_scanned = 0; // bytes of the buffered head already checked for bare line feeds
+    std::size_t m_scanned = 0;  // bytes of the buffered head already checked for bare line feeds
+    std::uint32_t m_recent = 0; // the last four of them
     std::optional<boost::beast::http::request_parser<boost::beast::http::empty_body>> m_head;
     std::optional<boost::beast::http::request_parser<boost::beast::http::buffer_body>> m_body;
     std::vector<char> m_piece; // one piece of body on its way to the service; only while a body arrives

@@ -228,13 +228,13 @@ QByteArray pollBody(const QString& originalUrl, const QString& key = kKey)
 }
 
 // A connection driven by hand: TLS, or plain TCP for a handshake meant to fail; some bytes at once, the
-// rest one at a time; and what came back before the service closed it.
+// rest in pieces 300 ms apart; and what came back before the service closed it.
 class RawConnection : public QObject
 {
 public:
     RawConnection(quint16 port, const QSslConfiguration& tls, bool plain, const QByteArray& atOnce,
-                  const QByteArray& trickled)
-        : m_trickled(trickled)
+                  const QByteArrayList& pieces)
+        : m_pieces(pieces)
     {
         m_socket = plain ? new QTcpSocket(this) : new QSslSocket(this);
         connect(m_socket, &QAbstractSocket::readyRead, this, [this] { received += m_socket->readAll(); });
@@ -245,15 +245,14 @@ public:
         });
         const auto begin = [this, atOnce] {
             m_socket->write(atOnce);
-            if (!m_trickled.isEmpty())
+            if (!m_pieces.isEmpty())
                 m_timer.start();
         };
         m_timer.setInterval(300);
         connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (closed || m_trickled.isEmpty())
+            if (closed || m_pieces.isEmpty())
                 return m_timer.stop();
-            m_socket->write(m_trickled.left(1));
-            m_trickled.remove(0, 1);
+            m_socket->write(m_pieces.takeFirst());
         });
         if (auto* ssl = qobject_cast<QSslSocket*>(m_socket)) {
             ssl->setSslConfiguration(tls);
@@ -270,9 +269,17 @@ public:
 
 private:
     QAbstractSocket* m_socket;
-    QByteArray m_trickled;
+    QByteArrayList m_pieces;
     QTimer m_timer;
 };
+
+QByteArrayList oneByOne(const QByteArray& bytes)
+{
+    QByteArrayList pieces;
+    for (char c : bytes)
+        pieces << QByteArray(1, c);
+    return pieces;
+}
 
 } // namespace
 
@@ -863,11 +870,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("connections");
         QTest::addColumn<bool>("plain"); // no TLS: a handshake that fails
         QTest::addColumn<QByteArray>("atOnce");
-        QTest::addColumn<QByteArray>("trickled"); // then one byte every 300 ms
-        QTest::addColumn<QByteArray>("answer");   // the status, or nothing when closed unanswered
+        QTest::addColumn<QByteArrayList>("pieces"); // then 300 ms apart
+        QTest::addColumn<QByteArray>("answer");     // the status, or nothing when closed unanswered
         const auto row = [](const char* name, int connections, bool plain, const QByteArray& atOnce,
-                            const QByteArray& trickled, const QByteArray& answer) {
-            QTest::newRow(name) << connections << plain << atOnce << trickled << answer;
+                            const QByteArrayList& pieces, const QByteArray& answer) {
+            QTest::newRow(name) << connections << plain << atOnce << pieces << answer;
         };
         const QByteArray head = "GET /elsewhere HTTP/1.1\r\nHost: x\r\n\r\n";
         const QByteArray poll = "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: ";
@@ -885,12 +892,17 @@ private Q_SLOTS:
         row("length over the limit", 1, false, poll + "70000\r\n\r\n" + QByteArray(70000, 'x'), {}, "413");
         row("body on a download", 1, false, "GET /files/x HTTP/1.1\r\nContent-Length: 1\r\n\r\nx", {}, "413");
         row("bare line feeds", 1, false, "GET / HTTP/1.1\nHost: x\n\n", {}, "400");
-        row("bare line feeds, in pieces", 1, false, "GET / HTTP/1.1", "\nHost: x\n\n", "400");
+        row("bare line feeds, in pieces", 1, false, "GET / HTTP/1.1", {"\nHost: x\n\n"}, "400");
+        // A head that ends in the next read, with line feeds in the body after it: a poll that is read
+        // whole and answered.
+        row("head ending in pieces", 1, false,
+            "POST /v2/reducer.php HTTP/1.1\r\nConnection: close\r\nContent-Length: 40\r\n\r",
+            {"\n{\"key\":\"test-key-5f1e\",\n\"urllist\":[\"x\"]}"}, "404");
         row("truncated body", 1, false, poll + "100\r\n\r\n{\"key\"", {}, {});
-        row("slow head", 1, false, {}, head, {});
-        row("slow body", 1, false, poll + "30\r\n\r\n", R"({"key":"k","urllist":["a"]}   )", {});
+        row("slow head", 1, false, {}, oneByOne(head), {});
+        row("slow body", 1, false, poll + "30\r\n\r\n", oneByOne(R"({"key":"k","urllist":["a"]}   )"), {});
         row("100 failed handshakes at once", 100, true, "GARBAGE\r\n\r\n", {}, {});
-        row("200 slow connections", 200, false, {}, head, {});
+        row("200 slow connections", 200, false, {}, oneByOne(head), {});
     }
 
     void misbehavingClients()
@@ -898,7 +910,7 @@ private Q_SLOTS:
         QFETCH(int, connections);
         QFETCH(bool, plain);
         QFETCH(QByteArray, atOnce);
-        QFETCH(QByteArray, trickled);
+        QFETCH(QByteArrayList, pieces);
         QFETCH(QByteArray, answer);
         ServiceConfig config;
         config.headerTimeoutMs = 2000;
@@ -906,7 +918,7 @@ private Q_SLOTS:
         start(config);
         std::vector<std::unique_ptr<RawConnection>> clients;
         for (int i = 0; i < connections; ++i)
-            clients.push_back(std::make_unique<RawConnection>(m_service->port(), m_clientSsl, plain, atOnce, trickled));
+            clients.push_back(std::make_unique<RawConnection>(m_service->port(), m_clientSsl, plain, atOnce, pieces));
         QCOMPARE(get(url(QStringLiteral("/elsewhere")).toString()).http, 404);
         const auto allClosed = [&clients] {
             return std::all_of(clients.begin(), clients.end(), [](const auto& client) { return client->closed; });
@@ -933,7 +945,7 @@ private Q_SLOTS:
         for (int i = 0; i < 2; ++i) {
             holders.push_back(std::make_unique<RawConnection>(
                 m_service->port(), m_clientSsl, false, "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 100\r\n\r\n{",
-                QByteArray(99, ' ')));
+                oneByOne(QByteArray(99, ' '))));
         }
         QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 503, 20'000);
         holders.clear();
