@@ -16,8 +16,8 @@ class RequestHandler
 public:
     virtual ~RequestHandler() = default;
 
-    // A request's head has arrived and passed the server's own rules. The exchange receives its body;
-    // nothing (after answering through `responder`) refuses the body unread.
+    // A request's head has arrived and passed the server's own rules. The exchange returned receives
+    // its body; none, once answered through `responder`, leaves the body unread.
     virtual std::unique_ptr<HttpExchange> open(const HttpRequest& request, const Responder& responder) = 0;
     // The server refuses a request itself (malformed, too large a head, too many at once, too slow):
     // the answer to send, when there is still a connection to send it on.
