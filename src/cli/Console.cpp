@@ -1,5 +1,7 @@
 #include "Console.h"
 
+#include "FileNames.h"
+
 #include <QCoreApplication>
 
 #include <sys/ioctl.h>
@@ -58,13 +60,14 @@ QString Console::visible(const QString& text)
 {
     QString shown;
     shown.reserve(text.size());
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         const char16_t u = c.unicode();
         const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
         const bool direction =
             (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F || u == 0x061C;
         // A byte of a name that is not UTF-8 (see FileNames).
-        const bool rawByte = u >= 0xDC80 && u <= 0xDCFF;
+        const bool rawByte = FileNames::isEscapedByte(text, i);
         if (!control && !direction && !rawByte) {
             shown.append(c);
         } else if (u == '\n') {

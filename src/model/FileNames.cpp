@@ -1,6 +1,6 @@
 #include "FileNames.h"
 
-#include <QStringDecoder>
+#include <QUtf8StringView>
 
 namespace {
 
@@ -49,19 +49,25 @@ qsizetype sequenceLength(const QByteArray& bytes, qsizetype at)
 
 QString FileNames::decode(const QByteArray& name)
 {
+    // Nearly every name is UTF-8, and goes in one piece.
+    if (QUtf8StringView(name).isValidUtf8()) {
+        return QString::fromUtf8(name);
+    }
     QString text;
     text.reserve(name.size());
+    qsizetype valid = 0; // start of the run of valid sequences not yet appended
     qsizetype at = 0;
     while (at < name.size()) {
         const qsizetype length = sequenceLength(name, at);
-        if (length == 0) {
-            text.append(QChar(char16_t(escapeBase + static_cast<unsigned char>(name.at(at)))));
-            ++at;
+        if (length > 0) {
+            at += length;
             continue;
         }
-        text.append(QString::fromUtf8(name.constData() + at, length));
-        at += length;
+        text.append(QString::fromUtf8(name.constData() + valid, at - valid));
+        text.append(QChar(char16_t(escapeBase + static_cast<unsigned char>(name.at(at)))));
+        valid = ++at;
     }
+    text.append(QString::fromUtf8(name.constData() + valid, at - valid));
     return text;
 }
 
@@ -71,8 +77,8 @@ QByteArray FileNames::encode(const QString& name)
     bytes.reserve(name.size());
     qsizetype from = 0;
     for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name.at(i).unicode();
-        if (unit >= escapeBase + 0x80 && unit <= escapeBase + 0xFF) {
+        if (isEscapedByte(name, i)) {
+            const char16_t unit = name.at(i).unicode();
             bytes.append(QStringView(name).sliced(from, i - from).toUtf8());
             bytes.append(char(unit - escapeBase));
             from = i + 1;
@@ -80,6 +86,13 @@ QByteArray FileNames::encode(const QString& name)
     }
     bytes.append(QStringView(name).sliced(from).toUtf8());
     return bytes;
+}
+
+bool FileNames::isEscapedByte(const QString& name, qsizetype at)
+{
+    const char16_t unit = name.at(at).unicode();
+    // The second half of a surrogate pair is a character of its own, whatever its value.
+    return unit >= escapeBase + 0x80 && unit <= escapeBase + 0xFF && (at == 0 || !name.at(at - 1).isHighSurrogate());
 }
 
 bool FileNames::isUtf8(const QString& name)

@@ -14,5 +14,7 @@ QString decode(const QByteArray& name);
 QByteArray encode(const QString& name);
 // False for a name that came from bytes that are not UTF-8.
 bool isUtf8(const QString& name);
+// Whether the unit at `at` stands for a byte that is not UTF-8.
+bool isEscapedByte(const QString& name, qsizetype at);
 
 } // namespace FileNames

@@ -1,5 +1,6 @@
 #include "Compression.h"
 #include "DownloadedFile.h"
+#include "FileNames.h"
 #include "ImageJob.h"
 #include "JobStatus.h"
 #include "ResizeMode.h"
@@ -75,6 +76,17 @@ private Q_SLOTS:
         QCOMPARE(job.status, JobStatus::queued);
         QCOMPARE(job.message, QStringLiteral("Ready to optimize."));
         QVERIFY(DownloadedFile(QStringLiteral("WebP"), url).id != DownloadedFile(QStringLiteral("WebP"), url).id);
+    }
+
+    // Names that are not UTF-8 keep every byte through the program's text, and say that they are not.
+    void fileNamesKeepTheirBytes()
+    {
+        for (const QByteArray& name : {QByteArray("plain.jpg"), QByteArray("\xc3\xa9t\xc3\xa9 \xf0\x9f\x93\xb7.jpg"),
+                                       QByteArray("a\xff\xfe.jpg"), QByteArray("\xc3(\xed\xa0\x80\xc0\xaf\xe2\x82")}) {
+            const QString text = FileNames::decode(name);
+            QCOMPARE(FileNames::encode(text), name);
+            QCOMPARE(FileNames::isUtf8(text), QUtf8StringView(name).isValidUtf8() && !name.contains("\xed\xa0"));
+        }
     }
 
     void keyPersistsAsTypedInAnOwnerOnlyFile()
