@@ -244,6 +244,7 @@ public:
                 closed = true;
         });
         const auto begin = [this, atOnce] {
+            started = true;
             m_socket->write(atOnce);
             if (!m_pieces.isEmpty())
                 m_timer.start();
@@ -265,6 +266,7 @@ public:
     }
 
     QByteArray received;
+    bool started = false; // connected (and encrypted), and the first bytes written
     bool closed = false;
 
 private:
@@ -947,6 +949,12 @@ private Q_SLOTS:
                 m_service->port(), m_clientSsl, false, "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 100\r\n\r\n{",
                 oneByOne(QByteArray(99, ' '))));
         }
+        // Both hold their places before the third request is made.
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(holders.cbegin(), holders.cend(),
+                                             [](const auto& holder) { return holder->started || holder->closed; }),
+                                 20'000);
+        for (const auto& holder : holders)
+            QVERIFY2(!holder->closed, holder->received.constData());
         QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 503, 20'000);
         holders.clear();
         QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 404, 20'000);
