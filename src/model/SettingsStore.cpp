@@ -26,16 +26,6 @@ SettingsStore::SettingsStore(const QString& filePath)
 {
 }
 
-SettingsStore::SettingsStore(MemoryOnly, QString key)
-    : m_memoryKey(std::move(key))
-{
-}
-
-std::shared_ptr<SettingsStore> SettingsStore::inMemory(QString key)
-{
-    return std::shared_ptr<SettingsStore>(new SettingsStore(MemoryOnly{}, std::move(key)));
-}
-
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::defaultFilePath()
@@ -45,31 +35,23 @@ QString SettingsStore::defaultFilePath()
 
 QString SettingsStore::apiKey() const
 {
-    return m_settings ? m_settings->value(keyName).toString() : m_memoryKey;
+    return m_settings->value(keyName).toString();
 }
 
 void SettingsStore::setApiKey(const QString& key)
 {
-    if (!m_settings) {
-        m_memoryKey = key;
-        return;
-    }
     store(keyName, key);
 }
 
 int SettingsStore::imagesAtOnce() const
 {
     // Text that is no number reads as 0, and so as 1.
-    const int stored = m_settings ? m_settings->value(imagesAtOnceName, 1).toInt() : m_memoryImagesAtOnce;
+    const int stored = m_settings->value(imagesAtOnceName, 1).toInt();
     return std::clamp(stored, 1, maxImagesAtOnce);
 }
 
 void SettingsStore::setImagesAtOnce(int count)
 {
-    if (!m_settings) {
-        m_memoryImagesAtOnce = count;
-        return;
-    }
     store(imagesAtOnceName, count);
 }
 

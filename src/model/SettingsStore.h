@@ -2,9 +2,7 @@
 
 // Keeps what the window remembers across launches: the API key under the settings key "tvApiKey", and
 // how many images a run keeps in flight under "imagesAtOnce". The file is readable and writable by its
-// owner only. Tests give a file of their own so that they never touch the user's settings. A store in
-// memory holds its values for one process and never touches a file: the command line uses it, so that
-// a key given to one command never replaces the key the window keeps.
+// owner only. Tests give a file of their own so that they never touch the user's settings.
 
 #include <QString>
 #include <QVariant>
@@ -19,8 +17,6 @@ public:
     // The store in the user's configuration folder.
     SettingsStore();
     explicit SettingsStore(const QString& filePath);
-    // A store that starts with `key` and keeps every change in memory only.
-    static std::shared_ptr<SettingsStore> inMemory(QString key);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
@@ -38,19 +34,12 @@ public:
 
     static constexpr int maxImagesAtOnce = 8;
 
-    // Empty for a store in memory.
     QString filePath() const { return m_filePath; }
 
 private:
-    struct MemoryOnly
-    {
-    };
-    SettingsStore(MemoryOnly, QString key);
     void store(const QString& name, const QVariant& value);
     void restrictPermissions() const;
 
     QString m_filePath;
-    std::unique_ptr<QSettings> m_settings; // null for a store in memory
-    QString m_memoryKey;
-    int m_memoryImagesAtOnce = 1;
+    std::unique_ptr<QSettings> m_settings;
 };
