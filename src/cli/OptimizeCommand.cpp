@@ -83,10 +83,8 @@ QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& o
     QList<QUuid> due;
     QString unmarkedFolder;
     for (const ImageJob& job : queue.jobs()) {
-        const OutputNames::Naming naming = sharedBaseNames.isShared(job.url, queue.jobs())
-                                               ? OutputNames::Naming::sourceName
-                                               : OutputNames::Naming::baseName;
-        RerunCheck::Verdict verdict = check.check(job.url, naming);
+        // As the run would name them.
+        RerunCheck::Verdict verdict = check.check(job.url, sharedBaseNames.naming(job.url, queue.jobs()));
         if (!verdict.marksKept && unmarkedFolder.isEmpty()) {
             unmarkedFolder = QFileInfo(job.url.toLocalFile()).absolutePath();
         }

@@ -64,8 +64,7 @@ RerunCheck::Verdict RerunCheck::check(const QUrl& source, OutputNames::Naming na
         }
         // The walk found it there; its mark tells its size.
         const QByteArray outputPath = folderPath + '/' + output->name;
-        static const char* const formats[] = {"Optimized", "WebP", "AVIF"};
-        verdict.outputs.append(DownloadedFile(QString::fromLatin1(formats[int(kind)]),
+        verdict.outputs.append(DownloadedFile(OutputMark::formatOf(kind),
                                               QUrl::fromLocalFile(FileNames::decode(outputPath)), output->mark.bytes));
     }
     verdict.upToDate = true;

@@ -131,6 +131,19 @@ QList<OutputMark::Kind> OutputMark::companionsAskedFor(const TovalinOptions& opt
     return kinds;
 }
 
+QString OutputMark::formatOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::optimized:
+        return QStringLiteral("Optimized");
+    case Kind::webp:
+        return QStringLiteral("WebP");
+    case Kind::avif:
+        return QStringLiteral("AVIF");
+    }
+    return {};
+}
+
 std::optional<OutputMark::Source> OutputMark::sourceOf(int fd, const QByteArray& name)
 {
     struct stat info

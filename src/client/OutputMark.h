@@ -13,6 +13,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 #include <optional>
 
@@ -47,6 +48,8 @@ struct OutputMark
     static constexpr const char* attributeName = "user.tovalin.output";
 
     static QList<Kind> companionsAskedFor(const TovalinOptions& options);
+    // The format of a saved file of this kind, as DownloadedFile names it.
+    static QString formatOf(Kind kind);
 
     QByteArray encode() const;
     // Nothing for a value this program did not write.

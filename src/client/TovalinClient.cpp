@@ -133,7 +133,6 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
     struct Planned
     {
         OutputMark::Kind kind;
-        QString format;
         QUrl remote;
         QString name;
         QString longName;
@@ -146,15 +145,14 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
         }
         switch (kind) {
         case OutputMark::Kind::optimized:
-            plan.append({kind, QStringLiteral("Optimized"), *remote, names.optimized(*remote),
-                         names.optimizedFromSourceName(*remote)});
+            plan.append({kind, *remote, names.optimized(*remote), names.optimizedFromSourceName(*remote)});
             break;
         case OutputMark::Kind::webp:
             // A ".webp" source would be its own companion; it is never replaced.
-            plan.append({kind, QStringLiteral("WebP"), *remote, names.webp(), names.webpFromSourceName()});
+            plan.append({kind, *remote, names.webp(), names.webpFromSourceName()});
             break;
         case OutputMark::Kind::avif:
-            plan.append({kind, QStringLiteral("AVIF"), *remote, names.avif(), names.avifFromSourceName()});
+            plan.append({kind, *remote, names.avif(), names.avifFromSourceName()});
             break;
         }
     };
@@ -176,7 +174,7 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
             if (!remote) {
                 break;
             }
-            plan.append({OutputMark::Kind::optimized, QStringLiteral("Optimized"), *remote, names.optimizedFallback(),
+            plan.append({OutputMark::Kind::optimized, *remote, names.optimizedFallback(),
                          names.optimizedFallbackFromSourceName()});
         }
         const Planned& output = plan.at(i);
@@ -189,8 +187,8 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
             mark = OutputMark{output.kind, *source, settings, -1, asked, {}};
         }
         try {
-            DownloadedFile written =
-                co_await download(client, output.format, output.remote, placement->path, token, std::move(mark));
+            DownloadedFile written = co_await download(client, OutputMark::formatOf(output.kind), output.remote,
+                                                       placement->path, token, std::move(mark));
             if (!placement->notReplaced.isEmpty()) {
                 written.notReplaced = QUrl::fromLocalFile(placement->notReplaced);
             }

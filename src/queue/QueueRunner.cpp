@@ -226,8 +226,7 @@ void QueueRunner::markStopped(const QUuid& id)
 
 OutputNames::Naming QueueRunner::outputNaming(const QUrl& source)
 {
-    return m_sharedBaseNames.isShared(source, m_jobs->jobs()) ? OutputNames::Naming::sourceName
-                                                              : OutputNames::Naming::baseName;
+    return m_sharedBaseNames.naming(source, m_jobs->jobs());
 }
 
 void QueueRunner::unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written)

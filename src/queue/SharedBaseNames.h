@@ -9,6 +9,7 @@
 // 64-bit hash of their folder and base name: a collision would only give two jobs longer names.
 
 #include "ImageJob.h"
+#include "OutputNames.h"
 
 #include <QHash>
 #include <QList>
@@ -21,6 +22,12 @@ public:
     void invalidate() { m_valid = false; }
     // True when another job of `jobs` has the folder and base name of `source`.
     bool isShared(const QUrl& source, const QList<ImageJob>& jobs);
+    // How the outputs of `source` are named in this queue: from the whole source name while it is
+    // shared, so that neither source replaces the other's files.
+    OutputNames::Naming naming(const QUrl& source, const QList<ImageJob>& jobs)
+    {
+        return isShared(source, jobs) ? OutputNames::Naming::sourceName : OutputNames::Naming::baseName;
+    }
 
     static quint64 keyOf(const QUrl& source);
 
