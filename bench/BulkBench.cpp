@@ -6,17 +6,17 @@
 //
 //   tovalin-bench-bulk --url https://localhost:PORT --ca CA.pem --api-key KEY --delay-ms 500 WORKDIR
 
-#include "AppViewModel.h"
-#include "Heartbeat.h"
-#include "JobListModel.h"
-#include "MainWindow.h"
-#include "Measure.h"
-#include "QueueIntake.h"
-#include "QueueRunner.h"
-#include "ReportRow.h"
-#include "ServiceOptions.h"
-#include "SettingsStore.h"
-#include "SyntheticImage.h"
+#include "bench/Heartbeat.h"
+#include "bench/Measure.h"
+#include "bench/ReportRow.h"
+#include "bench/ServiceOptions.h"
+#include "bench/SyntheticImage.h"
+#include "model/SettingsStore.h"
+#include "queue/AppViewModel.h"
+#include "queue/JobListModel.h"
+#include "queue/QueueIntake.h"
+#include "queue/QueueRunner.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,12 +7,12 @@
 //
 // The images are generated under WORKDIR, the results written beside them; the caller removes it.
 
-#include "APIMeta.h"
-#include "Measure.h"
-#include "ReportRow.h"
-#include "ServiceOptions.h"
-#include "SyntheticImage.h"
-#include "TovalinClient.h"
+#include "bench/Measure.h"
+#include "bench/ReportRow.h"
+#include "bench/ServiceOptions.h"
+#include "bench/SyntheticImage.h"
+#include "client/APIMeta.h"
+#include "client/TovalinClient.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

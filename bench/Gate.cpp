@@ -1,4 +1,4 @@
-#include "Gate.h"
+#include "bench/Gate.h"
 
 #include <qcoro/qcorosignal.h>
 

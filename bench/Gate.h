@@ -4,7 +4,7 @@
 // finishes every job at once with the two files a WebP run saves. Lets the run's status changes be
 // timed against a full queue without any network.
 
-#include "AppViewModel.h"
+#include "queue/AppViewModel.h"
 
 #include <QObject>
 #include <QPointer>

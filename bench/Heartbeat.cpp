@@ -1,4 +1,4 @@
-#include "Heartbeat.h"
+#include "bench/Heartbeat.h"
 
 Heartbeat::Heartbeat(std::chrono::milliseconds interval, QObject* parent)
     : QObject(parent)

@@ -6,11 +6,11 @@
 //
 // The tree is generated under WORKDIR and left there for the caller to remove.
 
-#include "AppViewModel.h"
-#include "Heartbeat.h"
-#include "Measure.h"
-#include "ReportRow.h"
-#include "SettingsStore.h"
+#include "bench/Heartbeat.h"
+#include "bench/Measure.h"
+#include "bench/ReportRow.h"
+#include "model/SettingsStore.h"
+#include "queue/AppViewModel.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

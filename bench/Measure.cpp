@@ -1,4 +1,4 @@
-#include "Measure.h"
+#include "bench/Measure.h"
 
 #include <QFile>
 

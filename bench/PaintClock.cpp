@@ -1,4 +1,4 @@
-#include "PaintClock.h"
+#include "bench/PaintClock.h"
 
 #include <QCoreApplication>
 #include <QEvent>

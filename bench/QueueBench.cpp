@@ -5,15 +5,15 @@
 //
 // The files need not exist: intake queues a file given by location as it is.
 
-#include "AppViewModel.h"
-#include "Gate.h"
-#include "JobListModel.h"
-#include "JobListView.h"
-#include "MainWindow.h"
-#include "Measure.h"
-#include "PaintClock.h"
-#include "ReportRow.h"
-#include "SettingsStore.h"
+#include "bench/Gate.h"
+#include "bench/Measure.h"
+#include "bench/PaintClock.h"
+#include "bench/ReportRow.h"
+#include "model/SettingsStore.h"
+#include "queue/AppViewModel.h"
+#include "queue/JobListModel.h"
+#include "ui/JobListView.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "ReportRow.h"
+#include "bench/ReportRow.h"
 
 #include <QTextStream>
 

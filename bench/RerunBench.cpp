@@ -4,10 +4,10 @@
 //
 //   tovalin-bench-rerun --optimize PATH --url https://localhost:PORT --ca CA.pem --api-key KEY WORKDIR
 
-#include "Measure.h"
-#include "OutputMark.h"
-#include "ReportRow.h"
-#include "ServiceOptions.h"
+#include "bench/Measure.h"
+#include "bench/ReportRow.h"
+#include "bench/ServiceOptions.h"
+#include "client/OutputMark.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

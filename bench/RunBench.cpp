@@ -5,16 +5,16 @@
 //
 //   tovalin-bench-run --url https://localhost:PORT --ca CA.pem --api-key KEY WORKDIR
 
-#include "AppViewModel.h"
-#include "Heartbeat.h"
-#include "MainWindow.h"
-#include "Measure.h"
-#include "ReportRow.h"
-#include "ServiceOptions.h"
-#include "SettingsStore.h"
-#include "StallSampler.h"
-#include "SyntheticImage.h"
-#include "TovalinClient.h"
+#include "bench/Heartbeat.h"
+#include "bench/Measure.h"
+#include "bench/ReportRow.h"
+#include "bench/ServiceOptions.h"
+#include "bench/StallSampler.h"
+#include "bench/SyntheticImage.h"
+#include "client/TovalinClient.h"
+#include "model/SettingsStore.h"
+#include "queue/AppViewModel.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,9 +7,9 @@
 //
 //   tovalin-bench-service --service BINARY --cert SERVER.pem --key SERVER.key --ca CA.pem WORKDIR
 
-#include "Measure.h"
-#include "ReportRow.h"
-#include "SyntheticImage.h"
+#include "bench/Measure.h"
+#include "bench/ReportRow.h"
+#include "bench/SyntheticImage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

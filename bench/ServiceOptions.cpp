@@ -1,6 +1,6 @@
-#include "ServiceOptions.h"
+#include "bench/ServiceOptions.h"
 
-#include "HttpTransport.h"
+#include "client/HttpTransport.h"
 
 #include <QFileInfo>
 #include <QSslCertificate>

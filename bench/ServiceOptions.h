@@ -3,7 +3,7 @@
 // The local service a benchmark talks to, from its command line: --url, --ca (the PEM certificate
 // that the service's certificate is signed with, trusted by the benchmark alone) and --api-key.
 
-#include "TovalinClient.h"
+#include "client/TovalinClient.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

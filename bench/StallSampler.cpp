@@ -1,4 +1,4 @@
-#include "StallSampler.h"
+#include "bench/StallSampler.h"
 
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "SyntheticImage.h"
+#include "bench/SyntheticImage.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -2,7 +2,7 @@
 // within a limit the service checked against the announced length before the body was read.
 #pragma once
 
-#include "HttpExchange.h"
+#include "service/HttpExchange.h"
 
 #include <QByteArray>
 

@@ -1,10 +1,10 @@
-#include "HttpSession.h"
+#include "service/HttpSession.h"
 
-#include "HttpExchange.h"
-#include "HttpRequest.h"
-#include "HttpsServer.h"
-#include "RequestHandler.h"
-#include "Responder.h"
+#include "service/HttpExchange.h"
+#include "service/HttpRequest.h"
+#include "service/HttpsServer.h"
+#include "service/RequestHandler.h"
+#include "service/Responder.h"
 
 #include <QFile>
 

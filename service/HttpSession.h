@@ -7,7 +7,7 @@
 // bytes that arrived, a waiting connection and a stalled write their own.
 #pragma once
 
-#include "HttpReply.h"
+#include "service/HttpReply.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "HttpsServer.h"
+#include "service/HttpsServer.h"
 
-#include "HttpSession.h"
+#include "service/HttpSession.h"
 
 #include <boost/asio/ip/address.hpp>
 #include <openssl/ssl.h>

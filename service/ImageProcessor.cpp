@@ -1,6 +1,6 @@
-#include "ImageProcessor.h"
+#include "service/ImageProcessor.h"
 
-#include "LosslessJpeg.h"
+#include "service/LosslessJpeg.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // input, safe to run on any worker thread; never touches the network or the store.
 #pragma once
 
-#include "OptimizeRequest.h"
+#include "service/OptimizeRequest.h"
 
 #include <QByteArray>
 #include <QList>

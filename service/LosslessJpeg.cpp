@@ -1,4 +1,4 @@
-#include "LosslessJpeg.h"
+#include "service/LosslessJpeg.h"
 
 #include <csetjmp>
 #include <cstdio>

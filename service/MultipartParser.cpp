@@ -1,4 +1,4 @@
-#include "MultipartParser.h"
+#include "service/MultipartParser.h"
 
 #include <algorithm>
 #include <cstring>

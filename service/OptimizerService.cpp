@@ -1,10 +1,10 @@
-#include "OptimizerService.h"
+#include "service/OptimizerService.h"
 
-#include "BufferedExchange.h"
-#include "HttpRequest.h"
-#include "HttpsServer.h"
-#include "RequestValidator.h"
-#include "ResultStore.h"
+#include "service/BufferedExchange.h"
+#include "service/HttpRequest.h"
+#include "service/HttpsServer.h"
+#include "service/RequestValidator.h"
+#include "service/ResultStore.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -5,12 +5,12 @@
 // work runs on a worker pool of its own and never blocks a request.
 #pragma once
 
-#include "HttpReply.h"
-#include "ImageProcessor.h"
-#include "RequestHandler.h"
-#include "Responder.h"
-#include "ServiceConfig.h"
-#include "UploadExchange.h"
+#include "service/HttpReply.h"
+#include "service/ImageProcessor.h"
+#include "service/RequestHandler.h"
+#include "service/Responder.h"
+#include "service/ServiceConfig.h"
+#include "service/UploadExchange.h"
 
 #include <QByteArray>
 #include <QHash>

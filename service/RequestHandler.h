@@ -1,7 +1,7 @@
 // What the HTTPS server asks of the service behind it. Called on the server's network thread only.
 #pragma once
 
-#include "HttpReply.h"
+#include "service/HttpReply.h"
 
 #include <QString>
 

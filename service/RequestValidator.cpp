@@ -1,6 +1,6 @@
-#include "RequestValidator.h"
+#include "service/RequestValidator.h"
 
-#include "MultipartParser.h"
+#include "service/MultipartParser.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

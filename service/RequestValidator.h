@@ -4,7 +4,7 @@
 // file is stored.
 #pragma once
 
-#include "OptimizeRequest.h"
+#include "service/OptimizeRequest.h"
 
 #include <QByteArray>
 #include <QMap>

@@ -1,6 +1,6 @@
-#include "Responder.h"
+#include "service/Responder.h"
 
-#include "HttpSession.h"
+#include "service/HttpSession.h"
 
 Responder::Responder(std::shared_ptr<HttpSession> session, std::uint64_t request)
     : m_session(std::move(session))

@@ -3,7 +3,7 @@
 // gone, is dropped. Holding one keeps the connection open until it is answered.
 #pragma once
 
-#include "HttpReply.h"
+#include "service/HttpReply.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ResultStore.h"
+#include "service/ResultStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "UploadExchange.h"
+#include "service/UploadExchange.h"
 
-#include "ResultStore.h"
+#include "service/ResultStore.h"
 
 namespace {
 

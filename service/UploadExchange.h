@@ -4,10 +4,10 @@
 // that room is taken and a byte of the file kept; once the form is complete the file becomes the store's.
 #pragma once
 
-#include "HttpExchange.h"
-#include "MultipartParser.h"
-#include "OptimizeRequest.h"
-#include "RequestValidator.h"
+#include "service/HttpExchange.h"
+#include "service/MultipartParser.h"
+#include "service/OptimizeRequest.h"
+#include "service/RequestValidator.h"
 
 #include <QFile>
 #include <QString>

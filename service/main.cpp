@@ -1,6 +1,6 @@
 // tovalin-local-service: a local HTTPS stand-in for the image-optimization service, with real codecs.
-#include "OptimizerService.h"
-#include "ServiceConfig.h"
+#include "service/OptimizerService.h"
+#include "service/ServiceConfig.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the reply decoder: it must return a record or throw a TovalinError, never
 // crash, hang or read out of bounds.
 
-#include "APIMeta.h"
-#include "TovalinError.h"
+#include "client/APIMeta.h"
+#include "client/TovalinError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // libFuzzer entry point for the multipart parser. The first input line is the Content-Type header, the
 // next byte picks how the rest, the body, is cut into pieces: the parser must come to the same end
 // whether the body arrives whole or a few bytes at a time, and keep every limit either way.
-#include "MultipartParser.h"
+#include "service/MultipartParser.h"
 
 #include <cstddef>
 #include <cstdint>

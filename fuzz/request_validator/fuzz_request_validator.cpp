@@ -2,8 +2,8 @@
 // body; any other is an upload form, one part a line: "name=value" for a text field, "@name=file name"
 // for the file part, the last line's length standing for the file's size. Whatever the input, the
 // answer is either a request within the protocol's ranges or a refusal with a code and a message.
-#include "MultipartParser.h"
-#include "RequestValidator.h"
+#include "service/MultipartParser.h"
+#include "service/RequestValidator.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,10 +1,10 @@
-#include "AppViewModel.h"
-#include "ApplicationInfo.h"
-#include "MainWindow.h"
-#include "SettingsStore.h"
-#include "TovalinClient.h"
-#include "Translations.h"
-#include "Version.h"
+#include "client/TovalinClient.h"
+#include "i18n/Translations.h"
+#include "model/SettingsStore.h"
+#include "model/Version.h"
+#include "queue/AppViewModel.h"
+#include "ui/ApplicationInfo.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 

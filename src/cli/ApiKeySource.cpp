@@ -1,6 +1,6 @@
-#include "ApiKeySource.h"
+#include "cli/ApiKeySource.h"
 
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 
 #include <QFile>
 

@@ -5,8 +5,8 @@
 // paths to optimize and the share of them this process takes, whether images already up to date are
 // sent again, where the key comes from, and how the outcome is printed.
 
-#include "Shard.h"
-#include "TovalinOptions.h"
+#include "cli/Shard.h"
+#include "model/TovalinOptions.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "QueueRunner.h"
-#include "Version.h"
+#include "model/Version.h"
+#include "queue/QueueRunner.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -3,7 +3,7 @@
 // Reads the command line of tovalin-optimize into CliOptions. Every mistake becomes one clear
 // sentence for a usage error; nothing is read from the file system here.
 
-#include "CliOptions.h"
+#include "cli/CliOptions.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Console.h"
+#include "cli/Console.h"
 
-#include "FileNames.h"
+#include "model/FileNames.h"
 
 #include <QCoreApplication>
 

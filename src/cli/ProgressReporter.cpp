@@ -1,8 +1,8 @@
-#include "ProgressReporter.h"
+#include "cli/ProgressReporter.h"
 
-#include "Console.h"
-#include "JobListModel.h"
-#include "RunReport.h"
+#include "cli/Console.h"
+#include "cli/RunReport.h"
+#include "queue/JobListModel.h"
 
 #include <algorithm>
 #include <chrono>

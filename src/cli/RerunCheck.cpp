@@ -1,6 +1,6 @@
-#include "RerunCheck.h"
+#include "cli/RerunCheck.h"
 
-#include "FileNames.h"
+#include "model/FileNames.h"
 
 #include <QFileInfo>
 

@@ -5,10 +5,10 @@
 // source as it is now (same size, same modification time) with the same settings. Where the file
 // system keeps no marks nothing can be told, and every image is sent.
 
-#include "DownloadedFile.h"
-#include "MarkedOutputs.h"
-#include "OutputNames.h"
-#include "TovalinOptions.h"
+#include "client/OutputNames.h"
+#include "model/DownloadedFile.h"
+#include "model/TovalinOptions.h"
+#include "queue/MarkedOutputs.h"
 
 #include <QList>
 #include <QUrl>

@@ -1,7 +1,7 @@
-#include "RunReport.h"
+#include "cli/RunReport.h"
 
-#include "Console.h"
-#include "SizeText.h"
+#include "cli/Console.h"
+#include "queue/SizeText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

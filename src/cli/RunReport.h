@@ -4,7 +4,7 @@
 // companions it saved beneath it, and totals) or one JSON object per image for machines. Paths are
 // shown relative to `base` when they lie beneath it.
 
-#include "ImageJob.h"
+#include "model/ImageJob.h"
 
 #include <QCoreApplication>
 #include <QDir>

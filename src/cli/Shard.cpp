@@ -1,4 +1,4 @@
-#include "Shard.h"
+#include "cli/Shard.h"
 
 #include <QStringList>
 

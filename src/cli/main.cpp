@@ -1,8 +1,8 @@
-#include "Console.h"
-#include "FileNames.h"
-#include "OptimizeCommand.h"
-#include "Translations.h"
-#include "Version.h"
+#include "cli/Console.h"
+#include "cli/OptimizeCommand.h"
+#include "i18n/Translations.h"
+#include "model/FileNames.h"
+#include "model/Version.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "APIMeta.h"
+#include "client/APIMeta.h"
 
-#include "TovalinError.h"
+#include "client/TovalinError.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "CancelToken.h"
+#include "client/CancelToken.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "CancelledError.h"
+#include "client/CancelledError.h"
 
 CancelledError::CancelledError()
     : Error(tr("The request was cancelled."))

@@ -3,7 +3,7 @@
 // The failure of a request whose run was stopped. Callers tell it from every other failure by
 // isCancellation(), and show "Stopped." rather than its description.
 
-#include "Error.h"
+#include "client/Error.h"
 
 #include <QCoreApplication>
 

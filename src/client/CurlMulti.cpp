@@ -1,6 +1,6 @@
-#include "CurlMulti.h"
+#include "client/CurlMulti.h"
 
-#include "HttpTransfer.h"
+#include "client/HttpTransfer.h"
 
 #include <QList>
 #include <QPointer>

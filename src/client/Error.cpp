@@ -1,4 +1,4 @@
-#include "Error.h"
+#include "client/Error.h"
 
 #include <utility>
 

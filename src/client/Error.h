@@ -4,7 +4,7 @@
 // client's own cases (TovalinError) and the platform's (transport, file) derive from it. A run shows
 // description() as the job's message, or "Stopped." when isCancellation() holds.
 
-#include "DownloadedFile.h"
+#include "model/DownloadedFile.h"
 
 #include <QByteArray>
 #include <QList>

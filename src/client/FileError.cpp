@@ -1,4 +1,4 @@
-#include "FileError.h"
+#include "client/FileError.h"
 
 #include <QDir>
 

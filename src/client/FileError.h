@@ -3,7 +3,7 @@
 // A source image that could not be read. The description names the file and the system's reason, so
 // that the user knows which file to look at and what is wrong with it.
 
-#include "Error.h"
+#include "client/Error.h"
 
 #include <QCoreApplication>
 

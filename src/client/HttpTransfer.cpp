@@ -1,9 +1,9 @@
-#include "HttpTransfer.h"
+#include "client/HttpTransfer.h"
 
-#include "CancelledError.h"
-#include "CurlMulti.h"
-#include "TransportError.h"
-#include "UploadBody.h"
+#include "client/CancelledError.h"
+#include "client/CurlMulti.h"
+#include "client/TransportError.h"
+#include "client/UploadBody.h"
 
 #include <QLocale>
 

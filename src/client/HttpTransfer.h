@@ -10,8 +10,8 @@
 // uncommitted, until the caller takes it (takeFile()) and commits it: a failed or stopped transfer
 // leaves nothing on disk.
 
-#include "CancelToken.h"
-#include "HttpResponse.h"
+#include "client/CancelToken.h"
+#include "client/HttpResponse.h"
 
 #include <QByteArray>
 #include <QObject>

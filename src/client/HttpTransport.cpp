@@ -1,12 +1,12 @@
-#include "HttpTransport.h"
+#include "client/HttpTransport.h"
 
-#include "CancelledError.h"
-#include "CurlMulti.h"
-#include "HttpTransfer.h"
-#include "ServiceConfig.h"
-#include "TransportError.h"
-#include "UploadBody.h"
-#include "Version.h"
+#include "client/CancelledError.h"
+#include "client/CurlMulti.h"
+#include "client/HttpTransfer.h"
+#include "client/ServiceConfig.h"
+#include "client/TransportError.h"
+#include "client/UploadBody.h"
+#include "model/Version.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -12,9 +12,9 @@
 //
 // Call it from the thread it lives on; the awaiting coroutine is resumed there.
 
-#include "CancelToken.h"
-#include "HttpResponse.h"
-#include "SystemProxyFactory.h"
+#include "client/CancelToken.h"
+#include "client/HttpResponse.h"
+#include "client/SystemProxyFactory.h"
 
 #include <QByteArray>
 #include <QList>

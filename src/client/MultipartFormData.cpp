@@ -1,4 +1,4 @@
-#include "MultipartFormData.h"
+#include "client/MultipartFormData.h"
 
 #include <QStringEncoder>
 #include <QUuid>

@@ -1,6 +1,6 @@
-#include "OutputMark.h"
+#include "client/OutputMark.h"
 
-#include "RawValueEnum.h"
+#include "model/RawValueEnum.h"
 
 #include <array>
 #include <cerrno>

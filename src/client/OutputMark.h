@@ -9,7 +9,7 @@
 //
 // File systems without extended attributes keep no mark; reading says so, and writing does nothing.
 
-#include "TovalinOptions.h"
+#include "model/TovalinOptions.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "OutputNames.h"
+#include "client/OutputNames.h"
 
 #include <QDir>
 #include <QFileInfo>

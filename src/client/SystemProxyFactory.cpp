@@ -1,4 +1,4 @@
-#include "SystemProxyFactory.h"
+#include "client/SystemProxyFactory.h"
 
 #include <QHostAddress>
 

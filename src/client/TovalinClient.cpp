@@ -1,14 +1,14 @@
-#include "TovalinClient.h"
+#include "client/TovalinClient.h"
 
-#include "CancelledError.h"
-#include "FileError.h"
-#include "FileNames.h"
-#include "HttpTransport.h"
-#include "MultipartFormData.h"
-#include "OutputNames.h"
-#include "ServiceConfig.h"
-#include "TovalinError.h"
-#include "UploadBody.h"
+#include "client/CancelledError.h"
+#include "client/FileError.h"
+#include "client/HttpTransport.h"
+#include "client/MultipartFormData.h"
+#include "client/OutputNames.h"
+#include "client/ServiceConfig.h"
+#include "client/TovalinError.h"
+#include "client/UploadBody.h"
+#include "model/FileNames.h"
 
 #include <QFile>
 #include <QFileInfo>

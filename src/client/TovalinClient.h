@@ -9,12 +9,12 @@
 // transport's event loop, so an image of any size costs little memory and never blocks the UI thread
 // for long; a finished result is committed on the thread pool.
 
-#include "APIMeta.h"
-#include "CancelToken.h"
-#include "DownloadedFile.h"
-#include "OutputMark.h"
-#include "OutputNames.h"
-#include "TovalinOptions.h"
+#include "client/APIMeta.h"
+#include "client/CancelToken.h"
+#include "client/OutputMark.h"
+#include "client/OutputNames.h"
+#include "model/DownloadedFile.h"
+#include "model/TovalinOptions.h"
 
 #include <QByteArray>
 #include <QJsonObject>

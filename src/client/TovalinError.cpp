@@ -1,4 +1,4 @@
-#include "TovalinError.h"
+#include "client/TovalinError.h"
 
 #include <utility>
 

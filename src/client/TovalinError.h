@@ -4,7 +4,7 @@
 // service reports, an unreadable or empty reply, a reply that names nothing to download, a result that
 // could not be saved, and a result download that did not deliver a file.
 
-#include "Error.h"
+#include "client/Error.h"
 
 #include <QCoreApplication>
 

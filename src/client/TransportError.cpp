@@ -1,4 +1,4 @@
-#include "TransportError.h"
+#include "client/TransportError.h"
 
 #include <utility>
 

@@ -4,7 +4,7 @@
 // is not trusted, a transfer that stalled, a refused redirect or a reply too large to hold. The
 // description is the network's own text, or ours where Qt has none that a user could act on.
 
-#include "Error.h"
+#include "client/Error.h"
 
 #include <QCoreApplication>
 

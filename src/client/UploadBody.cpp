@@ -1,7 +1,7 @@
-#include "UploadBody.h"
+#include "client/UploadBody.h"
 
-#include "FileError.h"
-#include "FileNames.h"
+#include "client/FileError.h"
+#include "model/FileNames.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "Translations.h"
+#include "i18n/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "Compression.h"
+#include "model/Compression.h"
 
 #include <QCoreApplication>
 

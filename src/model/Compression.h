@@ -2,7 +2,7 @@
 
 // The compression level the service applies. Raw values are the service's own.
 
-#include "RawValueEnum.h"
+#include "model/RawValueEnum.h"
 
 #include <array>
 

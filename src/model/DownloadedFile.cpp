@@ -1,4 +1,4 @@
-#include "DownloadedFile.h"
+#include "model/DownloadedFile.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "FileNames.h"
+#include "model/FileNames.h"
 
 #include <QUtf8StringView>
 

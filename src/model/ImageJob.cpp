@@ -1,4 +1,4 @@
-#include "ImageJob.h"
+#include "model/ImageJob.h"
 
 #include <utility>
 

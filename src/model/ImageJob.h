@@ -3,9 +3,9 @@
 // One image file in the queue. Jobs are found by id, never by position: two jobs for the same file
 // have different ids.
 
-#include "DownloadedFile.h"
-#include "JobOutcome.h"
-#include "JobStatus.h"
+#include "model/DownloadedFile.h"
+#include "model/JobOutcome.h"
+#include "model/JobStatus.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "JobStatus.h"
+#include "model/JobStatus.h"
 
 #include <QCoreApplication>
 

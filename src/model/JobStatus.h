@@ -3,7 +3,7 @@
 // The state of one queued job and how a row presents it. A stopped job is `failed`; its outcome
 // (JobOutcome) tells it apart.
 
-#include "NamedColor.h"
+#include "model/NamedColor.h"
 
 #include <QString>
 

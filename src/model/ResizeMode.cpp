@@ -1,4 +1,4 @@
-#include "ResizeMode.h"
+#include "model/ResizeMode.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 
 // How the service fits an image to the requested box. Raw values are the service's own: there is no 2.
 
-#include "RawValueEnum.h"
+#include "model/RawValueEnum.h"
 
 #include <array>
 

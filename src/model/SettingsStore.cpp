@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 
 // The options of one request, fixed when a job starts. A plain value: safe to hand to any thread.
 
-#include "Compression.h"
-#include "ResizeMode.h"
-#include "UpscaleFactor.h"
+#include "model/Compression.h"
+#include "model/ResizeMode.h"
+#include "model/UpscaleFactor.h"
 
 #include <QString>
 

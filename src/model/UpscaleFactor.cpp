@@ -1,4 +1,4 @@
-#include "UpscaleFactor.h"
+#include "model/UpscaleFactor.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 
 // The upscaling factor the service applies. Raw values are the service's own: there is no 1.
 
-#include "RawValueEnum.h"
+#include "model/RawValueEnum.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "AppViewModel.h"
+#include "queue/AppViewModel.h"
 
 #include <utility>
 

@@ -4,12 +4,12 @@
 // of the run. It holds the pieces that do the work (Settings, the job list, QueueIntake, QueueRunner)
 // and gives the views their fields, operations and change signals in one place, on the main thread.
 
-#include "JobListModel.h"
-#include "JobOutcome.h"
-#include "QueueIntake.h"
-#include "QueueRunner.h"
-#include "Settings.h"
-#include "SettingsStore.h"
+#include "model/JobOutcome.h"
+#include "model/SettingsStore.h"
+#include "queue/JobListModel.h"
+#include "queue/QueueIntake.h"
+#include "queue/QueueRunner.h"
+#include "queue/Settings.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "JobListModel.h"
+#include "queue/JobListModel.h"
 
-#include "SizeText.h"
+#include "queue/SizeText.h"
 
 #include <utility>
 

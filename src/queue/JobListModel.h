@@ -5,8 +5,8 @@
 // exactly the removed rows, so a list view stays cheap with 100,000 jobs. A row reads to assistive
 // tools as its file name and state, described by its message and saved files.
 
-#include "ImageJob.h"
-#include "QueueTally.h"
+#include "model/ImageJob.h"
+#include "queue/QueueTally.h"
 
 #include <QAbstractListModel>
 #include <QHash>

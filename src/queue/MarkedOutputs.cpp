@@ -1,6 +1,6 @@
-#include "MarkedOutputs.h"
+#include "queue/MarkedOutputs.h"
 
-#include "QueueIntake.h"
+#include "queue/QueueIntake.h"
 
 #include <dirent.h>
 

@@ -4,7 +4,7 @@
 // folders lie on a file system that keeps no marks. A folder the walk did not pass is read when it is
 // first asked for.
 
-#include "OutputMark.h"
+#include "client/OutputMark.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,9 +1,9 @@
-#include "QueueIntake.h"
+#include "queue/QueueIntake.h"
 
-#include "FileNames.h"
-#include "JobListModel.h"
-#include "MarkedOutputs.h"
-#include "OutputMark.h"
+#include "client/OutputMark.h"
+#include "model/FileNames.h"
+#include "queue/JobListModel.h"
+#include "queue/MarkedOutputs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "QueueRunner.h"
+#include "queue/QueueRunner.h"
 
-#include "Error.h"
-#include "JobListModel.h"
+#include "client/Error.h"
+#include "queue/JobListModel.h"
 
 #include <QFileInfo>
 

@@ -10,14 +10,14 @@
 // two suspensions nothing else changes the queue; after each, the job is found again by its id. A run
 // touches the queue and the run state only while no newer run has started.
 
-#include "CancelToken.h"
-#include "DownloadedFile.h"
-#include "ImageJob.h"
-#include "JobOutcome.h"
-#include "OutputNames.h"
-#include "SharedBaseNames.h"
-#include "TovalinClient.h"
-#include "TovalinOptions.h"
+#include "client/CancelToken.h"
+#include "client/OutputNames.h"
+#include "client/TovalinClient.h"
+#include "model/DownloadedFile.h"
+#include "model/ImageJob.h"
+#include "model/JobOutcome.h"
+#include "model/TovalinOptions.h"
+#include "queue/SharedBaseNames.h"
 
 #include <QList>
 #include <QObject>

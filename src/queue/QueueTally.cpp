@@ -1,4 +1,4 @@
-#include "QueueTally.h"
+#include "queue/QueueTally.h"
 
 #include <algorithm>
 

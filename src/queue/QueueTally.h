@@ -4,7 +4,7 @@
 // saved. The job list keeps it up to date with every change it makes, so that reading it costs nothing
 // with 100,000 jobs queued.
 
-#include "ImageJob.h"
+#include "model/ImageJob.h"
 
 #include <QtGlobal>
 

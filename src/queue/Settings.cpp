@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "queue/Settings.h"
 
 #include <algorithm>
 #include <utility>

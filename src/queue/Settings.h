@@ -5,11 +5,11 @@
 // and the number of images at once are kept by the settings store, everything else starts at its
 // default on every launch. Main thread only.
 
-#include "Compression.h"
-#include "ResizeMode.h"
-#include "SettingsStore.h"
-#include "TovalinOptions.h"
-#include "UpscaleFactor.h"
+#include "model/Compression.h"
+#include "model/ResizeMode.h"
+#include "model/SettingsStore.h"
+#include "model/TovalinOptions.h"
+#include "model/UpscaleFactor.h"
 
 #include <QObject>
 #include <QString>

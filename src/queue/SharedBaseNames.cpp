@@ -1,4 +1,4 @@
-#include "SharedBaseNames.h"
+#include "queue/SharedBaseNames.h"
 
 bool SharedBaseNames::isShared(const QUrl& source, const QList<ImageJob>& jobs)
 {

@@ -8,8 +8,8 @@
 // a run over a long queue pays for one pass over it, not one per job. Sources are told apart by a
 // 64-bit hash of their folder and base name: a collision would only give two jobs longer names.
 
-#include "ImageJob.h"
-#include "OutputNames.h"
+#include "client/OutputNames.h"
+#include "model/ImageJob.h"
 
 #include <QHash>
 #include <QList>

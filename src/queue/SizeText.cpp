@@ -1,4 +1,4 @@
-#include "SizeText.h"
+#include "queue/SizeText.h"
 
 #include <QLocale>
 

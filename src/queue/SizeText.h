@@ -4,7 +4,7 @@
 // ("412 kB", "1,5 MB"), and the change of an optimized image against its source as a signed whole
 // percentage with a true minus sign ("−63 %", "+4 %").
 
-#include "DownloadedFile.h"
+#include "model/DownloadedFile.h"
 
 #include <QCoreApplication>
 #include <QString>

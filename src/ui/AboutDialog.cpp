@@ -1,11 +1,11 @@
-#include "AboutDialog.h"
+#include "ui/AboutDialog.h"
 
-#include "AppIcon.h"
-#include "ApplicationInfo.h"
-#include "LinkButton.h"
-#include "Links.h"
-#include "Theme.h"
-#include "Version.h"
+#include "model/Version.h"
+#include "ui/AppIcon.h"
+#include "ui/ApplicationInfo.h"
+#include "ui/LinkButton.h"
+#include "ui/Links.h"
+#include "ui/Theme.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

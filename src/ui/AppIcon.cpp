@@ -1,6 +1,6 @@
-#include "AppIcon.h"
+#include "ui/AppIcon.h"
 
-#include "ApplicationInfo.h"
+#include "ui/ApplicationInfo.h"
 
 // The bundled icon lives in a static library, whose resources are not registered on their own.
 static void registerBundledIcon()

@@ -5,8 +5,8 @@
 // activated) write to the model, and the control is updated only when it shows something else, so the
 // two directions never feed each other and a line edit keeps its cursor while the user types.
 
-#include "RawValueEnum.h"
-#include "SegmentedControl.h"
+#include "model/RawValueEnum.h"
+#include "ui/SegmentedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

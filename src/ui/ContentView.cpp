@@ -1,14 +1,14 @@
-#include "ContentView.h"
+#include "ui/ContentView.h"
 
-#include "AboutDialog.h"
-#include "AppViewModel.h"
-#include "ItemPicker.h"
-#include "ItemPickerDialog.h"
-#include "JobListView.h"
-#include "QueueHeader.h"
-#include "Sidebar.h"
-#include "Spinner.h"
-#include "Theme.h"
+#include "queue/AppViewModel.h"
+#include "ui/AboutDialog.h"
+#include "ui/ItemPicker.h"
+#include "ui/ItemPickerDialog.h"
+#include "ui/JobListView.h"
+#include "ui/QueueHeader.h"
+#include "ui/Sidebar.h"
+#include "ui/Spinner.h"
+#include "ui/Theme.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

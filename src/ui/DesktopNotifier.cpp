@@ -1,7 +1,7 @@
-#include "DesktopNotifier.h"
+#include "ui/DesktopNotifier.h"
 
-#include "AppIcon.h"
-#include "ApplicationInfo.h"
+#include "ui/AppIcon.h"
+#include "ui/ApplicationInfo.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

@@ -4,7 +4,7 @@
 // (org.freedesktop.Notifications), and where no such service answers, as the message of a tray icon.
 // Never waits: the service's answer arrives later, and only a failure to reach it matters.
 
-#include "NotificationSender.h"
+#include "ui/NotificationSender.h"
 
 #include <QDBusConnection>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "FilledButton.h"
+#include "ui/FilledButton.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,7 +3,7 @@
 // A push button drawn in a filled style (RedButtonStyle, GrayButtonStyle) instead of the desktop's
 // button look. It stays a QPushButton: clicks, keyboard activation and accessibility are unchanged.
 
-#include "FilledButtonStyle.h"
+#include "ui/FilledButtonStyle.h"
 
 #include <QPushButton>
 

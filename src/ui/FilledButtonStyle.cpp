@@ -1,6 +1,6 @@
-#include "FilledButtonStyle.h"
+#include "ui/FilledButtonStyle.h"
 
-#include "Theme.h"
+#include "ui/Theme.h"
 
 #include <QPainter>
 #include <QPainterPath>

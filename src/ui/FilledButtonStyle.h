@@ -5,7 +5,7 @@
 // A disabled button is drawn flat and faded, without shadow or pressed state, so that it cannot be
 // mistaken for one that would act on a click.
 
-#include "NamedColor.h"
+#include "model/NamedColor.h"
 
 #include <QColor>
 #include <QIcon>

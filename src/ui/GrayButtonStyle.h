@@ -2,7 +2,7 @@
 
 // The filled gray style of the Stop button.
 
-#include "FilledButtonStyle.h"
+#include "ui/FilledButtonStyle.h"
 
 class GrayButtonStyle : public FilledButtonStyle
 {

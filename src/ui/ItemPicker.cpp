@@ -1,6 +1,6 @@
-#include "ItemPicker.h"
+#include "ui/ItemPicker.h"
 
-#include "ItemPickerDialog.h"
+#include "ui/ItemPickerDialog.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
-#include "ItemPickerDialog.h"
+#include "ui/ItemPickerDialog.h"
 
-#include "AppViewModel.h"
+#include "queue/AppViewModel.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

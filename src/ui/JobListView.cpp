@@ -1,9 +1,9 @@
-#include "JobListView.h"
+#include "ui/JobListView.h"
 
-#include "Icons.h"
-#include "JobListModel.h"
-#include "JobRowDelegate.h"
-#include "Theme.h"
+#include "queue/JobListModel.h"
+#include "ui/Icons.h"
+#include "ui/JobRowDelegate.h"
+#include "ui/Theme.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "JobRowDelegate.h"
+#include "ui/JobRowDelegate.h"
 
-#include "DownloadedFile.h"
-#include "Icons.h"
-#include "JobListModel.h"
-#include "JobStatus.h"
-#include "SizeText.h"
-#include "Theme.h"
+#include "model/DownloadedFile.h"
+#include "model/JobStatus.h"
+#include "queue/JobListModel.h"
+#include "queue/SizeText.h"
+#include "ui/Icons.h"
+#include "ui/Theme.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

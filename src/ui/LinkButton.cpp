@@ -1,7 +1,7 @@
-#include "LinkButton.h"
+#include "ui/LinkButton.h"
 
-#include "Links.h"
-#include "Theme.h"
+#include "ui/Links.h"
+#include "ui/Theme.h"
 
 #include <QKeyEvent>
 #include <QPainter>

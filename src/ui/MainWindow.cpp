@@ -1,9 +1,9 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
-#include "AppIcon.h"
-#include "ContentView.h"
-#include "DesktopNotifier.h"
-#include "RunNotifier.h"
+#include "ui/AppIcon.h"
+#include "ui/ContentView.h"
+#include "ui/DesktopNotifier.h"
+#include "ui/RunNotifier.h"
 
 MainWindow::MainWindow(AppViewModel* model, QWidget* parent)
     : QMainWindow(parent)

@@ -1,8 +1,8 @@
-#include "QueueHeader.h"
+#include "ui/QueueHeader.h"
 
-#include "AppViewModel.h"
-#include "SizeText.h"
-#include "Theme.h"
+#include "queue/AppViewModel.h"
+#include "queue/SizeText.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

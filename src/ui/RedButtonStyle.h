@@ -2,7 +2,7 @@
 
 // The filled red style of the Optimize button.
 
-#include "FilledButtonStyle.h"
+#include "ui/FilledButtonStyle.h"
 
 class RedButtonStyle : public FilledButtonStyle
 {

@@ -1,6 +1,6 @@
-#include "RunNotifier.h"
+#include "ui/RunNotifier.h"
 
-#include "AppViewModel.h"
+#include "queue/AppViewModel.h"
 
 #include <utility>
 

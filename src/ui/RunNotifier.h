@@ -5,8 +5,8 @@
 // many images were optimized, failed and stopped. A short run, or one that ends before the user's
 // eyes, is announced by the window alone. Where the notification goes is the sender's business.
 
-#include "JobOutcome.h"
-#include "NotificationSender.h"
+#include "model/JobOutcome.h"
+#include "ui/NotificationSender.h"
 
 #include <QObject>
 #include <QPointer>

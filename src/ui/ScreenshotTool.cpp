@@ -6,12 +6,12 @@
 // gets a settings file of its own and an optimizer that never finishes, so nothing of the user's is
 // touched and a run can be shown in progress.
 
-#include "AppViewModel.h"
-#include "CancelledError.h"
-#include "ContentView.h"
-#include "JobListModel.h"
-#include "MainWindow.h"
-#include "Translations.h"
+#include "client/CancelledError.h"
+#include "i18n/Translations.h"
+#include "queue/AppViewModel.h"
+#include "queue/JobListModel.h"
+#include "ui/ContentView.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "SegmentedControl.h"
+#include "ui/SegmentedControl.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

@@ -1,15 +1,15 @@
-#include "Sidebar.h"
+#include "ui/Sidebar.h"
 
-#include "AppViewModel.h"
-#include "Binding.h"
-#include "FilledButton.h"
-#include "GrayButtonStyle.h"
-#include "Icons.h"
-#include "LinkButton.h"
-#include "Links.h"
-#include "RedButtonStyle.h"
-#include "SegmentedControl.h"
-#include "Theme.h"
+#include "queue/AppViewModel.h"
+#include "ui/Binding.h"
+#include "ui/FilledButton.h"
+#include "ui/GrayButtonStyle.h"
+#include "ui/Icons.h"
+#include "ui/LinkButton.h"
+#include "ui/Links.h"
+#include "ui/RedButtonStyle.h"
+#include "ui/SegmentedControl.h"
+#include "ui/Theme.h"
 
 #include <QCheckBox>
 #include <QComboBox>

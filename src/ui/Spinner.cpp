@@ -1,4 +1,4 @@
-#include "Spinner.h"
+#include "ui/Spinner.h"
 
 #include <QPainter>
 #include <QVariantAnimation>

@@ -1,4 +1,4 @@
-#include "Theme.h"
+#include "ui/Theme.h"
 
 #include <QApplication>
 #include <QWidget>

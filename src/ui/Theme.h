@@ -8,7 +8,7 @@
 // brought to at least WCAG AA's contrast (4.5:1) against the background it is drawn on, whatever palette
 // the desktop gives.
 
-#include "NamedColor.h"
+#include "model/NamedColor.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,9 +1,9 @@
-#include "ApiKeySource.h"
-#include "CommandLine.h"
-#include "LocalServiceProcess.h"
-#include "SettingsStore.h"
-#include "TempTree.h"
-#include "TestImages.h"
+#include "cli/ApiKeySource.h"
+#include "cli/CommandLine.h"
+#include "model/SettingsStore.h"
+#include "tests/e2e/LocalServiceProcess.h"
+#include "tests/service/TestImages.h"
+#include "tests/support/TempTree.h"
 
 #include <QDateTime>
 #include <QDir>

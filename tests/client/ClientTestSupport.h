@@ -3,7 +3,7 @@
 // Drives client coroutines from QtTest: runs a task to its end in the test's event loop and keeps
 // its outcome for the test to look at.
 
-#include "Error.h"
+#include "client/Error.h"
 
 #include <QBuffer>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "LocalServiceProcess.h"
+#include "tests/e2e/LocalServiceProcess.h"
 
 #include <QTcpServer>
 #include <QTest>

@@ -1,11 +1,11 @@
-#include "AppViewModel.h"
-#include "Error.h"
-#include "HttpTransport.h"
-#include "LocalServiceProcess.h"
-#include "SettingsStore.h"
-#include "TempTree.h"
-#include "TestImages.h"
-#include "TovalinClient.h"
+#include "client/Error.h"
+#include "client/HttpTransport.h"
+#include "client/TovalinClient.h"
+#include "model/SettingsStore.h"
+#include "queue/AppViewModel.h"
+#include "tests/e2e/LocalServiceProcess.h"
+#include "tests/service/TestImages.h"
+#include "tests/support/TempTree.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
-#include "Compression.h"
-#include "DownloadedFile.h"
-#include "FileNames.h"
-#include "ImageJob.h"
-#include "JobStatus.h"
-#include "ResizeMode.h"
-#include "SettingsStore.h"
-#include "TempTree.h"
-#include "UpscaleFactor.h"
+#include "model/Compression.h"
+#include "model/DownloadedFile.h"
+#include "model/FileNames.h"
+#include "model/ImageJob.h"
+#include "model/JobStatus.h"
+#include "model/ResizeMode.h"
+#include "model/SettingsStore.h"
+#include "model/UpscaleFactor.h"
+#include "tests/support/TempTree.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "CancelledError.h"
-#include "MarkedOutputs.h"
-#include "ScriptedOptimizer.h"
-#include "SizeText.h"
-#include "TempTree.h"
-#include "TovalinClient.h"
+#include "client/CancelledError.h"
+#include "client/TovalinClient.h"
+#include "queue/MarkedOutputs.h"
+#include "queue/SizeText.h"
+#include "tests/support/ScriptedOptimizer.h"
+#include "tests/support/TempTree.h"
 
 #include <QAbstractItemModelTester>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "TestImages.h"
+#include "tests/service/TestImages.h"
 
 #include <QHash>
 

@@ -1,9 +1,9 @@
-#include "ImageProcessor.h"
-#include "MultipartParser.h"
-#include "OptimizerService.h"
-#include "RequestValidator.h"
-#include "ResultStore.h"
-#include "TestImages.h"
+#include "service/ImageProcessor.h"
+#include "service/MultipartParser.h"
+#include "service/OptimizerService.h"
+#include "service/RequestValidator.h"
+#include "service/ResultStore.h"
+#include "tests/service/TestImages.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,11 +4,11 @@
 // Settling resumes the waiting run inside the settling call, so the test's next line sees the outcome
 // applied.
 
-#include "CancelToken.h"
-#include "DownloadedFile.h"
-#include "Error.h"
-#include "OutputNames.h"
-#include "TovalinOptions.h"
+#include "client/CancelToken.h"
+#include "client/Error.h"
+#include "client/OutputNames.h"
+#include "model/DownloadedFile.h"
+#include "model/TovalinOptions.h"
 
 #include <QTest>
 #include <QUrl>

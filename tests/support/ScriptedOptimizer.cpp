@@ -1,6 +1,6 @@
-#include "ScriptedOptimizer.h"
+#include "tests/support/ScriptedOptimizer.h"
 
-#include "CancelledError.h"
+#include "client/CancelledError.h"
 
 #include <algorithm>
 

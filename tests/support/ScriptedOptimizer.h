@@ -4,8 +4,8 @@
 // fails the call in flight inside the stop, with the cancellation error, as an aborted transfer does;
 // with failOnCancel off the call stays open for the test to end later.
 
-#include "AppViewModel.h"
-#include "ScriptedCall.h"
+#include "queue/AppViewModel.h"
+#include "tests/support/ScriptedCall.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "TempTree.h"
+#include "tests/support/TempTree.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "TestHttpsServer.h"
+#include "tests/support/TestHttpsServer.h"
 
-#include "HttpTransport.h"
+#include "client/HttpTransport.h"
 
 #include <QFile>
 #include <QHostAddress>

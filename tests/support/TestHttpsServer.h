@@ -15,8 +15,8 @@
 //     …
 //     QCOMPARE(server.requests("/v2/post-reducer.php").size(), 1);
 
-#include "RecordedRequest.h"
-#include "ScriptedReply.h"
+#include "tests/support/RecordedRequest.h"
+#include "tests/support/ScriptedReply.h"
 
 #include <QByteArray>
 #include <QHash>
