@@ -494,6 +494,17 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+</context>
+<context>
     <name>OptimizeCommand</name>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>

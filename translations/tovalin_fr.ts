@@ -494,6 +494,17 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+</context>
+<context>
     <name>OptimizeCommand</name>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>

@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's one window: titled, with the program's icon, at least 980 × 620, showing a ContentView
-// over the shared view model. No menus, toolbars or status bar. The end of a long run while the user
-// is elsewhere is announced on the desktop.
+// over the shared view model. No menus, toolbars or status bar; Ctrl+Q quits and Ctrl+W closes. The end
+// of a long run while the user is elsewhere is announced on the desktop.
 
 #include <QMainWindow>
 

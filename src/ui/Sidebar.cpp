@@ -397,9 +397,10 @@ QWidget* Sidebar::makeActionBlock()
 void Sidebar::refreshActions()
 {
     const bool processing = m_model->isProcessing();
-    // Exactly one of the two is shown; the other leaves no gap.
-    m_optimizeButton->setVisible(!processing);
-    m_stopButton->setVisible(processing);
+    // Exactly one of the two is shown; the other leaves no gap. The one going is hidden first: for a
+    // moment with both shown, the window would take the room for both and keep it.
+    (processing ? m_optimizeButton : m_stopButton)->hide();
+    (processing ? m_stopButton : m_optimizeButton)->show();
     const bool canOptimize = m_model->canOptimize();
     m_optimizeButton->setEnabled(canOptimize);
     // A disabled button tells why.

@@ -372,6 +372,45 @@ private Q_SLOTS:
         QVERIFY(!enabled("clearQueueButton"));
     }
 
+    // At its smallest, the window stays as the user left it while runs start and end, with the resize
+    // fields shown or not; Ctrl+W closes it and Ctrl+Q closes every window of the program.
+    void windowKeepsItsSizeAndTakesTheDesktopKeys()
+    {
+        type("apiKeyField", QStringLiteral("key"));
+        queue(QStringLiteral("qqqq"));
+        for (const ResizeMode mode : {ResizeMode::none, ResizeMode::cover}) {
+            m_model->setResizeMode(mode);
+            m_model->setResizeWidth(QStringLiteral("800"));
+            m_window->resize(400, 300);
+            QTRY_COMPARE(m_window->width(), 980);
+            const QSize smallest = m_window->size();
+            click("optimizeButton");
+            for (int settled = 0; m_model->isProcessing(); ++settled) {
+                QTRY_VERIFY(m_service->pending() == 1 || !m_model->isProcessing());
+                if (m_service->pending() == 1) {
+                    m_service->calls.constLast()->settle({DownloadedFile(
+                        QStringLiteral("Optimized"), m_tree->fileUrl(QStringLiteral("o%1.png").arg(settled)), 10)});
+                }
+            }
+            QApplication::processEvents();
+            QCOMPARE(m_window->size(), smallest);
+        }
+
+        QWidget other;
+        other.show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(other.isVisible());
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!other.isVisible());
+    }
+
     void eyeButtonSwitchesMaskedAndPlainField()
     {
         const QString key = QStringLiteral("abcdefghij0123456789");
