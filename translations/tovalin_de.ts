@@ -778,6 +778,25 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>%1 needs a width, a height or both.</source>
+        <translation>„%1“ braucht eine Breite, eine Höhe oder beides.</translation>
+    </message>
+    <message>
+        <source>The width must be a whole number of pixels, 1 or more.</source>
+        <translation>Die Breite muss eine ganze Zahl von Pixeln sein, mindestens 1.</translation>
+    </message>
+    <message>
+        <source>The height must be a whole number of pixels, 1 or more.</source>
+        <translation>Die Höhe muss eine ganze Zahl von Pixeln sein, mindestens 1.</translation>
+    </message>
+    <message>
+        <source>The width and the height must be whole numbers of pixels, 1 or more.</source>
+        <translation>Breite und Höhe müssen ganze Zahlen von Pixeln sein, mindestens 1.</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>Help: %1</source>

@@ -778,6 +778,25 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>%1 needs a width, a height or both.</source>
+        <translation>« %1 » demande une largeur, une hauteur ou les deux.</translation>
+    </message>
+    <message>
+        <source>The width must be a whole number of pixels, 1 or more.</source>
+        <translation>La largeur doit être un nombre entier de pixels, au moins 1.</translation>
+    </message>
+    <message>
+        <source>The height must be a whole number of pixels, 1 or more.</source>
+        <translation>La hauteur doit être un nombre entier de pixels, au moins 1.</translation>
+    </message>
+    <message>
+        <source>The width and the height must be whole numbers of pixels, 1 or more.</source>
+        <translation>La largeur et la hauteur doivent être des nombres entiers de pixels, au moins 1.</translation>
+    </message>
+</context>
+<context>
     <name>Sidebar</name>
     <message>
         <source>Help: %1</source>

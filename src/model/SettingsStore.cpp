@@ -55,6 +55,16 @@ void SettingsStore::setImagesAtOnce(int count)
     store(imagesAtOnceName, count);
 }
 
+QVariant SettingsStore::remembered(const QString& name) const
+{
+    return m_settings->value(name);
+}
+
+void SettingsStore::remember(const QString& name, const QVariant& value)
+{
+    store(name, value);
+}
+
 void SettingsStore::store(const QString& name, const QVariant& value)
 {
     // Create the file owner-only before the first write, so the key is never readable by others, not

@@ -1,8 +1,9 @@
 #pragma once
 
-// Keeps what the window remembers across launches: the API key under the settings key "tvApiKey", and
-// how many images a run keeps in flight under "imagesAtOnce". The file is readable and writable by its
-// owner only. Tests give a file of their own so that they never touch the user's settings.
+// Keeps what the window remembers across launches: the API key under the settings key "tvApiKey", how
+// many images a run keeps in flight under "imagesAtOnce", and the treatment chosen last and the folder
+// the open dialog was in, each under a name of its own (see Settings). The file is readable and writable
+// by its owner only. Tests give a file of their own so that they never touch the user's settings.
 
 #include <QString>
 #include <QVariant>
@@ -33,6 +34,11 @@ public:
     void setImagesAtOnce(int count);
 
     static constexpr int maxImagesAtOnce = 8;
+
+    // A value kept under `name` as it was stored, or an invalid one when none was; the reader checks it.
+    QVariant remembered(const QString& name) const;
+    // Keeps `value` under `name` at once.
+    void remember(const QString& name, const QVariant& value);
 
     QString filePath() const { return m_filePath; }
 

@@ -22,6 +22,7 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer optim
     connect(m_settings, &Settings::removeBackgroundChanged, this, &AppViewModel::removeBackgroundChanged);
     connect(m_settings, &Settings::keepExifChanged, this, &AppViewModel::keepExifChanged);
     connect(m_settings, &Settings::imagesAtOnceChanged, this, &AppViewModel::imagesAtOnceChanged);
+    connect(m_settings, &Settings::lastPickFolderChanged, this, &AppViewModel::lastPickFolderChanged);
 
     m_runner->setMaxInFlight(m_settings->imagesAtOnce());
     connect(m_settings, &Settings::imagesAtOnceChanged, m_runner,
@@ -74,6 +75,10 @@ bool AppViewModel::canOptimize() const
 void AppViewModel::optimizeAll()
 {
     if (!canOptimize()) {
+        return;
+    }
+    if (const ResizeProblem problem = resizeProblem(); problem != ResizeProblem::none) {
+        Q_EMIT optimizeRefused(problem);
         return;
     }
     QList<QUuid> batch;

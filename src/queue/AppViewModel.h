@@ -37,6 +37,7 @@ class AppViewModel : public QObject
     Q_PROPERTY(bool removeBackground READ removeBackground WRITE setRemoveBackground NOTIFY removeBackgroundChanged)
     Q_PROPERTY(bool keepExif READ keepExif WRITE setKeepExif NOTIFY keepExifChanged)
     Q_PROPERTY(int imagesAtOnce READ imagesAtOnce WRITE setImagesAtOnce NOTIFY imagesAtOnceChanged)
+    Q_PROPERTY(QString lastPickFolder READ lastPickFolder WRITE setLastPickFolder NOTIFY lastPickFolderChanged)
 
 public:
     using Optimizer = QueueRunner::Optimizer;
@@ -70,6 +71,10 @@ public:
     void setKeepExif(bool value) { m_settings->setKeepExif(value); }
     int imagesAtOnce() const { return m_settings->imagesAtOnce(); }
     void setImagesAtOnce(int value) { m_settings->setImagesAtOnce(value); }
+    QString lastPickFolder() const { return m_settings->lastPickFolder(); }
+    void setLastPickFolder(const QString& value) { m_settings->setLastPickFolder(value); }
+    using ResizeProblem = Settings::ResizeProblem;
+    ResizeProblem resizeProblem() const { return m_settings->resizeProblem(); }
 
     // Queue and run state
     const QList<ImageJob>& jobs() const { return m_jobs->jobs(); }
@@ -100,7 +105,8 @@ public:
     Tally tally() const { return m_jobs->tally(); }
 
     // Run control. optimizeAll() starts a run over every job queued now and returns at once; the run
-    // keeps up to imagesAtOnce() of them in flight. stopAll() cancels it: the jobs in progress show
+    // keeps up to imagesAtOnce() of them in flight. A resize that cannot be carried out refuses the
+    // run before anything is sent (optimizeRefused). stopAll() cancels it: the jobs in progress show
     // "Stopped." at once, the rest of the batch ends "Stopped." without reaching the service.
     void optimizeAll();
     void stopAll();
@@ -122,6 +128,9 @@ Q_SIGNALS:
     void removeBackgroundChanged();
     void keepExifChanged();
     void imagesAtOnceChanged();
+    void lastPickFolderChanged();
+    // Optimize was asked for with a resize that cannot be carried out; nothing was started.
+    void optimizeRefused(AppViewModel::ResizeProblem problem);
     // A job of the newest run has ended, or was stopped.
     void jobFinished(const QUuid& id, JobOutcome outcome);
     // The newest run has worked through its batch, also after a stop.

@@ -1,9 +1,10 @@
 #pragma once
 
-// The user's choices for the next images: the API key, the treatment and how many images go at once.
-// Each has a property with a change signal; a write raises the signal and does nothing else. The key
-// and the number of images at once are kept by the settings store, everything else starts at its
-// default on every launch. Main thread only.
+// The user's choices for the next images: the API key, the treatment and how many images go at once,
+// and the folder the open dialog was last in. Each has a property with a change signal; a write keeps
+// the value in the settings store at once and raises the signal. A value is read from the store once,
+// at start; one the store holds in a form this program never writes gives the default. The first
+// launch starts from the defaults. Main thread only.
 
 #include "model/Compression.h"
 #include "model/ResizeMode.h"
@@ -32,8 +33,21 @@ class Settings : public QObject
     Q_PROPERTY(bool removeBackground READ removeBackground WRITE setRemoveBackground NOTIFY removeBackgroundChanged)
     Q_PROPERTY(bool keepExif READ keepExif WRITE setKeepExif NOTIFY keepExifChanged)
     Q_PROPERTY(int imagesAtOnce READ imagesAtOnce WRITE setImagesAtOnce NOTIFY imagesAtOnceChanged)
+    Q_PROPERTY(QString lastPickFolder READ lastPickFolder WRITE setLastPickFolder NOTIFY lastPickFolderChanged)
 
 public:
+    // What keeps a run from starting with the resize chosen: Cover and Contain need a size, and a
+    // size that is typed must be a whole number of pixels, 1 or more.
+    enum class ResizeProblem
+    {
+        none,
+        noSize,
+        badWidth,
+        badHeight,
+        badWidthAndHeight,
+    };
+    Q_ENUM(ResizeProblem)
+
     explicit Settings(std::shared_ptr<SettingsStore> store, QObject* parent = nullptr);
 
     QString apiKey() const;
@@ -61,6 +75,13 @@ public:
     // 1 to SettingsStore::maxImagesAtOnce; a value outside is brought within.
     int imagesAtOnce() const;
     void setImagesAtOnce(int value);
+    // The folder the open dialog was in when it last closed; empty before the first time.
+    QString lastPickFolder() const { return m_lastPickFolder; }
+    void setLastPickFolder(const QString& value);
+
+    ResizeProblem resizeProblem() const;
+    // What the user reads about a problem; empty for none.
+    static QString describe(ResizeProblem problem, ResizeMode mode);
 
     // The options of a request, from the settings of this moment.
     TovalinOptions currentOptions() const;
@@ -81,8 +102,10 @@ Q_SIGNALS:
     void removeBackgroundChanged();
     void keepExifChanged();
     void imagesAtOnceChanged();
+    void lastPickFolderChanged();
 
 private:
+    void restore();
     std::shared_ptr<SettingsStore> m_store;
     Compression m_compression = Compression::lossy;
     bool m_convertToWebP = true;
@@ -94,4 +117,5 @@ private:
     UpscaleFactor m_upscale = UpscaleFactor::none;
     bool m_removeBackground = false;
     bool m_keepExif = false;
+    QString m_lastPickFolder;
 };

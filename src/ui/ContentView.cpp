@@ -215,7 +215,13 @@ void ContentView::setApiKeyPreview(bool value)
 
 void ContentView::pickItems()
 {
-    const std::optional<QList<QUrl>> items = ItemPicker::instance()->pick(window());
+    // The dialog opens where the last one closed, also after a restart.
+    ItemPicker* picker = ItemPicker::instance();
+    picker->setFolder(m_model->lastPickFolder());
+    const std::optional<QList<QUrl>> items = picker->pick(window());
+    if (picker->folder() != m_model->lastPickFolder()) {
+        m_model->setLastPickFolder(picker->folder());
+    }
     if (items) {
         m_model->addFiles(*items);
     }

@@ -20,7 +20,7 @@ std::optional<QList<QUrl>> ItemPicker::pick(QWidget* parent)
         m_hasNextResult = false;
         return std::exchange(m_nextResult, std::nullopt);
     }
-    if (m_folder.isEmpty()) {
+    if (m_folder.isEmpty() || !QDir(m_folder).exists()) {
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         m_folder = QDir(pictures).exists() ? pictures : QDir::homePath();
     }

@@ -18,7 +18,11 @@ public:
     static ItemPicker* instance();
 
     // The chosen items in the dialog's order (folders marked as folders), or nothing when cancelled.
+    // The dialog opens in folder() and leaves there the folder it was in when it closed.
     std::optional<QList<QUrl>> pick(QWidget* parent);
+    // Where the dialog opens: the folder given, while it exists, else the Pictures folder, else home.
+    QString folder() const { return m_folder; }
+    void setFolder(const QString& folder) { m_folder = folder; }
 
     // Tests: the answer of the next pick(), given without a dialog. Nothing stands for Cancel.
     void setNextResult(std::optional<QList<QUrl>> result);
@@ -30,6 +34,5 @@ private:
     bool m_hasNextResult = false;
     std::optional<QList<QUrl>> m_nextResult;
     int m_pickCount = 0;
-    // Where the dialog opens: the folder the user was in last time, at first the Pictures folder.
     QString m_folder;
 };

@@ -49,3 +49,8 @@ MainWindow::MainWindow(AppViewModel* model, QWidget* parent)
     connect(close, &QAction::triggered, this, &QWidget::close);
     addAction(close);
 }
+
+QSize MainWindow::sizeHint() const
+{
+    return QMainWindow::sizeHint().expandedTo(QSize(1180, 760));
+}

@@ -17,6 +17,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(AppViewModel* model, QWidget* parent = nullptr);
 
+    // Where the window starts: room for a queue beside the sidebar, and for the sidebar to show the resize
+    // fields without the window having to grow.
+    QSize sizeHint() const override;
+
     ContentView* contentView() const { return m_content; }
     RunNotifier* runNotifier() const { return m_runNotifier; }
 

@@ -11,6 +11,7 @@
 #include "ui/SegmentedControl.h"
 #include "ui/Theme.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -20,6 +21,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace {
 
@@ -250,6 +253,7 @@ QWidget* Sidebar::makeResizeBlock()
         return field;
     };
     auto* width = dimensionField(tr("Width"), tr("Target width in pixels."), QStringLiteral("resizeWidthField"));
+    m_widthField = width;
     Binding::bindText(width, m_model, &AppViewModel::resizeWidth, &AppViewModel::setResizeWidth,
                       &AppViewModel::resizeWidthChanged);
     fields->addWidget(width);
@@ -257,16 +261,71 @@ QWidget* Sidebar::makeResizeBlock()
     Theme::applyTextStyle(times, Theme::TextStyle::caption);
     fields->addWidget(times);
     auto* height = dimensionField(tr("Height"), tr("Target height in pixels."), QStringLiteral("resizeHeightField"));
+    m_heightField = height;
     Binding::bindText(height, m_model, &AppViewModel::resizeHeight, &AppViewModel::setResizeHeight,
                       &AppViewModel::resizeHeightChanged);
     fields->addWidget(height);
     fields->addStretch(1);
     layout->addWidget(m_resizeFields);
 
+    // Why Optimize was refused, under the fields at fault; there only until they are mended.
+    m_resizeMessage = new QLabel(block);
+    m_resizeMessage->setObjectName(QStringLiteral("resizeMessage"));
+    m_resizeMessage->setWordWrap(true);
+    m_resizeMessage->setTextFormat(Qt::PlainText);
+    Theme::applyTextStyle(m_resizeMessage, Theme::TextStyle::caption);
+    Theme::applyColor(m_resizeMessage, NamedColor::red);
+    m_resizeMessage->hide();
+    layout->addWidget(m_resizeMessage);
+
     const auto showFields = [this] { m_resizeFields->setVisible(m_model->resizeMode() != ResizeMode::none); };
     connect(m_model, &AppViewModel::resizeModeChanged, m_resizeFields, showFields);
     showFields();
+    connect(m_model, &AppViewModel::optimizeRefused, this,
+            [this](AppViewModel::ResizeProblem problem) { showResizeProblem(int(problem)); });
+    for (const auto changed :
+         {&AppViewModel::resizeModeChanged, &AppViewModel::resizeWidthChanged, &AppViewModel::resizeHeightChanged}) {
+        connect(m_model, changed, this, &Sidebar::followResizeProblem);
+    }
     return block;
+}
+
+void Sidebar::showResizeProblem(int value)
+{
+    using Problem = AppViewModel::ResizeProblem;
+    const auto problem = Problem(value);
+    const bool width =
+        problem == Problem::noSize || problem == Problem::badWidth || problem == Problem::badWidthAndHeight;
+    const bool height =
+        problem == Problem::noSize || problem == Problem::badHeight || problem == Problem::badWidthAndHeight;
+    const QString message = Settings::describe(problem, m_model->resizeMode());
+    const QColor red = Theme::color(NamedColor::red, palette());
+    for (const auto& [field, marked, description] :
+         {std::tuple{m_widthField, width, tr("Target width in pixels.")},
+          std::tuple{m_heightField, height, tr("Target height in pixels.")}}) {
+        field->setProperty("invalid", marked);
+        // A frame in the failure color, drawn by the field itself around its usual look.
+        field->setStyleSheet(marked ? QStringLiteral("QLineEdit { border: 2px solid %1; border-radius: 4px; "
+                                                     "padding: 1px 3px; background: palette(base); }")
+                                          .arg(red.name())
+                                    : QString());
+        field->setAccessibleDescription(marked ? message : description);
+    }
+    const bool wasShown = m_resizeMessage->isVisibleTo(this);
+    m_resizeMessage->setText(message);
+    m_resizeMessage->setVisible(!message.isEmpty());
+    if (!message.isEmpty() && !wasShown) {
+        (width ? m_widthField : m_heightField)->setFocus(Qt::OtherFocusReason);
+        QAccessibleEvent alert(m_resizeMessage, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void Sidebar::followResizeProblem()
+{
+    if (m_resizeMessage->isVisibleTo(this)) {
+        showResizeProblem(int(m_model->resizeProblem()));
+    }
 }
 
 QWidget* Sidebar::makeOptionsBlock()

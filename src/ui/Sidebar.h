@@ -10,6 +10,7 @@
 class AppViewModel;
 class FilledButton;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -43,11 +44,18 @@ private:
     QWidget* makeOptionsBlock();
     QWidget* makeActionBlock();
     void refreshActions();
+    // Marks the resize fields at fault and says why, or unmarks them; `shown` keeps the marks up to date
+    // while the user mends them.
+    void showResizeProblem(int problem);
+    void followResizeProblem();
 
     AppViewModel* m_model;
     QLineEdit* m_apiKeyField = nullptr;
     QToolButton* m_visibilityButton = nullptr;
     QWidget* m_resizeFields = nullptr;
+    QLineEdit* m_widthField = nullptr;
+    QLineEdit* m_heightField = nullptr;
+    QLabel* m_resizeMessage = nullptr;
     FilledButton* m_optimizeButton = nullptr;
     FilledButton* m_stopButton = nullptr;
 };

@@ -233,6 +233,7 @@ private Q_SLOTS:
         row("removeBackground", false, true);
         row("keepExif", false, true);
         row("imagesAtOnce", 1, 3);
+        row("lastPickFolder", QString(), QStringLiteral("/home/sam/Pictures, 2024"));
     }
 
     void settings()
@@ -256,11 +257,88 @@ private Q_SLOTS:
             expected[QString::fromLatin1(name)] = sent;
         }
         QCOMPARE(sentOptions(model.currentOptions()), expected);
-        // Only the key and the number of images at once outlive the view model; they reach the
-        // settings file at once.
+        // Every setting outlives the view model: it reaches the settings file at once.
         const AppViewModel next(storeIn(tree), {});
-        const bool kept = qstrcmp(name, "apiKey") == 0 || qstrcmp(name, "imagesAtOnce") == 0;
-        QCOMPARE(next.property(name), kept ? written : initial);
+        QCOMPARE(next.property(name), written);
+    }
+
+    // A settings file holding what this program never writes (edited by hand, from another version)
+    // starts every choice at its default.
+    void strangeStoredSettingsGiveTheDefaults()
+    {
+        TempTree tree;
+        {
+            SettingsStore store(tree.path(QStringLiteral("config/settings.ini")));
+            for (const char* name : {"compression", "resizeMode", "upscale"}) {
+                store.remember(QStringLiteral("options/") + QLatin1String(name), QStringLiteral("2x"));
+            }
+            store.remember(QStringLiteral("options/upscale"), 7);
+            for (const char* name : {"webp", "avif", "cmykToRgb", "removeBackground", "keepExif"}) {
+                store.remember(QStringLiteral("options/") + QLatin1String(name), QStringLiteral("yes"));
+            }
+            store.remember(QStringLiteral("options/resizeWidth"),
+                           QStringList{QStringLiteral("1"), QStringLiteral("2")});
+        }
+        const AppViewModel model(storeIn(tree), {});
+        QCOMPARE(sentOptions(model.currentOptions()), sentOptions(TovalinOptions()));
+        QCOMPARE(model.resizeWidth(), QString());
+    }
+
+    // Cover and Contain need a size, in whole pixels of 1 or more: without one Optimize is refused
+    // before anything is sent, and says why.
+    void resizeWithoutASizeIsRefused_data()
+    {
+        QTest::addColumn<ResizeMode>("mode");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<AppViewModel::ResizeProblem>("problem");
+        using P = AppViewModel::ResizeProblem;
+        QTest::newRow("no resize, no size") << ResizeMode::none << ""
+                                            << "" << P::none;
+        QTest::newRow("no resize ignores its fields") << ResizeMode::none << "abc"
+                                                      << "0" << P::none;
+        QTest::newRow("cover without a size") << ResizeMode::cover << ""
+                                              << " \t" << P::noSize;
+        QTest::newRow("contain without a size") << ResizeMode::contain << ""
+                                                << "" << P::noSize;
+        QTest::newRow("width alone") << ResizeMode::cover << " 800 "
+                                     << "" << P::none;
+        QTest::newRow("height alone") << ResizeMode::contain << ""
+                                      << "600" << P::none;
+        QTest::newRow("zero width") << ResizeMode::cover << "0"
+                                    << "600" << P::badWidth;
+        QTest::newRow("height with a unit") << ResizeMode::cover << "800"
+                                            << "600px" << P::badHeight;
+        QTest::newRow("both wrong") << ResizeMode::contain << "-1"
+                                    << "x" << P::badWidthAndHeight;
+    }
+
+    void resizeWithoutASizeIsRefused()
+    {
+        QFETCH(ResizeMode, mode);
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(AppViewModel::ResizeProblem, problem);
+        Fixture f(1);
+        f.model->setResizeMode(mode);
+        f.model->setResizeWidth(width);
+        f.model->setResizeHeight(height);
+        QSignalSpy refused(f.model.get(), &AppViewModel::optimizeRefused);
+        f.model->optimizeAll();
+        QCOMPARE(f.model->isProcessing(), problem == AppViewModel::ResizeProblem::none);
+        QCOMPARE(refused.count(), problem == AppViewModel::ResizeProblem::none ? 0 : 1);
+        if (problem != AppViewModel::ResizeProblem::none) {
+            QCOMPARE(refused.at(0).at(0).value<AppViewModel::ResizeProblem>(), problem);
+            QVERIFY(!Settings::describe(problem, mode).isEmpty());
+            QTest::qWait(10);
+            QCOMPARE(f.calls.size(), 0);
+            QCOMPARE(f.status(0), JobStatus::queued);
+        } else {
+            QTRY_COMPARE(f.calls.size(), 1);
+            f.call(0)->succeed();
+        }
+        QCOMPARE(Settings::describe(AppViewModel::ResizeProblem::noSize, ResizeMode::cover),
+                 QStringLiteral("Cover needs a width, a height or both."));
     }
 
     void dimensionParsing_data()

@@ -46,6 +46,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -411,6 +412,36 @@ private Q_SLOTS:
         QVERIFY(!other.isVisible());
     }
 
+    // Cover without a size: Optimize sends nothing, marks the fields and says why, until they are mended.
+    void resizeWithoutASizeIsRefusedAtTheFields()
+    {
+        type("apiKeyField", QStringLiteral("key"));
+        queue(QStringLiteral("q"));
+        clickSegment("resizePicker", rawValue(ResizeMode::cover));
+        QVERIFY(!shown("resizeMessage"));
+        click("optimizeButton");
+        QVERIFY(!m_model->isProcessing());
+        QVERIFY(shown("resizeMessage"));
+        QCOMPARE(text("resizeMessage"), QStringLiteral("Cover needs a width, a height or both."));
+        auto* width = find<QLineEdit>("resizeWidthField");
+        auto* height = find<QLineEdit>("resizeHeightField");
+        QVERIFY(width->property("invalid").toBool() && height->property("invalid").toBool());
+        QCOMPARE(width->accessibleDescription(), text("resizeMessage"));
+        QCOMPARE(QApplication::focusWidget(), width);
+        // A wrong height keeps the height marked alone; a mended one lets the run go.
+        type("resizeHeightField", QStringLiteral("0"));
+        QVERIFY(!width->property("invalid").toBool());
+        QVERIFY(height->property("invalid").toBool());
+        QCOMPARE(text("resizeMessage"), QStringLiteral("The height must be a whole number of pixels, 1 or more."));
+        height->clear();
+        type("resizeHeightField", QStringLiteral("600"));
+        QVERIFY(!shown("resizeMessage"));
+        QVERIFY(!height->property("invalid").toBool());
+        click("optimizeButton");
+        QTRY_COMPARE(m_service->pending(), 1);
+        QCOMPARE(m_service->call(0)->options.resizeHeight, std::optional<qint64>(600));
+    }
+
     void eyeButtonSwitchesMaskedAndPlainField()
     {
         const QString key = QStringLiteral("abcdefghij0123456789");
@@ -536,6 +567,22 @@ private Q_SLOTS:
         click("addButton");
         QCOMPARE(picker->pickCount(), before + 2);
         QCOMPARE(m_model->jobs().size(), 2);
+
+        // The dialog opens in the folder where the last one closed, also after a restart.
+        m_model->setLastPickFolder(m_tree->path(QStringLiteral("album")));
+        QString openedIn;
+        QTimer::singleShot(0, this, [&] {
+            auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(shown != nullptr);
+            openedIn = shown->directory().absolutePath();
+            shown->setDirectory(m_tree->root());
+            shown->reject();
+        });
+        click("addButton");
+        QCOMPARE(openedIn, m_tree->path(QStringLiteral("album")));
+        QCOMPARE(m_model->jobs().size(), 2);
+        const AppViewModel next(std::make_shared<SettingsStore>(m_tree->path(QStringLiteral("settings.ini"))), {});
+        QCOMPARE(next.lastPickFolder(), m_tree->root());
 
         ItemPickerDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Choose images or folders to optimize"));
