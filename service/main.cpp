@@ -1,15 +1,23 @@
 // tovalin-local-service: a local HTTPS stand-in for the image-optimization service, with real codecs.
+// Run by hand it serves with the certificate, key and port it is given. Run with --managed it is the
+// engine of the program that started it: the key comes as the first line of standard input, the
+// certificate is made in memory for this start, the port is one the system picks, and both are told on
+// one line of standard output; it ends when standard input closes, that is when the program ends.
+#include "service/EphemeralCertificate.h"
 #include "service/OptimizerService.h"
 #include "service/ServiceConfig.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTextStream>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -65,6 +73,44 @@ void raiseDescriptorLimit()
     }
 }
 
+// The managed mode's key: the first line of standard input, read before anything else is set up.
+std::optional<QString> readKeyLine()
+{
+    constexpr qsizetype maxLine = 4096;
+    QByteArray line;
+    char byte = 0;
+    while (line.size() < maxLine) {
+        const ssize_t got = ::read(STDIN_FILENO, &byte, 1);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return std::nullopt;
+        }
+        if (byte == '\n') {
+            const QString key = QString::fromUtf8(line).trimmed();
+            return key.isEmpty() ? std::nullopt : std::optional<QString>(key);
+        }
+        line.append(byte);
+    }
+    return std::nullopt;
+}
+
+// Standard input stays open for as long as the program that started this engine lives: when it closes,
+// whichever way the program ended, the engine ends too.
+void quitWhenInputCloses(QCoreApplication& app)
+{
+    auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [notifier] {
+        char buffer[256];
+        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got == 0 || (got < 0 && errno != EINTR && errno != EAGAIN)) {
+            notifier->setEnabled(false);
+            QCoreApplication::quit();
+        }
+    });
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -99,6 +145,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption delay(QStringLiteral("delay-ms"),
                                    QStringLiteral("Milliseconds added to every processing (default 0)."),
                                    QStringLiteral("ms"), QStringLiteral("0"));
+    const QCommandLineOption managed(QStringLiteral("managed"),
+                                     QStringLiteral("Run as the engine of the program that starts it: the key is "
+                                                    "the first line of standard input, the certificate is made for "
+                                                    "this start, the port is picked by the system; prints \"ready "
+                                                    "PORT CERTIFICATE\" (DER, base64) and ends when standard "
+                                                    "input closes."));
     const QCommandLineOption passthrough(QStringLiteral("passthrough"),
                                          QStringLiteral("Return the uploaded bytes as every result (benchmarks)."));
     const QCommandLineOption maxPixels(QStringLiteral("max-megapixels"),
@@ -125,16 +177,29 @@ int main(int argc, char* argv[])
                                          QStringLiteral("Seconds an open connection may wait for its next "
                                                         "request (default 30)."),
                                          QStringLiteral("seconds"), QStringLiteral("30"));
-    parser.addOptions({cert, key, port, apiKey, maxUpload, ttl, delay, passthrough, maxPixels, maxWait, quota,
+    parser.addOptions({cert, key, port, apiKey, managed, maxUpload, ttl, delay, passthrough, maxPixels, maxWait, quota,
                        connections, headerTimeout, idleTimeout});
     parser.process(app);
 
-    if (!parser.isSet(cert) || !parser.isSet(key))
-        fail(QStringLiteral("--cert and --key are required."));
+    const bool isManaged = parser.isSet(managed);
     ServiceConfig config;
-    config.apiKeys = parser.values(apiKey);
-    if (config.apiKeys.isEmpty())
-        fail(QStringLiteral("give at least one --api-key."));
+    if (isManaged) {
+        if (parser.isSet(cert) || parser.isSet(key) || parser.isSet(apiKey) || parser.isSet(port))
+            fail(QStringLiteral("--managed makes its own certificate, key and port: leave out --cert, --key, "
+                                "--api-key and --port."));
+        // Before the key is awaited: an end asked for meanwhile still ends the event loop cleanly.
+        quitOnSignals(app);
+        const std::optional<QString> key = readKeyLine();
+        if (!key)
+            fail(QStringLiteral("--managed needs the API key as the first line of standard input."));
+        config.apiKeys = QStringList{*key};
+    } else {
+        if (!parser.isSet(cert) || !parser.isSet(key))
+            fail(QStringLiteral("--cert and --key are required."));
+        config.apiKeys = parser.values(apiKey);
+        if (config.apiKeys.isEmpty())
+            fail(QStringLiteral("give at least one --api-key."));
+    }
     config.maxUploadBytes = positiveNumber(parser, maxUpload.names().first(), 1, 4096) * 1024 * 1024;
     config.ttlSeconds = positiveNumber(parser, ttl.names().first(), 1, 7 * 24 * 3600);
     config.delayMs = int(positiveNumber(parser, delay.names().first(), 0, 600'000));
@@ -145,27 +210,46 @@ int main(int argc, char* argv[])
     config.maxConnections = int(positiveNumber(parser, connections.names().first(), 1, 10'000));
     config.headerTimeoutMs = int(positiveNumber(parser, headerTimeout.names().first(), 1, 3600)) * 1000;
     config.idleTimeoutMs = int(positiveNumber(parser, idleTimeout.names().first(), 1, 3600)) * 1000;
-    const auto portNumber = quint16(positiveNumber(parser, port.names().first(), 1, 65535));
+    const auto portNumber = isManaged ? quint16(0) : quint16(positiveNumber(parser, port.names().first(), 1, 65535));
 
-    QFile certFile(parser.value(cert));
-    QFile keyFile(parser.value(key));
-    if (!certFile.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("cannot read %1").arg(certFile.fileName()));
-    if (!keyFile.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("cannot read %1").arg(keyFile.fileName()));
-    const QByteArray chainPem = certFile.readAll();
-    const QByteArray keyPem = keyFile.readAll();
+    QByteArray chainPem;
+    QByteArray keyPem;
+    QByteArray certificateDer;
+    if (isManaged) {
+        std::optional<EphemeralCertificate> made = EphemeralCertificate::make();
+        if (!made)
+            fail(QStringLiteral("could not make a certificate."));
+        chainPem = made->certificatePem;
+        keyPem = made->privateKeyPem;
+        certificateDer = made->certificateDer;
+    } else {
+        QFile certFile(parser.value(cert));
+        QFile keyFile(parser.value(key));
+        if (!certFile.open(QIODevice::ReadOnly))
+            fail(QStringLiteral("cannot read %1").arg(certFile.fileName()));
+        if (!keyFile.open(QIODevice::ReadOnly))
+            fail(QStringLiteral("cannot read %1").arg(keyFile.fileName()));
+        chainPem = certFile.readAll();
+        keyPem = keyFile.readAll();
+    }
     raiseDescriptorLimit();
 
     int status = 0;
     {
         OptimizerService service(config);
         QTextStream out(stdout);
-        QObject::connect(&service, &OptimizerService::logLine, &app,
-                         [&out](const QString& line) { out << line << Qt::endl; });
+        // The program that manages the engine reads one line and no log.
+        if (!isManaged)
+            QObject::connect(&service, &OptimizerService::logLine, &app,
+                             [&out](const QString& line) { out << line << Qt::endl; });
         if (service.listen(QStringLiteral("127.0.0.1"), portNumber, chainPem, keyPem)) {
-            out << "tovalin-local-service listening on https://127.0.0.1:" << service.port() << Qt::endl;
-            quitOnSignals(app);
+            if (isManaged) {
+                out << "ready " << service.port() << ' ' << certificateDer.toBase64() << Qt::endl;
+                quitWhenInputCloses(app);
+            } else {
+                out << "tovalin-local-service listening on https://127.0.0.1:" << service.port() << Qt::endl;
+                quitOnSignals(app);
+            }
             status = QCoreApplication::exec();
         } else {
             // Not fail(): the service must be destroyed so that its temporary folder goes.
@@ -174,6 +258,9 @@ int main(int argc, char* argv[])
             status = 2;
         }
     }
+    // A managed engine is given a temporary folder of its own, which its store has just left empty.
+    if (isManaged && qEnvironmentVariableIsSet("TMPDIR"))
+        ::rmdir(QFile::encodeName(QDir::tempPath()).constData());
     // The service has waited for its workers; only now may libvips go.
     vips_shutdown();
     return status;
