@@ -145,10 +145,6 @@
         <translation>Datei</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Den Dienst unter &lt;url&gt; (nur https) statt des Dienstes ansprechen, für den dieses Programm gebaut wurde. Der Schlüssel muss dann aus --api-key-file oder TOVALIN_API_KEY kommen.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -172,14 +168,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Keinen Fortschritt ausgeben.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Optimiert Bilder mit dem Tovalin-Dienst und speichert die Ergebnisse daneben:
-Aus photo.jpg wird photo-optimized.jpg, auf Wunsch auch photo.webp oder photo.avif.
-Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -251,19 +239,6 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <translation>Aufruf: %1 [Optionen] PFAD...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>API-Schlüssel:
-  Aus --api-key-file DATEI, sonst aus der Umgebungsvariable TOVALIN_API_KEY, sonst der Schlüssel,
-  den das Fenster von Tovalin Image Optimizer gespeichert hat. Er wird nie von der Befehlszeile
-  übernommen und nie ausgegeben. Eine Schlüsseldatei sollte nur für Sie lesbar sein
-  (chmod 600 DATEI).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -301,14 +276,6 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
-</source>
-        <translation>Beispiel:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Bilder/Urlaub
-</translation>
-    </message>
-    <message>
         <source>Send every image, also those whose results are up to date.</source>
         <translation>Jedes Bild senden, auch wenn seine Ergebnisse aktuell sind.</translation>
     </message>
@@ -334,10 +301,67 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Auf diesem Computer optimieren (local, ohne Schlüssel) oder mit dem Tovalin-Dienst (service, mit Ihrem API-Schlüssel); Vorgabe: %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Den Dienst unter &lt;url&gt; (nur https) statt des Dienstes ansprechen, für den dieses Programm gebaut wurde; bedeutet --engine service. Der Schlüssel muss dann aus --api-key-file oder TOVALIN_API_KEY kommen.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Optimiert Bilder auf diesem Computer oder mit dem Tovalin-Dienst und speichert die Ergebnisse
+daneben: Aus photo.jpg wird photo-optimized.jpg, auf Wunsch auch photo.webp oder photo.avif.
+Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine muss local oder service sein, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url gilt nur für --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Engines:
+  local    die Engine auf diesem Computer: von diesem Befehl für seinen Durchlauf gestartet und mit
+           ihm beendet, offline, ohne Konto und Schlüssel; die Bilder bleiben auf diesem Computer.
+  service  der Tovalin-Dienst, mit dem API-Schlüssel Ihres Kontos.
+  Ohne --engine: %1, mit --service-url: service.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>API-Schlüssel:
+  Nur der Tovalin-Dienst braucht einen. Aus --api-key-file DATEI, sonst aus der Umgebungsvariable
+  TOVALIN_API_KEY, sonst der Schlüssel, den das Fenster von Tovalin Image Optimizer gespeichert
+  hat. Er wird nie von der Befehlszeile übernommen und nie ausgegeben. Eine Schlüsseldatei sollte
+  nur für Sie lesbar sein (chmod 600 DATEI).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -347,12 +371,22 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <translation>Exit-Status:
   0    jedes Bild wurde optimiert oder war aktuell
   1    mindestens ein Bild ist fehlgeschlagen
-  2    Aufruffehler: eine falsche Option oder kein API-Schlüssel
+  2    Aufruffehler: eine falsche Option oder kein API-Schlüssel für den Dienst
   130  unterbrochen (Strg+C); 129 und 143 nach SIGHUP und SIGTERM
 
   Eine Unterbrechung hält den Durchlauf an wie die Schaltfläche „Anhalten“ des Fensters: Laufende
   Übertragungen werden abgebrochen, nichts bleibt halb geschrieben, und die nicht erreichten
   Bilder werden als angehalten gemeldet. Eine zweite Unterbrechung beendet sofort.
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
+</source>
+        <translation>Beispiele:
+  %1 --level glossy --avif ~/Bilder/Urlaub
+  TOVALIN_API_KEY=... %1 --engine service ~/Bilder/Urlaub
 </translation>
     </message>
 </context>
@@ -402,6 +436,36 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>AVIF</source>
         <translation>AVIF</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>On this computer</source>
+        <translation>Auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Tovalin service</source>
+        <translation>Tovalin-Dienst</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>keine Antwort innerhalb von %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>it ended unexpectedly.</source>
+        <translation>er wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>er endete mit Status %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>er hat nicht mitgeteilt, wo er erreichbar ist.</translation>
     </message>
 </context>
 <context>
@@ -494,6 +558,25 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     </message>
 </context>
 <context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>Der Optimierer auf diesem Computer konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>das Programm wird beendet.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>Der Optimierer auf diesem Computer fehlt: %1 ist nicht neben diesem Programm installiert.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>Der Optimierer auf diesem Computer wurde unerwartet beendet; das nächste Bild startet ihn neu.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quit</source>
@@ -529,6 +612,10 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>das Dateisystem von %1 speichert keine Markierungen an Dateien, daher werden Bilder dort auch dann gesendet, wenn ihre Ergebnisse aktuell sind.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>Warnung: Die Schlüsseldatei gilt nur für den Tovalin-Dienst; diese Bilder werden auf diesem Computer optimiert (--engine service schickt sie an den Dienst).</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1084,14 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>How many images are with the service at the same time.</source>
         <translation>Wie viele Bilder gleichzeitig beim Dienst sind.</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>wo die Bilder optimiert werden</translation>
     </message>
 </context>
 <context>

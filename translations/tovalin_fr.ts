@@ -145,10 +145,6 @@
         <translation>fichier</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Utiliser le service à l’adresse &lt;url&gt; (https uniquement) au lieu de celui pour lequel ce programme a été compilé. La clé doit alors venir de --api-key-file ou de TOVALIN_API_KEY.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -172,14 +168,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Ne pas afficher la progression.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Optimise les images avec le service Tovalin et enregistre les résultats à côté&#xa0;:
-photo.jpg donne photo-optimized.jpg, et photo.webp ou photo.avif sur demande.
-Les dossiers sont parcourus à la recherche d’images. Les images sources ne sont jamais modifiées.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -251,19 +239,6 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <translation>Utilisation&#xa0;: %1 [options] CHEMIN...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>Clé d’API&#xa0;:
-  Prise dans --api-key-file FICHIER, sinon dans la variable d’environnement TOVALIN_API_KEY, sinon
-  la clé enregistrée par la fenêtre de Tovalin Image Optimizer. Elle n’est jamais prise sur la ligne
-  de commande ni jamais affichée. Un fichier de clé ne devrait être lisible que par vous
-  (chmod 600 FICHIER).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -301,14 +276,6 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
-</source>
-        <translation>Exemple&#xa0;:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Images/vacances
-</translation>
-    </message>
-    <message>
         <source>Send every image, also those whose results are up to date.</source>
         <translation>Envoyer toutes les images, même celles dont les résultats sont à jour.</translation>
     </message>
@@ -334,10 +301,67 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Optimiser sur cet ordinateur (local, sans clé) ou avec le service Tovalin (service, avec votre clé d’API) ; par défaut : %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>moteur</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Utiliser le service à l’adresse &lt;url&gt; (https uniquement) au lieu de celui pour lequel ce programme a été compilé ; implique --engine service. La clé doit alors venir de --api-key-file ou de TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Optimise les images sur cet ordinateur ou avec le service Tovalin et enregistre les résultats
+à côté&#xa0;: photo.jpg donne photo-optimized.jpg, et photo.webp ou photo.avif sur demande.
+Les dossiers sont parcourus à la recherche d’images. Les images sources ne sont jamais modifiées.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine doit valoir local ou service, et non %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url ne vaut que pour --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Moteurs&#xa0;:
+  local    le moteur de cet ordinateur : lancé par cette commande pour son traitement et arrêté
+           avec elle, hors ligne, sans compte ni clé ; les images ne quittent jamais cet ordinateur.
+  service  le service Tovalin, avec la clé d’API de votre compte.
+  Sans --engine : %1, ou service avec --service-url.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>Clé d’API&#xa0;:
+  Seul le service Tovalin en demande une. Prise dans --api-key-file FICHIER, sinon dans la variable
+  d’environnement TOVALIN_API_KEY, sinon la clé enregistrée par la fenêtre de Tovalin Image
+  Optimizer. Elle n’est jamais prise sur la ligne de commande ni jamais affichée. Un fichier de clé
+  ne devrait être lisible que par vous (chmod 600 FICHIER).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -347,12 +371,22 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <translation>Code de retour :
   0    toutes les images ont été optimisées ou étaient à jour
   1    au moins une image a échoué
-  2    erreur d’utilisation : une option incorrecte, ou aucune clé d’API
+  2    erreur d’utilisation : une option incorrecte, ou aucune clé d’API pour le service
   130  interrompu (Ctrl-C) ; 129 et 143 après SIGHUP et SIGTERM
 
   Une interruption arrête le traitement comme le bouton Arrêter de la fenêtre : les transferts
   en cours sont interrompus, rien ne reste à moitié écrit, et les images non atteintes sont
   signalées comme arrêtées. Une seconde interruption quitte immédiatement.
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
+</source>
+        <translation>Exemples&#xa0;:
+  %1 --level glossy --avif ~/Images/vacances
+  TOVALIN_API_KEY=... %1 --engine service ~/Images/vacances
 </translation>
     </message>
 </context>
@@ -402,6 +436,36 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>AVIF</source>
         <translation>AVIF</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>On this computer</source>
+        <translation>Sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Tovalin service</source>
+        <translation>Service Tovalin</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>aucune réponse en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>it ended unexpectedly.</source>
+        <translation>il s’est arrêté de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>il s’est terminé avec le code %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>il n’a pas indiqué où le joindre.</translation>
     </message>
 </context>
 <context>
@@ -494,6 +558,25 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
 </context>
 <context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>L’optimiseur de cet ordinateur n’a pas pu être lancé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>le programme se ferme.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>L’optimiseur de cet ordinateur est absent&#xa0;: %1 n’est pas installé à côté de ce programme.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>L’optimiseur de cet ordinateur s’est arrêté de façon inattendue ; l’image suivante le relance.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Quit</source>
@@ -529,6 +612,10 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>le système de fichiers de %1 ne conserve pas de marques sur les fichiers : les images qui s’y trouvent sont envoyées même quand leurs résultats sont à jour.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>avertissement&#xa0;: le fichier de clé ne sert qu’au service Tovalin ; ces images sont optimisées sur cet ordinateur (--engine service les envoie au service).</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1084,14 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>How many images are with the service at the same time.</source>
         <translation>Nombre d’images traitées en même temps par le service.</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>où les images sont optimisées</translation>
     </message>
 </context>
 <context>

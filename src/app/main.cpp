@@ -1,4 +1,5 @@
 #include "client/TovalinClient.h"
+#include "engine/LocalEngine.h"
 #include "i18n/Translations.h"
 #include "model/SettingsStore.h"
 #include "model/Version.h"
@@ -19,8 +20,10 @@ int main(int argc, char* argv[])
     // Before any text is made: every widget takes its text once, when it is built.
     const Translations translations;
 
-    // The service the program was built for, through the process-wide transport.
-    AppViewModel model(std::make_shared<SettingsStore>(), TovalinClient().operation());
+    // The engine on this computer, started when a job first needs it; it ends with the program. The
+    // service the program was built for goes through the process-wide transport.
+    LocalEngine engine;
+    AppViewModel model(std::make_shared<SettingsStore>(), TovalinClient().operation(), engine.operation());
     MainWindow window(&model);
     window.show();
     return QApplication::exec();

@@ -3,9 +3,11 @@
 // What one invocation of tovalin-optimize asks for, as read from its command line: the options of
 // every request (the window's settings, with the window's defaults), how many images go at once, the
 // paths to optimize and the share of them this process takes, whether images already up to date are
-// sent again, where the key comes from, and how the outcome is printed.
+// sent again, where the images are optimized and where the key comes from, and how the outcome is
+// printed.
 
 #include "cli/Shard.h"
+#include "model/Engine.h"
 #include "model/TovalinOptions.h"
 
 #include <QString>
@@ -24,6 +26,8 @@ struct CliOptions
     Shard shard;
 
     QStringList paths;
+    // --engine, else the service for --service-url, else the engine the program was built to start on.
+    Engine engine = Engine::local;
     QString apiKeyFile; // empty when not given
     // Another service than the one the program was built for, with the certificates that sign it.
     std::optional<QUrl> serviceUrl;

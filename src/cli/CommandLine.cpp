@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "client/ServiceConfig.h"
 #include "model/Version.h"
 #include "queue/QueueRunner.h"
 
@@ -41,13 +42,18 @@ struct Parser
     QCommandLineOption noCmykToRgb{
         QStringLiteral("no-cmyk-to-rgb"),
         CommandLine::tr("Leave CMYK images in CMYK (they are converted to RGB by default).")};
+    QCommandLineOption engine{QStringLiteral("engine"),
+                              CommandLine::tr("Optimize on this computer (local, no key needed) or through the "
+                                              "Tovalin service (service, with your API key); %1 by default.")
+                                  .arg(name(ServiceConfig::defaultEngine)),
+                              CommandLine::tr("engine", "an option's value, as in <file>")};
     QCommandLineOption apiKeyFile{QStringLiteral("api-key-file"),
                                   CommandLine::tr("Read the API key from <file> (see \"API key\" below)."),
                                   CommandLine::tr("file", "an option's value, as in <file>")};
     QCommandLineOption serviceUrl{QStringLiteral("service-url"),
                                   CommandLine::tr("Talk to the service at <url> (https only) instead of the one this "
-                                                  "program was built for. The key must then come from --api-key-file "
-                                                  "or TOVALIN_API_KEY."),
+                                                  "program was built for; implies --engine service. The key must then "
+                                                  "come from --api-key-file or TOVALIN_API_KEY."),
                                   CommandLine::tr("url", "an option's value, as in <file>")};
     QCommandLineOption caFile{QStringLiteral("ca-file"),
                               CommandLine::tr("Also trust the PEM certificates in <file> for --service-url."),
@@ -73,14 +79,14 @@ struct Parser
     Parser()
     {
         parser.setApplicationDescription(
-            CommandLine::tr("Optimizes images through the Tovalin service and saves the results beside them:\n"
-                            "photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.\n"
-                            "Folders are searched for images. The source images are never changed."));
+            CommandLine::tr("Optimizes images on this computer or through the Tovalin service and saves the results\n"
+                            "beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when\n"
+                            "asked for. Folders are searched for images. The source images are never changed."));
         apiKey.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions({help,     version,     level,      webp,       noWebp,  avif,
-                           noAvif,   resize,      width,      height,     upscale, removeBackground,
-                           keepExif, noCmykToRgb, apiKeyFile, serviceUrl, caFile,  jobs,
-                           shard,    force,       dryRun,     json,       quiet,   apiKey});
+        parser.addOptions(
+            {help,    version,          level,    webp,        noWebp, avif,       noAvif,     resize, width, height,
+             upscale, removeBackground, keepExif, noCmykToRgb, engine, apiKeyFile, serviceUrl, caFile, jobs,  shard,
+             force,   dryRun,           json,     quiet,       apiKey});
         parser.addPositionalArgument(CommandLine::tr("PATH"), CommandLine::tr("Image files, and folders to search."),
                                      CommandLine::tr("PATH...", "the arguments in the help's first line"));
     }
@@ -231,6 +237,17 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
     if (parser.isSet(p.caFile) && !o.serviceUrl) {
         return usageError(tr("--ca-file is only for the service given with --service-url."));
     }
+    o.engine = o.serviceUrl ? Engine::service : ServiceConfig::defaultEngine;
+    if (parser.isSet(p.engine)) {
+        const std::optional<Engine> engine = engineNamed(parser.value(p.engine));
+        if (!engine) {
+            return usageError(tr("--engine must be local or service, not %1.").arg(quoted(parser.value(p.engine))));
+        }
+        if (o.serviceUrl && *engine == Engine::local) {
+            return usageError(tr("--service-url is for --engine service."));
+        }
+        o.engine = *engine;
+    }
     if (parser.isSet(p.jobs)) {
         const QString text = parser.value(p.jobs);
         bool ok = false;
@@ -270,10 +287,17 @@ QString CommandLine::helpText()
     text.replace(0, firstLineEnd, tr("Usage: %1 [options] PATH...").arg(programName));
     // One message a section, each laid out by hand within 100 columns, as a translation must keep it.
     const QStringList sections{
+        tr("Engines:\n"
+           "  local    the engine on this computer: started by this command for its run and ended with it,\n"
+           "           offline, no account or key; the images never leave this computer.\n"
+           "  service  the Tovalin service, with the API key of your account.\n"
+           "  Without --engine: %1, or service with --service-url.\n")
+            .arg(name(ServiceConfig::defaultEngine)),
         tr("API key:\n"
-           "  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key\n"
-           "  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never\n"
-           "  printed. A key file should be readable by you only (chmod 600 FILE).\n"),
+           "  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment\n"
+           "  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never\n"
+           "  taken from the command line and never printed. A key file should be readable by you only\n"
+           "  (chmod 600 FILE).\n"),
         tr("Output:\n"
            "  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.\n"
            "  The table of results, or with --json one JSON object per image, goes to standard output.\n"),
@@ -296,14 +320,15 @@ QString CommandLine::helpText()
         tr("Exit status:\n"
            "  0    every image was optimized or up to date\n"
            "  1    at least one image failed\n"
-           "  2    usage error: a bad option, or no API key\n"
+           "  2    usage error: a bad option, or no API key for the service\n"
            "  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM\n"
            "\n"
            "  An interrupt stops the run as the window's Stop button does: the transfers in flight are\n"
            "  aborted, nothing is left half written, and the images not reached are reported as stopped.\n"
            "  A second interrupt quits at once.\n"),
-        tr("Example:\n"
-           "  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday\n")
+        tr("Examples:\n"
+           "  %1 --level glossy --avif ~/Pictures/holiday\n"
+           "  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday\n")
             .arg(programName),
     };
     for (const QString& section : sections) {

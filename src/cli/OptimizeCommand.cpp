@@ -9,6 +9,7 @@
 #include "cli/SignalWatcher.h"
 #include "client/HttpTransport.h"
 #include "client/TovalinClient.h"
+#include "engine/LocalEngine.h"
 #include "model/SettingsStore.h"
 #include "queue/JobListModel.h"
 #include "queue/MarkedOutputs.h"
@@ -139,16 +140,26 @@ int OptimizeCommand::run(const QStringList& arguments)
     }
     const CliOptions& options = parsed.options;
 
-    const QString environmentKey =
-        qEnvironmentVariableIsSet("TOVALIN_API_KEY") ? qEnvironmentVariable("TOVALIN_API_KEY") : QString();
-    const ApiKeySource::Result key = ApiKeySource::find(
-        options.apiKeyFile, environmentKey, SettingsStore::defaultFilePath(), options.serviceUrl.has_value());
-    m_console->setSecret(key.key);
-    for (const QString& warning : key.warnings) {
-        m_console->err(programPrefix + warning + QLatin1Char('\n'));
+    // The engine on this computer brings a key of its own: the user's is not even looked for.
+    ApiKeySource::Result key;
+    if (options.engine == Engine::local && !options.apiKeyFile.isEmpty()) {
+        m_console->err(programPrefix +
+                       tr("warning: the key file is only for the Tovalin service; these images are optimized on "
+                          "this computer (--engine service sends them to the service).") +
+                       QLatin1Char('\n'));
     }
-    if (!key.error.isEmpty()) {
-        return failUsage(key.error);
+    if (options.engine == Engine::service) {
+        const QString environmentKey =
+            qEnvironmentVariableIsSet("TOVALIN_API_KEY") ? qEnvironmentVariable("TOVALIN_API_KEY") : QString();
+        key = ApiKeySource::find(options.apiKeyFile, environmentKey, SettingsStore::defaultFilePath(),
+                                 options.serviceUrl.has_value());
+        m_console->setSecret(key.key);
+        for (const QString& warning : key.warnings) {
+            m_console->err(programPrefix + warning + QLatin1Char('\n'));
+        }
+        if (!key.error.isEmpty()) {
+            return failUsage(key.error);
+        }
     }
 
     QList<QSslCertificate> certificates;
@@ -161,10 +172,15 @@ int OptimizeCommand::run(const QStringList& arguments)
     TovalinOptions request = options.request;
     request.apiKey = key.key.trimmed();
 
+    // Started by the first job that needs it, ended when the command ends; declared before the runner,
+    // whose jobs it must outlive.
+    LocalEngine engine;
+    const TovalinClient::Operation operation =
+        options.engine == Engine::local ? engine.operation() : serviceOperation(options, std::move(certificates));
     JobListModel queue;
     MarkedOutputs outputs;
     const QueueIntake intake(&queue, &outputs);
-    QueueRunner runner(&queue, serviceOperation(options, std::move(certificates)), [request] { return request; });
+    QueueRunner runner(&queue, operation, [request] { return request; });
     runner.setMaxInFlight(options.jobs);
 
     // Watching starts before the intake: a long folder walk can be interrupted as well.

@@ -2,14 +2,35 @@
 
 #include <utility>
 
+namespace {
+
+// The optimizer of the engine chosen at the moment a job starts, which is when the runner calls it.
+QueueRunner::Optimizer byEngine(const Settings* settings, QueueRunner::Optimizer service, QueueRunner::Optimizer local)
+{
+    return [settings, service = std::move(service), local = std::move(local)](
+               QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
+        const QueueRunner::Optimizer& chosen = settings->engine() == Engine::local ? local : service;
+        return chosen(std::move(file), std::move(options), std::move(token), naming);
+    };
+}
+
+} // namespace
+
 AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer optimizer, QObject* parent)
+    : AppViewModel(std::move(store), optimizer, optimizer, parent)
+{
+}
+
+AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer service, Optimizer local, QObject* parent)
     : QObject(parent)
     , m_settings(new Settings(std::move(store), this))
     , m_jobs(new JobListModel(this))
     , m_intake(m_jobs)
     , m_runner(new QueueRunner(
-          m_jobs, std::move(optimizer), [settings = m_settings] { return settings->currentOptions(); }, this))
+          m_jobs, byEngine(m_settings, std::move(service), std::move(local)),
+          [settings = m_settings] { return settings->currentOptions(); }, this))
 {
+    connect(m_settings, &Settings::engineChanged, this, &AppViewModel::engineChanged);
     connect(m_settings, &Settings::apiKeyChanged, this, &AppViewModel::apiKeyChanged);
     connect(m_settings, &Settings::compressionChanged, this, &AppViewModel::compressionChanged);
     connect(m_settings, &Settings::convertToWebPChanged, this, &AppViewModel::convertToWebPChanged);
@@ -69,7 +90,8 @@ void AppViewModel::clearQueueExceptRunning()
 
 bool AppViewModel::canOptimize() const
 {
-    return !apiKey().trimmed().isEmpty() && !m_jobs->jobs().isEmpty() && !isProcessing();
+    const bool hasKey = !needsApiKey() || !apiKey().trimmed().isEmpty();
+    return hasKey && !m_jobs->jobs().isEmpty() && !isProcessing();
 }
 
 void AppViewModel::optimizeAll()

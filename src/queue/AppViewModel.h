@@ -23,6 +23,7 @@
 class AppViewModel : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(Engine engine READ engine WRITE setEngine NOTIFY engineChanged)
     Q_PROPERTY(QString apiKey READ apiKey WRITE setApiKey NOTIFY apiKeyChanged)
     Q_PROPERTY(Compression compression READ compression WRITE setCompression NOTIFY compressionChanged)
     Q_PROPERTY(bool convertToWebP READ convertToWebP WRITE setConvertToWebP NOTIFY convertToWebPChanged)
@@ -42,11 +43,16 @@ class AppViewModel : public QObject
 public:
     using Optimizer = QueueRunner::Optimizer;
 
-    // `optimizer` is the service client the program was started with, or a stand-in in tests.
+    // Each job goes to the optimizer of the engine chosen when it starts: `local`, the engine on this
+    // computer, or `service`, the service client the program was started with.
+    AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer service, Optimizer local, QObject* parent = nullptr);
+    // One optimizer for both engines: a stand-in in tests.
     AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer optimizer, QObject* parent = nullptr);
     ~AppViewModel() override;
 
     // Settings
+    Engine engine() const { return m_settings->engine(); }
+    void setEngine(Engine value) { m_settings->setEngine(value); }
     QString apiKey() const { return m_settings->apiKey(); }
     void setApiKey(const QString& key) { m_settings->setApiKey(key); }
     Compression compression() const { return m_settings->compression(); }
@@ -96,7 +102,10 @@ public:
     void removeJob(const QUuid& id);
     void clearFinished();
     void clearQueueExceptRunning();
+    // Whether Optimize may start: something queued, no run going, and for the service a key.
     bool canOptimize() const;
+    // Whether the chosen engine asks for the API key: the service does, the engine on this computer not.
+    bool needsApiKey() const { return engine() == Engine::service; }
     int remainingCount() const { return tally().remaining; }
     // What the queue has saved so far, and what the views count over it.
     using Savings = QueueTally::Savings;
@@ -112,6 +121,7 @@ public:
     void stopAll();
 
 Q_SIGNALS:
+    void engineChanged();
     void apiKeyChanged();
     void jobsChanged();
     void compressionChanged();

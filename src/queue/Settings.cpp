@@ -1,5 +1,7 @@
 #include "queue/Settings.h"
 
+#include "client/ServiceConfig.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -17,6 +19,8 @@ const QString upscaleName = QStringLiteral("options/upscale");
 const QString removeBackgroundName = QStringLiteral("options/removeBackground");
 const QString keepExifName = QStringLiteral("options/keepExif");
 const QString lastPickFolderName = QStringLiteral("openDialog/folder");
+// By its name ("local", "service"), as the command line calls it.
+const QString engineName = QStringLiteral("engine");
 
 bool isSpaceOrTab(QChar c)
 {
@@ -86,6 +90,14 @@ void Settings::restore()
     restoreFlag(store, removeBackgroundName, m_removeBackground);
     restoreFlag(store, keepExifName, m_keepExif);
     restoreText(store, lastPickFolderName, m_lastPickFolder);
+    m_engine = engineNamed(storedText(store.remembered(engineName))).value_or(ServiceConfig::defaultEngine);
+}
+
+void Settings::setEngine(Engine value)
+{
+    m_engine = value;
+    m_store->remember(engineName, name(value));
+    Q_EMIT engineChanged();
 }
 
 QString Settings::apiKey() const

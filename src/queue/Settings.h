@@ -1,12 +1,14 @@
 #pragma once
 
-// The user's choices for the next images: the API key, the treatment and how many images go at once,
-// and the folder the open dialog was last in. Each has a property with a change signal; a write keeps
-// the value in the settings store at once and raises the signal. A value is read from the store once,
-// at start; one the store holds in a form this program never writes gives the default. The first
-// launch starts from the defaults. Main thread only.
+// The user's choices for the next images: where they are optimized, the API key, the treatment and
+// how many images go at once, and the folder the open dialog was last in. Each has a property with a
+// change signal; a write keeps the value in the settings store at once and raises the signal. A value is
+// read from the store once, at start; one the store holds in a form this program never writes gives the
+// default. The first launch starts from the defaults; the engine's is the one the program was built to
+// start on. Main thread only.
 
 #include "model/Compression.h"
+#include "model/Engine.h"
 #include "model/ResizeMode.h"
 #include "model/SettingsStore.h"
 #include "model/TovalinOptions.h"
@@ -21,6 +23,7 @@
 class Settings : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(Engine engine READ engine WRITE setEngine NOTIFY engineChanged)
     Q_PROPERTY(QString apiKey READ apiKey WRITE setApiKey NOTIFY apiKeyChanged)
     Q_PROPERTY(Compression compression READ compression WRITE setCompression NOTIFY compressionChanged)
     Q_PROPERTY(bool convertToWebP READ convertToWebP WRITE setConvertToWebP NOTIFY convertToWebPChanged)
@@ -50,6 +53,8 @@ public:
 
     explicit Settings(std::shared_ptr<SettingsStore> store, QObject* parent = nullptr);
 
+    Engine engine() const { return m_engine; }
+    void setEngine(Engine value);
     QString apiKey() const;
     void setApiKey(const QString& key);
     Compression compression() const { return m_compression; }
@@ -90,6 +95,7 @@ public:
     static std::optional<qint64> parseDimension(const QString& text);
 
 Q_SIGNALS:
+    void engineChanged();
     void apiKeyChanged();
     void compressionChanged();
     void convertToWebPChanged();
@@ -118,4 +124,5 @@ private:
     bool m_removeBackground = false;
     bool m_keepExif = false;
     QString m_lastPickFolder;
+    Engine m_engine;
 };

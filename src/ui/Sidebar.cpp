@@ -96,7 +96,9 @@ Sidebar::Sidebar(AppViewModel* model, QWidget* parent)
     setFixedWidth(contentWidth);
     auto* layout = column(this, 18);
     layout->addWidget(makeTitle());
-    layout->addWidget(makeApiKeyBlock());
+    layout->addWidget(makeEngineBlock());
+    m_apiKeyBlock = makeApiKeyBlock();
+    layout->addWidget(m_apiKeyBlock);
     layout->addWidget(makeCompressionBlock());
     layout->addWidget(makeFormatsBlock());
     layout->addWidget(makeResizeBlock());
@@ -107,6 +109,7 @@ Sidebar::Sidebar(AppViewModel* model, QWidget* parent)
 
     // canOptimize is computed on reading: look again whenever anything it depends on may have changed.
     connect(model, &AppViewModel::apiKeyChanged, this, &Sidebar::refreshActions);
+    connect(model, &AppViewModel::engineChanged, this, &Sidebar::refreshActions);
     connect(model, &AppViewModel::jobsChanged, this, &Sidebar::refreshActions);
     connect(model, &AppViewModel::isProcessingChanged, this, &Sidebar::refreshActions);
     QAbstractItemModel* jobs = model->jobModel();
@@ -123,6 +126,23 @@ QWidget* Sidebar::makeTitle()
     title->setObjectName(QStringLiteral("sidebarTitle"));
     Theme::applyTextStyle(title, Theme::TextStyle::title2, true);
     return title;
+}
+
+QWidget* Sidebar::makeEngineBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 6);
+    layout->addWidget(heading(tr("Service"), block));
+    auto* picker = new SegmentedControl(block);
+    picker->setObjectName(QStringLiteral("enginePicker"));
+    for (const Engine engine : allCases<Engine>()) {
+        picker->addSegment(label(engine), rawValue(engine));
+    }
+    picker->setTitle(tr("Service"), tr("where the images are optimized"));
+    Binding::bindSelection(picker, m_model, &AppViewModel::engine, &AppViewModel::setEngine,
+                           &AppViewModel::engineChanged);
+    layout->addWidget(picker);
+    return block;
 }
 
 QWidget* Sidebar::makeApiKeyBlock()
@@ -455,6 +475,8 @@ QWidget* Sidebar::makeActionBlock()
 
 void Sidebar::refreshActions()
 {
+    // On this computer no key is asked for, so none is shown.
+    m_apiKeyBlock->setVisible(m_model->needsApiKey());
     const bool processing = m_model->isProcessing();
     // Exactly one of the two is shown; the other leaves no gap. The one going is hidden first: for a
     // moment with both shown, the window would take the room for both and keep it.
@@ -463,7 +485,7 @@ void Sidebar::refreshActions()
     const bool canOptimize = m_model->canOptimize();
     m_optimizeButton->setEnabled(canOptimize);
     // A disabled button tells why.
-    const bool hasKey = !m_model->apiKey().trimmed().isEmpty();
+    const bool hasKey = !m_model->needsApiKey() || !m_model->apiKey().trimmed().isEmpty();
     const bool hasJobs = !m_model->jobs().isEmpty();
     m_optimizeButton->setAccessibleDescription(canOptimize
                                                    ? tr("Optimizes every image in the queue with the options above.")
@@ -478,7 +500,7 @@ QList<QWidget*> Sidebar::focusChain() const
     // Top to bottom, and left to right within a row, as the column reads.
     const QStringList names =
         QStringLiteral(
-            "signUpLink apiKeyField apiKeyVisibilityButton compressionHelpButton "
+            "enginePicker signUpLink apiKeyField apiKeyVisibilityButton compressionHelpButton "
             "compressionPicker convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton "
             "resizePicker resizeWidthField resizeHeightField cmykToRgbCheckBox "
             "cmykToRgbHelpButton removeBackgroundCheckBox removeBackgroundHelpButton "

@@ -1,7 +1,8 @@
 #pragma once
 
-// The options column of the window: the API key, every option of a request, and the actions that add
-// images and start or stop a run. Every control is bound to the view model; the sidebar keeps no copy
+// The options column of the window: where images are optimized (on this computer, or by the service
+// with the API key, whose field is shown only then), every option of a request, and the actions that
+// add images and start or stop a run. Every control is bound to the view model; the sidebar keeps no copy
 // of a setting. Whether the key is shown in plain text is the window's state (ContentView), which the
 // sidebar shows and asks to flip.
 
@@ -37,6 +38,7 @@ Q_SIGNALS:
 
 private:
     QWidget* makeTitle();
+    QWidget* makeEngineBlock();
     QWidget* makeApiKeyBlock();
     QWidget* makeCompressionBlock();
     QWidget* makeFormatsBlock();
@@ -50,6 +52,7 @@ private:
     void followResizeProblem();
 
     AppViewModel* m_model;
+    QWidget* m_apiKeyBlock = nullptr;
     QLineEdit* m_apiKeyField = nullptr;
     QToolButton* m_visibilityButton = nullptr;
     QWidget* m_resizeFields = nullptr;

@@ -198,6 +198,9 @@ private Q_SLOTS:
         row("plain http", "--service-url http://localhost:1 a",
             "--service-url must be an https address such as https://host:port, not \"http://localhost:1\".");
         row("ca file alone", "--ca-file ca.pem a", "--ca-file is only for the service given with --service-url.");
+        row("engine", "--engine remote a", "--engine must be local or service, not \"remote\".");
+        row("a service address on this computer", "--engine local --service-url https://localhost:1 a",
+            "--service-url is for --engine service.");
         row("no paths", "--avif", "no images or folders given.");
     }
 
@@ -294,7 +297,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("key as an argument") << QStringList{"--api-key", kKey, "photos"} << QString()
                                             << "the API key is never taken from the command line";
-        QTest::newRow("no key") << QStringList{"photos"} << QString() << "no API key: give it with --api-key-file";
+        QTest::newRow("no key for the service")
+            << QStringList{"--engine", "service", "photos"} << QString() << "no API key: give it with --api-key-file";
         QTest::newRow("bad option") << QStringList{"--level", "max", "photos"} << kKey << "--level must be";
     }
 
@@ -416,6 +420,26 @@ private Q_SLOTS:
         QVERIFY2(lines[2].startsWith(QLatin1String("Total ")) && lines[2].endsWith(QLatin1String(": 1 done")),
                  qPrintable(lines[2]));
         QCOMPARE(table.err, QStringLiteral("[1/1] Done photos/photo.jpg: Optimized and saved locally.\n"));
+    }
+
+    // Without a service or a key the command starts its own engine, which leaves nothing behind.
+    void onThisComputerWithoutAKey()
+    {
+        QProcess process;
+        prepare(process, {QStringLiteral("--engine"), QStringLiteral("local"), QStringLiteral("photos/photo.jpg")},
+                nullptr, QString());
+        QProcessEnvironment env = process.processEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), m_tree->makeFolder(QStringLiteral("tmp")));
+        process.setProcessEnvironment(env);
+        process.start();
+        QVERIFY(process.waitForFinished(60'000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardError(),
+                 QByteArray("[1/1] Done photos/photo.jpg: Optimized and saved locally.\n"));
+        QCOMPARE(filesInTree().filter(QStringLiteral("photo")),
+                 (QStringList{"photo-optimized.jpg", "photo.jpg", "photo.webp"}));
+        QCOMPARE(QDir(m_tree->path(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
     // Each image's state in a --json outcome, by its path under photos/, as one line.

@@ -1,4 +1,5 @@
 #include "client/CancelledError.h"
+#include "client/ServiceConfig.h"
 #include "client/TovalinClient.h"
 #include "queue/MarkedOutputs.h"
 #include "queue/SizeText.h"
@@ -140,6 +141,8 @@ struct Fixture : ScriptedOptimizer
         model =
             std::make_unique<AppViewModel>(std::make_shared<SettingsStore>(tree.path(QStringLiteral("settings.ini"))),
                                            scripted ? optimizer() : TovalinClient().operation());
+        // The service's road, where the key counts.
+        model->setEngine(Engine::service);
         model->setApiKey(QStringLiteral(" key "));
         QObject::connect(model.get(), &AppViewModel::statusMessageChanged,
                          [this] { statusLog << model->statusMessage(); });
@@ -221,6 +224,8 @@ private Q_SLOTS:
         };
         // The key is stored as typed and sent trimmed of white space and line breaks. Width and height
         // travel whatever the resize mode; the request decides what is sent.
+        const Engine otherEngine = ServiceConfig::defaultEngine == Engine::local ? Engine::service : Engine::local;
+        row("engine", QVariant::fromValue(ServiceConfig::defaultEngine), QVariant::fromValue(otherEngine));
         row("apiKey", QString(), QStringLiteral(" abc123\t\r\n"), QStringLiteral("abc123"));
         row("compression", QVariant::fromValue(Compression::lossy), QVariant::fromValue(Compression::lossless));
         row("convertToWebP", true, false);
@@ -278,9 +283,11 @@ private Q_SLOTS:
             }
             store.remember(QStringLiteral("options/resizeWidth"),
                            QStringList{QStringLiteral("1"), QStringLiteral("2")});
+            store.remember(QStringLiteral("engine"), QStringLiteral("remote"));
         }
         const AppViewModel model(storeIn(tree), {});
         QCOMPARE(sentOptions(model.currentOptions()), sentOptions(TovalinOptions()));
+        QCOMPARE(model.engine(), ServiceConfig::defaultEngine);
         QCOMPARE(model.resizeWidth(), QString());
     }
 
@@ -874,6 +881,33 @@ private Q_SLOTS:
         }
         QTRY_COMPARE(f.model->statusMessage(), done);
         QCOMPARE(f.calls.size(), 5);
+    }
+
+    // Each job goes to the engine chosen when it starts; on this computer no key is asked for.
+    void jobsGoToTheEngineChosenWhenTheyStart()
+    {
+        TempTree tree;
+        ScriptedOptimizer service;
+        ScriptedOptimizer local;
+        AppViewModel model(storeIn(tree), service.optimizer(), local.optimizer());
+        model.setEngine(Engine::local);
+        model.addFiles({tree.fileUrl(QStringLiteral("a.jpg")), tree.fileUrl(QStringLiteral("b.jpg"))});
+        QVERIFY(model.apiKey().isEmpty() && model.canOptimize());
+        model.optimizeAll();
+        QTRY_COMPARE(local.calls.size(), 1);
+        model.setEngine(Engine::service);
+        model.setApiKey(QStringLiteral("key"));
+        local.call(0)->succeed();
+        QTRY_COMPARE(service.calls.size(), 1);
+        QCOMPARE(service.call(0)->file.fileName(), QStringLiteral("b.jpg"));
+        QCOMPARE(service.call(0)->options.apiKey, QStringLiteral("key"));
+        service.call(0)->succeed();
+        QTRY_COMPARE(model.statusMessage(), done);
+        QCOMPARE(local.calls.size(), 1);
+        model.setApiKey(QStringLiteral(" "));
+        QVERIFY(!model.canOptimize());
+        model.setEngine(Engine::local);
+        QVERIFY(model.canOptimize());
     }
 
     void optimizeAllChangesNothingWhenItCannotRun_data()

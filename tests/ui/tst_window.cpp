@@ -225,6 +225,8 @@ private Q_SLOTS:
         m_service = std::make_unique<ScriptedOptimizer>();
         m_model = std::make_unique<AppViewModel>(
             std::make_shared<SettingsStore>(m_tree->path(QStringLiteral("settings.ini"))), m_service->optimizer());
+        // The service's road, with its key field; the engine on this computer has a test of its own.
+        m_model->setEngine(Engine::service);
         m_window = std::make_unique<MainWindow>(m_model.get());
         m_window->resize(1100, 720);
         m_window->show();
@@ -741,6 +743,28 @@ private Q_SLOTS:
         }
     }
 
+    // On this computer the key block goes and Optimize needs only images; the service brings both back,
+    // and the choice is kept.
+    void theEngineOnThisComputerNeedsNoKey()
+    {
+        QCOMPARE(choices("enginePicker"), QStringLiteral("On this computer|Tovalin service"));
+        QVERIFY(shown("apiKeyField"));
+        clickSegment("enginePicker", rawValue(Engine::local));
+        QCOMPARE(m_model->engine(), Engine::local);
+        QVERIFY(!shown("apiKeyField") && !shown("signUpLink"));
+        queue(QStringLiteral("q"));
+        QVERIFY(enabled("optimizeButton"));
+        click("optimizeButton");
+        QTRY_COMPARE(m_service->calls.size(), 1);
+        m_service->call(0)->succeed();
+        QTRY_COMPARE(job(0).status, JobStatus::succeeded);
+        clickSegment("enginePicker", rawValue(Engine::service));
+        QVERIFY(shown("apiKeyField") && !enabled("optimizeButton"));
+        QCOMPARE(
+            AppViewModel(std::make_shared<SettingsStore>(m_tree->path(QStringLiteral("settings.ini"))), {}).engine(),
+            Engine::service);
+    }
+
     void keyboardVisitsEveryControlInReadingOrder()
     {
         // Typing starts in the key field.
@@ -761,15 +785,15 @@ private Q_SLOTS:
         queue(QStringLiteral("qs"));
         clickSegment("resizePicker", rawValue(ResizeMode::cover));
         find("apiKeyField")->setFocus();
-        QCOMPARE(tabs(29),
+        QCOMPARE(tabs(30),
                  QStringLiteral(
                      "apiKeyField apiKeyVisibilityButton compressionHelpButton compressionPicker "
                      "convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton resizePicker "
                      "resizeWidthField resizeHeightField cmykToRgbCheckBox cmykToRgbHelpButton "
                      "removeBackgroundCheckBox removeBackgroundHelpButton keepExifCheckBox "
                      "keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox addButton optimizeButton "
-                     "contactLink aboutLink clearFinishedButton clearQueueButton jobsList signUpLink apiKeyField "
-                     "apiKeyVisibilityButton"));
+                     "contactLink aboutLink clearFinishedButton clearQueueButton jobsList enginePicker signUpLink "
+                     "apiKeyField apiKeyVisibilityButton"));
         // Within a picker, the arrow keys choose.
         QAbstractButton* lossy = find<SegmentedControl>("compressionPicker")->segment(rawValue(Compression::lossy));
         QCOMPARE(lossy->isChecked(), true);
