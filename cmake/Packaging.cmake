@@ -7,16 +7,18 @@ set(CPACK_PACKAGE_NAME "${TOVALIN_PACKAGE_NAME}")
 set(CPACK_PACKAGE_VENDOR "Tovalin")
 set(CPACK_PACKAGE_CONTACT "${TOVALIN_MAINTAINER}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${TOVALIN_HOMEPAGE}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop image optimizer for the Tovalin service")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop image optimizer, on this computer or with the Tovalin service")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tovalin Image Optimizer sends image files, or whole folders of them, to the Tovalin
-image-optimization service and saves the results beside them: Lossy, Glossy or Lossless
-compression, WebP and AVIF companions, resizing, upscaling, background removal, keeping
-EXIF data and CMYK to RGB conversion. Source images are never modified. The service
-needs the API key of a Tovalin account.
+    "Tovalin Image Optimizer optimizes image files, or whole folders of them, and saves the
+results beside them: Lossy, Glossy or Lossless compression, WebP and AVIF companions,
+resizing, upscaling, background removal, keeping EXIF data and CMYK to RGB conversion.
+Source images are never modified. It works on this computer, offline and without an
+account, with the engine it brings along, or through the Tovalin image-optimization
+service with the API key of a Tovalin account.
 
 The package holds the window, the command line tool tovalin-optimize, and
-tovalin-local-service, a local HTTPS service speaking the same protocol with libvips.")
+tovalin-local-service, the engine on this computer, which the window and the command
+line start themselves and which can also serve a team as a local HTTPS service.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 

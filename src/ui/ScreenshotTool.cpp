@@ -1,8 +1,9 @@
 // Renders the real window in prepared states and writes each to a PNG file:
 //   tovalin-screenshot <output folder>
-// writes screenshot-empty.png (nothing queued yet), screenshot-queue.png (a job of each state, one with
-// its saved files), screenshot-queue-dark.png (the same on a dark palette), screenshot-drop.png (images
-// dragged over the window) and screenshot-resize.png, in the language of the environment. The view model
+// writes screenshot-empty.png (nothing queued yet, as on a first launch), screenshot-queue.png (a job of
+// each state, one with its saved files, on the service), screenshot-queue-dark.png (the same on a dark
+// palette), screenshot-drop.png (images dragged over the window) and screenshot-resize.png, in the
+// language of the environment. The view model
 // gets a settings file of its own and an optimizer that never finishes, so nothing of the user's is
 // touched and a run can be shown in progress.
 
@@ -115,6 +116,8 @@ int main(int argc, char* argv[])
         ok = save(window, out.filePath(QStringLiteral("screenshot-empty.png"))) && ok;
     }
 
+    // The rest on the service's road, with its key, where a job can fail for the service's reasons.
+    model.setEngine(Engine::service);
     model.setApiKey(QStringLiteral("k3Q9vT2mX8pL4wZ7rN5b"));
     model.addFiles({picture(QStringLiteral("old-town-panorama.tiff")), picture(QStringLiteral("harbour-at-dawn.jpg")),
                     picture(QStringLiteral("market-street.png")), picture(QStringLiteral("lighthouse.heic")),
