@@ -141,7 +141,10 @@ QCoro::Task<LocalEngine::Connection> LocalEngine::connection(QPointer<LocalEngin
                                      .arg(programName));
         }
         if (engine->m_process == nullptr) {
+            // A start may fail at once; the checks above tell.
             engine->startEngine();
+            awaited = engine->m_starts;
+            continue;
         }
         if (engine->m_connection && engine->m_connection->start == engine->m_starts) {
             // A copy: QCoro moves from an lvalue that is co_returned, and others share this one.

@@ -118,10 +118,37 @@ private Q_SLOTS:
 
         LocalEngine missing{QString()};
         const auto outcome = wait(LocalEngine::connection(&missing, CancelToken()));
-        QVERIFY(outcome.error);
         QCOMPARE(describe(outcome.error), QStringLiteral("The optimizer on this computer is missing: "
                                                          "tovalin-local-service is not installed beside this "
                                                          "program."));
+    }
+
+    // An engine that cannot start fails the jobs that waited for it, and says why; the next job tries
+    // again.
+    void anEngineThatCannotStart_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("ends at once") << QStringLiteral("/bin/false") << QStringLiteral("it ended with status 1.");
+        QTest::newRow("cannot be run") << QStringLiteral("/nonexistent/tovalin-local-service") << QString();
+    }
+
+    void anEngineThatCannotStart()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, why);
+        LocalEngine broken(program);
+        Outcome<LocalEngine::Connection> first;
+        QCoro::connect(keep(LocalEngine::connection(&broken, CancelToken()), &first), this, [] {});
+        const auto second = wait(LocalEngine::connection(&broken, CancelToken()));
+        QTRY_VERIFY(first.done);
+        const QString prefix = QStringLiteral("The optimizer on this computer could not be started: ");
+        QVERIFY2(describe(first.error).startsWith(prefix) && describe(first.error).endsWith(why),
+                 qPrintable(describe(first.error)));
+        QCOMPARE(describe(second.error), describe(first.error));
+        QCOMPARE(broken.starts(), 1u);
+        QVERIFY(wait(LocalEngine::connection(&broken, CancelToken())).error);
+        QCOMPARE(broken.starts(), 2u);
     }
 
     // Jobs that ask together share one start; the engine optimizes with its own key, refuses any
