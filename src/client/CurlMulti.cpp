@@ -72,6 +72,11 @@ CurlMulti::CurlMulti(QObject* parent)
     }
     // Requests in flight together share one HTTP/2 connection where the server offers it.
     curl_multi_setopt(m_multi, CURLMOPT_PIPELINING, long(CURLPIPE_MULTIPLEX));
+    // Left to itself, curl keeps four idle connections for each transfer added at the moment one ends
+    // and closes the oldest beyond that. A transfer here lasts one request, and while the images in
+    // flight read their sources or write their results few transfers are added: with 16 images at
+    // once, a third of the requests went out on a new connection, each with its full TLS handshake.
+    curl_multi_setopt(m_multi, CURLMOPT_MAXCONNECTS, keptConnections);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlMulti::onSocket);
     curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
     curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlMulti::onTimer);

@@ -18,6 +18,10 @@ class CurlMulti : public QObject
     Q_OBJECT
 
 public:
+    // Idle connections kept for reuse: one for every request that may be in flight at once (16 images,
+    // each one request at a time), to the service and to a second host serving its results.
+    static constexpr long keptConnections = 32;
+
     explicit CurlMulti(QObject* parent = nullptr);
     ~CurlMulti() override;
 

@@ -19,9 +19,6 @@
 #include <qcoro/qcorosignal.h>
 
 #include <fcntl.h>
-#include <openssl/err.h>
-#include <openssl/pem.h>
-#include <openssl/ssl.h>
 #include <unistd.h>
 #include <utility>
 
@@ -68,6 +65,15 @@ QByteArray proxyAddress(const QNetworkProxy& proxy)
     }
 }
 
+QByteArray pemOf(const QList<QSslCertificate>& certificates)
+{
+    QByteArray pem;
+    for (const QSslCertificate& certificate : certificates) {
+        pem += certificate.toPem();
+    }
+    return pem;
+}
+
 // QSaveFile renames without flushing: after a power cut the new name could point at an empty file.
 // The content goes to the disk first, then the rename, then the folder that records it.
 bool commitDurably(QSaveFile& file, const HttpTransport::FinishFile& finish)
@@ -104,12 +110,9 @@ HttpTransport::HttpTransport(QList<QSslCertificate> extraCaCertificates, std::ch
     : QObject(parent)
     , m_multi(new CurlMulti(this))
     , m_share(curl_share_init())
-    , m_caBundle(std::move(systemCaBundle))
+    , m_trust(std::move(systemCaBundle), pemOf(extraCaCertificates))
     , m_idleTimeout(idleTimeout)
 {
-    for (const QSslCertificate& certificate : std::as_const(extraCaCertificates)) {
-        m_extraCaPem += certificate.toPem();
-    }
     if (m_share == nullptr) {
         qFatal("libcurl could not set up its shared sessions");
     }
@@ -145,20 +148,10 @@ QString HttpTransport::defaultCaBundle()
     return info->cainfo != nullptr ? QString::fromLocal8Bit(info->cainfo) : QString();
 }
 
-// Our certificates go into the store of each new TLS connection, beside those curl loaded from the
-// system's bundle.
-CURLcode HttpTransport::addCertificates(CURL*, void* sslContext, void* self)
+// Each new TLS connection gets the one store of this transport instead of loading a bundle itself.
+CURLcode HttpTransport::installTrust(CURL*, void* sslContext, void* self)
 {
-    const QByteArray& pem = static_cast<HttpTransport*>(self)->m_extraCaPem;
-    X509_STORE* store = SSL_CTX_get_cert_store(static_cast<SSL_CTX*>(sslContext));
-    BIO* input = BIO_new_mem_buf(pem.constData(), int(pem.size()));
-    while (X509* certificate = PEM_read_bio_X509(input, nullptr, nullptr, nullptr)) {
-        X509_STORE_add_cert(store, certificate);
-        X509_free(certificate);
-    }
-    BIO_free(input);
-    // The end of the input shows as an error; so does a certificate the store already holds.
-    ERR_clear_error();
+    static_cast<HttpTransport*>(self)->m_trust.installInto(sslContext);
     return CURLE_OK;
 }
 
@@ -185,17 +178,12 @@ CURL* HttpTransport::makeHandle(const QUrl& url, bool followRedirects)
     curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");
     const QByteArray agent = QByteArrayLiteral("TovalinImageOptimizer/") + Version::text;
     curl_easy_setopt(easy, CURLOPT_USERAGENT, agent.constData());
-    if (m_caBundle.isEmpty()) {
-        curl_easy_setopt(easy, CURLOPT_CAINFO, nullptr);
-        curl_easy_setopt(easy, CURLOPT_CAPATH, nullptr);
-    } else if (m_caBundle != defaultCaBundle()) {
-        curl_easy_setopt(easy, CURLOPT_CAINFO, QFile::encodeName(m_caBundle).constData());
-        curl_easy_setopt(easy, CURLOPT_CAPATH, nullptr);
-    }
-    if (!m_extraCaPem.isEmpty()) {
-        curl_easy_setopt(easy, CURLOPT_SSL_CTX_FUNCTION, &HttpTransport::addCertificates);
-        curl_easy_setopt(easy, CURLOPT_SSL_CTX_DATA, this);
-    }
+    // curl loads no certificates of its own (not the bundle, nor the hashed folder beside it, which
+    // holds the same ones); the connection gets the transport's store.
+    curl_easy_setopt(easy, CURLOPT_CAINFO, nullptr);
+    curl_easy_setopt(easy, CURLOPT_CAPATH, nullptr);
+    curl_easy_setopt(easy, CURLOPT_SSL_CTX_FUNCTION, &HttpTransport::installTrust);
+    curl_easy_setopt(easy, CURLOPT_SSL_CTX_DATA, this);
     const QNetworkProxy proxy = m_proxies.queryProxy(QNetworkProxyQuery(url)).value(0);
     curl_easy_setopt(easy, CURLOPT_PROXY, proxyAddress(proxy).constData());
     if (!proxy.user().isEmpty()) {

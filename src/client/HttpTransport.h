@@ -7,14 +7,16 @@
 // past its size limit, and aborts the transfer in flight when the run's CancelToken fires.
 //
 // Requests share what makes them cheap: connections are kept and reused, several requests go over one
-// HTTP/2 connection where the server offers it (kept-alive HTTP/1.1 connections otherwise), and a new
-// connection resumes the TLS session of an earlier one. Requests go out without Nagle's delay.
+// HTTP/2 connection where the server offers it (kept-alive HTTP/1.1 connections otherwise), a new
+// connection resumes the TLS session of an earlier one, and every connection trusts one store of
+// certificates parsed once. Requests go out without Nagle's delay.
 //
 // Call it from the thread it lives on; the awaiting coroutine is resumed there.
 
 #include "client/CancelToken.h"
 #include "client/HttpResponse.h"
 #include "client/SystemProxyFactory.h"
+#include "client/TrustStore.h"
 
 #include <QByteArray>
 #include <QList>
@@ -76,12 +78,11 @@ public:
 
 private:
     CURL* makeHandle(const QUrl& url, bool followRedirects);
-    static CURLcode addCertificates(CURL* easy, void* sslContext, void* self);
+    static CURLcode installTrust(CURL* easy, void* sslContext, void* self);
 
     CurlMulti* m_multi;
     CURLSH* m_share;
-    QByteArray m_extraCaPem;
-    QString m_caBundle;
+    TrustStore m_trust;
     std::chrono::milliseconds m_idleTimeout;
     SystemProxyFactory m_proxies;
 };

@@ -402,17 +402,19 @@ private Q_SLOTS:
     }
 
     // Requests in flight together each get a connection, and later requests take those connections up
-    // again rather than opening new ones.
+    // again rather than opening new ones: also with as many images at once as a run allows, whose
+    // requests end together and leave few transfers behind.
     void connectionsAreShared()
     {
         m_server->setKeepAlive(true);
         m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
         serveResultsByName();
         const TovalinClient shared = client();
-        for (int round = 0; round < 2; ++round) {
+        constexpr int atOnce = 16;
+        for (int round = 0; round < 3; ++round) {
             std::vector<std::unique_ptr<Run>> runs;
-            for (int i = 0; i < 4; ++i) {
-                const QUrl source = addSource(QStringLiteral("%1/photo.jpg").arg(round * 4 + i));
+            for (int i = 0; i < atOnce; ++i) {
+                const QUrl source = addSource(QStringLiteral("%1/photo.jpg").arg(round * atOnce + i));
                 runs.push_back(std::make_unique<Run>(shared.optimize(source, options(), CancelToken())));
             }
             for (const auto& run : runs) {
@@ -420,8 +422,36 @@ private Q_SLOTS:
                 QVERIFY2(run->succeeded(), qPrintable(run->errorText()));
             }
         }
-        QCOMPARE(m_server->requests().size(), 16);
-        QVERIFY2(m_server->connectionCount() <= 4, qPrintable(QString::number(m_server->connectionCount())));
+        QCOMPARE(m_server->requests().size(), 3 * 2 * atOnce);
+        QVERIFY2(m_server->connectionCount() <= atOnce, qPrintable(QString::number(m_server->connectionCount())));
+    }
+
+    // The authorities' bundle is read once in a process, whatever the number of connections and
+    // transports: a bundle gone from the disk after the first connection is still trusted by the next.
+    void certificateBundleReadOnce()
+    {
+        const QString bundle = m_tree->path(QStringLiteral("authorities.pem"));
+        QFile file(bundle);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (const QSslCertificate& certificate : TestHttpsServer::caCertificates()) {
+            file.write(certificate.toPem());
+        }
+        file.close();
+        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        serveResultsByName();
+        const QUrl source = addSource(QStringLiteral("photo.jpg"));
+        const auto optimizedThrough = [&](const std::shared_ptr<HttpTransport>& transport) {
+            Run run(TovalinClient(m_server->baseUrl(), transport).optimize(source, options(), CancelToken()));
+            return run.wait() && run.succeeded() ? QStringLiteral("optimized") : run.errorText();
+        };
+        const auto transport = std::make_shared<HttpTransport>(QList<QSslCertificate>(), 60s, bundle);
+        QCOMPARE(optimizedThrough(transport), QStringLiteral("optimized"));
+        QVERIFY(file.remove());
+        // Each answer closes its connection, so every request is a new TLS connection.
+        QCOMPARE(optimizedThrough(transport), QStringLiteral("optimized"));
+        QCOMPARE(optimizedThrough(std::make_shared<HttpTransport>(QList<QSslCertificate>(), 60s, bundle)),
+                 QStringLiteral("optimized"));
+        QCOMPARE(m_server->connectionCount(), 6);
     }
 
     // The system's proxy carries every request but those to loopback, which no proxy can reach for us.
