@@ -41,6 +41,9 @@ ProgressReporter::ProgressReporter(const JobListModel* jobs, Console* console, Q
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 jobsChanged(topLeft.row(), bottomRight.row());
             });
+    // Jobs are only ever appended; a removal moves rows, and the running ones are found again.
+    connect(jobs, &QAbstractItemModel::rowsRemoved, this, &ProgressReporter::findRunning);
+    connect(jobs, &QAbstractItemModel::modelReset, this, &ProgressReporter::findRunning);
     // The estimate counts down between the changes of the jobs.
     m_ticker.setInterval(std::chrono::seconds(1));
     connect(&m_ticker, &QTimer::timeout, this, &ProgressReporter::redraw);
@@ -96,12 +99,30 @@ QString ProgressReporter::bar(int finished, int total, int width)
            QLatin1Char(']');
 }
 
+void ProgressReporter::findRunning()
+{
+    m_running.clear();
+    const QList<ImageJob>& jobs = m_jobs->jobs();
+    for (int row = 0; row < jobs.size(); ++row) {
+        if (jobs.at(row).status == JobStatus::running) {
+            m_running.insert(row);
+        }
+    }
+}
+
 void ProgressReporter::jobsChanged(int firstRow, int lastRow)
 {
+    const QList<ImageJob>& jobs = m_jobs->jobs();
+    for (int row = std::max(firstRow, 0); row <= lastRow && row < jobs.size(); ++row) {
+        if (jobs.at(row).status == JobStatus::running) {
+            m_running.insert(row);
+        } else {
+            m_running.erase(row);
+        }
+    }
     if (!m_active) {
         return;
     }
-    const QList<ImageJob>& jobs = m_jobs->jobs();
     for (int row = std::max(firstRow, 0); row <= lastRow && row < jobs.size(); ++row) {
         const ImageJob& job = jobs.at(row);
         if (isFinished(job) && !m_finished.contains(job.id)) {
@@ -148,10 +169,8 @@ void ProgressReporter::redraw()
     // One column short of the width: a line that fills the terminal would wrap and never be redrawn.
     const qsizetype room = columns - 1 - head.size() - 2 - (tail.isEmpty() ? 0 : tail.size() + 2);
     QString current;
-    for (const ImageJob& job : jobs) {
-        if (job.status != JobStatus::running) {
-            continue;
-        }
+    if (!m_running.empty()) {
+        const ImageJob& job = jobs.at(*m_running.begin());
         // When space is short the message goes first, then the start of the path: the file name stays.
         const QString path = Console::visible(RunReport::displayPath(job.url, m_base));
         const QString message = Console::visible(job.message);
@@ -162,7 +181,6 @@ void ProgressReporter::redraw()
         } else if (room > 1) {
             current = QStringLiteral("…") + path.right(room - 1);
         }
-        break;
     }
     QString line = head;
     if (!current.isEmpty()) {

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <set>
+
 class Console;
 class JobListModel;
 struct ImageJob;
@@ -36,6 +38,7 @@ public:
 
 private:
     void jobsChanged(int firstRow, int lastRow);
+    void findRunning();
     void reportFinished(const ImageJob& job);
     void redraw();
     void clearLine();
@@ -48,6 +51,8 @@ private:
     QElapsedTimer m_clock;
     qint64 m_lastFinishMs = 0;
     QSet<QUuid> m_finished;
+    // The rows of the jobs running now, in queue order: the line shows the first.
+    std::set<int> m_running;
     bool m_active = false;
     int m_total = 0;
     bool m_lineShown = false;

@@ -130,8 +130,11 @@ void JobListModel::append(QList<ImageJob> jobs)
     const auto first = static_cast<int>(m_jobs.size());
     beginInsertRows({}, first, first + static_cast<int>(jobs.size()) - 1);
     int row = first;
+    m_sources.reserve(m_jobs.size() + jobs.size());
     for (const ImageJob& job : std::as_const(jobs)) {
         m_tally.count(job, 1);
+        ++m_sources[job.url];
+        list(job);
         if (m_rowsValid) {
             m_rows.insert(job.id, row++);
         }
@@ -148,8 +151,16 @@ bool JobListModel::update(const QUuid& id, const std::function<void(ImageJob&)>&
     }
     ImageJob& job = m_jobs[row];
     m_tally.count(job, -1);
+    // A copy shares the list; a change to it shows as a list of its own.
+    const QList<DownloadedFile> before = job.downloads;
+    [[maybe_unused]] const QUrl source = job.url;
     change(job);
+    Q_ASSERT(job.id == id && job.url == source);
     m_tally.count(job, 1);
+    if (job.downloads.constData() != before.constData() || job.downloads.size() != before.size()) {
+        unlist(id, before);
+        list(job);
+    }
     const QModelIndex changed = index(row);
     Q_EMIT dataChanged(changed, changed);
     return true;
@@ -171,7 +182,12 @@ qsizetype JobListModel::removeIf(const std::function<bool(const ImageJob&)>& pre
         }
         beginRemoveRows({}, static_cast<int>(first), static_cast<int>(row));
         for (auto gone = first; gone <= row; ++gone) {
-            m_tally.count(m_jobs.at(gone), -1);
+            const ImageJob& job = m_jobs.at(gone);
+            m_tally.count(job, -1);
+            if (const auto source = m_sources.find(job.url); source != m_sources.end() && --*source == 0) {
+                m_sources.erase(source);
+            }
+            unlist(job.id, job.downloads);
         }
         m_jobs.remove(first, row - first + 1);
         m_rowsValid = false;
@@ -180,4 +196,18 @@ qsizetype JobListModel::removeIf(const std::function<bool(const ImageJob&)>& pre
         row = first;
     }
     return removed;
+}
+
+void JobListModel::list(const ImageJob& job)
+{
+    for (const DownloadedFile& file : job.downloads) {
+        m_listings.insert(file.path, job.id);
+    }
+}
+
+void JobListModel::unlist(const QUuid& id, const QList<DownloadedFile>& downloads)
+{
+    for (const DownloadedFile& file : downloads) {
+        m_listings.remove(file.path, id);
+    }
 }

@@ -50,17 +50,29 @@ public:
     // Whether the job of this row has saved files, read without building a QVariant: the row's height
     // depends on it alone, and a layout asks for every row.
     bool hasDownloads(int row) const;
+    // Whether a job for this source is queued, in any state.
+    bool hasJobFor(const QUrl& source) const { return m_sources.contains(source); }
+    // The jobs that list `file` among their saved files, looked up rather than searched for.
+    QList<QUuid> jobsListing(const QUrl& file) const { return m_listings.values(file); }
 
     // Appends all jobs as one block of rows.
     void append(QList<ImageJob> jobs);
     // Applies `change` to the job with this id and reports its row changed. False when it is gone.
+    // The change keeps the job's id and source.
     bool update(const QUuid& id, const std::function<void(ImageJob&)>& change);
     // Removes every job for which `predicate` holds, range by range. Returns how many were removed.
     qsizetype removeIf(const std::function<bool(const ImageJob&)>& predicate);
 
 private:
+    void list(const ImageJob& job);
+    void unlist(const QUuid& id, const QList<DownloadedFile>& downloads);
+
     QList<ImageJob> m_jobs;
     QueueTally m_tally;
+    // Kept with each change like the tally: how many jobs there are for each source, and every saved
+    // file a job lists, to the job.
+    QHash<QUrl, int> m_sources;
+    QMultiHash<QUrl, QUuid> m_listings;
     // Rows by id, made again on the first look after a removal moved rows.
     mutable QHash<QUuid, int> m_rows;
     mutable bool m_rowsValid = true;

@@ -177,17 +177,12 @@ QueueIntake::QueueIntake(JobListModel* jobs, MarkedOutputs* outputs)
 
 qsizetype QueueIntake::addFiles(const QList<QUrl>& urls) const
 {
-    QSet<QUrl> known;
-    known.reserve(m_jobs->jobs().size());
-    for (const ImageJob& job : m_jobs->jobs()) {
-        known.insert(job.url);
-    }
-
+    // The queue as it was before this call: the new jobs join it in one block at the end.
     QList<ImageJob> added;
     // Translated once and shared by every new job, rather than looked up and held once for each.
     const QString message = ImageJob::defaultMessage();
     const auto take = [&](const QUrl& url) {
-        if (!isDirectoryMarked(url) && !known.contains(url)) {
+        if (!isDirectoryMarked(url) && !m_jobs->hasJobFor(url)) {
             added.append(ImageJob(url, JobStatus::queued, message));
         }
     };

@@ -231,21 +231,20 @@ OutputNames::Naming QueueRunner::outputNaming(const QUrl& source)
 
 void QueueRunner::unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written)
 {
-    if (written.isEmpty()) {
-        return;
-    }
     // The naming keeps the jobs of one queue apart, yet a source queued twice in one call, or one
     // without extension beside one with it, still writes where another row points.
+    QList<QUuid> affected;
+    for (const DownloadedFile& file : written) {
+        for (const QUuid& id : m_jobs->jobsListing(file.path)) {
+            if (id != writer && !affected.contains(id)) {
+                affected.append(id);
+            }
+        }
+    }
     const auto replaced = [&written](const DownloadedFile& listed) {
         return std::any_of(written.cbegin(), written.cend(),
                            [&listed](const DownloadedFile& file) { return file.path == listed.path; });
     };
-    QList<QUuid> affected;
-    for (const ImageJob& job : m_jobs->jobs()) {
-        if (job.id != writer && std::any_of(job.downloads.cbegin(), job.downloads.cend(), replaced)) {
-            affected.append(job.id);
-        }
-    }
     for (const QUuid& id : std::as_const(affected)) {
         m_jobs->update(id, [&replaced](ImageJob& job) { job.downloads.removeIf(replaced); });
     }
