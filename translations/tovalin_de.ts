@@ -490,6 +490,14 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <source>Not a regular file.</source>
         <translation>Keine reguläre Datei.</translation>
     </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>„%1“ wurde während der Optimierung entfernt; dafür wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>In „%1“ kann nicht geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>ImageJob</name>

@@ -490,6 +490,14 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <source>Not a regular file.</source>
         <translation>Ce n’est pas un fichier ordinaire.</translation>
     </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>«&#xa0;%1&#xa0;» a été supprimé pendant l’optimisation&#xa0;; rien n’a été enregistré pour ce fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>Impossible d’écrire dans «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>ImageJob</name>

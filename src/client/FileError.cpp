@@ -30,6 +30,19 @@ FileError FileError::removedWhileSent(QString path)
     return FileError(std::move(path), Described{text});
 }
 
+FileError FileError::removedWhileOptimized(QString path)
+{
+    const QString text = tr("“%1” was removed while it was being optimized; nothing was saved for it.")
+                             .arg(QDir::toNativeSeparators(path));
+    return FileError(std::move(path), Described{text});
+}
+
+FileError FileError::cannotWrite(QString folder)
+{
+    const QString text = tr("Cannot write to “%1”.").arg(QDir::toNativeSeparators(folder));
+    return FileError(std::move(folder), Described{text});
+}
+
 FileError FileError::notRegular(QString path)
 {
     return FileError(std::move(path), Described{tr("Not a regular file.")});

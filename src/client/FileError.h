@@ -1,7 +1,8 @@
 #pragma once
 
-// A source image that could not be read. The description names the file and the system's reason, so
-// that the user knows which file to look at and what is wrong with it.
+// A source image that could not be read, or the folder beside it that its results cannot be written
+// to. The description names the file or folder and what is wrong with it, so that the user knows where
+// to look.
 
 #include "client/Error.h"
 
@@ -16,6 +17,10 @@ public:
     // A source that did not stay as it was while it was being uploaded.
     static FileError changedWhileSent(QString path);
     static FileError removedWhileSent(QString path);
+    // A source that was gone by the time its results came back: they are not saved beside nothing.
+    static FileError removedWhileOptimized(QString path);
+    // A folder that this program may not write in (read-only, immutable, on a read-only mount).
+    static FileError cannotWrite(QString folder);
     // A FIFO, socket, device or folder given as a source.
     static FileError notRegular(QString path);
 

@@ -19,7 +19,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <qcoro/qcorofuture.h>
 
+#include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 // Every coroutine here takes the client by value: a suspended coroutine must not rely on the object it
@@ -104,6 +106,14 @@ bool heldByAnother(const QString& path)
     return lstat(encoded.constData(), &info) == 0 && OutputMark::read(encoded).found == OutputMark::Found::unmarked;
 }
 
+bool exists(const QString& path)
+{
+    struct stat info
+    {
+    };
+    return stat(FileNames::encode(path).constData(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
 std::optional<Placement> place(const OutputNames& names, const QString& name, const QString& longName)
 {
     const std::optional<QString> destination = names.destination(name);
@@ -178,6 +188,12 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
                          names.optimizedFallbackFromSourceName()});
         }
         const Planned& output = plan.at(i);
+        // Results belong beside their source: once it has gone, nothing more is saved for it.
+        if (!exists(localPath(file))) {
+            FileError gone = FileError::removedWhileOptimized(localPath(file));
+            gone.setWritten(saved);
+            throw gone;
+        }
         const std::optional<Placement> placement = place(names, output.name, output.longName);
         if (!placement) {
             continue;
@@ -270,6 +286,11 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
     const QString path = file.toLocalFile();
     FormFrame frame = uploadFrame(client, path, TovalinClient::mimeType(file), convertTo, options);
     std::shared_ptr<UploadBody> body = UploadBody::withFile(std::move(frame.head), path, std::move(frame.tail));
+    // An image whose results could not be saved is not sent at all.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (access(FileNames::encode(folder).constData(), W_OK | X_OK) != 0) {
+        throw FileError::cannotWrite(folder);
+    }
     // The source as it is sent: what the marks on its outputs will say they were made from.
     std::optional<OutputMark::Source> source =
         OutputMark::sourceOf(body->fileDescriptor(), FileNames::encode(QFileInfo(path).fileName()));

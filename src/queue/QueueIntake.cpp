@@ -8,9 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <optional>
@@ -47,12 +47,42 @@ QList<QByteArray> imagesIn(const QByteArray& folder)
     return names;
 }
 
+// What a walk carries down into every folder.
+struct Walk
+{
+    // The real path of the folder given, with a "/" at its end.
+    QByteArray within;
+    QList<QUrl>* images;
+    MarkedOutputs* outputs;
+};
+
+// What a link found in the walk stands for: what it leads to while that lies within the folder given
+// (a tree may hold a link to ~/.ssh, whose files are not images to send anywhere); a link to a folder
+// is never followed, so that a cycle cannot trap the walk.
+unsigned char linkedType(const QByteArray& path, const Walk& walk)
+{
+    char* resolved = realpath(path.constData(), nullptr);
+    if (resolved == nullptr) {
+        return DT_UNKNOWN;
+    }
+    const bool within = std::strncmp(resolved, walk.within.constData(), std::size_t(walk.within.size())) == 0;
+    struct stat info
+    {
+    };
+    const bool found = within && stat(resolved, &info) == 0;
+    std::free(resolved);
+    if (!found || S_ISDIR(info.st_mode)) {
+        return DT_UNKNOWN;
+    }
+    return S_ISREG(info.st_mode) ? DT_REG : DT_FIFO;
+}
+
 // The folder walk, on the directory entries themselves: a hidden entry (a name starting with ".") is
-// left out, a hidden folder with everything beneath it; links to folders are not followed, so a link
-// cycle cannot trap the walk; a folder that cannot be read is passed over. The entry type comes with
-// the entry, and only a name this program gives its outputs is asked for a mark, so a file costs no
-// system call of its own and a tree of 100,000 files is walked about as quickly as it is listed.
-void walk(const QByteArray& folder, QList<QUrl>& images, MarkedOutputs* outputs)
+// left out, a hidden folder with everything beneath it; a folder that cannot be read is passed over.
+// The entry type comes with the entry, and only a name this program gives its outputs is asked for a
+// mark, so a file costs no system call of its own and a tree of 100,000 files is walked about as
+// quickly as it is listed.
+void walk(const QByteArray& folder, const Walk& context)
 {
     DIR* dir = opendir(folder.constData());
     if (dir == nullptr) {
@@ -72,24 +102,34 @@ void walk(const QByteArray& folder, QList<QUrl>& images, MarkedOutputs* outputs)
         path.truncate(prefix);
         path += name;
         unsigned char type = entry->d_type;
-        if (type == DT_UNKNOWN || type == DT_LNK) {
+        if (type == DT_UNKNOWN) {
             struct stat info
             {
             };
-            if (type == DT_UNKNOWN ? lstat(path.constData(), &info) != 0 : stat(path.constData(), &info) != 0) {
+            if (lstat(path.constData(), &info) != 0) {
                 continue;
             }
-            const bool link = type == DT_LNK;
-            type = S_ISDIR(info.st_mode) ? (link ? DT_LNK : DT_DIR) : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+            type = S_ISDIR(info.st_mode)   ? DT_DIR
+                   : S_ISREG(info.st_mode) ? DT_REG
+                   : S_ISLNK(info.st_mode) ? DT_LNK
+                                           : DT_FIFO;
+        }
+        if (type == DT_LNK) {
+            type = linkedType(path, context);
         }
         if (type == DT_DIR) {
-            walk(path, images, outputs);
-            continue;
-        }
-        if (type != DT_REG) {
+            walk(path, context);
             continue;
         }
         const bool image = QueueIntake::hasImageExtension(name);
+        if (type != DT_REG) {
+            // A FIFO, device or socket named like an image is queued as one given by itself is, and
+            // fails as that one does, rather than being passed over without a word.
+            if (image && type != DT_UNKNOWN) {
+                context.images->append(QUrl::fromLocalFile(FileNames::decode(path)));
+            }
+            continue;
+        }
         if (QueueIntake::mayBeOutput(name)) {
             const OutputMarkReading reading = OutputMark::read(path);
             found.marksKept = reading.found != OutputMark::Found::unsupported;
@@ -107,12 +147,12 @@ void walk(const QByteArray& folder, QList<QUrl>& images, MarkedOutputs* outputs)
             }
         }
         if (image) {
-            images.append(QUrl::fromLocalFile(FileNames::decode(path)));
+            context.images->append(QUrl::fromLocalFile(FileNames::decode(path)));
         }
     }
     closedir(dir);
-    if (outputs != nullptr) {
-        outputs->add(folder, std::move(found));
+    if (context.outputs != nullptr) {
+        context.outputs->add(folder, std::move(found));
     }
 }
 
@@ -213,7 +253,16 @@ QList<QUrl> QueueIntake::collectImages(const QUrl& folder, MarkedOutputs* output
     while (root.size() > 1 && root.endsWith('/')) {
         root.chop(1);
     }
-    walk(root, images, outputs);
+    char* real = realpath(root.constData(), nullptr);
+    if (real == nullptr) {
+        return images;
+    }
+    Walk context{QByteArray(real), &images, outputs};
+    std::free(real);
+    if (!context.within.endsWith('/')) {
+        context.within += '/';
+    }
+    walk(root, context);
     return images;
 }
 

@@ -567,9 +567,41 @@ private Q_SLOTS:
         }
     }
 
-    // Names that would break a form, a terminal line or UTF-8, a FIFO given as a source, and a file of
-    // the user's where a result would go: nothing hangs, nothing is sent that should not be, the
-    // terminal shows every name visibly, --json stays exact, and the user's file is left alone.
+    // A folder that cannot be written fails each of its images before anything is sent, in the
+    // user's language.
+    void readOnlyFolder()
+    {
+        m_tree->writeFile(QStringLiteral("locked/a.jpg"), TestImages::photoJpeg(64, 48));
+        m_tree->writeFile(QStringLiteral("locked/b.png"), TestImages::transparentPng(32, 32));
+        const QString folder = m_tree->path(QStringLiteral("locked"));
+        // Permissions do not bind root; an immutable folder does.
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        const bool immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
+        const auto restore = qScopeGuard([&] {
+            if (immutable)
+                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        if (::access(QFile::encodeName(folder).constData(), W_OK) == 0)
+            QSKIP("no way to make a folder read-only for this user");
+        const Outcome english =
+            run({QStringLiteral("--json"), QStringLiteral("--quiet"), QStringLiteral("locked")}, &m_service);
+        QCOMPARE(english.status, 1);
+        const QList<QJsonObject> jobs = jsonLines(english.out);
+        QCOMPARE(jobs.size(), 2);
+        for (const QJsonObject& job : jobs)
+            QCOMPARE(job["message"].toString(), QStringLiteral("Cannot write to “%1”.").arg(folder));
+        const Outcome german = run({QStringLiteral("--quiet"), QStringLiteral("locked/a.jpg")}, &m_service, kKey,
+                                   QStringLiteral("de_DE.UTF-8"));
+        QVERIFY2(german.out.contains(QStringLiteral("„%1“").arg(folder)), qPrintable(german.out));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({QStringLiteral("a.jpg"), QStringLiteral("b.png")}));
+    }
+
+    // Names that would break a form, a terminal line or UTF-8, a FIFO given as a source or found in a
+    // folder, a link out of a folder, and a file of the user's where a result would go: nothing hangs,
+    // nothing is sent that should not be, the terminal shows every name visibly, --json stays exact,
+    // and the user's file is left alone.
     void oddFilesAndHostileNames()
     {
         const QByteArray photo = TestImages::photoJpeg(64, 48);
@@ -582,7 +614,11 @@ private Q_SLOTS:
         const int fd = ::open(invalid.constData(), O_WRONLY | O_CREAT, 0644);
         QVERIFY(fd >= 0 && ::write(fd, photo.constData(), size_t(photo.size())) == photo.size());
         ::close(fd);
-        QVERIFY(::mkfifo(QFile::encodeName(m_tree->path(QStringLiteral("pipe.jpg"))).constData(), 0644) == 0);
+        for (const char* fifo : {"pipe.jpg", "odd/pipe.png"})
+            QVERIFY(::mkfifo(QFile::encodeName(m_tree->path(QLatin1String(fifo))).constData(), 0644) == 0);
+        // A link in a folder that leads out of it is no image of that folder's.
+        QVERIFY(
+            QFile::link(m_tree->path(QStringLiteral("photos/photo.jpg")), m_tree->path(QStringLiteral("odd/out.jpg"))));
         m_tree->writeFile(QStringLiteral("mine/photo.jpg"), photo);
         m_tree->writeFile(QStringLiteral("mine/photo.webp"), "my own picture");
 
@@ -590,7 +626,7 @@ private Q_SLOTS:
         const Outcome table = run(paths, &m_service);
         QCOMPARE(table.status, 1);
         QVERIFY2(!table.out.contains(QChar(0x1B)) && !table.err.contains(QChar(0x1B)), qPrintable(table.out));
-        QCOMPARE(table.err.count(QLatin1Char('\n')), 6); // one line per image
+        QCOMPARE(table.err.count(QLatin1Char('\n')), 7); // one line per image
         qWarning("%s\n%s", qPrintable(table.out), qPrintable(table.err));
         // Each row by the start of its name: its state and message.
         const auto row = [&table](const QString& start) {
@@ -601,6 +637,8 @@ private Q_SLOTS:
             return found == rows.cend() ? QString() : found->simplified().mid(start.size() + 1);
         };
         QCOMPARE(row(QStringLiteral("pipe.jpg")), QStringLiteral("Failed Not a regular file."));
+        QCOMPARE(row(QStringLiteral("odd/pipe.png")), QStringLiteral("Failed Not a regular file."));
+        QVERIFY(row(QStringLiteral("odd/out.jpg")).isEmpty());
         QCOMPARE(row(QStringLiteral("odd/bad\\xff.jpg")), QStringLiteral("Failed Failed to encode parameters."));
         QVERIFY(row(QStringLiteral("odd/line\\nbreak.jpg")).startsWith(QLatin1String("Done ")));
         QVERIFY(row(QStringLiteral("odd/quote\"d.jpg")).startsWith(QLatin1String("Done ")));
@@ -618,7 +656,7 @@ private Q_SLOTS:
             states.insert(QFileInfo(job["file"].toString()).fileName(), job["state"].toString());
         QCOMPARE(states.value(QStringLiteral("line\nbreak.jpg")), QStringLiteral("done"));
         QCOMPARE(states.value(QStringLiteral("pipe.jpg")), QStringLiteral("failed"));
-        QCOMPARE(states.size(), 6);
+        QCOMPARE(states.size(), 7);
     }
 
     // Four processes given the same tree, each its own share, all at once against one service: every

@@ -753,9 +753,29 @@ private Q_SLOTS:
         }
         m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp"));
         serveResultsByName();
-        // The WebP companion is not attempted, and no temporary file stays behind.
+        // Nothing is sent for it, and nothing stays behind.
         QCOMPARE(optimize(options(Compression::lossy, true)),
-                 QStringLiteral("/r/o.jpg -> Could not save the optimized file."));
+                 QStringLiteral("uploads: 0 -> Cannot write to “%1”.").arg(folder));
+        QCOMPARE(m_server->bytesReceived(), 0);
+    }
+
+    // A source removed while the service has it gets nothing saved for it: no result stands beside
+    // nothing, and none is even fetched.
+    void sourceRemovedBeforeItsResultsArrive()
+    {
+        addSource(QStringLiteral("photo.jpg"));
+        const ScriptedReply answer = reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp");
+        m_server->route(uploadPath, [this, answer](const RecordedRequest&) {
+            QFile::remove(m_source);
+            return answer;
+        });
+        serveResultsByName();
+        QCOMPARE(optimize(options(Compression::lossy, true)),
+                 QStringLiteral("-> “%1” was removed while it was being optimized; nothing was saved for it.")
+                     .arg(m_source));
+        QCOMPARE(m_server->requests().size(), 1);
+        QCOMPARE(QDir(m_tree->root()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        m_source.clear();
     }
 
     // A source that cannot be read, or a server that cannot be trusted, gets nothing of the request.

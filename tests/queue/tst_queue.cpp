@@ -20,6 +20,7 @@
 #include <limits>
 #include <memory>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace {
 
@@ -395,6 +396,17 @@ private Q_SLOTS:
         QVERIFY(QFile::link(tree.path(QStringLiteral("elsewhere")), tree.path(QStringLiteral("pics/linked"))));
         QVERIFY(QFile::link(tree.path(QStringLiteral("elsewhere")), tree.path(QStringLiteral("pics/looks.jpg"))));
         QVERIFY(QFile::link(tree.path(QStringLiteral("pics")), tree.path(QStringLiteral("pics/sub/loop"))));
+        // A link to a file is taken while it leads to one inside the folder; a FIFO named like an image
+        // is queued, to fail as one given by itself does.
+        QVERIFY(QFile::link(tree.path(QStringLiteral("elsewhere/a.jpg")), tree.path(QStringLiteral("pics/out.jpg"))));
+        QVERIFY(QFile::link(QStringLiteral("../pics/all/../b.Png"), tree.path(QStringLiteral("pics/in.png"))));
+        QVERIFY(QFile::link(QStringLiteral("../A.JPG"), tree.path(QStringLiteral("pics/sub/up.jpg"))));
+        QVERIFY(QFile::link(QStringLiteral("/etc/passwd"), tree.path(QStringLiteral("pics/passwd.gif"))));
+        QVERIFY(QFile::link(QStringLiteral("gone.jpg"), tree.path(QStringLiteral("pics/dangling.jpg"))));
+        for (const char* fifo : {"pics/pipe.jpg", "pics/pipe.txt"}) {
+            QVERIFY(mkfifo(QFile::encodeName(tree.path(QLatin1String(fifo))).constData(), 0600) == 0);
+        }
+        const QStringList taken = words("pics/in.png pics/sub/up.jpg pics/pipe.jpg");
 
         AppViewModel model(storeIn(tree), {});
         QAbstractItemModelTester tester(model.jobModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -402,7 +414,7 @@ private Q_SLOTS:
         const QUrl folder = AppViewModel::directoryUrl(tree.path(QStringLiteral("pics")));
         QCOMPARE(AppViewModel::directoryUrl(tree.path(QStringLiteral("pics/"))), folder);
         model.addFiles({folder});
-        QCOMPARE(sorted(urlsOf(model)), sorted(urlsIn(tree, images)));
+        QCOMPARE(sorted(urlsOf(model)), sorted(urlsIn(tree, images + taken)));
         // The jobs arrive in the order of the walk, as one block of rows.
         QCOMPARE(urlsOf(model), AppViewModel::collectImages(folder));
         QCOMPARE(inserted.count(), 1);
