@@ -77,7 +77,9 @@ QString ResultStore::share(const QString& token, const QByteArray& mimeType)
 QString ResultStore::addEntry(const QString& file, const QByteArray& mimeType)
 {
     const QString token = newToken();
-    m_entries.insert(token, {file, mimeType, Clock::now() + m_timeToLive});
+    const Clock::time_point expires = Clock::now() + m_timeToLive;
+    m_entries.insert(token, {file, mimeType, expires});
+    m_expiry.emplace_back(expires, token);
     ++m_files[file].addresses;
     return token;
 }
@@ -110,11 +112,13 @@ QStringList ResultStore::expire()
 {
     const Clock::time_point now = Clock::now();
     QStringList gone;
-    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
-        if (it->expires <= now)
-            gone << it.key();
+    while (!m_expiry.empty() && m_expiry.front().first <= now) {
+        const QString token = std::move(m_expiry.front().second);
+        m_expiry.pop_front();
+        if (m_entries.contains(token)) {
+            remove(token);
+            gone << token;
+        }
     }
-    for (const QString& token : std::as_const(gone))
-        remove(token);
     return gone;
 }

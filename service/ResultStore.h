@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 
 #include <chrono>
+#include <deque>
 #include <optional>
+#include <utility>
 
 class ResultStore
 {
@@ -47,7 +49,8 @@ public:
     std::optional<File> get(const QString& token) const;
     bool contains(const QString& token) const { return m_entries.contains(token); }
     void remove(const QString& token);
-    // Drops every address older than the time-to-live and returns their tokens.
+    // Drops every address older than the time-to-live and returns their tokens; costs what expires,
+    // not what is kept.
     QStringList expire();
 
     qint64 usedBytes() const { return m_usedBytes; }
@@ -78,6 +81,9 @@ private:
     QTemporaryDir m_dir;
     QHash<QString, Entry> m_entries;    // by token
     QHash<QString, StoredFile> m_files; // by file name
+    // Every address in the order it was given, so by the time it expires, all having the same
+    // time-to-live; the removed ones are skipped when their time comes.
+    std::deque<std::pair<Clock::time_point, QString>> m_expiry;
     qint64 m_usedBytes = 0;
     qint64 m_reservedBytes = 0;
 };
