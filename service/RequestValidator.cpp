@@ -158,6 +158,9 @@ std::optional<RequestValidator::Result> RequestValidator::addFile(Form& form, co
         return failure(QStringLiteral("The request has an unexpected file part ") + quoted(name) + QLatin1Char('.'));
     if (form.fileName)
         return failure(QStringLiteral("The field \"file1\" is given more than once."));
+    // The key decides whether the file may be kept at all, so it must be known before the first byte.
+    if (!form.fields.contains(QStringLiteral("key")))
+        return failure(QStringLiteral("The \"key\" field must come before the file."));
     form.fileName = QString::fromStdString(part.filename.value_or(std::string()));
     return std::nullopt;
 }

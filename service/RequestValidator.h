@@ -1,7 +1,7 @@
 // Turns the two request forms of the protocol (the upload's multipart fields and the poll's JSON
 // object) into a validated OptimizeRequest, or into the failure code and message the client shows.
 // The upload's parts are checked one by one as they arrive, so that a bad form is refused before its
-// file is stored.
+// file is stored; its key must come before its file.
 #pragma once
 
 #include "service/OptimizeRequest.h"

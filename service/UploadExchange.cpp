@@ -81,14 +81,12 @@ bool UploadExchange::fileBegin(const MultipartPart& part)
 {
     if (std::optional<RequestValidator::Result> refused = RequestValidator::addFile(m_form, part))
         return stop({refused->code, refused->message});
-    // A form that names its key before its file (as clients do) is judged before the file is kept.
-    if (m_form.fields.contains(QStringLiteral("key"))) {
-        const RequestValidator::Result fields = RequestValidator::fromFields(m_form);
-        if (!fields.request)
-            return stop({fields.code, fields.message});
-        if (std::optional<Refusal> refusal = m_hooks.admit(*fields.request))
-            return stop(*refusal);
-    }
+    // The form is judged, key included, before a byte of the file is kept.
+    const RequestValidator::Result fields = RequestValidator::fromFields(m_form);
+    if (!fields.request)
+        return stop({fields.code, fields.message});
+    if (std::optional<Refusal> refusal = m_hooks.admit(*fields.request))
+        return stop(*refusal);
     // Room on disk for the whole body, the most the file can take, and only once the fields have passed.
     if (!m_store.reserve(m_announced))
         return stop({503, QStringLiteral("The server's store is full. Try again later.")});

@@ -1,7 +1,8 @@
 // One upload as its body arrives: the multipart form is parsed as a stream, each text field checked as
 // it comes, and the file part written straight into a file of the store, within room reserved for the
-// whole announced body. The fields that come before the file must already pass, key included, before
-// that room is taken and a byte of the file kept; once the form is complete the file becomes the store's.
+// whole announced body. The fields that come before the file must already pass, a good key among them,
+// before that room is taken and a byte of the file kept: a form without one is refused as its file
+// begins. Once the form is complete the file becomes the store's.
 #pragma once
 
 #include "service/HttpExchange.h"

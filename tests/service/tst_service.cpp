@@ -479,8 +479,10 @@ private Q_SLOTS:
             R"("convertto":"+avif","resize":1,"resize_width":800,"cmyk2rgb":1})",
             "demo level=2 wait=25 resize=1 800x- up=1 [avif cmyk2rgb]  https://localhost:47800/o/abc.jpg");
 
-        form("no key", QByteArray::fromStdString(formBody({{"lossy", "1"}})),
+        form("no key", QByteArray::fromStdString(formBody({{"lossy", "1"}}, "")),
              "400 The request is missing the \"key\" field.");
+        form("no key before the file", QByteArray::fromStdString(formBody({{"lossy", "1"}})),
+             "400 The \"key\" field must come before the file.");
         form("no file", clientForm({}, "\xff\xd8", ""), "400 The request is missing the image file \"file1\".");
         form("empty file", clientForm({}, "", "a.jpg"), "400 The uploaded file is empty.");
         form("unknown field", clientForm("colour=red"), "400 The request has an unknown field \"colour\".");
