@@ -8,7 +8,6 @@ struct HttpRequest
 {
     QByteArray method;
     QByteArray target; // origin-form: path and optional query
-    QByteArray host;
     QByteArray contentType;
     qint64 contentLength = 0;
 

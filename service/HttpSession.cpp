@@ -116,22 +116,32 @@ void setHead(http::response<Body>& message, const HttpReply& reply, bool close)
 
 } // namespace
 
-HttpSession::HttpSession(tcp::socket socket, HttpsServer& server)
+HttpSession::HttpSession(tcp::socket socket, std::string peerAddress, HttpsServer& server)
     : m_server(server)
     , m_stream(std::move(socket), server.tls())
+    , m_peerAddress(std::move(peerAddress))
     , m_buffer(kMaxBufferBytes)
 {
-    error_code ec;
-    const tcp::endpoint remote = tcp().socket().remote_endpoint(ec);
-    m_peer = ec ? QStringLiteral("-") : QString::fromStdString(remote.address().to_string());
     m_server.sessionOpened(this);
 }
 
 HttpSession::~HttpSession()
 {
     if (m_inRequest)
-        m_server.endRequest();
+        m_server.endRequest(this);
     m_server.sessionClosed(this);
+}
+
+bool HttpSession::isSilent()
+{
+    return m_phase == Phase::Handshake && SSL_get_state(m_stream.native_handle()) == TLS_ST_BEFORE;
+}
+
+void HttpSession::shed()
+{
+    error_code ignored;
+    tcp().socket().set_option(asio::socket_base::linger(true, 0), ignored);
+    closeSocket();
 }
 
 void HttpSession::abandon()
@@ -151,10 +161,11 @@ qint64 HttpSession::elapsedMs() const
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - m_mark).count();
 }
 
-// The handshake runs here, never on the accept path, under the same deadline as a request's head.
+// The handshake runs here, never on the accept path, under the same deadline as a request's head, or a
+// shorter one while many handshake at once.
 void HttpSession::start()
 {
-    tcp().expires_after(m_server.limits().headerTimeout);
+    tcp().expires_after(m_server.handshakeTimeout());
     m_stream.async_handshake(asio::ssl::stream_base::server, [self = shared_from_this()](error_code ec) {
         if (ec)
             return self->closeSocket(); // a failed handshake is only noise: nothing to answer, nothing to log
@@ -179,13 +190,14 @@ void HttpSession::onReadFailed(error_code ec)
     // A client too slow with its request hears nothing (the deadline has closed the socket), but the
     // log says why it went.
     if (ec == beast::error::timeout && (m_phase == Phase::Head || m_phase == Phase::Body))
-        m_server.handler().refusal(m_peer, 408, QStringLiteral("The request did not arrive in time."));
+        m_server.handler().refusal(peer(), 408, QStringLiteral("The request did not arrive in time."));
     closeSocket();
 }
 
 void HttpSession::nextRequest()
 {
     m_phase = Phase::Waiting;
+    m_server.waiting(this);
     m_exchange.reset();
     m_reply.reset();
     m_body.reset();
@@ -286,14 +298,13 @@ void HttpSession::onHead()
         return refuse(431, QStringLiteral("The request has too many headers."));
     if (message.count(http::field::transfer_encoding) > 0)
         return refuse(411, QStringLiteral("Chunked uploads are not supported; send a Content-Length."));
-    if (!m_server.beginRequest())
+    if (!m_server.beginRequest(this))
         return refuse(503, QStringLiteral("The server is busy. Try again shortly."));
     m_inRequest = true;
 
     HttpRequest request;
     request.method = bytes(message.method_string());
     request.target = bytes(target);
-    request.host = bytes(message[http::field::host]);
     request.contentType = bytes(message[http::field::content_type]);
     request.contentLength = qint64(m_head->content_length().value_or(0));
     m_unread = request.contentLength;
@@ -328,6 +339,7 @@ void HttpSession::startBody()
     m_body.emplace(std::move(*m_head));
     m_head.reset();
     m_deadline = Clock::now() + m_server.limits().headerTimeout;
+    m_bodyDeadline = Clock::now() + m_server.limits().bodyTimeout;
     if (!m_body->is_done())
         m_piece.resize(kPieceBytes);
     readBody();
@@ -363,9 +375,11 @@ void HttpSession::readBody()
         }
         if (used == 0 && produced == 0) {
             // A slow sender may take its time on average, never longer: the deadline moves on with
-            // every byte that arrived, at the slowest rate allowed.
+            // every byte that arrived, at the slowest rate allowed, and stops at the bound of a whole
+            // body, so that a trickle cannot keep its place and its room in the store for hours.
             const qint64 rate = std::max<qint64>(1, m_server.limits().minBodyBytesPerSecond);
-            tcp().expires_at(m_deadline + std::chrono::milliseconds(m_bodyBytes * 1000 / rate));
+            tcp().expires_at(
+                std::min(m_deadline + std::chrono::milliseconds(m_bodyBytes * 1000 / rate), m_bodyDeadline));
             return readSome(&HttpSession::readBody);
         }
     }
@@ -403,7 +417,7 @@ void HttpSession::answer(std::uint64_t request, HttpReply reply)
 
 void HttpSession::refuse(int status, const QString& message)
 {
-    m_reply = m_server.handler().refusal(m_peer, status, message);
+    m_reply = m_server.handler().refusal(peer(), status, message);
     m_closeAfterAnswer = true;
     write();
 }
@@ -449,7 +463,7 @@ void HttpSession::onWritten(error_code ec)
     m_outgoing.reset();
     if (m_inRequest) {
         m_inRequest = false;
-        m_server.endRequest();
+        m_server.endRequest(this);
     }
     if (m_closeAfterAnswer)
         return closeAfterAnswer();
@@ -462,6 +476,7 @@ void HttpSession::onWritten(error_code ec)
 void HttpSession::closeAfterAnswer()
 {
     m_phase = Phase::Closing;
+    m_server.waiting(this);
     m_exchange.reset();
     m_deadline = Clock::now() + m_server.limits().headerTimeout;
     m_piece.resize(kDrainBytes);
@@ -499,6 +514,7 @@ void HttpSession::closeSocket()
 {
     m_phase = Phase::Closing;
     m_exchange.reset();
+    m_server.left(this);
     error_code ignored;
     tcp().socket().shutdown(tcp::socket::shutdown_both, ignored);
     tcp().close();

@@ -4,10 +4,12 @@
 // streamed from disk. Requests on one connection are answered in order, one at a time: bytes of the next
 // wait in the buffer meanwhile. Every phase has its deadline: the handshake and a request's head each a
 // fixed one from their start (a byte now and then does not extend it), a body one that moves with the
-// bytes that arrived, a waiting connection and a stalled write their own.
+// bytes that arrived but never past a fixed bound, a waiting connection and a stalled write their own.
+// The server tells it where it stands and may shed it to make room for another.
 #pragma once
 
 #include "service/HttpReply.h"
+#include "service/HttpsServer.h"
 
 #include <QString>
 
@@ -22,10 +24,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class HttpExchange;
-class HttpsServer;
 
 class HttpSession : public std::enable_shared_from_this<HttpSession>
 {
@@ -33,7 +35,7 @@ public:
     using Stream = boost::beast::ssl_stream<boost::beast::tcp_stream>;
     class Outgoing;
 
-    HttpSession(boost::asio::ip::tcp::socket socket, HttpsServer& server);
+    HttpSession(boost::asio::ip::tcp::socket socket, std::string peerAddress, HttpsServer& server);
     ~HttpSession();
 
     void start();
@@ -41,9 +43,17 @@ public:
     // stopped the server's.
     void abandon();
 
+    // What the server asks of a session it keeps count of.
+    const std::string& peerAddress() const { return m_peerAddress; }
+    HttpsServer::Place& place() { return m_place; }
+    // Connected, and not one whole TLS message received yet.
+    bool isSilent();
+    // Closed at once, with a reset, for a newer connection's sake.
+    void shed();
+
     // What a Responder asks of its request's connection.
     void answer(std::uint64_t request, HttpReply reply);
-    QString peer() const { return m_peer; }
+    QString peer() const { return QString::fromStdString(m_peerAddress); }
     qint64 elapsedMs() const;
     qint64 bodyBytes() const { return m_bodyBytes; }
 
@@ -84,7 +94,8 @@ private:
 
     HttpsServer& m_server;
     Stream m_stream;
-    QString m_peer;
+    std::string m_peerAddress;
+    HttpsServer::Place m_place;
     Phase m_phase = Phase::Handshake;
     boost::beast::flat_buffer m_buffer;
     std::size_t m_scanned = 0;  // bytes of the buffered head already checked for bare line feeds
@@ -93,7 +104,8 @@ private:
     std::optional<boost::beast::http::request_parser<boost::beast::http::buffer_body>> m_body;
     std::vector<char> m_piece; // one piece of body on its way to the service; only while a body arrives
     Clock::time_point m_deadline;
-    Clock::time_point m_mark; // since when elapsedMs() counts
+    Clock::time_point m_bodyDeadline; // whatever the rate
+    Clock::time_point m_mark;         // since when elapsedMs() counts
     std::uint64_t m_request = 0;
     bool m_inRequest = false; // holds one of the server's request slots
     bool m_keepAlive = true;

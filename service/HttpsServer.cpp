@@ -3,6 +3,7 @@
 #include "service/HttpSession.h"
 
 #include <boost/asio/ip/address.hpp>
+#include <boost/asio/socket_base.hpp>
 #include <openssl/ssl.h>
 #include <vector>
 
@@ -18,6 +19,17 @@ constexpr const char* kTls12Ciphers = "ECDHE-ECDSA-AES128-GCM-SHA256:ECDHE-RSA-A
 
 // After a failed accept (out of descriptors, a connection reset in the queue), the next try.
 constexpr std::chrono::milliseconds kAcceptRetry(50);
+// The handshake's deadline once half of the handshake pool is taken: a client on this machine or
+// nearby needs milliseconds.
+constexpr std::chrono::milliseconds kPressedHandshakeTimeout(2000);
+
+// A connection turned away says nothing: a reset, and no time spent waiting for its close.
+void closeAtOnce(tcp::socket& socket)
+{
+    boost::system::error_code ignored;
+    socket.set_option(asio::socket_base::linger(true, 0), ignored);
+    socket.close(ignored);
+}
 
 } // namespace
 
@@ -98,7 +110,7 @@ void HttpsServer::stop()
 }
 
 // The handshake and everything after it belong to the session, so that accepting never waits for a
-// client; a flood beyond the connection limit is turned away here, unread.
+// client; a connection for which no room can be made is turned away here, unread.
 void HttpsServer::accept()
 {
     m_acceptor.async_accept([this](boost::system::error_code ec, tcp::socket socket) {
@@ -113,35 +125,134 @@ void HttpsServer::accept()
             return;
         }
         boost::system::error_code ignored;
-        if (int(m_sessions.size()) >= m_limits.maxConnections()) {
-            socket.close(ignored);
+        const tcp::endpoint remote = socket.remote_endpoint(ec);
+        const std::string peer = ec ? std::string() : remote.address().to_string();
+        if (ec || !makeRoom(peer)) {
+            closeAtOnce(socket);
         } else {
             socket.set_option(tcp::no_delay(true), ignored);
-            std::make_shared<HttpSession>(std::move(socket), *this)->start();
+            std::make_shared<HttpSession>(std::move(socket), peer, *this)->start();
         }
         accept();
     });
 }
 
-bool HttpsServer::beginRequest()
+// Room for one more connection from `peer`, within the handshake pool, the peer's share and the total,
+// shedding what matters least where a limit is reached.
+bool HttpsServer::makeRoom(const std::string& peer)
 {
-    if (m_requests >= m_limits.maxRequests)
+    if (int(m_handshaking.size()) >= m_limits.maxHandshakes() && !shed(m_handshaking, nullptr))
         return false;
-    ++m_requests;
+    if (connectionsOf(peer) >= m_limits.maxConnectionsPerPeer() && !shedOne(&peer))
+        return false;
+    return m_connections < m_limits.maxConnections() || shedOne(nullptr);
+}
+
+bool HttpsServer::shedOne(const std::string* peer)
+{
+    return shed(m_handshaking, peer) || shed(m_waiting, peer);
+}
+
+// Sheds the connection of `sessions` (of `peer` alone, when given) that has been there longest, one that
+// has not begun its handshake before any other.
+bool HttpsServer::shed(const std::list<HttpSession*>& sessions, const std::string* peer)
+{
+    HttpSession* chosen = nullptr;
+    for (HttpSession* session : sessions) {
+        if (peer && session->peerAddress() != *peer)
+            continue;
+        if (!chosen)
+            chosen = session;
+        if (session->isSilent()) {
+            chosen = session;
+            break;
+        }
+    }
+    if (!chosen)
+        return false;
+    chosen->shed();
     return true;
 }
 
-void HttpsServer::endRequest()
+std::chrono::milliseconds HttpsServer::handshakeTimeout() const
 {
-    --m_requests;
+    if (2 * int(m_handshaking.size()) >= m_limits.maxHandshakes())
+        return std::min(m_limits.headerTimeout, kPressedHandshakeTimeout);
+    return m_limits.headerTimeout;
+}
+
+int HttpsServer::connectionsOf(const std::string& peer) const
+{
+    const auto it = m_peers.find(peer);
+    return it == m_peers.end() ? 0 : it->second.connections;
+}
+
+void HttpsServer::forgetIfIdle(const std::string& peer)
+{
+    const auto it = m_peers.find(peer);
+    if (it != m_peers.end() && it->second.connections <= 0 && it->second.requests <= 0)
+        m_peers.erase(it);
+}
+
+void HttpsServer::leaveList(HttpSession* session)
+{
+    Place& place = session->place();
+    if (place.standing == Place::Standing::Handshake)
+        m_handshaking.erase(place.at);
+    else if (place.standing == Place::Standing::Waiting)
+        m_waiting.erase(place.at);
 }
 
 void HttpsServer::sessionOpened(HttpSession* session)
 {
     m_sessions.insert(session);
+    ++m_connections;
+    ++m_peers[session->peerAddress()].connections;
+    session->place() = {Place::Standing::Handshake, m_handshaking.insert(m_handshaking.end(), session)};
+}
+
+void HttpsServer::waiting(HttpSession* session)
+{
+    Place& place = session->place();
+    if (place.standing == Place::Standing::Gone)
+        return;
+    leaveList(session);
+    place = {Place::Standing::Waiting, m_waiting.insert(m_waiting.end(), session)};
+}
+
+bool HttpsServer::beginRequest(HttpSession* session)
+{
+    Peer& peer = m_peers[session->peerAddress()];
+    if (m_requests >= m_limits.maxRequests || peer.requests >= m_limits.maxRequestsPerPeer)
+        return false;
+    ++m_requests;
+    ++peer.requests;
+    leaveList(session);
+    session->place().standing = Place::Standing::Serving;
+    return true;
+}
+
+void HttpsServer::endRequest(HttpSession* session)
+{
+    --m_requests;
+    --m_peers[session->peerAddress()].requests;
+    forgetIfIdle(session->peerAddress());
+}
+
+void HttpsServer::left(HttpSession* session)
+{
+    Place& place = session->place();
+    if (place.standing == Place::Standing::Gone)
+        return;
+    leaveList(session);
+    place.standing = Place::Standing::Gone;
+    --m_connections;
+    --m_peers[session->peerAddress()].connections;
+    forgetIfIdle(session->peerAddress());
 }
 
 void HttpsServer::sessionClosed(HttpSession* session)
 {
+    left(session);
     m_sessions.erase(session);
 }

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <variant>
 #include <vips/vips8>
@@ -536,6 +537,26 @@ QSize ImageProcessor::fittedSize(QSize input, OptimizeRequest::Resize mode, std:
     scale = std::min(scale, 1.0);
     return {std::max(1, static_cast<int>(std::lround(input.width() * scale))),
             std::max(1, static_cast<int>(std::lround(input.height() * scale)))};
+}
+
+std::optional<ImageProcessor::Header> ImageProcessor::readHeader(const QString& originalPath)
+{
+    try {
+        Settings unlimited;
+        unlimited.maxPixels = std::numeric_limits<qint64>::max();
+        const DecodeStep decoded = decode(originalPath, unlimited);
+        const auto* opened = std::get_if<Decoded>(&decoded);
+        if (!opened)
+            return std::nullopt;
+        const VImage& image = opened->image;
+        return Header{{image.width(), image.height()},
+                      vips_image_get_n_pages(image.get_image()),
+                      image.bands(),
+                      int(vips_format_sizeof(image.format()))};
+    } catch (const vips::VError&) {
+        vips_error_clear();
+        return std::nullopt;
+    }
 }
 
 ImageProcessor::Result ImageProcessor::process(const QString& originalPath, const OptimizeRequest& request,

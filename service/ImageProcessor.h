@@ -80,6 +80,17 @@ public:
     // `originalPath` is the uploaded file; it is read, never changed.
     static Result process(const QString& originalPath, const OptimizeRequest& request, const Settings& settings);
 
+    // What decoding the upload will hold, from its header alone (no pixels are read); nothing when it is
+    // not an image this service reads.
+    struct Header
+    {
+        QSize size; // of all pages together
+        int pages = 1;
+        int bands = 0;
+        int sampleBytes = 1;
+    };
+    static std::optional<Header> readHeader(const QString& originalPath);
+
     // The JSON member names of the protocol for each kind ("LossyURL", …) without the "URL" suffix.
     static QString kindName(Kind kind);
     // Size of the box-fitted image, never larger than the input; a missing side leaves it free.

@@ -31,18 +31,6 @@ QString pendingMessage()
     return QStringLiteral("The image is still being processed. Ask again with its OriginalURL.");
 }
 
-// The authority the client used, so that the addresses in an answer reach this server the same way.
-// Anything that is not a plain host[:port] falls back to localhost.
-QString baseFor(const HttpRequest& request, quint16 port)
-{
-    static const QRegularExpression hostPattern(
-        QStringLiteral("^([A-Za-z0-9.-]{1,253}|\\[[0-9A-Fa-f:.]{2,45}\\])(:[0-9]{1,5})?$"));
-    const QString host = QString::fromLatin1(request.host);
-    if (hostPattern.match(host).hasMatch())
-        return QStringLiteral("https://") + host;
-    return QStringLiteral("https://localhost:%1").arg(port);
-}
-
 QString safeExtension(const QString& fileName)
 {
     static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9]{1,5}$"));
@@ -80,8 +68,19 @@ HttpsServer::Limits serverLimits(const ServiceConfig& config)
 {
     HttpsServer::Limits limits;
     limits.maxRequests = config.maxConnections;
+    limits.maxRequestsPerPeer = std::min(config.maxConnectionsPerPeer, config.maxConnections);
     limits.headerTimeout = std::chrono::milliseconds(config.headerTimeoutMs);
     limits.idleTimeout = std::chrono::milliseconds(config.idleTimeoutMs);
+    limits.bodyTimeout = std::chrono::milliseconds(config.bodyTimeoutMs);
+    return limits;
+}
+
+ImageAdmission::Limits admissionLimits(const ServiceConfig& config)
+{
+    ImageAdmission::Limits limits;
+    limits.budgetBytes = config.memoryBudgetBytes > 0 ? config.memoryBudgetBytes : ImageAdmission::defaultBudget();
+    limits.workers = config.workers;
+    limits.maxWait = std::chrono::milliseconds(config.queueTimeoutMs);
     return limits;
 }
 
@@ -93,8 +92,10 @@ OptimizerService::OptimizerService(const ServiceConfig& config, QObject* parent)
     , m_store(std::make_unique<ResultStore>(std::chrono::seconds(config.ttlSeconds), config.storeQuotaBytes))
     , m_server(std::make_unique<HttpsServer>(static_cast<RequestHandler&>(*this), serverLimits(config)))
     , m_sweep(std::make_unique<asio::steady_timer>(m_server->context()))
+    , m_admission(std::make_unique<ImageAdmission>(m_server->context(), admissionLimits(config)))
 {
-    m_pool.setMaxThreadCount(std::max(1, config.workers));
+    m_headers.setMaxThreadCount(1);
+    m_pool.setMaxThreadCount(m_admission->threads());
 }
 
 OptimizerService::~OptimizerService()
@@ -102,11 +103,14 @@ OptimizerService::~OptimizerService()
     // No handler runs once the network thread has stopped; work not yet started is dropped and running
     // codecs finish, their results never delivered.
     m_server->stop();
-    m_pool.clear();
-    m_pool.waitForDone();
+    for (QThreadPool* pool : {&m_headers, &m_pool}) {
+        pool->clear();
+        pool->waitForDone();
+    }
     // What holds connections or timers goes before the server, whose pending work ends the rest; the
     // store goes last, with its folder.
     m_uploads.clear();
+    m_admission.reset();
     m_sweep.reset();
     m_server.reset();
 }
@@ -116,6 +120,8 @@ bool OptimizerService::listen(const QString& address, quint16 port, const QByteA
 {
     if (!m_store->isValid() || !m_server->listen(address, port, certificateChainPem, privateKeyPem))
         return false;
+    const QString host = address.contains(QLatin1Char(':')) ? QLatin1Char('[') + address + QLatin1Char(']') : address;
+    m_base = QStringLiteral("https://%1:%2").arg(host).arg(m_server->port());
     asio::post(m_server->context(), [this] { sweep(); });
     return true;
 }
@@ -155,6 +161,12 @@ void OptimizerService::expire()
 {
     for (const QString& token : m_store->expire())
         forgetOriginal(token);
+    const Clock::time_point now = Clock::now();
+    while (!m_refused.empty() && m_refused.front().first <= now) {
+        const QString token = std::move(m_refused.front().second);
+        m_refused.pop_front();
+        forgetOriginal(token);
+    }
 }
 
 HttpReply OptimizerService::refusal(const QString& peer, int status, const QString& message)
@@ -167,7 +179,7 @@ std::unique_ptr<HttpExchange> OptimizerService::open(const HttpRequest& request,
 {
     // Expired entries go before the request is looked at, not only on the sweep's next round.
     expire();
-    const Reply reply{responder, request.method, request.path(), baseFor(request, port())};
+    const Reply reply{responder, request.method, request.path()};
     if (reply.path == kUploadPath && request.method == "POST")
         return openUpload(reply, request);
     const qint64 limit = reply.path == kPollPath && request.method == "POST" ? RequestValidator::kMaxPollBytes : 0;
@@ -276,13 +288,61 @@ void OptimizerService::handleDownload(const Reply& reply)
     send(reply, HttpReply{200, file->mimeType, {}, file->path}, {}, file->size);
 }
 
-void OptimizerService::startProcessing(const QString& originalToken, const OptimizeRequest& request)
+ImageProcessor::Settings OptimizerService::processorSettings() const
 {
     ImageProcessor::Settings settings;
     settings.maxPixels = m_config.maxPixels;
     settings.passthrough = m_config.passthrough;
+    return settings;
+}
+
+// The header is read off the network thread: some formats are read to their end to count their frames.
+void OptimizerService::startProcessing(const QString& originalToken, const OptimizeRequest& request)
+{
     const QString path = m_store->get(originalToken)->path;
-    m_pool.start([this, originalToken, path, request, settings] {
+    if (m_config.passthrough) // nothing is decoded, so nothing to estimate
+        return queueProcessing(originalToken, path, request, std::nullopt);
+    m_headers.start([this, originalToken, path, request] {
+        const std::optional<ImageProcessor::Header> header = ImageProcessor::readHeader(path);
+        asio::post(m_server->context(), [this, originalToken, path, request, header] {
+            queueProcessing(originalToken, path, request, header);
+        });
+    });
+}
+
+void OptimizerService::queueProcessing(const QString& originalToken, const QString& path,
+                                       const OptimizeRequest& request,
+                                       const std::optional<ImageProcessor::Header>& header)
+{
+    if (!m_uploads.contains(originalToken))
+        return; // expired meanwhile
+    const qint64 cost = ImageAdmission::cost(header, request, processorSettings());
+    const std::optional<ImageAdmission::Ticket> ticket = m_admission->submit(
+        cost,
+        [this, originalToken, path, request](ImageAdmission::Ticket admitted) {
+            process(admitted, originalToken, path, request);
+        },
+        [this, originalToken] {
+            refuseProcessing(originalToken, 503,
+                             QStringLiteral("The server was too busy to process the image in time. Try again later."));
+        });
+    if (!ticket) {
+        return refuseProcessing(originalToken, 413,
+                                QStringLiteral("The image is too large to process: %1×%2 pixels need about %3 MB of "
+                                               "memory, the limit is %4 MB.")
+                                    .arg(header->size.width())
+                                    .arg(header->size.height())
+                                    .arg(megabytes(cost), megabytes(m_admission->largestCost())));
+    }
+    const auto it = m_uploads.find(originalToken);
+    if (it != m_uploads.end())
+        it->ticket = *ticket;
+}
+
+void OptimizerService::process(ImageAdmission::Ticket ticket, const QString& originalToken, const QString& path,
+                               const OptimizeRequest& request)
+{
+    m_pool.start([this, ticket, originalToken, path, request, settings = processorSettings()] {
         Processed processed;
         processed.result = ImageProcessor::process(path, request, settings);
         for (ImageProcessor::Output& output : processed.result.outputs) {
@@ -300,10 +360,11 @@ void OptimizerService::startProcessing(const QString& originalToken, const Optim
             processed.sizes << output.data.size();
             output.data.clear(); // in the file now; the network thread needs none of it
         }
-        asio::post(m_server->context(), [this, originalToken, processed = std::move(processed)] {
+        asio::post(m_server->context(), [this, ticket, originalToken, processed = std::move(processed)] {
+            m_admission->finished(ticket);
             if (m_config.delayMs <= 0)
                 return finishProcessing(originalToken, processed);
-            // The simulated processing time is a timer, not a thread.
+            // The simulated processing time is a timer, not a thread, and holds no share of the budget.
             auto delay =
                 std::make_shared<asio::steady_timer>(m_server->context(), std::chrono::milliseconds(m_config.delayMs));
             delay->async_wait([this, delay, originalToken, processed](boost::system::error_code ec) {
@@ -348,6 +409,29 @@ void OptimizerService::finishProcessing(const QString& originalToken, const Proc
         upload.results.append(
             {output.kind, token, output.extension, output.isOriginal ? upload.originalSize : processed.sizes[i]});
     }
+    settle(upload);
+}
+
+void OptimizerService::refuseProcessing(const QString& originalToken, int code, const QString& message)
+{
+    const auto it = m_uploads.find(originalToken);
+    if (it == m_uploads.end())
+        return;
+    it->done = true;
+    it->code = code;
+    it->message = message;
+    settle(*it);
+}
+
+// The upload's answer is final: a refused upload's original goes at once rather than hold room in the
+// store for nothing, though the answer stays for whoever asks within the time-to-live; and whoever
+// waits is answered.
+void OptimizerService::settle(Upload& upload)
+{
+    if (upload.code >= 400 && m_store->contains(upload.originalToken)) {
+        m_store->remove(upload.originalToken);
+        m_refused.emplace_back(Clock::now() + std::chrono::seconds(m_config.ttlSeconds), upload.originalToken);
+    }
     const QList<Waiter> waiters = std::exchange(upload.waiters, {});
     for (const Waiter& waiter : waiters) {
         waiter.deadline->cancel();
@@ -379,9 +463,9 @@ void OptimizerService::answerWhenReady(Upload& upload, const Reply& reply, int w
     });
 }
 
-QString OptimizerService::originalUrl(const Upload& upload, const QString& base) const
+QString OptimizerService::originalUrl(const Upload& upload) const
 {
-    QString url = base + QLatin1String(kFilesPrefix) + upload.originalToken;
+    QString url = m_base + QLatin1String(kFilesPrefix) + upload.originalToken;
     if (!upload.originalExtension.isEmpty())
         url += QLatin1Char('.') + upload.originalExtension;
     return url;
@@ -390,7 +474,7 @@ QString OptimizerService::originalUrl(const Upload& upload, const QString& base)
 void OptimizerService::answerUpload(const Upload& upload, const Reply& reply)
 {
     QJsonObject record;
-    record.insert(QStringLiteral("OriginalURL"), originalUrl(upload, reply.base));
+    record.insert(QStringLiteral("OriginalURL"), originalUrl(upload));
     record.insert(QStringLiteral("OriginalSize"), upload.originalSize);
     const int code = upload.done ? upload.code : 1;
     record.insert(QStringLiteral("Status"),
@@ -398,8 +482,8 @@ void OptimizerService::answerUpload(const Upload& upload, const Reply& reply)
     if (upload.done && code == 2) {
         for (const Upload::Result& result : upload.results) {
             const QString name = ImageProcessor::kindName(result.kind);
-            record.insert(name + QStringLiteral("URL"), reply.base + QLatin1String(kFilesPrefix) + result.token +
-                                                            QLatin1Char('.') + result.extension);
+            record.insert(name + QStringLiteral("URL"),
+                          m_base + QLatin1String(kFilesPrefix) + result.token + QLatin1Char('.') + result.extension);
             record.insert(name + QStringLiteral("Size"), result.size);
         }
     }
@@ -435,6 +519,8 @@ void OptimizerService::forgetOriginal(const QString& token)
     const auto it = m_uploads.find(token);
     if (it == m_uploads.end())
         return;
+    if (it->ticket)
+        m_admission->withdraw(*it->ticket);
     const QList<Waiter> waiters = std::exchange(it->waiters, {});
     m_uploads.erase(it);
     for (const Waiter& waiter : waiters) {

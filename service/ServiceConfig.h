@@ -14,7 +14,11 @@ struct ServiceConfig
     bool passthrough = false;
     qint64 maxPixels = 100'000'000;
     int workers = 2;
-    int maxConnections = 128;     // served at once; past it a request is answered 503
-    int headerTimeoutMs = 10'000; // the TLS handshake, then each request's head; a body's grace
-    int idleTimeoutMs = 30'000;   // an open connection between two requests
+    int maxConnections = 128;       // served at once; past it a request is answered 503
+    int maxConnectionsPerPeer = 64; // of them, from one address
+    int headerTimeoutMs = 10'000;   // the TLS handshake, then each request's head; a body's grace
+    int idleTimeoutMs = 30'000;     // an open connection between two requests
+    int bodyTimeoutMs = 300'000;    // a request's whole body, however steadily it arrives
+    qint64 memoryBudgetBytes = 0;   // codec work at once; 0 for a quarter of the machine's memory
+    int queueTimeoutMs = 300'000;   // the longest an image waits for its share of the budget
 };

@@ -4,6 +4,7 @@
 // certificate is made in memory for this start, the port is one the system picks, and both are told on
 // one line of standard output; it ends when standard input closes, that is when the program ends.
 #include "service/EphemeralCertificate.h"
+#include "service/ImageAdmission.h"
 #include "service/OptimizerService.h"
 #include "service/ServiceConfig.h"
 
@@ -166,19 +167,43 @@ int main(int argc, char* argv[])
                                    QStringLiteral("MB"), QStringLiteral("2048"));
     const QCommandLineOption connections(QStringLiteral("max-connections"),
                                          QStringLiteral("Connections served at once (default 128); past it a "
-                                                        "request is answered 503."),
+                                                        "request is answered 503. Four times as many may be open; "
+                                                        "past that a new one takes the place of the longest idle or "
+                                                        "still handshaking, or is closed at once."),
                                          QStringLiteral("number"), QStringLiteral("128"));
+    const QCommandLineOption connectionsPerPeer(QStringLiteral("max-connections-per-peer"),
+                                                QStringLiteral("Of them, from one address (default 64; four times "
+                                                               "as many open)."),
+                                                QStringLiteral("number"), QStringLiteral("64"));
     const QCommandLineOption headerTimeout(QStringLiteral("header-timeout"),
-                                           QStringLiteral("Seconds for the TLS handshake, and again for a "
-                                                          "request's headers, each counted from its start; a body "
-                                                          "gets as long again plus a second per 4 KiB (default 10)."),
+                                           QStringLiteral("Seconds for the TLS handshake (2 while many handshake at "
+                                                          "once), and again for a request's headers, each counted "
+                                                          "from its start; a body gets as long again plus a second "
+                                                          "per 4 KiB, up to --body-timeout (default 10)."),
                                            QStringLiteral("seconds"), QStringLiteral("10"));
+    const QCommandLineOption bodyTimeout(QStringLiteral("body-timeout"),
+                                         QStringLiteral("Longest a request's body may take, in seconds (default "
+                                                        "300)."),
+                                         QStringLiteral("seconds"), QStringLiteral("300"));
     const QCommandLineOption idleTimeout(QStringLiteral("idle-timeout"),
                                          QStringLiteral("Seconds an open connection may wait for its next "
                                                         "request (default 30)."),
                                          QStringLiteral("seconds"), QStringLiteral("30"));
+    const qint64 defaultBudgetMb = ImageAdmission::defaultBudget() / (1024 * 1024);
+    const QCommandLineOption memoryBudget(
+        QStringLiteral("memory-budget-mb"),
+        QStringLiteral("Memory for decoding and encoding images at once, in MB (default a quarter of this machine's, "
+                       "%1). Images wait until their estimate fits; a quarter of it and one worker are kept for "
+                       "small images, and an image needing more than the rest is answered 413.")
+            .arg(defaultBudgetMb),
+        QStringLiteral("MB"), QString::number(defaultBudgetMb));
+    const QCommandLineOption queueTimeout(QStringLiteral("queue-timeout"),
+                                          QStringLiteral("Longest an image waits for its share of memory, in "
+                                                         "seconds (default 300); then it is answered 503."),
+                                          QStringLiteral("seconds"), QStringLiteral("300"));
     parser.addOptions({cert, key, port, apiKey, managed, maxUpload, ttl, delay, passthrough, maxPixels, maxWait, quota,
-                       connections, headerTimeout, idleTimeout});
+                       connections, connectionsPerPeer, headerTimeout, bodyTimeout, idleTimeout, memoryBudget,
+                       queueTimeout});
     parser.process(app);
 
     const bool isManaged = parser.isSet(managed);
@@ -208,8 +233,12 @@ int main(int argc, char* argv[])
     config.maxPixels = positiveNumber(parser, maxPixels.names().first(), 1, 1000) * 1'000'000;
     config.storeQuotaBytes = positiveNumber(parser, quota.names().first(), 1, 1024 * 1024) * 1024 * 1024;
     config.maxConnections = int(positiveNumber(parser, connections.names().first(), 1, 10'000));
+    config.maxConnectionsPerPeer = int(positiveNumber(parser, connectionsPerPeer.names().first(), 1, 10'000));
     config.headerTimeoutMs = int(positiveNumber(parser, headerTimeout.names().first(), 1, 3600)) * 1000;
+    config.bodyTimeoutMs = int(positiveNumber(parser, bodyTimeout.names().first(), 1, 24 * 3600)) * 1000;
     config.idleTimeoutMs = int(positiveNumber(parser, idleTimeout.names().first(), 1, 3600)) * 1000;
+    config.memoryBudgetBytes = positiveNumber(parser, memoryBudget.names().first(), 64, 1024 * 1024) * 1024 * 1024;
+    config.queueTimeoutMs = int(positiveNumber(parser, queueTimeout.names().first(), 1, 24 * 3600)) * 1000;
     const auto portNumber = isManaged ? quint16(0) : quint16(positiveNumber(parser, port.names().first(), 1, 65535));
 
     QByteArray chainPem;

@@ -1,3 +1,4 @@
+#include "service/ImageAdmission.h"
 #include "service/ImageProcessor.h"
 #include "service/MultipartParser.h"
 #include "service/OptimizerService.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <boost/asio/io_context.hpp>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -228,15 +232,18 @@ QByteArray pollBody(const QString& originalUrl, const QString& key = kKey)
 }
 
 // A connection driven by hand: TLS, or plain TCP for a handshake meant to fail; some bytes at once, the
-// rest in pieces 300 ms apart; and what came back before the service closed it.
+// rest in pieces 300 ms apart; and what came back before the service closed it. From 127.0.0.1 unless
+// another loopback address is given.
 class RawConnection : public QObject
 {
 public:
     RawConnection(quint16 port, const QSslConfiguration& tls, bool plain, const QByteArray& atOnce,
-                  const QByteArrayList& pieces)
+                  const QByteArrayList& pieces, const QHostAddress& from = {})
         : m_pieces(pieces)
     {
         m_socket = plain ? new QTcpSocket(this) : new QSslSocket(this);
+        if (!from.isNull())
+            m_socket->bind(from);
         connect(m_socket, &QAbstractSocket::readyRead, this, [this] { received += m_socket->readAll(); });
         connect(m_socket, &QAbstractSocket::disconnected, this, [this] { closed = true; });
         connect(m_socket, &QAbstractSocket::errorOccurred, this, [this] {
@@ -282,6 +289,45 @@ QByteArrayList oneByOne(const QByteArray& bytes)
         pieces << QByteArray(1, c);
     return pieces;
 }
+
+QByteArrayList inPieces(const QByteArray& bytes, qsizetype size)
+{
+    QByteArrayList pieces;
+    for (qsizetype at = 0; at < bytes.size(); at += size)
+        pieces << bytes.mid(at, size);
+    return pieces;
+}
+
+QByteArray uploadHead(qsizetype bodyLength)
+{
+    return "POST /v2/post-reducer.php HTTP/1.1\r\nHost: x\r\nContent-Type: " + QByteArray::fromStdString(kContentType) +
+           "\r\nContent-Length: " + QByteArray::number(bodyLength) + "\r\n\r\n";
+}
+
+// Plain TCP connections that never say a word, each opened again as soon as the service lets it go.
+class SilentFlood : public QObject
+{
+public:
+    SilentFlood(quint16 port, int connections, const QHostAddress& from)
+    {
+        for (int i = 0; i < connections; ++i) {
+            auto* socket = new QTcpSocket(this);
+            const auto open = [socket, port, from] {
+                socket->bind(from);
+                socket->connectToHost(QHostAddress::LocalHost, port);
+            };
+            connect(socket, &QAbstractSocket::stateChanged, this, [this, open](QAbstractSocket::SocketState state) {
+                if (state != QAbstractSocket::UnconnectedState)
+                    return;
+                ++reopened;
+                QTimer::singleShot(0, this, open);
+            });
+            open();
+        }
+    }
+
+    int reopened = 0;
+};
 
 } // namespace
 
@@ -772,6 +818,16 @@ private Q_SLOTS:
             QVERIFY2(!line.contains(kKey), qPrintable(line));
             QVERIFY2(!QRegularExpression(QStringLiteral("[0-9a-f]{32}")).match(line).hasMatch(), qPrintable(line));
         }
+
+        // The addresses name the service as it listens, whatever Host the request names.
+        QNetworkRequest forged(url(kUploadPath));
+        forged.setSslConfiguration(m_clientSsl);
+        forged.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray::fromStdString(kContentType));
+        forged.setRawHeader("Host", "attacker.example:443");
+        const Answer elsewhere = finish(m_nam.post(forged, clientForm({}, TestImages::photoJpeg(64, 48))));
+        QCOMPARE(elsewhere.code(), 2);
+        for (const char* member : {"OriginalURL", "LossyURL", "LosslessURL"})
+            QVERIFY2(address.match(elsewhere.url(member)).hasMatch(), qPrintable(elsewhere.url(member)));
     }
 
     void badRequests_data()
@@ -803,6 +859,10 @@ private Q_SLOTS:
                "Background removal is not available on this server.");
         // Judged on the fields before the file, so the file is never stored.
         upload("wrong key", clientForm("key=wrong-key-3a9f", QByteArray(60 * 1024, 'x')), 401, "Invalid API key.");
+        // Refused once it is in the store: its original goes with the refusal.
+        upload("not an image", clientForm({}, TestImages::notAnImage()), 415,
+               "The file is not an image this service can read. Supported are JPEG, PNG, GIF, TIFF, BMP, WebP and "
+               "HEIC/HEIF.");
         // Over the file limit but within the request limit: refused by the form parser.
         upload("file over the limit", clientForm({}, QByteArray(100 * 1024, 'x')), 413,
                "The file is larger than the limit of 0.0625 MB.");
@@ -937,29 +997,178 @@ private Q_SLOTS:
         QCOMPARE(upload(clientForm({}, TestImages::photoJpeg(64, 48))).code(), 2);
     }
 
-    // Past the number of requests served at once, a request is answered 503 rather than left waiting
-    // or closed; once a place is free it is served again.
+    // Past the requests served at once from one address, or from all, a request is answered 503 rather
+    // than left waiting or closed, while another address still has its share; once a place is free it
+    // is served again.
     void busyServerAnswers503()
     {
         ServiceConfig config;
-        config.maxConnections = 2;
+        config.maxConnections = 3;
+        config.maxConnectionsPerPeer = 2;
         config.headerTimeoutMs = 60'000; // the slow polls below keep their places for as long as the test needs
         start(config);
+        const QHostAddress other(QStringLiteral("127.0.0.2"));
+        const auto holder = [this](const QHostAddress& from) {
+            return std::make_unique<RawConnection>(m_service->port(), m_clientSsl, false,
+                                                   "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 100\r\n\r\n{",
+                                                   oneByOne(QByteArray(99, ' ')), from);
+        };
+        const auto allHold = [](const std::vector<std::unique_ptr<RawConnection>>& holders) {
+            return std::all_of(holders.cbegin(), holders.cend(),
+                               [](const auto& holder) { return holder->started || holder->closed; });
+        };
         std::vector<std::unique_ptr<RawConnection>> holders;
-        for (int i = 0; i < 2; ++i) {
-            holders.push_back(std::make_unique<RawConnection>(
-                m_service->port(), m_clientSsl, false, "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 100\r\n\r\n{",
-                oneByOne(QByteArray(99, ' '))));
-        }
-        // Both hold their places before the third request is made.
-        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(holders.cbegin(), holders.cend(),
-                                             [](const auto& holder) { return holder->started || holder->closed; }),
-                                 20'000);
-        for (const auto& holder : holders)
-            QVERIFY2(!holder->closed, holder->received.constData());
+        for (int i = 0; i < 2; ++i)
+            holders.push_back(holder(other));
+        // Both hold their places before the next request is made.
+        QTRY_VERIFY_WITH_TIMEOUT(allHold(holders), 20'000);
+        RawConnection third(m_service->port(), m_clientSsl, false, "GET /elsewhere HTTP/1.1\r\nHost: x\r\n\r\n", {},
+                            other);
+        QTRY_VERIFY_WITH_TIMEOUT(third.received.startsWith("HTTP/1.1 503 "), 20'000);
+        QCOMPARE(get(url(QStringLiteral("/elsewhere")).toString()).http, 404);
+        holders.push_back(holder({}));
+        QTRY_VERIFY_WITH_TIMEOUT(allHold(holders), 20'000);
+        for (const auto& held : holders)
+            QVERIFY2(!held->closed, held->received.constData());
         QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 503, 20'000);
         holders.clear();
         QTRY_COMPARE_WITH_TIMEOUT(get(url(QStringLiteral("/elsewhere")).toString()).http, 404, 20'000);
+    }
+
+    // Connections that never start TLS, reopened as they are cut, from this address or another: each
+    // new connection takes the place of the oldest of them, and keyed uploads, each on a new
+    // connection, are served.
+    void silentConnectionsCrowdNobodyOut_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("same address") << QStringLiteral("127.0.0.1");
+        QTest::newRow("another address") << QStringLiteral("127.0.0.2");
+    }
+
+    void silentConnectionsCrowdNobodyOut()
+    {
+        QFETCH(QString, from);
+        ServiceConfig config;
+        config.maxConnections = 8; // 32 connections open, 16 in their handshake
+        config.maxConnectionsPerPeer = 4;
+        start(config);
+        SilentFlood flood(m_service->port(), 64, QHostAddress(from));
+        QTRY_VERIFY_WITH_TIMEOUT(flood.reopened > 64, 20'000);
+        const QByteArray form = clientForm({}, TestImages::photoJpeg(64, 48));
+        for (int i = 0; i < 5; ++i) {
+            m_nam.clearConnectionCache();
+            QCOMPARE(upload(form).code(), 2);
+        }
+    }
+
+    // An upload takes room in the store only once its key has passed, and only for as long as its body
+    // may take: uploads without a key before their file are refused as the file begins, with nothing
+    // kept; a keyed one that trickles loses its room at the body's deadline, and others are served.
+    void storeRoomGoesOnlyToKeyedUploadsForALimitedTime()
+    {
+        const QByteArray file(120 * 1024, 'x');
+        const QByteArray keyed = clientForm({}, TestImages::photoJpeg(64, 48));
+        const QByteArray trickled = clientForm({}, file);
+        const QByteArray keyless = QByteArray::fromStdString(
+            kDelimiter + "\r\nContent-Disposition: form-data; name=\"file1\"; filename=\"a.jpg\"\r\n\r\n" +
+            file.toStdString() + "\r\n" + kDelimiter + "\r\nContent-Disposition: form-data; name=\"key\"\r\n\r\n" +
+            kKey.toStdString() + "\r\n" + kDelimiter + "--\r\n");
+        ServiceConfig config;
+        config.maxUploadBytes = 2 * file.size();
+        config.storeQuotaBytes = trickled.size() + keyed.size() / 2; // no room for another while it holds some
+        config.bodyTimeoutMs = 3000;
+        start(config);
+        const QString store = m_service->storeFolder();
+        // At a good pace (more than the 4 KiB a second asked for), which would keep a body going for
+        // as long as it has bytes.
+        const auto trickle = [this](const QByteArray& body) {
+            return std::make_unique<RawConnection>(m_service->port(), m_clientSsl, false,
+                                                   uploadHead(body.size()) + body.left(1024),
+                                                   inPieces(body.mid(1024), 2048));
+        };
+
+        std::vector<std::unique_ptr<RawConnection>> refused;
+        for (int i = 0; i < 3; ++i)
+            refused.push_back(trickle(keyless));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::all_of(refused.cbegin(), refused.cend(),
+                        [](const auto& client) { return client->received.startsWith("HTTP/1.1 400 "); }),
+            10'000);
+        QVERIFY(refused.front()->received.contains("The \\\"key\\\" field must come before the file."));
+        QVERIFY(QDir(store).isEmpty());
+
+        const std::unique_ptr<RawConnection> holder = trickle(trickled);
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(store).isEmpty(), 10'000); // its file has begun
+        QCOMPARE(upload(keyed).message(), QStringLiteral("The server's store is full. Try again later."));
+        QTRY_VERIFY_WITH_TIMEOUT(holder->closed, 10'000);
+        QVERIFY(holder->received.isEmpty());
+        QCOMPARE(upload(keyed).code(), 2);
+    }
+
+    // Work within the budget, in two lanes by size; each waits its turn in its lane, for a limited time.
+    void admissionKeepsToTheBudget()
+    {
+        boost::asio::io_context context;
+        // Small images cost up to 250, one large up to 750; two of the three workers for large ones.
+        ImageAdmission admission(context, {1000, 3, std::chrono::milliseconds(100)});
+        QStringList log;
+        std::map<QString, ImageAdmission::Ticket> started;
+        const auto submit = [&](const QString& name, qint64 cost) {
+            return admission.submit(
+                cost,
+                [&started, &log, name](ImageAdmission::Ticket ticket) {
+                    started[name] = ticket;
+                    log << name;
+                },
+                [&log, name] { log << QStringLiteral("expired ") + name; });
+        };
+        QVERIFY(!submit(QStringLiteral("too large"), 751));
+        submit(QStringLiteral("L1"), 300);
+        submit(QStringLiteral("L2"), 300);
+        submit(QStringLiteral("L3"), 300); // large ones have both their workers
+        submit(QStringLiteral("S1"), 200); // the third worker is the small ones'
+        submit(QStringLiteral("S2"), 200); // no worker left
+        QCOMPARE(log.join(' '), QStringLiteral("L1 L2 S1"));
+        admission.finished(started[QStringLiteral("L1")]);
+        QCOMPARE(log.join(' '), QStringLiteral("L1 L2 S1 S2")); // small ones first
+        admission.finished(started[QStringLiteral("S1")]);
+        QCOMPARE(log.join(' '), QStringLiteral("L1 L2 S1 S2 L3"));
+        const std::optional<ImageAdmission::Ticket> withdrawn = submit(QStringLiteral("L4"), 300);
+        submit(QStringLiteral("L5"), 300);
+        admission.withdraw(*withdrawn);
+        context.run_for(std::chrono::milliseconds(500));
+        QCOMPARE(log.join(' '), QStringLiteral("L1 L2 S1 S2 L3 expired L5"));
+        QCOMPARE(admission.waiting(), 0);
+        QCOMPARE(admission.running(), 3);
+    }
+
+    // Within the engine's memory budget large images are processed one after another, while a small
+    // one is done at once; one that could never fit is refused, its original removed and its answer
+    // kept for the poll.
+    void imagesAreProcessedWithinTheMemoryBudget()
+    {
+        ServiceConfig config;
+        config.memoryBudgetBytes = 48 * 1024 * 1024; // one 1200 × 1200 image at a time
+        start(config);
+        const QByteArray large = TestImages::photoAs("png", 1200, 1200);
+        QStringList pending;
+        for (int i = 0; i < 3; ++i) {
+            const Answer answer = upload(clientForm("wait=0&convertto=+webp", large, "large.png"));
+            QCOMPARE(answer.code(), 1);
+            pending << answer.url("OriginalURL");
+        }
+        QCOMPARE(upload(clientForm({}, TestImages::photoJpeg(64, 48))).code(), 2);
+        for (const QString& original : std::as_const(pending))
+            QCOMPARE(poll(original).code(), 1);
+        for (const QString& original : std::as_const(pending))
+            QTRY_COMPARE_WITH_TIMEOUT(poll(original).code(), 2, 60'000);
+
+        const Answer refused = upload(clientForm("wait=0", TestImages::photoAs("png", 1600, 1200), "huge.png"));
+        QTRY_COMPARE_WITH_TIMEOUT(poll(refused.url("OriginalURL")).code(), 413, 10'000);
+        QCOMPARE(poll(refused.url("OriginalURL")).message(),
+                 QStringLiteral("The image is too large to process: 1600×1200 pixels need about 38.45 MB of memory, "
+                                "the limit is 36 MB."));
+        QCOMPARE(get(refused.url("OriginalURL")).http, 404);
     }
 
     // Addresses may share a file, which goes with the last of them. The quota counts each file once, and
