@@ -670,6 +670,14 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
             <numerusform>%n Bilder noch zu optimieren</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Geben Sie Ihren API-Schlüssel ein, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Klicken Sie auf „Optimieren“, um zu beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>QueueRunner</name>
@@ -764,6 +772,13 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Fortschritt des Durchlaufs</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1137,36 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Dreht sich, während Bilder optimiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Fast fertig</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Noch etwa %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>

@@ -670,6 +670,14 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
             <numerusform>%n images restent à optimiser</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Saisissez votre clé d’API pour commencer.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Cliquez sur « Optimiser » pour commencer.</translation>
+    </message>
 </context>
 <context>
     <name>QueueRunner</name>
@@ -764,6 +772,13 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Avancement du traitement</translation>
     </message>
 </context>
 <context>
@@ -876,7 +891,7 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <name>Settings</name>
     <message>
         <source>%1 needs a width, a height or both.</source>
-        <translation>« %1 » demande une largeur, une hauteur ou les deux.</translation>
+        <translation>« %1 » demande une largeur, une hauteur ou les deux.</translation>
     </message>
     <message>
         <source>The width must be a whole number of pixels, 1 or more.</source>
@@ -1122,6 +1137,36 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Tourne pendant l’optimisation des images.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Presque terminé</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Encore environ %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,7 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer servi
     connect(m_runner, &QueueRunner::isProcessingChanged, this, &AppViewModel::isProcessingChanged);
     connect(m_runner, &QueueRunner::statusMessageChanged, this, &AppViewModel::statusMessageChanged);
     connect(m_runner, &QueueRunner::hasRunChanged, this, &AppViewModel::optimizeTaskChanged);
+    connect(m_runner, &QueueRunner::progressChanged, this, &AppViewModel::runProgressChanged);
     connect(m_runner, &QueueRunner::jobFinished, this, &AppViewModel::jobFinished);
     connect(m_runner, &QueueRunner::finished, this, &AppViewModel::runFinished);
     // Every change of a job the run makes is a change of the queue.

@@ -88,6 +88,9 @@ public:
     bool isProcessing() const { return m_runner->isProcessing(); }
     QString statusMessage() const { return m_runner->statusMessage(); }
     bool hasOptimizeTask() const { return m_runner->hasRun(); }
+    // How far the newest run has got through the jobs it took: ended or passed over, of all.
+    int runDone() const { return m_runner->batchDone(); }
+    int runTotal() const { return m_runner->batchSize(); }
 
     // The options of a request, from the settings of this moment.
     TovalinOptions currentOptions() const { return m_settings->currentOptions(); }
@@ -129,6 +132,7 @@ Q_SIGNALS:
     void convertToAVIFChanged();
     void isProcessingChanged();
     void optimizeTaskChanged();
+    void runProgressChanged();
     void statusMessageChanged();
     void resizeModeChanged();
     void resizeWidthChanged();

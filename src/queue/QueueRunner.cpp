@@ -99,6 +99,8 @@ void QueueRunner::start(QList<QUuid> batch)
     m_cancellation = CancellationSource();
     m_batch = std::move(batch);
     m_reported.clear();
+    m_batchDone = 0;
+    Q_EMIT progressChanged();
     m_next = 0;
     m_inFlight = 0;
     m_runOpen = true;
@@ -146,6 +148,8 @@ void QueueRunner::pump()
         if (job == nullptr) {
             // Removed after the batch was taken.
             ++m_next;
+            ++m_batchDone;
+            Q_EMIT progressChanged();
             continue;
         }
         if (m_cancellation.isCancelled()) {
@@ -215,6 +219,8 @@ void QueueRunner::finish(const QUuid& id, JobOutcome outcome, const QString& mes
     // A stopped job is written stopped again when its aborted call ends; it ended only once.
     if (found && !m_reported.contains(id)) {
         m_reported.insert(id);
+        ++m_batchDone;
+        Q_EMIT progressChanged();
         Q_EMIT jobFinished(id, outcome);
     }
 }

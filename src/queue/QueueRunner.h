@@ -54,6 +54,9 @@ public:
     QString statusMessage() const { return m_statusMessage; }
     // Whether a run that Stop would cancel is under way.
     bool hasRun() const { return m_hasRun; }
+    // How far the newest run has got: the jobs of its batch that have ended or were passed over, of all.
+    int batchDone() const { return m_batchDone; }
+    int batchSize() const { return int(m_batch.size()); }
 
     // 1 to maxInFlightLimit; a change applies as jobs start.
     int maxInFlight() const { return m_maxInFlight; }
@@ -69,6 +72,7 @@ Q_SIGNALS:
     void isProcessingChanged();
     void statusMessageChanged();
     void hasRunChanged();
+    void progressChanged();
     // A job of the newest run has ended, or was stopped.
     void jobFinished(const QUuid& id, JobOutcome outcome);
     // The newest run has worked through its batch (also after a stop); the status line reads "Done.".
@@ -121,6 +125,7 @@ private:
     int m_inFlight = 0;
     // The jobs of the batch whose end has been told.
     QSet<QUuid> m_reported;
+    int m_batchDone = 0;
     bool m_runOpen = false;
     CancellationSource m_cancellation;
     // The output name stems claimed by the jobs in flight, of whichever run.

@@ -6,6 +6,7 @@
 #include "ui/ItemPickerDialog.h"
 #include "ui/JobListView.h"
 #include "ui/QueueHeader.h"
+#include "ui/RunProgress.h"
 #include "ui/Sidebar.h"
 #include "ui/Spinner.h"
 #include "ui/Theme.h"
@@ -17,6 +18,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 ContentView::ContentView(AppViewModel* model, QWidget* parent)
     : QWidget(parent)
@@ -191,11 +194,15 @@ QWidget* ContentView::makeQueuePane()
     footerLayout->setContentsMargins(0, 0, 0, 0);
     footerLayout->setSpacing(Theme::defaultSpacing);
     footerLayout->addStretch(1);
+    auto* progress = new RunProgress(m_model, footer);
+    progress->setObjectName(QStringLiteral("runProgress"));
+    // Half the row: the bar reads at a glance without stretching across a wide window.
+    footerLayout->addWidget(progress, 1);
     m_spinner = new Spinner(footer);
     m_spinner->setObjectName(QStringLiteral("spinner"));
     footerLayout->addWidget(m_spinner);
     // The footer keeps its height when the indicator is hidden, so the list does not jump.
-    footer->setFixedHeight(m_spinner->sizeHint().height());
+    footer->setFixedHeight(std::max(m_spinner->sizeHint().height(), progress->sizeHint().height()));
     const auto showSpinner = [this] { m_spinner->setVisible(m_model->isProcessing()); };
     connect(m_model, &AppViewModel::isProcessingChanged, m_spinner, showSpinner);
     showSpinner();

@@ -66,6 +66,7 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     connect(model, &AppViewModel::statusMessageChanged, this, &QueueHeader::refresh);
     connect(model, &AppViewModel::jobsChanged, this, &QueueHeader::refresh);
     connect(model, &AppViewModel::isProcessingChanged, this, &QueueHeader::refresh);
+    connect(model, &AppViewModel::apiKeyChanged, this, &QueueHeader::refresh);
     QAbstractItemModel* jobs = model->jobModel();
     connect(jobs, &QAbstractItemModel::rowsInserted, this, &QueueHeader::refresh);
     connect(jobs, &QAbstractItemModel::rowsRemoved, this, &QueueHeader::refresh);
@@ -79,9 +80,14 @@ QList<QWidget*> QueueHeader::focusChain() const
     return {m_clearFinished, m_clearQueue};
 }
 
-QString QueueHeader::statusText(const QString& statusMessage)
+QString QueueHeader::statusText(const QString& statusMessage, qsizetype jobCount, bool hasKey)
 {
-    return statusMessage.isEmpty() ? tr("Add files to begin.") : statusMessage;
+    if (!statusMessage.isEmpty()) {
+        return statusMessage;
+    }
+    return jobCount == 0 ? tr("Add files to begin.")
+           : !hasKey     ? tr("Enter your API key to begin.")
+                         : tr("Press Optimize to begin.");
 }
 
 QString QueueHeader::remainingText(int remaining)
@@ -91,8 +97,8 @@ QString QueueHeader::remainingText(int remaining)
 
 void QueueHeader::refresh()
 {
-    m_status->setText(statusText(m_model->statusMessage()));
     const QList<ImageJob>& jobs = m_model->jobs();
+    m_status->setText(statusText(m_model->statusMessage(), jobs.size(), !m_model->apiKey().trimmed().isEmpty()));
     const AppViewModel::Tally tally = m_model->tally();
     // The count line is there only for two jobs or more.
     m_remaining->setVisible(jobs.size() >= 2);

@@ -19,7 +19,8 @@ public:
     // The header's controls in the order Tab visits them.
     QList<QWidget*> focusChain() const;
 
-    static QString statusText(const QString& statusMessage);
+    // The run's status line; with none, what to do next: add images, enter the key, or press Optimize.
+    static QString statusText(const QString& statusMessage, qsizetype jobCount, bool hasKey);
     static QString remainingText(int remaining);
 
 private:

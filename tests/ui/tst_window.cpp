@@ -7,6 +7,7 @@
 #include "queue/AppViewModel.h"
 #include "queue/JobListModel.h"
 #include "queue/SizeText.h"
+#include "queue/TimeLeft.h"
 #include "tests/support/ScriptedOptimizer.h"
 #include "tests/support/TempTree.h"
 #include "ui/AboutDialog.h"
@@ -23,6 +24,7 @@
 #include "ui/MainWindow.h"
 #include "ui/RedButtonStyle.h"
 #include "ui/RunNotifier.h"
+#include "ui/RunProgress.h"
 #include "ui/SegmentedControl.h"
 #include "ui/Spinner.h"
 #include "ui/Theme.h"
@@ -41,6 +43,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -316,14 +319,16 @@ private Q_SLOTS:
         QCOMPARE(enabled("clearQueueButton"), !jobs.isEmpty());
 
         // A disabled Optimize starts nothing; an enabled one gives its place to Stop and shows the indicator.
-        // An empty status message reads the same with jobs queued.
         click("optimizeButton");
         QCOMPARE(m_model->isProcessing(), canOptimize);
         QCOMPARE(shown("optimizeButton"), !canOptimize);
         QCOMPARE(shown("stopButton"), canOptimize);
         QCOMPARE(shown("spinner"), canOptimize);
-        QCOMPARE(text("statusLabel"), canOptimize ? QStringLiteral("Optimizing %1 image(s)…").arg(jobs.size())
-                                                  : QStringLiteral("Add files to begin."));
+        // Without a status message, the header says what to do next.
+        const QString next = jobs.isEmpty()            ? QStringLiteral("Add files to begin.")
+                             : key.trimmed().isEmpty() ? QStringLiteral("Enter your API key to begin.")
+                                                       : QStringLiteral("Press Optimize to begin.");
+        QCOMPARE(text("statusLabel"), canOptimize ? QStringLiteral("Optimizing %1 image(s)…").arg(jobs.size()) : next);
     }
 
     void runStopAndTheClearButtons()
@@ -373,6 +378,50 @@ private Q_SLOTS:
         click("clearQueueButton");
         QVERIFY(m_model->jobs().isEmpty());
         QVERIFY(!enabled("clearQueueButton"));
+    }
+
+    // The footer's bar counts the run's images as they end, the time left once three are done at the pace
+    // so far; it goes with the run.
+    void runProgressAtAGlance()
+    {
+        std::chrono::milliseconds now{1'000'000};
+        RunProgress progress(m_model.get(), nullptr, [&now] { return now; });
+        type("apiKeyField", QStringLiteral("key"));
+        queue(QStringLiteral("qqqqqq"));
+        QVERIFY(!shown("runProgress"));
+        m_model->setImagesAtOnce(2);
+        click("optimizeButton");
+        QVERIFY(shown("runProgress"));
+        QCOMPARE(progress.text(), QStringLiteral("0 of 6"));
+        auto* bar = progress.findChild<QProgressBar*>();
+        QCOMPARE(bar->maximum(), 6);
+        for (int i = 0; i < 3; ++i) {
+            QTRY_VERIFY(m_service->calls.size() > i);
+            now += std::chrono::seconds(10);
+            m_service->call(i)->succeed();
+        }
+        // Ten seconds an image: three more take thirty.
+        QCOMPARE(bar->value(), 3);
+        QCOMPARE(progress.text(), QStringLiteral("3 of 6 · About 30 s left"));
+        QCOMPARE(find<RunProgress>("runProgress")->text().left(6), QStringLiteral("3 of 6"));
+        // The estimate counts down between images.
+        now += std::chrono::seconds(12);
+        QTRY_COMPARE(progress.text(), QStringLiteral("3 of 6 · About 20 s left"));
+        // A job taken off the queue before its turn counts as passed over.
+        QCOMPARE(job(5).status, JobStatus::queued);
+        m_model->removeJob(job(5).id);
+        QTRY_VERIFY(m_service->calls.size() == 5);
+        m_service->call(3)->succeed();
+        QTRY_COMPARE(bar->value(), 5);
+        // 42 seconds for five.
+        QCOMPARE(progress.text(), QStringLiteral("5 of 6 · About 10 s left"));
+        now += std::chrono::seconds(8);
+        QTRY_COMPARE(progress.text(), QStringLiteral("5 of 6 · Almost done"));
+        m_service->call(4)->succeed();
+        QTRY_VERIFY(!m_model->isProcessing());
+        QVERIFY(!shown("runProgress"));
+        QCOMPARE(TimeLeft::text(3 * 60 + 20), QStringLiteral("About 3 min left"));
+        QCOMPARE(TimeLeft::text(3 * 3600), QStringLiteral("About 3 h left"));
     }
 
     // At its smallest, the window stays as the user left it while runs start and end, with the resize
