@@ -391,6 +391,140 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     </message>
 </context>
 <context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Original und Ergebnis</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Geteilte Ansicht, das Original links vom Trenner.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Nebeneinander, das Original links.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1 %.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Die Pfeiltasten verschieben das Bild, Umschalt mit Links und Rechts den Trenner; Plus und Minus zoomen, 0 passt ein, 1 und 2 zeigen 100 % und 200 %.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Die Pfeiltasten verschieben das Bild; Plus und Minus zoomen, 0 passt ein, 1 und 2 zeigen 100 % und 200 %.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>das Ergebnis mit Trenner über dem Original oder daneben</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Verkleinern (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Vergrößern (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>Das ganze Bild im Fenster (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Ein Bildpunkt auf einen Bildschirmpunkt (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Jeder Bildpunkt als zwei Bildschirmpunkte (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>Die strukturelle Ähnlichkeit (SSIM) des Ergebnisses zum Original, über Rot, Grün und Blau: 1 für dasselbe Bild, weniger, je mehr sie sich unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>„%1“ vergleichen</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>welche gespeicherte Datei dem Original gegenübersteht</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>Das Original und das Bild „%1“</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>Das Original konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Diese Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Ähnlichkeit wird gemessen…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Ähnlichkeit %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>Die Ähnlichkeit konnte nicht gemessen werden.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Zoom %1</translation>
+    </message>
+</context>
+<context>
     <name>Compression</name>
     <message>
         <source>Lossless</source>
@@ -419,8 +553,8 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <translation>Ausgewählte Bilder</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>Die Warteschlange: eine Zeile pro Bild mit Status, Meldung und gespeicherten Dateien. Die Leertaste entfernt das aktuelle Bild. Bilder und Ordner können hier abgelegt werden.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>Die Warteschlange: eine Zeile je Bild mit Zustand, Meldung und gespeicherten Dateien. Eingabe vergleicht ein fertiges Bild mit seinem Ergebnis, die Menütaste zeigt, was mit dem aktuellen Bild möglich ist, und Leertaste entfernt es. Bilder und Ordner können hier abgelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -500,6 +634,13 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     </message>
 </context>
 <context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>Das Bild konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>ImageJob</name>
     <message>
         <source>Ready to optimize.</source>
@@ -531,12 +672,36 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <source>Drop to add to the queue</source>
         <translation>Zum Hinzufügen hier ablegen</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>„%1“ öffnen</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>„%1“ im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Aus der Warteschlange entfernen</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Aus der Warteschlange entfernen</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Doppelklicken oder Eingabe drücken, um mit dem Original zu vergleichen</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1291,10 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>Saved %1 of %2</source>
         <translation>%1 von %2 eingespart</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>größer als „%1“</translation>
     </message>
 </context>
 <context>

@@ -391,6 +391,140 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
 </context>
 <context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Original et résultat</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Vue partagée, l’original à gauche du séparateur.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Côte à côte, l’original à gauche.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Les flèches déplacent l’image, Maj avec Gauche et Droite déplace le séparateur ; plus et moins zooment, 0 ajuste, 1 et 2 affichent 100&#xa0;% et 200&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Les flèches déplacent l’image ; plus et moins zooment, 0 ajuste, 1 et 2 affichent 100&#xa0;% et 200&#xa0;%.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparer avec</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Partagé</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Côte à côte</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vue</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>le résultat sur l’original avec un séparateur, ou à côté</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Zoom arrière (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Zoom avant (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>L’image entière dans la fenêtre (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Un pixel de l’image pour un pixel de l’écran (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Chaque pixel de l’image sur deux pixels de l’écran (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>La similarité structurelle (SSIM) du résultat avec l’original, sur le rouge, le vert et le bleu : 1 pour la même image, moins à mesure qu’elles s’écartent.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>Comparer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>quel fichier enregistré est montré face à l’original</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2&#xa0;px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>L’original et l’image «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>L’original n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Ce fichier n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Mesure de la similarité…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Similarité %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>La similarité n’a pas pu être mesurée.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Zoom %1</translation>
+    </message>
+</context>
+<context>
     <name>Compression</name>
     <message>
         <source>Lossless</source>
@@ -419,8 +553,8 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <translation>Images sélectionnées</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>La file d’attente&#xa0;: une ligne par image avec son état, son message et ses fichiers enregistrés. Espace retire l’image courante. Des images et des dossiers peuvent être déposés ici.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>La file d’attente : une ligne par image avec son état, son message et ses fichiers enregistrés. Entrée compare une image terminée avec son résultat, la touche Menu liste ce qui peut être fait avec l’image courante, et Espace la retire. Des images et des dossiers peuvent être déposés ici.</translation>
     </message>
 </context>
 <context>
@@ -500,6 +634,13 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
 </context>
 <context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>L’image n’a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
     <name>ImageJob</name>
     <message>
         <source>Ready to optimize.</source>
@@ -531,12 +672,36 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <source>Drop to add to the queue</source>
         <translation>Déposez pour ajouter à la file d’attente</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>Afficher «&#xa0;%1&#xa0;» dans le dossier</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Retirer de la file d’attente</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Retirer de la file d’attente</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Double-cliquez ou appuyez sur Entrée pour comparer avec l’original</translation>
     </message>
 </context>
 <context>
@@ -676,7 +841,7 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
     <message>
         <source>Press Optimize to begin.</source>
-        <translation>Cliquez sur « Optimiser » pour commencer.</translation>
+        <translation>Cliquez sur «&#xa0;Optimiser&#xa0;» pour commencer.</translation>
     </message>
 </context>
 <context>
@@ -891,7 +1056,7 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <name>Settings</name>
     <message>
         <source>%1 needs a width, a height or both.</source>
-        <translation>« %1 » demande une largeur, une hauteur ou les deux.</translation>
+        <translation>«&#xa0;%1&#xa0;» demande une largeur, une hauteur ou les deux.</translation>
     </message>
     <message>
         <source>The width must be a whole number of pixels, 1 or more.</source>
@@ -1126,6 +1291,10 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>Saved %1 of %2</source>
         <translation>%1 économisés sur %2</translation>
+    </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>plus lourd que «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "queue/JobListModel.h"
 
+#include "queue/SavedFiles.h"
 #include "queue/SizeText.h"
 
 #include <utility>
@@ -15,11 +16,13 @@ QString accessibleDescription(const ImageJob& job)
         if (file.size >= 0) {
             part += QStringLiteral(", ") + SizeText::size(file.size);
         }
-        if (file.format == QLatin1String("Optimized")) {
+        if (SavedFiles::isOptimized(file)) {
             const QString change = SizeText::change(file.size, job.originalSize);
             if (!change.isEmpty()) {
                 part += QStringLiteral(", ") + change;
             }
+        } else if (SavedFiles::isLargerThanOptimized(file, job.downloads)) {
+            part += QStringLiteral(", ") + SizeText::largerThan(*SavedFiles::optimized(job.downloads));
         }
         parts << part;
     }

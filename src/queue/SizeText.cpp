@@ -41,6 +41,11 @@ QString SizeText::fileDetail(const DownloadedFile& file, qint64 originalSize)
     return change.isEmpty() ? size(file.size) : size(file.size) + QStringLiteral("  ") + change;
 }
 
+QString SizeText::largerThan(const DownloadedFile& optimized)
+{
+    return tr("larger than %1").arg(optimized.formatLabel());
+}
+
 QString SizeText::saved(qint64 originalBytes, qint64 optimizedBytes)
 {
     if (originalBytes <= 0 || optimizedBytes < 0) {

@@ -21,6 +21,8 @@ public:
     // What a job's row shows beside a saved file: its size, and for the optimized image the change
     // against the source ("412 kB  −63 %"). Empty when the size is unknown.
     static QString fileDetail(const DownloadedFile& file, qint64 originalSize);
+    // The mark of a companion larger than the optimized image saved with it: "larger than Optimized".
+    static QString largerThan(const DownloadedFile& optimized);
     // The queue's total over its finished jobs: "Saved 1.2 MB of 3.4 MB (−35 %)".
     static QString saved(qint64 originalBytes, qint64 optimizedBytes);
 };

@@ -6,7 +6,8 @@
 
 std::optional<qint64> TimeLeft::seconds(int done, int total, qint64 lastDoneMs, qint64 elapsedMs)
 {
-    if (done < minimumDone || done >= total) {
+    // Without time spent on the images done, there is no pace to go by.
+    if (done < minimumDone || done >= total || lastDoneMs <= 0) {
         return std::nullopt;
     }
     // Several images at once make the pace of the run, not of one image, the measure.

@@ -2,6 +2,8 @@
 
 #include "queue/AppViewModel.h"
 #include "ui/AboutDialog.h"
+#include "ui/CompareWindow.h"
+#include "ui/FileManager.h"
 #include "ui/ItemPicker.h"
 #include "ui/ItemPickerDialog.h"
 #include "ui/JobListView.h"
@@ -24,6 +26,7 @@
 ContentView::ContentView(AppViewModel* model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
+    , m_files(new FileManager(this))
 {
     setObjectName(QStringLiteral("contentView"));
     setFont(Theme::font(Theme::TextStyle::body));
@@ -178,14 +181,18 @@ QWidget* ContentView::makeQueuePane()
     m_jobsList->setObjectName(QStringLiteral("jobsList"));
     m_jobsList->setAccessibleName(tr("Selected Images"));
     m_jobsList->setAccessibleDescription(
-        tr("The queue: one row per image with its state, message and saved files. Space removes the "
-           "current image. Images and folders can be dropped here."));
+        tr("The queue: one row per image with its state, message and saved files. Enter compares a done "
+           "image with its result, the Menu key lists what can be done with the current image, and Space "
+           "removes it. Images and folders can be dropped here."));
     m_jobsList->setModel(m_model->jobModel());
     // The inset list: a rounded card on the window background.
     m_jobsList->setFrameShape(QFrame::NoFrame);
     m_jobsList->setStyleSheet(QStringLiteral("QListView#jobsList { background: palette(base); border: 1px solid "
                                              "palette(midlight); border-radius: 8px; padding: 4px 0px; }"));
     connect(m_jobsList, &JobListView::removeRequested, m_model, &AppViewModel::removeJob);
+    connect(m_jobsList, &JobListView::compareRequested, this, &ContentView::compare);
+    connect(m_jobsList, &JobListView::openRequested, m_files, &FileManager::open);
+    connect(m_jobsList, &JobListView::showInFolderRequested, m_files, &FileManager::showInFolder);
     layout->addWidget(m_jobsList, 1);
 
     auto* footer = new QWidget(pane);
@@ -244,6 +251,27 @@ void ContentView::showAbout()
     m_about->open();
     m_about->raise();
     m_about->activateWindow();
+}
+
+CompareWindow* ContentView::compareWindow() const
+{
+    return m_compare;
+}
+
+void ContentView::compare(const QUuid& id)
+{
+    const ImageJob* job = m_model->jobModel()->find(id);
+    if (job == nullptr || job->status != JobStatus::succeeded || job->downloads.isEmpty()) {
+        return;
+    }
+    if (m_compare == nullptr) {
+        m_compare = new CompareWindow(window());
+        m_compare->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_compare->setJob(job->url, job->downloads);
+    m_compare->show();
+    m_compare->raise();
+    m_compare->activateWindow();
 }
 
 // Never smaller than the designed minimum, and never smaller than the controls need: with the resize

@@ -8,10 +8,13 @@
 // that carries nothing of the kind is refused.
 
 #include <QPointer>
+#include <QUuid>
 #include <QWidget>
 
 class AboutDialog;
 class AppViewModel;
+class CompareWindow;
+class FileManager;
 class JobListView;
 class QDropEvent;
 class QMimeData;
@@ -40,6 +43,10 @@ public:
     void pickItems();
     // Shows the About dialog, or raises the one already open.
     void showAbout();
+    // Opens the comparison of a done job's source with its results, in the window already open if any.
+    void compare(const QUuid& id);
+    CompareWindow* compareWindow() const;
+    FileManager* fileManager() const { return m_files; }
 
     // The queue locations that a drag carries: the local images and folders the open dialog would
     // offer, folders marked as folders.
@@ -70,4 +77,6 @@ private:
     JobListView* m_jobsList = nullptr;
     Spinner* m_spinner = nullptr;
     QPointer<AboutDialog> m_about;
+    QPointer<CompareWindow> m_compare;
+    FileManager* m_files;
 };

@@ -1,13 +1,20 @@
 #include "ui/JobListView.h"
 
+#include "imaging/ThumbnailCache.h"
+#include "model/DownloadedFile.h"
 #include "queue/JobListModel.h"
 #include "ui/Icons.h"
 #include "ui/JobRowDelegate.h"
 #include "ui/Theme.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
+#include <utility>
 
 JobListView::JobListView(QWidget* parent)
     : QListView(parent)
@@ -18,7 +25,7 @@ JobListView::JobListView(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setAcceptDrops(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
     // Rows with saved files are taller; the delegate's size hint is cheap, so the view may ask for all.
     setUniformItemSizes(false);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -27,6 +34,121 @@ JobListView::JobListView(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(m_delegate, &JobRowDelegate::removeRequested, this, &JobListView::removeRequested);
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (JobRowDelegate::canCompare(index)) {
+            Q_EMIT compareRequested(index.data(JobListModel::IdRole).toUuid());
+        }
+    });
+    setThumbnails(new ThumbnailCache(qRound(JobRowDelegate::thumbnailSize * std::max(devicePixelRatioF(), qreal(1))),
+                                     {}, ThumbnailCache::defaultBudgetBytes, this));
+}
+
+void JobListView::setThumbnails(ThumbnailCache* thumbnails)
+{
+    if (m_thumbnails != nullptr && m_thumbnails->parent() == this) {
+        delete m_thumbnails;
+    }
+    m_thumbnails = thumbnails;
+    m_thumbnails->setParent(this);
+    m_delegate->setThumbnails(thumbnails);
+    connect(thumbnails, &ThumbnailCache::ready, this, &JobListView::thumbnailReady);
+    viewport()->update();
+}
+
+QStringList JobListView::visibleSources() const
+{
+    QStringList paths;
+    const auto* jobs = qobject_cast<const JobListModel*>(model());
+    if (jobs == nullptr) {
+        return paths;
+    }
+    const QModelIndex first = indexAt(QPoint(viewport()->width() / 2, 0));
+    if (!first.isValid()) {
+        return paths;
+    }
+    const int bottom = viewport()->height();
+    for (int row = first.row(); row < jobs->rowCount(); ++row) {
+        if (visualRect(jobs->index(row)).top() >= bottom) {
+            break;
+        }
+        paths.append(jobs->jobs().at(row).url.toLocalFile());
+    }
+    return paths;
+}
+
+void JobListView::thumbnailReady(const QString& path)
+{
+    const auto* jobs = qobject_cast<const JobListModel*>(model());
+    const QModelIndex first = jobs != nullptr ? indexAt(QPoint(viewport()->width() / 2, 0)) : QModelIndex();
+    if (!first.isValid()) {
+        return;
+    }
+    for (int row = first.row(); row < jobs->rowCount(); ++row) {
+        const QRect rect = visualRect(jobs->index(row));
+        if (rect.top() >= viewport()->height()) {
+            break;
+        }
+        if (jobs->jobs().at(row).url.toLocalFile() == path) {
+            viewport()->update(m_delegate->thumbnailRect(rect));
+        }
+    }
+}
+
+QMenu* JobListView::rowMenu(const QModelIndex& index)
+{
+    delete m_menu;
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("rowMenu"));
+    const QUuid id = index.data(JobListModel::IdRole).toUuid();
+    const QUrl source = index.data(JobListModel::UrlRole).toUrl();
+    const auto downloads = index.data(JobListModel::DownloadsRole).value<QList<DownloadedFile>>();
+
+    QAction* compare = m_menu->addAction(tr("Compare"), this, [this, id] { Q_EMIT compareRequested(id); });
+    compare->setObjectName(QStringLiteral("compareAction"));
+    compare->setEnabled(JobRowDelegate::canCompare(index));
+    m_menu->setDefaultAction(compare);
+    m_menu->addSeparator();
+    // The source first, then each saved file, as the row lists them.
+    QList<std::pair<QString, QUrl>> files{{tr("Original"), source}};
+    for (const DownloadedFile& file : downloads) {
+        files.append({file.formatLabel(), file.path});
+    }
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QUrl file = files.at(i).second;
+        QAction* open =
+            m_menu->addAction(tr("Open %1").arg(files.at(i).first), this, [this, file] { Q_EMIT openRequested(file); });
+        open->setObjectName(QStringLiteral("openAction%1").arg(i));
+    }
+    m_menu->addSeparator();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QUrl file = files.at(i).second;
+        QAction* show = m_menu->addAction(tr("Show %1 in Folder").arg(files.at(i).first), this,
+                                          [this, file] { Q_EMIT showInFolderRequested({file}); });
+        show->setObjectName(QStringLiteral("showAction%1").arg(i));
+    }
+    m_menu->addSeparator();
+    QAction* remove = m_menu->addAction(tr("Remove from Queue"), this, [this, id] { Q_EMIT removeRequested(id); });
+    remove->setObjectName(QStringLiteral("removeAction"));
+    remove->setEnabled(JobRowDelegate::canRemove(index));
+    return m_menu;
+}
+
+void JobListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool mouse = event->reason() == QContextMenuEvent::Mouse;
+    const QModelIndex index = mouse ? indexAt(event->pos()) : currentIndex();
+    if (!index.isValid()) {
+        event->ignore();
+        return;
+    }
+    setCurrentIndex(index);
+    const QRect row = visualRect(index);
+    // From the keyboard, under the row's name.
+    const QPoint at =
+        mouse ? event->globalPos()
+              : viewport()->mapToGlobal(QPoint(JobRowDelegate::contentLeft(row), row.top() + row.height() / 2));
+    rowMenu(index)->popup(at);
+    event->accept();
 }
 
 void JobListView::setModel(QAbstractItemModel* model)
@@ -37,17 +159,22 @@ void JobListView::setModel(QAbstractItemModel* model)
 
 void JobListView::keyPressEvent(QKeyEvent* event)
 {
+    const QModelIndex current = currentIndex();
     switch (event->key()) {
     case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        const QModelIndex current = currentIndex();
+    case Qt::Key_Delete:
         if (current.isValid() && JobRowDelegate::canRemove(current)) {
             Q_EMIT removeRequested(current.data(JobListModel::IdRole).toUuid());
         }
         event->accept();
         return;
-    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (JobRowDelegate::canCompare(current)) {
+            Q_EMIT compareRequested(current.data(JobListModel::IdRole).toUuid());
+        }
+        event->accept();
+        return;
     default:
         QListView::keyPressEvent(event);
     }
@@ -117,6 +244,8 @@ void JobListView::setDropHighlighted(bool highlighted)
 
 void JobListView::paintEvent(QPaintEvent* event)
 {
+    // Whatever is painted, the rows on screen are the ones whose thumbnails are worth making.
+    m_thumbnails->want(visibleSources());
     QListView::paintEvent(event);
     const bool empty = isShowingEmptyHint();
     if (!empty && !m_dropHighlighted) {

@@ -1,14 +1,19 @@
 #pragma once
 
-// The queue's list: one painted row per job, no selection, no context menu, no drag or delete gesture.
-// A job leaves the list only through its remove button (mouse, or Space/Return on the current row)
-// or the clear buttons of the header. While the queue is empty it says that images can be dropped on
+// The queue's list: one painted row per job, no selection, no drag gesture. A job leaves the list only
+// through its remove button (mouse, or Space or Delete on the current row), its menu, or the clear
+// buttons of the header. A done job opens its comparison with a double-click or Enter; its menu (right
+// click, the Menu key) compares, opens each file and shows it in its folder. Thumbnails of the sources
+// are asked for the rows on screen only. While the queue is empty it says that images can be dropped on
 // it, and while a drag that the window takes is over the window it shows itself as the drop target.
 
 #include <QListView>
+#include <QUrl>
 #include <QUuid>
 
 class JobRowDelegate;
+class QMenu;
+class ThumbnailCache;
 
 class JobListView : public QListView
 {
@@ -19,6 +24,13 @@ public:
 
     void setModel(QAbstractItemModel* model) override;
     JobRowDelegate* rowDelegate() const { return m_delegate; }
+    ThumbnailCache* thumbnails() const { return m_thumbnails; }
+    // Takes the cache the rows' thumbnails come from; the list keeps it.
+    void setThumbnails(ThumbnailCache* thumbnails);
+    // The source files of the rows on screen, top to bottom.
+    QStringList visibleSources() const;
+    // What can be done with a row's job, as its menu offers it; the menu is the list's until the next.
+    QMenu* rowMenu(const QModelIndex& index);
 
     static QString emptyHint();
     bool isShowingEmptyHint() const;
@@ -27,6 +39,9 @@ public:
 
 Q_SIGNALS:
     void removeRequested(const QUuid& id);
+    void compareRequested(const QUuid& id);
+    void openRequested(const QUrl& file);
+    void showInFolderRequested(const QList<QUrl>& files);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,11 +49,16 @@ protected:
                      const QList<int>& roles = QList<int>()) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     int rowHeightOf(const QModelIndex& index);
     int laidOutHeight(int row) const;
 
+    void thumbnailReady(const QString& path);
+
     JobRowDelegate* m_delegate;
+    ThumbnailCache* m_thumbnails = nullptr;
+    QMenu* m_menu = nullptr;
     bool m_dropHighlighted = false;
 };

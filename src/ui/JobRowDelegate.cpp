@@ -1,10 +1,13 @@
 #include "ui/JobRowDelegate.h"
 
+#include "imaging/ThumbnailCache.h"
 #include "model/DownloadedFile.h"
 #include "model/JobStatus.h"
 #include "queue/JobListModel.h"
+#include "queue/SavedFiles.h"
 #include "queue/SizeText.h"
 #include "ui/Icons.h"
+#include "ui/PathText.h"
 #include "ui/Theme.h"
 
 #include <QAbstractItemView>
@@ -13,6 +16,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyleOptionFocusRect>
 #include <QToolTip>
 #include <QUrl>
@@ -47,6 +51,12 @@ int lineHeight(Theme::TextStyle style, bool bold = false)
     return QFontMetrics(Theme::font(style, bold)).height();
 }
 
+// The mark of a larger companion: the path's size, in bold.
+QFontMetricsF markMetrics()
+{
+    return QFontMetricsF(Theme::font(Theme::TextStyle::caption2, true));
+}
+
 // The full file-system path of a saved file, as the row shows it.
 QString displayPath(const QUrl& url)
 {
@@ -69,6 +79,26 @@ JobRowDelegate::JobRowDelegate(QObject* parent)
 bool JobRowDelegate::canRemove(const QModelIndex& index)
 {
     return statusOf(index) != JobStatus::running;
+}
+
+bool JobRowDelegate::canCompare(const QModelIndex& index)
+{
+    return index.isValid() && statusOf(index) == JobStatus::succeeded && !downloadsOf(index).isEmpty();
+}
+
+void JobRowDelegate::setThumbnails(ThumbnailCache* thumbnails)
+{
+    m_thumbnails = thumbnails;
+}
+
+QRect JobRowDelegate::thumbnailRect(const QRect& row) const
+{
+    return {row.left() + horizontalInset, row.top() + verticalPadding, thumbnailSize, thumbnailSize};
+}
+
+int JobRowDelegate::contentLeft(const QRect& row)
+{
+    return row.left() + horizontalInset + thumbnailSize + thumbnailGap;
 }
 
 int JobRowDelegate::rowHeight(bool withDownloads) const
@@ -109,26 +139,69 @@ QList<JobRowDelegate::DownloadItem> JobRowDelegate::downloadItems(const QRect& r
                     lineHeight(Theme::TextStyle::subheadline) + partSpacing;
     const int right = row.right() - horizontalInset;
     const qint64 originalSize = index.data(JobListModel::OriginalSizeRole).toLongLong();
-    int x = row.left() + horizontalInset;
+    const DownloadedFile* optimized = SavedFiles::optimized(downloads);
+    int x = contentLeft(row);
     for (qsizetype i = 0; i < downloads.size(); ++i) {
         const DownloadedFile& file = downloads.at(i);
         const QString path = displayPath(file.path);
         const QString detail = SizeText::fileDetail(file, originalSize);
-        const qreal detailAdvance = detail.isEmpty() ? 0 : pathDetailGap + pathMetrics.horizontalAdvance(detail);
+        const QString mark =
+            SavedFiles::isLargerThanOptimized(file, downloads) ? SizeText::largerThan(*optimized) : QString();
+        qreal detailAdvance = detail.isEmpty() ? 0 : pathDetailGap + pathMetrics.horizontalAdvance(detail);
+        if (!mark.isEmpty()) {
+            detailAdvance += pathDetailGap + markMetrics().horizontalAdvance(mark);
+        }
         // Rounded up with a pixel to spare: eliding measures in fractions of a pixel.
         const qreal advance = std::max(formatMetrics.horizontalAdvance(file.formatLabel()),
                                        pathMetrics.horizontalAdvance(path) + detailAdvance);
         const int natural = static_cast<int>(std::ceil(advance)) + 1;
-        // Items share what is left; a path that does not fit is shortened in the middle and shown in full
-        // as the tooltip.
+        // Items share what is left; a path that does not fit gives up its folder first and is shown in
+        // full as the tooltip.
         const auto remaining = static_cast<int>(downloads.size() - i);
         const int share = (right - x + 1 - (remaining - 1) * downloadSpacing) / remaining;
         const int width = std::max(0, std::min(natural, share));
         const int height = static_cast<int>(std::ceil(formatMetrics.height() + formatPathGap + pathMetrics.height()));
-        items.append({QRect(x, top, width, height), path, detail});
+        items.append({QRect(x, top, width, height), path, detail, mark});
         x += width + downloadSpacing;
     }
     return items;
+}
+
+void JobRowDelegate::paintThumbnail(QPainter* painter, const QRect& area, const QModelIndex& index,
+                                    const QPalette& palette, qreal ratio) const
+{
+    const QString path = index.data(JobListModel::UrlRole).toUrl().toLocalFile();
+    const QImage thumbnail = m_thumbnails != nullptr ? m_thumbnails->find(path) : QImage();
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(area), 6, 6);
+    if (!thumbnail.isNull()) {
+        // The whole picture in the square, on the list's own background, corners rounded.
+        const QSizeF shown = QSizeF(thumbnail.size()).scaled(QSizeF(area.size()), Qt::KeepAspectRatio);
+        const QRectF target(QPointF(area.left() + (area.width() - shown.width()) / 2.0,
+                                    area.top() + (area.height() - shown.height()) / 2.0),
+                            shown);
+        QPainterPath clip;
+        clip.addRoundedRect(target, 4, 4);
+        painter->setClipPath(clip);
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        painter->drawImage(target, thumbnail);
+    } else {
+        // Not made yet, or no picture: a tile with the symbol of an image.
+        QColor tile = palette.color(QPalette::WindowText);
+        tile.setAlphaF(0.06F);
+        painter->fillPath(frame, tile);
+        constexpr int symbol = 20;
+        QColor color = Theme::color(NamedColor::secondary, palette);
+        if (m_thumbnails == nullptr || !m_thumbnails->isUnreadable(path)) {
+            color.setAlphaF(0.45F);
+        }
+        painter->drawPixmap(
+            QPoint(area.left() + (area.width() - symbol) / 2, area.top() + (area.height() - symbol) / 2),
+            Icons::pixmap(QStringLiteral("photo.on.rectangle.angled"), symbol, color, ratio));
+    }
+    painter->restore();
 }
 
 void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -137,7 +210,8 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const QPalette& palette = option.palette;
     const QRect row = option.rect;
     const qreal ratio = painter->device()->devicePixelRatioF();
-    const int left = row.left() + horizontalInset;
+    const int inset = row.left() + horizontalInset;
+    const int left = contentLeft(row);
     const int right = row.right() - horizontalInset;
     const int firstTop = row.top() + verticalPadding;
     const int firstHeight = firstLineHeight();
@@ -146,8 +220,10 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (index.row() > 0) {
         QColor line = palette.color(QPalette::WindowText);
         line.setAlphaF(0.1F);
-        painter->fillRect(QRect(left, row.top(), right - left + 1, 1), line);
+        painter->fillRect(QRect(inset, row.top(), right - inset + 1, 1), line);
     }
+
+    paintThumbnail(painter, thumbnailRect(row), index, palette, ratio);
 
     // Remove button.
     const QRect removeRect = removeButtonRect(row);
@@ -224,21 +300,33 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->drawText(QRect(item.left(), item.top(), item.width(), formatMetrics.height()),
                           Qt::AlignLeft | Qt::AlignTop,
                           formatMetrics.elidedText(downloads.at(i).formatLabel(), Qt::ElideRight, item.width()));
-        // The path gives way to the size: it is shortened in the middle, the size never.
+        // The path gives way to the size and the mark: its folder is shortened, its name and the size never.
         const QString& detail = paths.at(i).detail;
+        const QString& mark = paths.at(i).mark;
+        const QFont markFont = Theme::font(Theme::TextStyle::caption2, true);
+        const QFontMetrics markFontMetrics(markFont);
         const int detailWidth =
-            detail.isEmpty() ? 0 : pathDetailGap + static_cast<int>(std::ceil(pathMetrics.horizontalAdvance(detail)));
+            (detail.isEmpty() ? 0
+                              : pathDetailGap + static_cast<int>(std::ceil(pathMetrics.horizontalAdvance(detail)))) +
+            (mark.isEmpty() ? 0 : pathDetailGap + static_cast<int>(std::ceil(markFontMetrics.horizontalAdvance(mark))));
         const int pathWidth = std::max(0, item.width() - detailWidth);
-        const QString path = pathMetrics.elidedText(paths.at(i).path, Qt::ElideMiddle, pathWidth);
+        const QString path = PathText::elided(paths.at(i).path, pathMetrics, pathWidth);
         const int lineTop = item.top() + formatMetrics.height() + formatPathGap;
         painter->setFont(pathFont);
         painter->setPen(Theme::color(NamedColor::secondary, palette));
         painter->drawText(QRect(item.left(), lineTop, pathWidth, pathMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
                           path);
+        int detailLeft = item.left() + pathMetrics.horizontalAdvance(path) + pathDetailGap;
         if (!detail.isEmpty()) {
-            const int detailLeft = item.left() + pathMetrics.horizontalAdvance(path) + pathDetailGap;
             painter->drawText(QRect(detailLeft, lineTop, item.right() - detailLeft + 1, pathMetrics.height()),
                               Qt::AlignLeft | Qt::AlignTop, detail);
+            detailLeft += pathMetrics.horizontalAdvance(detail) + pathDetailGap;
+        }
+        if (!mark.isEmpty()) {
+            painter->setFont(markFont);
+            painter->setPen(Theme::color(NamedColor::red, palette));
+            painter->drawText(QRect(detailLeft, lineTop, item.right() - detailLeft + 1, pathMetrics.height()),
+                              Qt::AlignLeft | Qt::AlignTop, mark);
         }
     }
     painter->restore();
@@ -289,9 +377,15 @@ bool JobRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const
     }
     for (const DownloadItem& item : downloadItems(option.rect, index)) {
         if (item.rect.contains(event->pos())) {
-            QToolTip::showText(event->globalPos(), item.path, view, item.rect);
+            const QString text = item.mark.isEmpty() ? item.path : item.path + QLatin1Char('\n') + item.mark;
+            QToolTip::showText(event->globalPos(), text, view, item.rect);
             return true;
         }
+    }
+    if (canCompare(index) && thumbnailRect(option.rect).contains(event->pos())) {
+        QToolTip::showText(event->globalPos(), tr("Double-click or press Enter to compare with the original"), view,
+                           thumbnailRect(option.rect));
+        return true;
     }
     QToolTip::hideText();
     event->ignore();

@@ -29,6 +29,14 @@ void SegmentedControl::addSegment(const QString& text, int id)
     restyle();
 }
 
+void SegmentedControl::clear()
+{
+    for (QAbstractButton* button : m_group->buttons()) {
+        m_group->removeButton(button);
+        delete button;
+    }
+}
+
 int SegmentedControl::currentId() const
 {
     return m_group->checkedId();

@@ -19,6 +19,8 @@ public:
     explicit SegmentedControl(QWidget* parent = nullptr);
 
     void addSegment(const QString& text, int id);
+    // Takes every segment away.
+    void clear();
     int currentId() const;
     void setCurrentId(int id);
     QAbstractButton* segment(int id) const;
