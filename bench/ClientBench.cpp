@@ -12,6 +12,7 @@
 #include "bench/ServiceOptions.h"
 #include "bench/SyntheticImage.h"
 #include "client/APIMeta.h"
+#include "client/RequestParameters.h"
 #include "client/TovalinClient.h"
 
 #include <QCommandLineParser>
@@ -116,7 +117,7 @@ QStringList curlArguments(const QString& baseUrl, const QString& ca, const Toval
     // The client sends no "Expect: 100-continue"; curl would wait for an answer to it before large bodies.
     args << QStringLiteral("-H") << QStringLiteral("Expect:") << QStringLiteral("-o") << out + QStringLiteral(".json");
     const std::optional<QString> convertTo = TovalinClient::buildConvertString(options);
-    for (const auto& [name, value] : TovalinClient::uploadFields(options, convertTo, QStringLiteral("MAC01"))) {
+    for (const auto& [name, value] : RequestParameters(options, convertTo, QStringLiteral("MAC01")).formFields()) {
         args << QStringLiteral("--form-string") << name + QLatin1Char('=') + value;
     }
     args << QStringLiteral("--form-string")

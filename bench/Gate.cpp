@@ -26,7 +26,7 @@ QCoro::Task<QList<DownloadedFile>> Gate::optimize(QPointer<Gate> gate, QUrl file
     QString base = file.toLocalFile();
     base.chop(4);
     co_return QList<DownloadedFile>{
-        DownloadedFile(QStringLiteral("Optimized"), QUrl::fromLocalFile(base + QStringLiteral("-optimized.jpg"))),
-        DownloadedFile(QStringLiteral("WebP"), QUrl::fromLocalFile(base + QStringLiteral(".webp"))),
+        DownloadedFile(OutputKind::optimized, QUrl::fromLocalFile(base + QStringLiteral("-optimized.jpg"))),
+        DownloadedFile(OutputKind::webp, QUrl::fromLocalFile(base + QStringLiteral(".webp"))),
     };
 }

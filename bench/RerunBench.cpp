@@ -7,13 +7,15 @@
 #include "bench/Measure.h"
 #include "bench/ReportRow.h"
 #include "bench/ServiceOptions.h"
-#include "client/OutputMark.h"
+#include "client/RequestParameters.h"
+#include "output/OutputMark.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTextStream>
 
@@ -31,9 +33,9 @@ bool writeFile(const QString& path, const QByteArray& content)
 void generateTree(const QString& root, int count)
 {
     const TovalinOptions defaults;
-    const QByteArray settings = OutputMark::settingsKey(defaults);
-    const QList<OutputMark::Kind> asked = OutputMark::companionsAskedFor(defaults);
-    const QList<OutputMark::Kind> saved{OutputMark::Kind::optimized, OutputMark::Kind::webp};
+    const QByteArray settings = RequestParameters::settingsKey(defaults);
+    const QList<OutputKind> asked = OutputMark::companionsAskedFor(defaults);
+    const QList<OutputKind> saved{OutputKind::optimized, OutputKind::webp};
     for (int i = 0; i < count; ++i) {
         const QString folder = QStringLiteral("%1/site/d%2/d%3/d%4/photos%5")
                                    .arg(root)
@@ -49,10 +51,11 @@ void generateTree(const QString& root, int count)
         if (!writeFile(source, QByteArray(1000 + i % 97, 'i'))) {
             qFatal("cannot write the tree");
         }
-        const std::optional<OutputMark::Source> identity = OutputMark::sourceAt(QFile::encodeName(source));
-        const std::pair<QString, OutputMark::Kind> outputs[] = {
-            {base + QStringLiteral("-optimized.jpg"), OutputMark::Kind::optimized},
-            {base + QStringLiteral(".webp"), OutputMark::Kind::webp}};
+        const std::optional<OutputMark::Source> identity =
+            OutputMark::sourceAt(QFile::encodeName(source), QFileInfo(source).fileName().toUtf8());
+        const std::pair<QString, OutputKind> outputs[] = {
+            {base + QStringLiteral("-optimized.jpg"), OutputKind::optimized},
+            {base + QStringLiteral(".webp"), OutputKind::webp}};
         for (const auto& [path, kind] : outputs) {
             if (!identity || !writeFile(path, QByteArray(600, 'o')) ||
                 !OutputMark{kind, *identity, settings, 600, asked, saved}.writeTo(QFile::encodeName(path))) {

@@ -558,21 +558,6 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
-    <message>
-        <source>Optimized</source>
-        <translation>Optimiert</translation>
-    </message>
-    <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
-    </message>
-    <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
-    </message>
-</context>
-<context>
     <name>Engine</name>
     <message>
         <source>On this computer</source>
@@ -789,6 +774,21 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>Warnung: Die Schlüsseldatei gilt nur für den Tovalin-Dienst; diese Bilder werden auf diesem Computer optimiert (--engine service schickt sie an den Dienst).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Optimiert</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>

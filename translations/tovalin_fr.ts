@@ -558,21 +558,6 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
-    <message>
-        <source>Optimized</source>
-        <translation>Optimisée</translation>
-    </message>
-    <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
-    </message>
-    <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
-    </message>
-</context>
-<context>
     <name>Engine</name>
     <message>
         <source>On this computer</source>
@@ -789,6 +774,21 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>avertissement&#xa0;: le fichier de clé ne sert qu’au service Tovalin ; ces images sont optimisées sur cet ordinateur (--engine service les envoie au service).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Optimisée</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>

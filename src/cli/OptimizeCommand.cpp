@@ -4,18 +4,19 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/ProgressReporter.h"
-#include "cli/RerunCheck.h"
 #include "cli/RunReport.h"
 #include "cli/SignalWatcher.h"
 #include "client/HttpTransport.h"
+#include "client/RequestParameters.h"
 #include "client/TovalinClient.h"
 #include "engine/LocalEngine.h"
 #include "model/SettingsStore.h"
+#include "output/MarkedOutputs.h"
+#include "output/RerunCheck.h"
+#include "output/SharedBaseNames.h"
 #include "queue/JobListModel.h"
-#include "queue/MarkedOutputs.h"
 #include "queue/QueueIntake.h"
 #include "queue/QueueRunner.h"
-#include "queue/SharedBaseNames.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -60,7 +61,7 @@ void queuePaths(const QueueIntake& intake, MarkedOutputs* outputs, const QString
             images.removeIf(
                 [&](const QUrl& image) { return !shard.takes(root.relativeFilePath(image.toLocalFile())); });
         }
-        intake.addFiles(images);
+        intake.addImages(images, folder);
     }
 }
 
@@ -79,15 +80,16 @@ QList<QUuid> allJobs(const JobListModel& queue)
 // the ones to send. Outputs are named as the run would name them.
 QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& outputs, const TovalinOptions& request)
 {
-    const RerunCheck check(&outputs, request);
+    const RerunCheck check(&outputs, RequestParameters::settingsKey(request), OutputMark::companionsAskedFor(request));
     SharedBaseNames sharedBaseNames;
     QList<QUuid> due;
     QString unmarkedFolder;
     for (const ImageJob& job : queue.jobs()) {
         // As the run would name them.
-        RerunCheck::Verdict verdict = check.check(job.url, sharedBaseNames.naming(job.url, queue.jobs()));
+        const OutputNames names = sharedBaseNames.names(job, queue.jobs(), QString());
+        RerunCheck::Verdict verdict = check.check(names);
         if (!verdict.marksKept && unmarkedFolder.isEmpty()) {
-            unmarkedFolder = QFileInfo(job.url.toLocalFile()).absolutePath();
+            unmarkedFolder = names.folder();
         }
         if (!verdict.upToDate) {
             due.append(job.id);

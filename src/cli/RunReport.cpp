@@ -140,7 +140,7 @@ std::optional<qint64> RunReport::optimizedSize(const ImageJob& job)
         return std::nullopt;
     }
     for (const DownloadedFile& file : job.downloads) {
-        if (file.format == QLatin1String("Optimized")) {
+        if (file.kind == OutputKind::optimized) {
             return file.size >= 0 ? std::optional<qint64>(file.size) : std::nullopt;
         }
     }
@@ -176,7 +176,7 @@ QString RunReport::table() const
         // saving some, all of them, so that nothing stays on disk unreported.
         const bool succeeded = state == State::done || state == State::skipped;
         for (const DownloadedFile& file : job.downloads) {
-            if (succeeded && file.format == QLatin1String("Optimized")) {
+            if (succeeded && file.kind == OutputKind::optimized) {
                 continue;
             }
             const std::optional<qint64> size = file.size >= 0 ? std::optional<qint64>(file.size) : std::nullopt;
@@ -220,7 +220,7 @@ QString RunReport::jsonLines() const
         const std::optional<qint64> after = optimizedSize(job);
         QJsonArray outputs;
         for (const DownloadedFile& file : job.downloads) {
-            QJsonObject output{{QStringLiteral("format"), file.format},
+            QJsonObject output{{QStringLiteral("format"), ::key(file.kind)},
                                {QStringLiteral("file"), file.path.toLocalFile()},
                                {QStringLiteral("bytes"), orNull(file.size)}};
             if (!file.notReplaced.isEmpty()) {

@@ -4,7 +4,7 @@
 #include "client/FileError.h"
 #include "client/HttpTransport.h"
 #include "client/MultipartFormData.h"
-#include "client/OutputNames.h"
+#include "client/RequestParameters.h"
 #include "client/ServiceConfig.h"
 #include "client/TovalinError.h"
 #include "client/UploadBody.h"
@@ -44,7 +44,7 @@ FormFrame uploadFrame(const TovalinClient& client, const QString& path, const QS
                       const std::optional<QString>& convertTo, const TovalinOptions& options)
 {
     MultipartFormData form;
-    for (const auto& [name, value] : TovalinClient::uploadFields(options, convertTo, client.pluginCode())) {
+    for (const auto& [name, value] : RequestParameters(options, convertTo, client.pluginCode()).formFields()) {
         form.addField(name, value);
     }
     form.addField(QStringLiteral("file_paths"),
@@ -64,7 +64,7 @@ QString localPath(const QUrl& file)
     return file.isLocalFile() ? file.toLocalFile() : file.path();
 }
 
-QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl remote, QString destination,
+QCoro::Task<DownloadedFile> download(TovalinClient client, OutputKind kind, QUrl remote, QString destination,
                                      CancelToken token, std::optional<OutputMark> mark)
 {
     HttpTransport::FinishFile finish;
@@ -84,7 +84,7 @@ QCoro::Task<DownloadedFile> download(TovalinClient client, QString format, QUrl 
     if (!response.saved) {
         throw TovalinError::writeFailed();
     }
-    co_return DownloadedFile(std::move(format), QUrl::fromLocalFile(destination), response.bodySize);
+    co_return DownloadedFile(kind, QUrl::fromLocalFile(destination), response.bodySize);
 }
 
 // The place of an output: its own name, unless a file this program did not write holds that name (a
@@ -136,42 +136,32 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
 {
     const OutputNames names(localPath(file), naming);
     QList<DownloadedFile> saved;
-    QList<OutputMark::Kind> savedKinds;
-    const QByteArray settings = OutputMark::settingsKey(options);
-    const QList<OutputMark::Kind> asked = OutputMark::companionsAskedFor(options);
+    QList<OutputKind> savedKinds;
+    const QByteArray settings = RequestParameters::settingsKey(options);
+    const QList<OutputKind> asked = OutputMark::companionsAskedFor(options);
 
     struct Planned
     {
-        OutputMark::Kind kind;
+        OutputKind kind;
         QUrl remote;
         QString name;
         QString longName;
     };
     QList<Planned> plan;
-    const auto planned = [&](OutputMark::Kind kind, const std::optional<QString>& text) {
+    const auto planned = [&](OutputKind kind, const std::optional<QString>& text) {
         const std::optional<QUrl> remote = text ? TovalinClient::secureURL(*text) : std::nullopt;
-        if (!remote) {
-            return;
-        }
-        switch (kind) {
-        case OutputMark::Kind::optimized:
-            plan.append({kind, *remote, names.optimized(*remote), names.optimizedFromSourceName(*remote)});
-            break;
-        case OutputMark::Kind::webp:
+        if (remote) {
             // A ".webp" source would be its own companion; it is never replaced.
-            plan.append({kind, *remote, names.webp(), names.webpFromSourceName()});
-            break;
-        case OutputMark::Kind::avif:
-            plan.append({kind, *remote, names.avif(), names.avifFromSourceName()});
-            break;
+            const QString extension = OutputNames::remoteExtension(*remote);
+            plan.append({kind, *remote, names.name(kind, extension), names.longName(kind, extension)});
         }
     };
-    planned(OutputMark::Kind::optimized, TovalinClient::preferredOriginalURL(meta, options.compression));
+    planned(OutputKind::optimized, TovalinClient::preferredOriginalURL(meta, options.compression));
     if (options.convertToWebP) {
-        planned(OutputMark::Kind::webp, TovalinClient::preferredWebPURL(meta, options.compression));
+        planned(OutputKind::webp, TovalinClient::preferredWebPURL(meta, options.compression));
     }
     if (options.convertToAVIF) {
-        planned(OutputMark::Kind::avif, TovalinClient::preferredAVIFURL(meta, options.compression));
+        planned(OutputKind::avif, TovalinClient::preferredAVIFURL(meta, options.compression));
     }
 
     for (qsizetype i = 0; i <= plan.size(); ++i) {
@@ -184,8 +174,8 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
             if (!remote) {
                 break;
             }
-            plan.append({OutputMark::Kind::optimized, *remote, names.optimizedFallback(),
-                         names.optimizedFallbackFromSourceName()});
+            plan.append({OutputKind::optimized, *remote, names.name(OutputKind::optimized),
+                         names.longName(OutputKind::optimized)});
         }
         const Planned& output = plan.at(i);
         // Results belong beside their source: once it has gone, nothing more is saved for it.
@@ -203,8 +193,8 @@ QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file,
             mark = OutputMark{output.kind, *source, settings, -1, asked, {}};
         }
         try {
-            DownloadedFile written = co_await download(client, OutputMark::formatOf(output.kind), output.remote,
-                                                       placement->path, token, std::move(mark));
+            DownloadedFile written =
+                co_await download(client, output.kind, output.remote, placement->path, token, std::move(mark));
             if (!placement->notReplaced.isEmpty()) {
                 written.notReplaced = QUrl::fromLocalFile(placement->notReplaced);
             }
@@ -261,7 +251,7 @@ QCoro::Task<APIMeta> runPollReducer(TovalinClient client, QString originalURL, s
                                     TovalinOptions options, CancelToken token)
 {
     const QString json =
-        TovalinClient::jsonString(TovalinClient::pollBody(originalURL, convertTo, options, client.pluginCode()));
+        TovalinClient::jsonString(RequestParameters(options, convertTo, client.pluginCode()).pollBody(originalURL));
     const HttpResponse response = co_await client.transport()->dataFor(
         client.reducerURL(), QByteArrayLiteral("application/json"), json.toUtf8(), token);
     co_return decodeMeta(response.body);
@@ -281,6 +271,10 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
         throw TovalinError::api(TovalinError::tr("Failed to encode parameters."));
     }
     const std::optional<QString> convertTo = TovalinClient::buildConvertString(options);
+    // What the marks on its outputs will say they were made from: taken before the file is opened, so
+    // that a source replaced meanwhile can only make its outputs look older than they are.
+    std::optional<OutputMark::Source> source = OutputMark::sourceAt(
+        FileNames::encode(file.toLocalFile()), OutputNames(file.toLocalFile(), naming).sourceReference());
     // The file is read as it is sent, in chunks, so that an image of any size costs little memory; a
     // file that cannot be opened fails here, before anything is sent.
     const QString path = file.toLocalFile();
@@ -291,9 +285,6 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
     if (access(FileNames::encode(folder).constData(), W_OK | X_OK) != 0) {
         throw FileError::cannotWrite(folder);
     }
-    // The source as it is sent: what the marks on its outputs will say they were made from.
-    std::optional<OutputMark::Source> source =
-        OutputMark::sourceOf(body->fileDescriptor(), FileNames::encode(QFileInfo(path).fileName()));
     APIMeta meta = co_await postForm(client, std::move(frame.contentType), std::move(body), token);
 
     const qint64 code = statusCode(meta);
@@ -447,81 +438,6 @@ QString TovalinClient::mimeType(const QUrl& file)
         return octetStream;
     }
     return type.name();
-}
-
-QList<std::pair<QString, QString>> TovalinClient::uploadFields(const TovalinOptions& options,
-                                                               const std::optional<QString>& convertTo,
-                                                               const QString& pluginCode)
-{
-    const QString one = QStringLiteral("1");
-    QList<std::pair<QString, QString>> fields{
-        {QStringLiteral("key"), options.apiKey},
-        {QStringLiteral("plugin_version"), pluginCode},
-        {QStringLiteral("lossy"), QString::number(rawValue(options.compression))},
-        {QStringLiteral("wait"), QStringLiteral("30")},
-    };
-    if (convertTo) {
-        fields.append({QStringLiteral("convertto"), *convertTo});
-    }
-    if (options.resizeMode != ResizeMode::none) {
-        fields.append({QStringLiteral("resize"), QString::number(rawValue(options.resizeMode))});
-        if (options.resizeWidth) {
-            fields.append({QStringLiteral("resize_width"), QString::number(*options.resizeWidth)});
-        }
-        if (options.resizeHeight) {
-            fields.append({QStringLiteral("resize_height"), QString::number(*options.resizeHeight)});
-        }
-    }
-    if (options.cmykToRgb) {
-        fields.append({QStringLiteral("cmyk2rgb"), one});
-    }
-    if (options.upscale != UpscaleFactor::none) {
-        fields.append({QStringLiteral("upscale"), QString::number(rawValue(options.upscale))});
-    }
-    if (options.removeBackground) {
-        fields.append({QStringLiteral("bg_remove"), one});
-    }
-    if (options.keepExif) {
-        fields.append({QStringLiteral("keep_exif"), one});
-    }
-    return fields;
-}
-
-QJsonObject TovalinClient::pollBody(const QString& originalURL, const std::optional<QString>& convertTo,
-                                    const TovalinOptions& options, const QString& pluginCode)
-{
-    QJsonObject body{
-        {QStringLiteral("key"), options.apiKey},
-        {QStringLiteral("plugin_version"), pluginCode},
-        {QStringLiteral("lossy"), rawValue(options.compression)},
-        {QStringLiteral("wait"), 25},
-        {QStringLiteral("urllist"), QJsonArray{originalURL}},
-    };
-    if (convertTo) {
-        body.insert(QStringLiteral("convertto"), *convertTo);
-    }
-    if (options.resizeMode != ResizeMode::none) {
-        body.insert(QStringLiteral("resize"), rawValue(options.resizeMode));
-        if (options.resizeWidth) {
-            body.insert(QStringLiteral("resize_width"), QJsonValue(*options.resizeWidth));
-        }
-        if (options.resizeHeight) {
-            body.insert(QStringLiteral("resize_height"), QJsonValue(*options.resizeHeight));
-        }
-    }
-    if (options.cmykToRgb) {
-        body.insert(QStringLiteral("cmyk2rgb"), 1);
-    }
-    if (options.upscale != UpscaleFactor::none) {
-        body.insert(QStringLiteral("upscale"), rawValue(options.upscale));
-    }
-    if (options.removeBackground) {
-        body.insert(QStringLiteral("bg_remove"), 1);
-    }
-    if (options.keepExif) {
-        body.insert(QStringLiteral("keep_exif"), 1);
-    }
-    return body;
 }
 
 bool TovalinClient::missingDownloadURLs(const APIMeta& meta)

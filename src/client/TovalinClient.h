@@ -11,10 +11,10 @@
 
 #include "client/APIMeta.h"
 #include "client/CancelToken.h"
-#include "client/OutputMark.h"
-#include "client/OutputNames.h"
 #include "model/DownloadedFile.h"
 #include "model/TovalinOptions.h"
+#include "output/OutputMark.h"
+#include "output/OutputNames.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -72,12 +72,6 @@ public:
     static QString jsonString(const QJsonObject& value);
     // The registered media type of the file name's extension, "application/octet-stream" when none.
     static QString mimeType(const QUrl& file);
-
-    // The upload's text fields, in the order they are sent (the file map and file part follow).
-    static QList<std::pair<QString, QString>>
-    uploadFields(const TovalinOptions& options, const std::optional<QString>& convertTo, const QString& pluginCode);
-    static QJsonObject pollBody(const QString& originalURL, const std::optional<QString>& convertTo,
-                                const TovalinOptions& options, const QString& pluginCode);
 
     // True when none of the six result addresses is present (an empty text counts as present).
     static bool missingDownloadURLs(const APIMeta& meta);

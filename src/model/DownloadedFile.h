@@ -1,29 +1,25 @@
 #pragma once
 
-// One file written beside a source image by a successful job.
+// One file written for its source image by a successful job.
 
-#include <QCoreApplication>
+#include "model/OutputKind.h"
+
 #include <QString>
 #include <QUrl>
 #include <QUuid>
 
 struct DownloadedFile
 {
-    Q_DECLARE_TR_FUNCTIONS(DownloadedFile)
+    DownloadedFile(OutputKind kind, QUrl path, qint64 size = -1);
 
-public:
-    DownloadedFile(QString format, QUrl path, qint64 size = -1);
-
-    // What people read for `format`, in the language of the installed translation.
-    QString formatLabel() const;
+    // What people read for the kind, in the language of the installed translation.
+    QString formatLabel() const { return label(kind); }
 
     QUuid id;
-    // "Optimized", "WebP" or "AVIF", never translated: code that tells the files apart, and the command's
-    // JSON output, rely on these words.
-    QString format;
+    OutputKind kind;
     QUrl path;        // file URL of the written file
     qint64 size = -1; // bytes written, -1 when not known
-    // A file that held this output's own name and that this program did not write: it was left alone,
-    // and the output took the longer name instead.
+    // A file that held this output's own name and that is not an earlier output of the same source: it
+    // was left alone, and the output took the longer name instead.
     QUrl notReplaced;
 };

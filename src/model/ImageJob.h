@@ -25,6 +25,9 @@ public:
 
     QUuid id;
     QUrl url; // absolute file URL of the source image
+    // The folder whose search found the source, cleaned and without a trailing "/"; empty for a source
+    // added by itself. A folder of results mirrors the tree beneath it.
+    QString addedFrom;
     JobStatus status;
     QString message;
     QList<DownloadedFile> downloads;

@@ -1,9 +1,10 @@
 #include "queue/QueueIntake.h"
 
-#include "client/OutputMark.h"
 #include "model/FileNames.h"
+#include "output/MarkedOutputs.h"
+#include "output/OutputMark.h"
+#include "output/OutputNames.h"
 #include "queue/JobListModel.h"
-#include "queue/MarkedOutputs.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,18 +20,6 @@
 #include <utility>
 
 namespace {
-
-bool endsWithIgnoringCase(const QByteArray& text, const char* suffix)
-{
-    const qsizetype length = qsizetype(std::strlen(suffix));
-    return text.size() > length && strcasecmp(text.constData() + text.size() - length, suffix) == 0;
-}
-
-QByteArray baseNameOf(const QByteArray& name)
-{
-    const qsizetype dot = name.lastIndexOf('.');
-    return dot > 0 ? name.left(dot) : name;
-}
 
 // The names in `folder` with one of the ten extensions.
 QList<QByteArray> imagesIn(const QByteArray& folder)
@@ -130,7 +119,7 @@ void walk(const QByteArray& folder, const Walk& context)
             }
             continue;
         }
-        if (QueueIntake::mayBeOutput(name)) {
+        if (OutputNames::mayBeOutput(name)) {
             const OutputMarkReading reading = OutputMark::read(path);
             found.marksKept = reading.found != OutputMark::Found::unsupported;
             if (reading.mark) {
@@ -141,7 +130,7 @@ void walk(const QByteArray& folder, const Walk& context)
                 if (!imageNames) {
                     imageNames = imagesIn(folder);
                 }
-                if (QueueIntake::namedLikeOutput(QByteArray(name), *imageNames)) {
+                if (OutputNames::namedLikeOutput(QByteArray(name), *imageNames)) {
                     continue;
                 }
             }
@@ -173,42 +162,6 @@ bool QueueIntake::hasImageExtension(const char* name)
     return false;
 }
 
-bool QueueIntake::mayBeOutput(const char* name)
-{
-    const char* dot = std::strrchr(name, '.');
-    if (dot != nullptr && (strcasecmp(dot + 1, "webp") == 0 || strcasecmp(dot + 1, "avif") == 0)) {
-        return true;
-    }
-    // "…-optimized" or "…-optimized.EXT"
-    const char* marker = std::strstr(name, "-optimized");
-    while (marker != nullptr) {
-        const char* after = marker + std::strlen("-optimized");
-        if (*after == '\0' || (*after == '.' && std::strchr(after + 1, '.') == nullptr)) {
-            return true;
-        }
-        marker = std::strstr(after, "-optimized");
-    }
-    return false;
-}
-
-bool QueueIntake::namedLikeOutput(const QByteArray& name, const QList<QByteArray>& images)
-{
-    QByteArray stem;
-    if (endsWithIgnoringCase(name, ".webp") || endsWithIgnoringCase(name, ".avif")) {
-        stem = name.chopped(5);
-    } else {
-        const qsizetype marker = name.lastIndexOf("-optimized");
-        const qsizetype after = marker + qsizetype(std::strlen("-optimized"));
-        if (marker <= 0 || (after < name.size() && (name.at(after) != '.' || name.indexOf('.', after + 1) >= 0))) {
-            return false;
-        }
-        stem = name.left(marker);
-    }
-    return std::any_of(images.cbegin(), images.cend(), [&](const QByteArray& image) {
-        return image != name && (image == stem || baseNameOf(image) == stem);
-    });
-}
-
 QueueIntake::QueueIntake(JobListModel* jobs, MarkedOutputs* outputs)
     : m_jobs(jobs)
     , m_outputs(outputs)
@@ -217,23 +170,41 @@ QueueIntake::QueueIntake(JobListModel* jobs, MarkedOutputs* outputs)
 
 qsizetype QueueIntake::addFiles(const QList<QUrl>& urls) const
 {
+    QList<std::pair<QUrl, QString>> found;
+    for (const QUrl& url : urls) {
+        if (!isDirectoryMarked(url)) {
+            found.append({url, QString()});
+            continue;
+        }
+        const QString folder = folderPath(url);
+        for (const QUrl& image : collectImages(url, m_outputs)) {
+            found.append({image, folder});
+        }
+    }
+    return append(found);
+}
+
+qsizetype QueueIntake::addImages(const QList<QUrl>& images, const QUrl& folder) const
+{
+    const QString addedFrom = folder.isEmpty() ? QString() : folderPath(folder);
+    QList<std::pair<QUrl, QString>> found;
+    found.reserve(images.size());
+    for (const QUrl& image : images) {
+        found.append({image, addedFrom});
+    }
+    return append(found);
+}
+
+qsizetype QueueIntake::append(const QList<std::pair<QUrl, QString>>& found) const
+{
     // The queue as it was before this call: the new jobs join it in one block at the end.
     QList<ImageJob> added;
     // Translated once and shared by every new job, rather than looked up and held once for each.
     const QString message = ImageJob::defaultMessage();
-    const auto take = [&](const QUrl& url) {
+    for (const auto& [url, addedFrom] : found) {
         if (!isDirectoryMarked(url) && !m_jobs->hasJobFor(url)) {
             added.append(ImageJob(url, JobStatus::queued, message));
-        }
-    };
-    for (const QUrl& url : urls) {
-        if (isDirectoryMarked(url)) {
-            const QList<QUrl> found = collectImages(url, m_outputs);
-            for (const QUrl& image : found) {
-                take(image);
-            }
-        } else {
-            take(url);
+            added.last().addedFrom = addedFrom;
         }
     }
     const qsizetype count = added.size();
@@ -273,6 +244,11 @@ QUrl QueueIntake::directoryUrl(const QString& path)
         marked += QLatin1Char('/');
     }
     return QUrl::fromLocalFile(marked);
+}
+
+QString QueueIntake::folderPath(const QUrl& folder)
+{
+    return QDir::cleanPath(folder.toLocalFile());
 }
 
 bool QueueIntake::isDirectoryMarked(const QUrl& url)

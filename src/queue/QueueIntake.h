@@ -7,12 +7,13 @@
 // is not queued again. Runs on the main thread, the folder walk included.
 
 #include <QList>
+#include <QString>
 #include <QUrl>
+
+#include <utility>
 
 class JobListModel;
 class MarkedOutputs;
-class QByteArray;
-class QString;
 
 class QueueIntake
 {
@@ -22,6 +23,9 @@ public:
 
     // Appends one job per new image as one block of rows; returns how many were added.
     qsizetype addFiles(const QList<QUrl>& urls) const;
+    // The same for images already found in `folder` (their search is the caller's), or given by
+    // themselves when `folder` is empty.
+    qsizetype addImages(const QList<QUrl>& images, const QUrl& folder = {}) const;
 
     static QList<QUrl> collectImages(const QUrl& folder, MarkedOutputs* outputs = nullptr);
     // The marked form of a folder location, as addFiles() expects it.
@@ -29,14 +33,13 @@ public:
     static bool isDirectoryMarked(const QUrl& url);
     // One of the ten extensions, in any letter case.
     static bool hasImageExtension(const char* name);
-    // A name this program can give an output: "…-optimized", "…-optimized.EXT", "….webp" or "….avif".
-    static bool mayBeOutput(const char* name);
-    // Whether `name` is one this program gives an output of a source among `images` (the names in the
-    // same folder with one of the ten extensions): "X-optimized.EXT", "X.webp" or "X.avif" beside a
-    // source "X.*", or beside a source named "X" itself, as sources sharing a base name are named.
-    static bool namedLikeOutput(const QByteArray& name, const QList<QByteArray>& images);
+    // The folder a marked folder location stands for, as a job keeps it (ImageJob::addedFrom).
+    static QString folderPath(const QUrl& folder);
 
 private:
+    // Each source with the folder it was found in.
+    qsizetype append(const QList<std::pair<QUrl, QString>>& found) const;
+
     JobListModel* m_jobs;
     MarkedOutputs* m_outputs;
 };

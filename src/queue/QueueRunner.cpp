@@ -15,25 +15,6 @@ namespace {
 
 constexpr std::chrono::seconds progressNoteDelay{1};
 
-// The stems under which a job's outputs may be written, absolute and case-folded (some file systems
-// ignore case). Every output is a stem followed by "-optimized", ".webp", ".avif" or "-optimized." and
-// a plain extension, so two jobs can write one file only when a stem of one equals a stem of the other,
-// or that stem with "-optimized" after it: claiming both forms of each stem catches every such pair.
-QSet<QString> outputClaims(const QUrl& source, OutputNames::Naming naming)
-{
-    const OutputNames names(source.toLocalFile(), naming);
-    QStringList stems{names.baseName()};
-    if (naming == OutputNames::Naming::sourceName) {
-        stems << names.fileName();
-    }
-    QSet<QString> claims;
-    for (const QString& stem : std::as_const(stems)) {
-        const QString path = (names.folder() + QLatin1Char('/') + stem).toCaseFolded();
-        claims << path << path + QLatin1String("-optimized");
-    }
-    return claims;
-}
-
 } // namespace
 
 QueueRunner::QueueRunner(JobListModel* jobs, Optimizer optimizer, OptionsSource options, QObject* parent)
@@ -161,8 +142,9 @@ void QueueRunner::pump()
             return;
         }
         const QUrl file = job->url;
-        const OutputNames::Naming naming = outputNaming(file);
-        QSet<QString> claims = outputClaims(file, naming);
+        const OutputNames names = outputNames(*job);
+        const OutputNames::Naming naming = names.naming();
+        QSet<QString> claims = names.claims();
         if (claims.intersects(m_claimed)) {
             // Waits in its place for the job that may write the same files.
             break;
@@ -230,9 +212,9 @@ void QueueRunner::markStopped(const QUuid& id)
     finish(id, JobOutcome::stopped, tr("Stopped."));
 }
 
-OutputNames::Naming QueueRunner::outputNaming(const QUrl& source)
+OutputNames QueueRunner::outputNames(const ImageJob& job)
 {
-    return m_sharedBaseNames.naming(source, m_jobs->jobs());
+    return m_sharedBaseNames.names(job, m_jobs->jobs(), QString());
 }
 
 void QueueRunner::unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written)

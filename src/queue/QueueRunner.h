@@ -11,13 +11,13 @@
 // touches the queue and the run state only while no newer run has started.
 
 #include "client/CancelToken.h"
-#include "client/OutputNames.h"
 #include "client/TovalinClient.h"
 #include "model/DownloadedFile.h"
 #include "model/ImageJob.h"
 #include "model/JobOutcome.h"
 #include "model/TovalinOptions.h"
-#include "queue/SharedBaseNames.h"
+#include "output/OutputNames.h"
+#include "output/SharedBaseNames.h"
 
 #include <QList>
 #include <QObject>
@@ -92,9 +92,9 @@ private:
     void finish(const QUuid& id, JobOutcome outcome, const QString& message,
                 const std::function<void(ImageJob&)>& change = {});
     void markStopped(const QUuid& id);
-    // How the outputs of a job for `source` are named when it starts now: from the whole source name
-    // while another queued source of its folder shares its base name, so neither replaces the other's.
-    OutputNames::Naming outputNaming(const QUrl& source);
+    // Where and under which names the outputs of `job` go when it starts now: from the whole source
+    // name while another queued source shares its folder and base name, so neither replaces the other's.
+    OutputNames outputNames(const ImageJob& job);
     // No other row may go on listing a file that `writer` has just written over.
     void unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written);
     // "Optimized and saved locally.", and for each file of the user's that held an output's name and

@@ -13,9 +13,8 @@ void QueueTally::count(const ImageJob& job, int sign)
         return;
     }
     // Companions come beside the source rather than in its place, so only the optimized image counts.
-    const auto optimized = std::find_if(job.downloads.cbegin(), job.downloads.cend(), [](const DownloadedFile& file) {
-        return file.format == QLatin1String("Optimized");
-    });
+    const auto optimized = std::find_if(job.downloads.cbegin(), job.downloads.cend(),
+                                        [](const DownloadedFile& file) { return file.kind == OutputKind::optimized; });
     if (optimized != job.downloads.cend() && optimized->size >= 0) {
         savings.originalBytes += sign * job.originalSize;
         savings.optimizedBytes += sign * optimized->size;

@@ -4,7 +4,7 @@
 
 bool SavedFiles::isOptimized(const DownloadedFile& file)
 {
-    return file.format == QLatin1String("Optimized");
+    return file.kind == OutputKind::optimized;
 }
 
 const DownloadedFile* SavedFiles::optimized(const QList<DownloadedFile>& files)

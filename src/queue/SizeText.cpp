@@ -36,8 +36,7 @@ QString SizeText::fileDetail(const DownloadedFile& file, qint64 originalSize)
     if (file.size < 0) {
         return {};
     }
-    const QString change =
-        file.format == QLatin1String("Optimized") ? SizeText::change(file.size, originalSize) : QString();
+    const QString change = file.kind == OutputKind::optimized ? SizeText::change(file.size, originalSize) : QString();
     return change.isEmpty() ? size(file.size) : size(file.size) + QStringLiteral("  ") + change;
 }
 

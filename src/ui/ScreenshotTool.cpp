@@ -72,15 +72,15 @@ QCoro::Task<QList<DownloadedFile>> someAnswered(QUrl file, TovalinOptions option
     const QString name = file.fileName();
     if (name == QLatin1String("harbour-at-dawn.jpg")) {
         co_return QList<DownloadedFile>{
-            DownloadedFile(QStringLiteral("Optimized"), picture(QStringLiteral("harbour-at-dawn-optimized.jpg")),
+            DownloadedFile(OutputKind::optimized, picture(QStringLiteral("harbour-at-dawn-optimized.jpg")),
                            421'888),
-            DownloadedFile(QStringLiteral("WebP"), picture(QStringLiteral("harbour-at-dawn.webp")), 305'152)};
+            DownloadedFile(OutputKind::webp, picture(QStringLiteral("harbour-at-dawn.webp")), 305'152)};
     }
     if (name == QLatin1String("market-street.png")) {
         co_return QList<DownloadedFile>{
-            DownloadedFile(QStringLiteral("Optimized"), picture(QStringLiteral("market-street-optimized.png")),
+            DownloadedFile(OutputKind::optimized, picture(QStringLiteral("market-street-optimized.png")),
                            114'176),
-            DownloadedFile(QStringLiteral("WebP"), picture(QStringLiteral("market-street.webp")), 1'698'304)};
+            DownloadedFile(OutputKind::webp, picture(QStringLiteral("market-street.webp")), 1'698'304)};
     }
     if (name == QLatin1String("lighthouse.heic")) {
         throw Error(QStringLiteral("The API key is not valid."));
@@ -335,7 +335,7 @@ int main(int argc, char* argv[])
         const QString optimized = folder + QStringLiteral("/harbour-at-dawn-optimized.jpg");
         ok = photo.save(source, "PNG") && photo.save(optimized, "JPEG", 30) && ok;
         const QList<DownloadedFile> results{
-            DownloadedFile(QStringLiteral("Optimized"), QUrl::fromLocalFile(optimized), QFileInfo(optimized).size())};
+            DownloadedFile(OutputKind::optimized, QUrl::fromLocalFile(optimized), QFileInfo(optimized).size())};
         const auto shoot = [&](const QString& name, bool sideBySide) {
             CompareWindow compare;
             compare.resize(1180, 780);

@@ -2,11 +2,11 @@
 #include "client/CancelToken.h"
 #include "client/HttpTransport.h"
 #include "client/MultipartFormData.h"
-#include "client/OutputMark.h"
-#include "client/OutputNames.h"
 #include "client/SystemProxyFactory.h"
 #include "client/TovalinClient.h"
 #include "client/TovalinError.h"
+#include "output/OutputMark.h"
+#include "output/OutputNames.h"
 #include "tests/client/ClientTestSupport.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestHttpsServer.h"
@@ -186,7 +186,7 @@ private:
             for (qsizetype i = 0; i < run.value().size(); ++i) {
                 const QFileInfo file(run.value()[i].path.toLocalFile());
                 QString entry =
-                    run.value()[i].format + QLatin1Char(':') +
+                    key(run.value()[i].kind) + QLatin1Char(':') +
                     (file.absolutePath() == QFileInfo(m_source).absolutePath() ? file.fileName() : file.filePath());
                 const QByteArray content = readFile(file.filePath());
                 if (content != "result of " + fetched.value(i).toUtf8()) {
@@ -353,13 +353,14 @@ private Q_SLOTS:
     void outputNamesFromTheWholeSourceName()
     {
         const OutputNames upper(QStringLiteral("/p/noise.PNG"), OutputNames::Naming::sourceName);
-        QCOMPARE(upper.optimized(QUrl(QStringLiteral("https://h/r/x.png"))) + QLatin1Char(' ') + upper.webp(),
+        QCOMPARE(upper.name(OutputKind::optimized, QStringLiteral("png")) + QLatin1Char(' ') +
+                     upper.name(OutputKind::webp),
                  QStringLiteral("noise.PNG-optimized.png noise.PNG.webp"));
         const OutputNames jpeg(QStringLiteral("/p/noise.jpg"), OutputNames::Naming::sourceName);
-        QCOMPARE(
-            QStringList({jpeg.optimized(QUrl(QStringLiteral("https://h/r/x"))), jpeg.avif(), jpeg.optimizedFallback()})
-                .join(QLatin1Char(' ')),
-            QStringLiteral("noise-optimized.jpg noise.jpg.avif noise-optimized.jpg"));
+        QCOMPARE(QStringList({jpeg.name(OutputKind::optimized, QString()), jpeg.name(OutputKind::avif),
+                              jpeg.name(OutputKind::optimized)})
+                     .join(QLatin1Char(' ')),
+                 QStringLiteral("noise-optimized.jpg noise.jpg.avif noise-optimized.jpg"));
     }
 
     void decoding()
@@ -721,7 +722,7 @@ private Q_SLOTS:
         addSource(QStringLiteral("photo.jpg"));
         const QString earlier = m_tree->writeFile(QStringLiteral("photo.webp"), "earlier");
         if (earlierIsOurs) {
-            OutputMark mark{OutputMark::Kind::webp, {"photo.jpg", 1, 1}, "", -1, {}, {}};
+            OutputMark mark{OutputKind::webp, {"photo.jpg", 1, 1}, "", -1, {}, {}};
             QVERIFY(mark.writeTo(QFile::encodeName(earlier)));
         }
         m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp AVIFLossyURL=@/r/a.avif"));

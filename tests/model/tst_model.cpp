@@ -75,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(job.id != ImageJob(url).id);
         QCOMPARE(job.status, JobStatus::queued);
         QCOMPARE(job.message, QStringLiteral("Ready to optimize."));
-        QVERIFY(DownloadedFile(QStringLiteral("WebP"), url).id != DownloadedFile(QStringLiteral("WebP"), url).id);
+        QVERIFY(DownloadedFile(OutputKind::webp, url).id != DownloadedFile(OutputKind::webp, url).id);
     }
 
     // Names that are not UTF-8 keep every byte through the program's text, and say that they are not.

@@ -1,7 +1,8 @@
 #include "client/CancelledError.h"
 #include "client/ServiceConfig.h"
 #include "client/TovalinClient.h"
-#include "queue/MarkedOutputs.h"
+#include "output/MarkedOutputs.h"
+#include "output/OutputNames.h"
 #include "queue/SizeText.h"
 #include "tests/support/ScriptedOptimizer.h"
 #include "tests/support/TempTree.h"
@@ -70,7 +71,7 @@ void setStates(AppViewModel& model, const QString& states)
             job.status = status;
             const bool done = status == JobStatus::succeeded;
             job.originalSize = done ? 1000 : -1;
-            job.downloads = done ? QList<DownloadedFile>{DownloadedFile(QStringLiteral("Optimized"), job.url, 400)}
+            job.downloads = done ? QList<DownloadedFile>{DownloadedFile(OutputKind::optimized, job.url, 400)}
                                  : QList<DownloadedFile>{};
         }));
     }
@@ -428,7 +429,7 @@ private Q_SLOTS:
         for (const QString& file : words("pics/a.jpg pics/a-optimized.jpg pics/a.webp pics/b.png pics/b.webp")) {
             tree.writeFile(file);
         }
-        OutputMark mark{OutputMark::Kind::webp, {"a.jpg", 0, 0}, "level:1", -1, {}, {}};
+        OutputMark mark{OutputKind::webp, {"a.jpg", 0, 0}, "lossy=1", -1, {}, {}};
         for (const char* output : {"pics/a-optimized.jpg", "pics/a.webp"}) {
             QVERIFY(mark.writeTo(QFile::encodeName(tree.path(QString::fromLatin1(output)))));
         }
@@ -449,7 +450,7 @@ private Q_SLOTS:
                                  "noise.bmp-optimized.png", "noise.png-optimized.gif", "photo-optimized.JPG",
                                  "PHOTO.webp", "photo.webp.webp", "solo.webp", "solo-optimized", "other.webp",
                                  "x-optimized.webp", "x-optimized-optimized.png", "noise-optimized.tar.gz"}) {
-            if (QueueIntake::namedLikeOutput(name, images)) {
+            if (OutputNames::namedLikeOutput(name, images)) {
                 outputs << QString::fromLatin1(name);
             }
         }
@@ -600,7 +601,8 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QLocale before;
         QLocale::setDefault(QLocale(locale));
-        const QString texts = SizeText::fileDetail(DownloadedFile(format, QUrl(), size), original) +
+        const OutputKind kind = format == QLatin1String("WebP") ? OutputKind::webp : OutputKind::optimized;
+        const QString texts = SizeText::fileDetail(DownloadedFile(kind, QUrl(), size), original) +
                               QStringLiteral(" | ") + SizeText::saved(original, size);
         QLocale::setDefault(before);
         QCOMPARE(texts, expected);
@@ -753,7 +755,7 @@ private Q_SLOTS:
         // The last job succeeded in an earlier run; a stopped run leaves its files listed.
         f.model->jobModel()->update(f.job(2).id, [](ImageJob& job) {
             job.status = JobStatus::succeeded;
-            job.downloads = {DownloadedFile(QStringLiteral("WebP"), job.url)};
+            job.downloads = {DownloadedFile(OutputKind::webp, job.url)};
         });
         const QUuid earlierFile = f.job(2).downloads.at(0).id;
         f.start();
@@ -836,8 +838,7 @@ private Q_SLOTS:
         f.call(0)->succeed();
         // A failure after a file was saved lists that file: it is on disk.
         Error boom(QStringLiteral("Boom."));
-        boom.setWritten(
-            {DownloadedFile(QStringLiteral("Optimized"), f.tree.fileUrl(QStringLiteral("img1-optimized.jpg")))});
+        boom.setWritten({DownloadedFile(OutputKind::optimized, f.tree.fileUrl(QStringLiteral("img1-optimized.jpg")))});
         f.call(1)->settle({}, std::make_exception_ptr(boom));
         QCOMPARE(f.job(0).downloads.size(), 1);
         QTRY_COMPARE(f.calls.size(), 5);

@@ -6,9 +6,9 @@
 
 #include "client/CancelToken.h"
 #include "client/Error.h"
-#include "client/OutputNames.h"
 #include "model/DownloadedFile.h"
 #include "model/TovalinOptions.h"
+#include "output/OutputNames.h"
 
 #include <QTest>
 #include <QUrl>
@@ -43,6 +43,6 @@ struct ScriptedCall
     void succeed(const QUrl& source = {})
     {
         const QString path = (source.isEmpty() ? file : source).toLocalFile() + QStringLiteral(".webp");
-        settle({DownloadedFile(QStringLiteral("WebP"), QUrl::fromLocalFile(path))});
+        settle({DownloadedFile(OutputKind::webp, QUrl::fromLocalFile(path))});
     }
 };

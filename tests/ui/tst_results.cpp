@@ -66,7 +66,7 @@ QString save(const VImage& image, const QString& path, vips::VOption* options = 
     return path;
 }
 
-QList<DownloadedFile> savedFiles(const QList<std::pair<QString, QString>>& kindsAndPaths)
+QList<DownloadedFile> savedFiles(const QList<std::pair<OutputKind, QString>>& kindsAndPaths)
 {
     QList<DownloadedFile> files;
     for (const auto& [kind, path] : kindsAndPaths) {
@@ -133,7 +133,7 @@ class TestResults : public QObject
         const QString avif =
             save(photo(640, 480), m_tree->path(QStringLiteral("harbour.avif")),
                  VImage::option()->set("Q", 40)->set("compression", VIPS_FOREIGN_HEIF_COMPRESSION_AV1));
-        queueDone(source, savedFiles({{QStringLiteral("Optimized"), jpeg}, {QStringLiteral("AVIF"), avif}}));
+        queueDone(source, savedFiles({{OutputKind::optimized, jpeg}, {OutputKind::avif, avif}}));
         // As the desktop delivers a double-click: a click, then a press that is the second click.
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowRect(0).center());
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rowRect(0).center());
@@ -415,7 +415,7 @@ private Q_SLOTS:
             release.acquire();
             return a.size() == b.size() ? std::optional<double>(0.5) : std::nullopt;
         });
-        compare.setJob(QUrl::fromLocalFile(source), savedFiles({{QStringLiteral("WebP"), result}}));
+        compare.setJob(QUrl::fromLocalFile(source), savedFiles({{OutputKind::webp, result}}));
         compare.show();
         QTRY_VERIFY(measuredOn != nullptr);
         QVERIFY(measuredOn != QThread::currentThread());
@@ -434,7 +434,7 @@ private Q_SLOTS:
         CompareWindow unreadable(nullptr, [&](const QImage&, const QImage&) -> std::optional<double> {
             qFatal("measured an unreadable picture");
         });
-        unreadable.setJob(QUrl::fromLocalFile(source), savedFiles({{QStringLiteral("WebP"), broken}}));
+        unreadable.setJob(QUrl::fromLocalFile(source), savedFiles({{OutputKind::webp, broken}}));
         unreadable.show();
         QTRY_VERIFY(unreadable.isMeasured());
         QCOMPARE(unreadable.similarityText(), QStringLiteral("This file could not be read."));
@@ -526,7 +526,7 @@ private Q_SLOTS:
         const QString source = save(photo(64, 48), m_tree->path(QStringLiteral("trip/a.png")));
         const QString optimized = m_tree->writeFile(QStringLiteral("trip/a-optimized.png"), QByteArray(1000, 'x'));
         const QString webp = m_tree->writeFile(QStringLiteral("trip/a.webp"), QByteArray(3000, 'x'));
-        queueDone(source, savedFiles({{QStringLiteral("Optimized"), optimized}, {QStringLiteral("WebP"), webp}}));
+        queueDone(source, savedFiles({{OutputKind::optimized, optimized}, {OutputKind::webp, webp}}));
         QList<QUrl> opened;
         FileManager* files = m_window->contentView()->fileManager();
         files->setOpener([&opened](const QUrl& url) {

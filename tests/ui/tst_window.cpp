@@ -441,7 +441,7 @@ private Q_SLOTS:
                 QTRY_VERIFY(m_service->pending() == 1 || !m_model->isProcessing());
                 if (m_service->pending() == 1) {
                     m_service->calls.constLast()->settle({DownloadedFile(
-                        QStringLiteral("Optimized"), m_tree->fileUrl(QStringLiteral("o%1.png").arg(settled)), 10)});
+                        OutputKind::optimized, m_tree->fileUrl(QStringLiteral("o%1.png").arg(settled)), 10)});
                 }
             }
             QApplication::processEvents();
@@ -889,7 +889,7 @@ private Q_SLOTS:
 
         m_model->jobModel()->update(job(1).id, [&](ImageJob& j) {
             j.message = QStringLiteral("Optimized and saved locally.");
-            j.downloads = {DownloadedFile(QStringLiteral("WebP"), m_tree->fileUrl(QStringLiteral("a.webp")), 2'000)};
+            j.downloads = {DownloadedFile(OutputKind::webp, m_tree->fileUrl(QStringLiteral("a.webp")), 2'000)};
         });
         QAccessibleInterface* list = QAccessible::queryAccessibleInterface(find("jobsList"));
         QCOMPARE(list->childCount(), 2);
@@ -915,8 +915,8 @@ private Q_SLOTS:
         QVERIFY(!shown("savedLabel"));
         m_model->jobModel()->update(job(0).id, [](ImageJob& job) { job.originalSize = 200'000; });
         setStatus(0, JobStatus::succeeded,
-                  {DownloadedFile(QStringLiteral("Optimized"), QUrl::fromLocalFile(optimized), 50'000),
-                   DownloadedFile(QStringLiteral("WebP"), QUrl::fromLocalFile(webp), 40'000)});
+                  {DownloadedFile(OutputKind::optimized, QUrl::fromLocalFile(optimized), 50'000),
+                   DownloadedFile(OutputKind::webp, QUrl::fromLocalFile(webp), 40'000)});
         // The row grows to show its saved files, and the row under it moves down.
         QTRY_COMPARE(rowRect(0).height(), delegate->rowHeight(true));
         QVERIFY(delegate->rowHeight(true) > delegate->rowHeight(false));
@@ -932,7 +932,7 @@ private Q_SLOTS:
         QVERIFY(shown("savedLabel"));
         // Only succeeded jobs whose source size is known count.
         const QList<DownloadedFile> other{
-            DownloadedFile(QStringLiteral("Optimized"), m_tree->fileUrl(QStringLiteral("o.png")), 10)};
+            DownloadedFile(OutputKind::optimized, m_tree->fileUrl(QStringLiteral("o.png")), 10)};
         for (const JobStatus status : {JobStatus::failed, JobStatus::succeeded}) {
             m_model->jobModel()->update(job(1).id,
                                         [&](ImageJob& j) { j.originalSize = status == JobStatus::failed ? 100 : -1; });
@@ -1269,7 +1269,7 @@ private Q_SLOTS:
         type("apiKeyField", QStringLiteral("key"));
         queue(QStringLiteral("qsf"));
         setStatus(1, JobStatus::succeeded,
-                  {DownloadedFile(QStringLiteral("WebP"), m_tree->fileUrl(QStringLiteral("a.webp")), 2'000)});
+                  {DownloadedFile(OutputKind::webp, m_tree->fileUrl(QStringLiteral("a.webp")), 2'000)});
         const auto checkRow = [&](int row) {
             const QRect r = list->visualRect(list->model()->index(row, 0));
             const QRect remove = list->rowDelegate()->removeButtonRect(r);

@@ -1,6 +1,6 @@
-#include "queue/MarkedOutputs.h"
+#include "output/MarkedOutputs.h"
 
-#include "queue/QueueIntake.h"
+#include "output/OutputNames.h"
 
 #include <dirent.h>
 
@@ -13,14 +13,14 @@ const MarkedOutputs::Folder& MarkedOutputs::folder(const QByteArray& path)
     return *found;
 }
 
-bool MarkedOutputs::marksKept(const QByteArray& folderPath, const QByteArray& file)
+bool MarkedOutputs::marksKept(const QByteArray& folderPath)
 {
     auto found = m_folders.find(folderPath);
     if (found == m_folders.end()) {
         found = m_folders.insert(folderPath, scan(folderPath));
     }
     if (!found->marksKept) {
-        found->marksKept = OutputMark::read(file).found != OutputMark::Found::unsupported;
+        found->marksKept = OutputMark::read(folderPath).found != OutputMark::Found::unsupported;
     }
     return *found->marksKept;
 }
@@ -33,7 +33,7 @@ MarkedOutputs::Folder MarkedOutputs::scan(const QByteArray& path)
         return folder;
     }
     while (const dirent* entry = readdir(dir)) {
-        if (entry->d_name[0] == '.' || !QueueIntake::mayBeOutput(entry->d_name)) {
+        if (entry->d_name[0] == '.' || !OutputNames::mayBeOutput(entry->d_name)) {
             continue;
         }
         const QByteArray name(entry->d_name);

@@ -1,6 +1,4 @@
-#include "client/OutputMark.h"
-
-#include "model/RawValueEnum.h"
+#include "output/OutputMark.h"
 
 #include <array>
 #include <cerrno>
@@ -9,7 +7,18 @@
 
 namespace {
 
-constexpr std::array kindNames{"optimized", "webp", "avif"};
+// "optimized", "webp", "avif".
+const std::array<QByteArray, allOutputKinds.size()>& kindNames()
+{
+    static const std::array<QByteArray, allOutputKinds.size()> names = [] {
+        std::array<QByteArray, allOutputKinds.size()> made;
+        for (const OutputKind kind : allOutputKinds) {
+            made.at(std::size_t(kind)) = key(kind).toLower().toLatin1();
+        }
+        return made;
+    }();
+    return names;
+}
 const QByteArray formatVersion = QByteArrayLiteral("tovalin-output 1");
 
 qint64 nanoseconds(const timespec& time)
@@ -24,30 +33,30 @@ std::optional<qint64> number(const QByteArray& text)
     return ok ? std::optional<qint64>(value) : std::nullopt;
 }
 
-QByteArray kindList(const QList<OutputMark::Kind>& kinds)
+QByteArray kindList(const QList<OutputKind>& kinds)
 {
     QByteArrayList names;
-    for (const OutputMark::Kind kind : kinds) {
-        names.append(kindNames.at(std::size_t(kind)));
+    for (const OutputKind kind : kinds) {
+        names.append(kindNames().at(std::size_t(kind)));
     }
     return names.join(',');
 }
 
-std::optional<OutputMark::Kind> kindNamed(const QByteArray& name)
+std::optional<OutputKind> kindNamed(const QByteArray& name)
 {
-    for (std::size_t i = 0; i < kindNames.size(); ++i) {
-        if (name == kindNames.at(i)) {
-            return OutputMark::Kind(i);
+    for (const OutputKind kind : allOutputKinds) {
+        if (name == kindNames().at(std::size_t(kind))) {
+            return kind;
         }
     }
     return std::nullopt;
 }
 
-QList<OutputMark::Kind> kindsNamed(const QByteArray& list)
+QList<OutputKind> kindsNamed(const QByteArray& list)
 {
-    QList<OutputMark::Kind> kinds;
+    QList<OutputKind> kinds;
     for (const QByteArray& name : list.split(',')) {
-        if (const std::optional<OutputMark::Kind> kind = kindNamed(name)) {
+        if (const std::optional<OutputKind> kind = kindNamed(name)) {
             kinds.append(*kind);
         }
     }
@@ -56,13 +65,13 @@ QList<OutputMark::Kind> kindsNamed(const QByteArray& list)
 
 } // namespace
 
-// One "name=value" per line; the source's name is percent-encoded, so any byte of a file name survives.
+// One "name=value" per line; the source's reference is percent-encoded, so any byte of a path survives.
 QByteArray OutputMark::encode() const
 {
-    return formatVersion + "\nkind=" + kindNames.at(std::size_t(kind)) + "\nsource=" + source.name.toPercentEncoding() +
-           "\nsize=" + QByteArray::number(source.size) + "\nmtime=" + QByteArray::number(source.modifiedNs) +
-           "\nsettings=" + settings + "\nbytes=" + QByteArray::number(bytes) + "\nasked=" + kindList(asked) +
-           "\nsaved=" + kindList(saved) + '\n';
+    return formatVersion + "\nkind=" + kindNames().at(std::size_t(kind)) +
+           "\nsource=" + source.reference.toPercentEncoding() + "\nsize=" + QByteArray::number(source.size) +
+           "\nmtime=" + QByteArray::number(source.modifiedNs) + "\nsettings=" + settings +
+           "\nbytes=" + QByteArray::number(bytes) + "\nasked=" + kindList(asked) + "\nsaved=" + kindList(saved) + '\n';
 }
 
 std::optional<OutputMark> OutputMark::decode(const QByteArray& value)
@@ -72,7 +81,7 @@ std::optional<OutputMark> OutputMark::decode(const QByteArray& value)
         return std::nullopt;
     }
     OutputMark mark;
-    std::optional<Kind> kind;
+    std::optional<OutputKind> kind;
     std::optional<qint64> size;
     std::optional<qint64> modified;
     for (const QByteArray& line : lines.mid(1)) {
@@ -82,7 +91,7 @@ std::optional<OutputMark> OutputMark::decode(const QByteArray& value)
         if (name == "kind") {
             kind = kindNamed(text);
         } else if (name == "source") {
-            mark.source.name = QByteArray::fromPercentEncoding(text);
+            mark.source.reference = QByteArray::fromPercentEncoding(text);
         } else if (name == "size") {
             size = number(text);
         } else if (name == "mtime") {
@@ -97,7 +106,7 @@ std::optional<OutputMark> OutputMark::decode(const QByteArray& value)
             mark.saved = kindsNamed(text);
         }
     }
-    if (!kind || mark.source.name.isEmpty() || !size || !modified) {
+    if (!kind || mark.source.reference.isEmpty() || !size || !modified) {
         return std::nullopt;
     }
     mark.kind = *kind;
@@ -106,56 +115,19 @@ std::optional<OutputMark> OutputMark::decode(const QByteArray& value)
     return mark;
 }
 
-QByteArray OutputMark::settingsKey(const TovalinOptions& o)
+QList<OutputKind> OutputMark::companionsAskedFor(const TovalinOptions& options)
 {
-    const auto optional = [](const std::optional<qint64>& value) {
-        return value ? QByteArray::number(*value) : QByteArray();
-    };
-    return "level:" + QByteArray::number(rawValue(o.compression)) +
-           ",resize:" + QByteArray::number(rawValue(o.resizeMode)) + ':' + optional(o.resizeWidth) + 'x' +
-           optional(o.resizeHeight) + ",cmyk:" + QByteArray::number(int(o.cmykToRgb)) +
-           ",upscale:" + QByteArray::number(rawValue(o.upscale)) +
-           ",background:" + QByteArray::number(int(o.removeBackground)) +
-           ",exif:" + QByteArray::number(int(o.keepExif));
-}
-
-QList<OutputMark::Kind> OutputMark::companionsAskedFor(const TovalinOptions& options)
-{
-    QList<Kind> kinds;
+    QList<OutputKind> kinds;
     if (options.convertToWebP) {
-        kinds.append(Kind::webp);
+        kinds.append(OutputKind::webp);
     }
     if (options.convertToAVIF) {
-        kinds.append(Kind::avif);
+        kinds.append(OutputKind::avif);
     }
     return kinds;
 }
 
-QString OutputMark::formatOf(Kind kind)
-{
-    switch (kind) {
-    case Kind::optimized:
-        return QStringLiteral("Optimized");
-    case Kind::webp:
-        return QStringLiteral("WebP");
-    case Kind::avif:
-        return QStringLiteral("AVIF");
-    }
-    return {};
-}
-
-std::optional<OutputMark::Source> OutputMark::sourceOf(int fd, const QByteArray& name)
-{
-    struct stat info
-    {
-    };
-    if (fstat(fd, &info) != 0) {
-        return std::nullopt;
-    }
-    return Source{name, qint64(info.st_size), nanoseconds(info.st_mtim)};
-}
-
-std::optional<OutputMark::Source> OutputMark::sourceAt(const QByteArray& path)
+std::optional<OutputMark::Source> OutputMark::sourceAt(const QByteArray& path, const QByteArray& reference)
 {
     struct stat info
     {
@@ -163,7 +135,7 @@ std::optional<OutputMark::Source> OutputMark::sourceAt(const QByteArray& path)
     if (stat(path.constData(), &info) != 0) {
         return std::nullopt;
     }
-    return Source{path.mid(path.lastIndexOf('/') + 1), qint64(info.st_size), nanoseconds(info.st_mtim)};
+    return Source{reference, qint64(info.st_size), nanoseconds(info.st_mtim)};
 }
 
 OutputMarkReading OutputMark::read(const QByteArray& path)
@@ -172,7 +144,7 @@ OutputMarkReading OutputMark::read(const QByteArray& path)
     std::array<char, 1024> buffer{};
     const ssize_t length = getxattr(path.constData(), attributeName, buffer.data(), buffer.size());
     if (length < 0) {
-        return {errno == ENOTSUP ? Found::unsupported : Found::unmarked, std::nullopt};
+        return {errno == ENOTSUP || errno == EOPNOTSUPP ? Found::unsupported : Found::unmarked, std::nullopt};
     }
     std::optional<OutputMark> mark = decode(QByteArray(buffer.data(), length));
     return {mark ? Found::marked : Found::unmarked, std::move(mark)};

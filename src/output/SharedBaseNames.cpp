@@ -1,0 +1,30 @@
+#include "output/SharedBaseNames.h"
+
+OutputNames SharedBaseNames::names(const ImageJob& job, const QList<ImageJob>& jobs, const QString& resultsFolder)
+{
+    if (!m_valid || m_resultsFolder != resultsFolder) {
+        m_counts.clear();
+        m_counts.reserve(jobs.size());
+        for (const ImageJob& queued : jobs) {
+            ++m_counts[keyOf(queued, resultsFolder)];
+        }
+        m_resultsFolder = resultsFolder;
+        m_valid = true;
+    }
+    const QString path = job.url.toLocalFile();
+    const QString folder = OutputNames::folderFor(path, job.addedFrom, resultsFolder);
+    const bool shared = m_counts.value(keyOf(job, resultsFolder)) > 1;
+    return OutputNames(path, shared ? OutputNames::Naming::sourceName : OutputNames::Naming::baseName, folder);
+}
+
+quint64 SharedBaseNames::keyOf(const ImageJob& job, const QString& resultsFolder)
+{
+    const QString path = job.url.path();
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const QStringView fileName = QStringView(path).mid(nameStart);
+    if (resultsFolder.isEmpty()) {
+        // Beside the source: its own path is all there is to hash, with no copy made.
+        return OutputNames::stemKey(QStringView(path).left(std::max<qsizetype>(nameStart - 1, 0)), fileName);
+    }
+    return OutputNames::stemKey(OutputNames::folderFor(path, job.addedFrom, resultsFolder), fileName);
+}
