@@ -89,8 +89,10 @@ void EngineProcess::start()
     m_process.setProcessEnvironment(environment);
     const pid_t parent = ::getpid();
     // In the child, before the engine runs: it is sent SIGTERM when the thread that started it ends,
-    // that is when this process ends, even by SIGKILL. A parent gone already is not waited for.
+    // that is when this process ends, even by SIGKILL. A parent gone already is not waited for. A group
+    // of its own keeps the terminal's Ctrl-C for the program, which stops its run and then the engine.
     m_process.setChildProcessModifier([parent] {
+        ::setpgid(0, 0);
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (::getppid() != parent) {
             ::_exit(1);
