@@ -29,6 +29,7 @@
 #include <qcoro/qcorotask.h>
 
 #include <optional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -44,6 +45,17 @@ QCoro::Task<double> timeOneStart(QString program)
     const HttpResponse answer = co_await connection.client.transport()->dataFor(
         connection.client.reducerURL(), "application/json", QByteArray("{}"), CancelToken());
     co_return answer.statusCode > 0 ? Measure::elapsedMs(clock) : -1.0;
+}
+
+// The processor time of the children reaped so far, in milliseconds.
+double childrenCpuMs()
+{
+    struct rusage usage
+    {
+    };
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1000 + double(t.tv_usec) / 1000; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 double timeStart(const QString& program)
@@ -178,12 +190,18 @@ int main(int argc, char* argv[])
 
     // Engine start.
     timeStart(service); // the binary and its libraries into the page cache
+    // The wall clock counts what else the machine does meanwhile; the engine's own processor time for
+    // its start, one answer and its end does not.
     QList<double> starts;
-    for (int i = 0; i < 10; ++i)
+    QList<double> cpu;
+    for (int i = 0; i < 10; ++i) {
+        const double before = childrenCpuMs();
         starts.append(timeStart(service));
+        cpu.append(childrenCpuMs() - before);
+    }
     const double start = Measure::median(starts);
     ReportRow{QStringLiteral("Engine start: spawn to first answer (median of 10)"),
-              ReportRow::ms(start),
+              QStringLiteral("%1 (engine's CPU %2)").arg(ReportRow::ms(start), ReportRow::ms(Measure::median(cpu))),
               QStringLiteral("–"),
               QStringLiteral("–"),
               QStringLiteral("≤ 150 ms"),
