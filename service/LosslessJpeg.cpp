@@ -1,5 +1,7 @@
 #include "service/LosslessJpeg.h"
 
+#include <QByteArray>
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -26,11 +28,6 @@ extern "C" void onJpegMessage(j_common_ptr, int)
 {
 }
 
-bool isExif(const jpeg_saved_marker_ptr marker)
-{
-    return marker->marker == JPEG_APP0 + 1 && marker->data_length >= 6 && std::memcmp(marker->data, "Exif\0\0", 6) == 0;
-}
-
 bool isIccProfile(const jpeg_saved_marker_ptr marker)
 {
     return marker->marker == JPEG_APP0 + 2 && marker->data_length >= 12 &&
@@ -46,8 +43,9 @@ bool isWrittenByLibrary(const jpeg_saved_marker_ptr marker)
 }
 
 // Plain C-style body: nothing with a destructor lives across setjmp/longjmp here.
-bool transcodeRaw(const unsigned char* input, unsigned long inputSize, bool keepMetadata, bool keepExif,
-                  unsigned char** output, unsigned long* outputSize, char* errorText, std::size_t errorSize)
+bool transcodeRaw(const unsigned char* input, unsigned long inputSize, bool keepMetadata, const QByteArray& exif,
+                  bool progressive, unsigned char** output, unsigned long* outputSize, char* errorText,
+                  std::size_t errorSize)
 {
     jpeg_decompress_struct src;
     jpeg_compress_struct dst;
@@ -101,17 +99,19 @@ bool transcodeRaw(const unsigned char* input, unsigned long inputSize, bool keep
     dstCreated = true;
     jpeg_copy_critical_parameters(&src, &dst);
     dst.optimize_coding = TRUE;
-    // Keep progressive files progressive: they are usually smaller and users chose them.
-    if (src.progressive_mode)
+    if (progressive)
         jpeg_simple_progression(&dst);
     jpeg_mem_dest(&dst, output, outputSize);
     jpeg_write_coefficients(&dst, coefficients);
     for (jpeg_saved_marker_ptr marker = src.marker_list; marker; marker = marker->next) {
         if (isWrittenByLibrary(marker))
             continue;
-        if (keepMetadata || isIccProfile(marker) || (keepExif && isExif(marker)))
+        if (keepMetadata || isIccProfile(marker))
             jpeg_write_marker(&dst, static_cast<int>(marker->marker), marker->data, marker->data_length);
     }
+    if (!keepMetadata && !exif.isEmpty())
+        jpeg_write_marker(&dst, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(exif.constData()),
+                          static_cast<unsigned int>(exif.size()));
     jpeg_finish_compress(&dst);
     jpeg_destroy_compress(&dst);
     jpeg_finish_decompress(&src);
@@ -119,23 +119,40 @@ bool transcodeRaw(const unsigned char* input, unsigned long inputSize, bool keep
     return true;
 }
 
+// EXIF with the orientation tag alone, little-endian: header, one IFD with one SHORT entry, no next IFD.
+QByteArray orientationOnlyExif(int orientation)
+{
+    QByteArray exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 24);
+    exif.append(char(orientation));
+    exif.append(QByteArray(7, '\0')); // the value's padding, then the offset of no next IFD
+    return exif;
+}
+
 } // namespace
 
-std::optional<QByteArray> LosslessJpeg::transcode(const QByteArray& jpeg, bool keepMetadata,
-                                                  bool keepExifForOrientation, QString* error)
+std::optional<QByteArray> LosslessJpeg::transcode(const QByteArray& jpeg, bool keepMetadata, int orientation,
+                                                  QString* error)
 {
-    unsigned char* output = nullptr;
-    unsigned long outputSize = 0;
-    char errorText[JMSG_LENGTH_MAX + 32] = {};
-    const bool ok =
-        transcodeRaw(reinterpret_cast<const unsigned char*>(jpeg.constData()), static_cast<unsigned long>(jpeg.size()),
-                     keepMetadata, keepExifForOrientation, &output, &outputSize, errorText, sizeof errorText);
-    if (!ok) {
-        if (error)
-            *error = QString::fromLocal8Bit(errorText);
-        return std::nullopt;
+    const QByteArray exif = orientation > 1 && orientation <= 8 ? orientationOnlyExif(orientation) : QByteArray();
+    std::optional<QByteArray> smallest;
+    for (const bool progressive : {true, false}) {
+        unsigned char* output = nullptr;
+        unsigned long outputSize = 0;
+        char errorText[JMSG_LENGTH_MAX + 32] = {};
+        const bool ok = transcodeRaw(reinterpret_cast<const unsigned char*>(jpeg.constData()),
+                                     static_cast<unsigned long>(jpeg.size()), keepMetadata, exif, progressive, &output,
+                                     &outputSize, errorText, sizeof errorText);
+        if (!ok) {
+            if (error)
+                *error = QString::fromLocal8Bit(errorText);
+            return std::nullopt;
+        }
+        if (!smallest || qsizetype(outputSize) < smallest->size())
+            smallest = QByteArray(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize));
+        std::free(output);
+        // Baseline only wins on tiny pictures, where its second try costs nothing.
+        if (jpeg.size() > 64 * 1024)
+            break;
     }
-    QByteArray result(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize));
-    std::free(output);
-    return result;
+    return smallest;
 }

@@ -1,5 +1,6 @@
 // Recompresses a JPEG without decoding it to pixels: the DCT coefficients are copied as they are and
-// only the entropy coding is redone with optimized Huffman tables, so every pixel stays identical.
+// only the entropy coding is redone, progressive with optimized Huffman tables (or baseline with them,
+// where that is smaller, as it can be for tiny pictures), so every pixel stays identical.
 #pragma once
 
 #include <QByteArray>
@@ -11,9 +12,9 @@ class LosslessJpeg
 {
 public:
     // The recompressed file, or nothing with `error` set when the input is not a readable JPEG.
-    // Without `keepMetadata` every APPn and COM marker is dropped except those the picture's look
-    // depends on: the ICC colour profile always, and the EXIF block when `keepExifForOrientation`
-    // (its orientation tag turns the picture on screen).
-    static std::optional<QByteArray> transcode(const QByteArray& jpeg, bool keepMetadata, bool keepExifForOrientation,
+    // Without `keepMetadata` every APPn and COM marker is dropped except what the picture's look
+    // depends on: the ICC colour profile, and for an `orientation` other than 1 (EXIF's value, which
+    // turns the picture on screen) an EXIF block of its own that holds that one tag and nothing else.
+    static std::optional<QByteArray> transcode(const QByteArray& jpeg, bool keepMetadata, int orientation,
                                                QString* error = nullptr);
 };

@@ -1,5 +1,7 @@
 #include "tests/service/TestImages.h"
 
+#include "service/VisualDistance.h"
+
 #include <QHash>
 
 #include <vips/vips8>
@@ -34,7 +36,7 @@ VImage photo(int width, int height)
     VImage g = y * (180.0 / height) + (y * 0.05).cos() * 25 + 30;
     VImage b = (x + y) * (160.0 / (width + height)) + ((x + y) * 0.03).sin() * 30 + 40;
     VImage image = r.bandjoin(g).bandjoin(b);
-    VImage noise = VImage::gaussnoise(width, height, VImage::option()->set("sigma", 6.0));
+    VImage noise = VImage::gaussnoise(width, height, VImage::option()->set("sigma", 0.0));
     image = image + noise.bandjoin(noise * 0.8).bandjoin(noise * 1.2);
     return image.cast(VIPS_FORMAT_UCHAR).copy(VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
@@ -62,6 +64,35 @@ QByteArray TestImages::photoJpeg(int width, int height, int quality, bool withEx
                                  static_cast<std::size_t>(exif.size()));
     }
     return save(image, ".jpg", VImage::option()->set("Q", quality)->set("strip", !withExif));
+}
+
+QByteArray TestImages::cameraJpeg(int orientation, int width, int height)
+{
+    VImage image = photo(width, height).copy();
+    const QByteArray exif = exifBlock();
+    const QByteArray xmp("<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF/></x:xmpmeta>");
+    vips_image_set_blob_copy(image.get_image(), "exif-data", exif.constData(), std::size_t(exif.size()));
+    vips_image_set_blob_copy(image.get_image(), VIPS_META_XMP_NAME, xmp.constData(), std::size_t(xmp.size()));
+    image.set("orientation", orientation);
+    VipsBlob* profile = VImage::profile_load("srgb");
+    std::size_t length = 0;
+    const void* bytes = vips_blob_get(profile, &length);
+    vips_image_set_blob_copy(image.get_image(), VIPS_META_ICC_NAME, bytes, length);
+    vips_area_unref(reinterpret_cast<VipsArea*>(profile));
+    return save(image, ".jpg", VImage::option()->set("Q", 90));
+}
+
+QByteArray TestImages::screenshotPng(const char* path, int width, int height)
+{
+    const VImage shot = VImage::new_from_file(path);
+    return save(shot.extract_area(0, 0, std::min(width, shot.width()), std::min(height, shot.height())), ".png",
+                VImage::option()->set("compression", 6));
+}
+
+QByteArray TestImages::iconPng(int size)
+{
+    const VImage icon = VImage::new_from_file(TOVALIN_ICON_SVG, VImage::option()->set("scale", size / 256.0));
+    return save(icon, ".png");
 }
 
 QByteArray TestImages::transparentPng(int width, int height)
@@ -118,6 +149,20 @@ TestImages::Info TestImages::inspect(const QByteArray& data)
         info.bands = image.bands();
         info.hasAlpha = image.has_alpha();
         info.hasExif = image.get_typeof("exif-data") != 0;
+        if (info.hasExif) {
+            std::size_t length = 0;
+            const void* blob = nullptr;
+            vips_image_get_blob(image.get_image(), "exif-data", &blob, &length);
+            info.exifBytes = int(length);
+        }
+        char** fields = vips_image_get_fields(image.get_image());
+        for (char** field = fields; *field; ++field)
+            info.exifTags += QByteArray(*field).startsWith("exif-ifd") ? 1 : 0;
+        g_strfreev(fields);
+        info.orientation = image.get_typeof("orientation") != 0 ? image.get_int("orientation") : 1;
+        info.hasXmp = image.get_typeof(VIPS_META_XMP_NAME) != 0;
+        info.hasIptc = image.get_typeof(VIPS_META_IPTC_NAME) != 0;
+        info.hasIcc = image.get_typeof(VIPS_META_ICC_NAME) != 0;
         info.cmyk = image.interpretation() == VIPS_INTERPRETATION_CMYK;
         info.pages = vips_image_get_n_pages(image.get_image());
     } catch (const vips::VError&) {
@@ -148,4 +193,12 @@ std::optional<double> TestImages::maxPixelDifference(const QByteArray& a, const 
         vips_error_clear();
         return std::nullopt;
     }
+}
+
+double TestImages::visualDistance(const QByteArray& reference, const QByteArray& candidate)
+{
+    const auto load = [](const QByteArray& data) {
+        return VImage::new_from_buffer(data.constData(), static_cast<std::size_t>(data.size()), "").autorot();
+    };
+    return VisualDistance::between(load(reference), load(candidate));
 }

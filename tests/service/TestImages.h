@@ -14,6 +14,12 @@ public:
     static void initVips();
 
     static QByteArray photoJpeg(int width = 640, int height = 480, int quality = 92, bool withExif = true);
+    // A photo as a camera leaves it: EXIF (with this orientation), XMP and an sRGB profile.
+    static QByteArray cameraJpeg(int orientation, int width = 320, int height = 240);
+    // A part of a real screenshot (the top left, where the window's text and controls are), as PNG.
+    static QByteArray screenshotPng(const char* path, int width = 480, int height = 320);
+    // The program's own icon, drawn from its SVG at this size: sharp edges and soft alpha.
+    static QByteArray iconPng(int size = 256);
     static QByteArray transparentPng(int width = 320, int height = 240);
     static QByteArray cmykJpeg(int width = 320, int height = 240);
     static QByteArray notAnImage();
@@ -29,6 +35,12 @@ public:
         int bands = 0;
         bool hasAlpha = false;
         bool hasExif = false;
+        int exifTags = 0;  // tags in the EXIF block, with those libexif adds as mandatory
+        int exifBytes = 0; // the size of the block
+        int orientation = 1;
+        bool hasXmp = false;
+        bool hasIptc = false;
+        bool hasIcc = false;
         bool cmyk = false;
         int pages = 1; // frames or pages in the file
     };
@@ -38,4 +50,7 @@ public:
     // Largest absolute difference of any band of any pixel, or nothing when the images differ in
     // size or cannot be decoded.
     static std::optional<double> maxPixelDifference(const QByteArray& a, const QByteArray& b);
+    // The butteraugli distance of `candidate` from `reference`, the whole picture measured; both turned
+    // upright first.
+    static double visualDistance(const QByteArray& reference, const QByteArray& candidate);
 };
