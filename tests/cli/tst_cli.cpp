@@ -140,7 +140,7 @@ private Q_SLOTS:
         // Long enough that an interrupt lands while an upload waits for its answer.
         error = m_slowService.start(kKey, {QStringLiteral("--delay-ms"), QStringLiteral("2500")});
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        m_sources = {{QStringLiteral("photos/photo.jpg"), TestImages::photoJpeg(640, 480)},
+        m_sources = {{QStringLiteral("photos/photo.jpg"), TestImages::photoJpeg(400, 300)},
                      {QStringLiteral("photos/clear.png"), TestImages::transparentPng(200, 150)},
                      {QStringLiteral("photos/trip/print.jpg"), TestImages::cmykJpeg(200, 150)},
                      {QStringLiteral("photos/.hidden.jpg"), TestImages::photoJpeg(64, 48)}};
