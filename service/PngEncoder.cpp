@@ -81,8 +81,8 @@ QByteArray recompressed(const QByteArray& png)
         return png;
     ZopfliOptions options;
     ZopfliInitOptions(&options);
-    // Most of zopfli's gain comes in its first iterations; large pictures get fewer.
-    options.numiterations = rows->size() < 1024 * 1024 ? 15 : 5;
+    // Most of zopfli's gain comes in its first iterations; larger pictures get fewer.
+    options.numiterations = rows->size() < 512 * 1024 ? 15 : 5;
     unsigned char* out = nullptr;
     std::size_t outSize = 0;
     ZopfliCompress(&options, ZOPFLI_FORMAT_ZLIB, reinterpret_cast<const unsigned char*>(rows->constData()),

@@ -20,7 +20,7 @@ public:
     static std::optional<QByteArray> palette(const vips::VImage& image, int quality, double dither,
                                              bool smallest = true);
 
-    // Above this many bytes of rows, zopfli would take longer than the picture is worth and zlib's own
-    // result stays.
-    static constexpr qint64 kZopfliMaxBytes = 12 * 1024 * 1024;
+    // Above this many bytes of rows (about 0.7 megapixels of RGB), zopfli would take longer than the
+    // time budget of a picture and zlib's own result stays.
+    static constexpr qint64 kZopfliMaxBytes = 2 * 1024 * 1024;
 };
