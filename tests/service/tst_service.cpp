@@ -885,10 +885,11 @@ private Q_SLOTS:
     void uploadsAnswerWithDownloadableResults()
     {
         start();
-        // A picture whose companions both come out smaller than its optimized PNG.
-        const QByteArray picture = TestImages::transparentPng();
+        // A picture whose companions both come out far smaller than its optimized JPEG, which keeps its
+        // large CMYK profile.
+        const QByteArray picture = TestImages::cmykJpeg();
         QNetworkReply* first =
-            send(url(kUploadPath), kContentType.c_str(), clientForm("convertto=+webp|+avif", picture, "t.png"));
+            send(url(kUploadPath), kContentType.c_str(), clientForm("convertto=+webp|+avif", picture, "print.jpg"));
         const Answer second = upload(clientForm({}, m_photo));
         const Answer answer = finish(first);
         QVERIFY(second.url("LossyURL").endsWith(QLatin1String(".jpg")));
