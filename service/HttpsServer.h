@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
@@ -48,7 +49,7 @@ public:
         int maxHandshakes() const { return std::max(16, maxRequests); }
     };
 
-    // Where a connection stands for the limits; kept by the server for each session.
+    // Where a connection stands for the limits: each session holds its own, the server keeps it.
     struct Place
     {
         enum class Standing
