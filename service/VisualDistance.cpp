@@ -43,10 +43,11 @@ bool isGrey(const VImage& image)
 VImage comparable(const VImage& image, bool grey, bool sixteenBit)
 {
     VImage out = image.has_alpha() ? image.flatten() : image;
+    // libjxl 0.7 aborts on one channel (its grey path checks a colour encoding it never set), so grey
+    // goes in as the same value on all three, which the model sees alike.
     if (grey)
         out = out.colourspace(sixteenBit ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_B_W);
-    else
-        out = out.colourspace(sixteenBit ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+    out = out.colourspace(sixteenBit ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
     return out.cast(sixteenBit ? VIPS_FORMAT_USHORT : VIPS_FORMAT_UCHAR);
 }
 
