@@ -31,6 +31,14 @@ void Console::out(const QString& text)
     write(m_out, text);
 }
 
+void Console::outUtf8(QByteArray text)
+{
+    if (!m_secret.isEmpty()) {
+        text.replace(m_secret.toUtf8(), QCoreApplication::translate("Console", "[API key]").toUtf8());
+    }
+    write(m_out, text);
+}
+
 void Console::err(const QString& text)
 {
     write(m_err, text);
@@ -51,7 +59,11 @@ void Console::write(std::FILE* stream, const QString& text)
     if (!m_secret.isEmpty()) {
         shown.replace(m_secret, QCoreApplication::translate("Console", "[API key]"));
     }
-    const QByteArray bytes = shown.toUtf8();
+    write(stream, shown.toUtf8());
+}
+
+void Console::write(std::FILE* stream, const QByteArray& bytes)
+{
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fflush(stream);
 }

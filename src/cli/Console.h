@@ -3,6 +3,7 @@
 // Standard output and standard error of the command. Everything the command prints goes through here,
 // so that the API key is masked wherever it might turn up, even inside a message the service sent.
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdio>
@@ -16,6 +17,8 @@ public:
     void setSecret(const QString& secret);
 
     void out(const QString& text);
+    // Text already in UTF-8, such as a long report, which then needs no conversion of its own.
+    void outUtf8(QByteArray text);
     void err(const QString& text);
 
     // `text` (a file name, or a message that may quote one) as it can safely go to a terminal: control
@@ -30,6 +33,7 @@ public:
 
 private:
     void write(std::FILE* stream, const QString& text);
+    static void write(std::FILE* stream, const QByteArray& bytes);
 
     std::FILE* m_out;
     std::FILE* m_err;

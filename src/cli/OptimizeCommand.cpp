@@ -221,7 +221,11 @@ int OptimizeCommand::run(const QStringList& arguments)
 
     const QList<ImageJob> jobs = queue.jobs();
     const RunReport report(jobs, QDir::current(), options.dryRun);
-    m_console->out(options.json ? report.jsonLines() : report.table());
+    if (options.json) {
+        m_console->outUtf8(report.jsonLines());
+    } else {
+        m_console->out(report.table());
+    }
 
     if (interruption != 0) {
         return interruptedBase + interruption;

@@ -3,12 +3,11 @@
 #include "cli/Console.h"
 #include "queue/SizeText.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -33,9 +32,93 @@ QString changeText(qint64 before, std::optional<qint64> after)
     return after ? SizeText::change(*after, before) : QString();
 }
 
-QJsonValue orNull(std::optional<qint64> value)
+// One JSON object per image is written straight into the text, as QJsonDocument writes it in compact
+// form: a QJsonObject built and written for each of 10,000 images cost more than all the rest of a
+// rerun.
+
+void appendInteger(QByteArray& text, qint64 value)
 {
-    return value && *value >= 0 ? QJsonValue(double(*value)) : QJsonValue();
+    std::array<char, 24> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    text.append(digits.data(), written.ptr - digits.data());
+}
+
+// A size, or null when there is none (one below zero is not known).
+void appendJsonSize(QByteArray& text, std::optional<qint64> value)
+{
+    if (value && *value >= 0) {
+        appendInteger(text, *value);
+    } else {
+        text += "null";
+    }
+}
+
+// A number as Qt writes one: a whole number as an integer, anything else in its shortest form.
+void appendJsonNumber(QByteArray& text, double value)
+{
+    constexpr double exactIntegers = 9007199254740992.0; // 2^53
+    if (std::trunc(value) == value && std::fabs(value) <= exactIntegers) {
+        appendInteger(text, qint64(value));
+    } else {
+        text += QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+    }
+}
+
+// A string in UTF-8, with the escapes Qt writes: the quote, the backslash and control characters, and a
+// lone surrogate (a byte of a name that is not UTF-8, see FileNames) as \uXXXX, so that it stays exact.
+void appendJsonString(QByteArray& text, QStringView value)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    // Room for the worst case, six bytes for each unit, then cut to what was written.
+    const qsizetype start = text.size();
+    text.resize(start + 2 + 6 * value.size());
+    char* out = text.data() + start;
+    const auto escape = [&out](char16_t u) {
+        *out++ = '\\';
+        *out++ = 'u';
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            *out++ = hex[(u >> shift) & 0xF];
+        }
+    };
+    *out++ = '"';
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char16_t u = value.at(i).unicode();
+        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
+            *out++ = char(u);
+        } else if (u < 0x80) {
+            const char* named = u == '"'    ? "\\\""
+                                : u == '\\' ? "\\\\"
+                                : u == '\b' ? "\\b"
+                                : u == '\f' ? "\\f"
+                                : u == '\n' ? "\\n"
+                                : u == '\r' ? "\\r"
+                                : u == '\t' ? "\\t"
+                                            : nullptr;
+            if (named != nullptr) {
+                *out++ = named[0];
+                *out++ = named[1];
+            } else {
+                escape(u);
+            }
+        } else if (u < 0x800) {
+            *out++ = char(0xC0 | (u >> 6));
+            *out++ = char(0x80 | (u & 0x3F));
+        } else if (!QChar::isSurrogate(u)) {
+            *out++ = char(0xE0 | (u >> 12));
+            *out++ = char(0x80 | ((u >> 6) & 0x3F));
+            *out++ = char(0x80 | (u & 0x3F));
+        } else if (QChar::isHighSurrogate(u) && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
+            const char32_t code = QChar::surrogateToUcs4(u, value.at(++i).unicode());
+            *out++ = char(0xF0 | (code >> 18));
+            *out++ = char(0x80 | ((code >> 12) & 0x3F));
+            *out++ = char(0x80 | ((code >> 6) & 0x3F));
+            *out++ = char(0x80 | (code & 0x3F));
+        } else {
+            escape(u);
+        }
+    }
+    *out++ = '"';
+    text.truncate(out - text.constData());
 }
 
 constexpr int columnCount = 6;
@@ -211,34 +294,47 @@ QString RunReport::table() const
     return render(rows);
 }
 
-QString RunReport::jsonLines() const
+QByteArray RunReport::jsonLines() const
 {
-    QString text;
+    QByteArray text;
+    text.reserve(m_jobs.size() * 400);
     for (const ImageJob& job : m_jobs) {
         const State state = stateOf(job, m_dryRun);
         const std::optional<qint64> before = sourceSize(job);
         const std::optional<qint64> after = optimizedSize(job);
-        QJsonArray outputs;
-        for (const DownloadedFile& file : job.downloads) {
-            QJsonObject output{{QStringLiteral("format"), ::key(file.kind)},
-                               {QStringLiteral("file"), file.path.toLocalFile()},
-                               {QStringLiteral("bytes"), orNull(file.size)}};
-            if (!file.notReplaced.isEmpty()) {
-                output.insert(QStringLiteral("notReplaced"), file.notReplaced.toLocalFile());
-            }
-            outputs.append(output);
+        // The members in the order of their names, as Qt's own writer puts them.
+        text += "{\"bytesAfter\":";
+        appendJsonSize(text, after);
+        text += ",\"bytesBefore\":";
+        appendJsonSize(text, before);
+        text += ",\"changePercent\":";
+        if (const std::optional<double> change = changePercent(before.value_or(-1), after)) {
+            appendJsonNumber(text, *change);
+        } else {
+            text += "null";
         }
-        const std::optional<double> change = changePercent(before.value_or(-1), after);
-        const QJsonObject object{
-            {QStringLiteral("file"), job.url.toLocalFile()},
-            {QStringLiteral("state"), key(state)},
-            {QStringLiteral("message"), state == State::stopped ? tr("Stopped.") : job.message},
-            {QStringLiteral("bytesBefore"), orNull(before)},
-            {QStringLiteral("bytesAfter"), orNull(after)},
-            {QStringLiteral("changePercent"), change ? QJsonValue(*change) : QJsonValue()},
-            {QStringLiteral("outputs"), outputs},
-        };
-        text += QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+        text += ",\"file\":";
+        appendJsonString(text, job.url.toLocalFile());
+        text += ",\"message\":";
+        appendJsonString(text, state == State::stopped ? tr("Stopped.") : job.message);
+        text += ",\"outputs\":[";
+        for (qsizetype i = 0; i < job.downloads.size(); ++i) {
+            const DownloadedFile& file = job.downloads.at(i);
+            text += i == 0 ? "{\"bytes\":" : ",{\"bytes\":";
+            appendJsonSize(text, file.size);
+            text += ",\"file\":";
+            appendJsonString(text, file.path.toLocalFile());
+            text += ",\"format\":";
+            appendJsonString(text, ::key(file.kind));
+            if (!file.notReplaced.isEmpty()) {
+                text += ",\"notReplaced\":";
+                appendJsonString(text, file.notReplaced.toLocalFile());
+            }
+            text += '}';
+        }
+        text += "],\"state\":";
+        appendJsonString(text, key(state));
+        text += "}\n";
     }
     return text;
 }

@@ -42,8 +42,8 @@ public:
     static std::optional<qint64> optimizedSize(const ImageJob& job);
 
     QString table() const;
-    // One compact JSON object per line.
-    QString jsonLines() const;
+    // One compact JSON object per line, in UTF-8.
+    QByteArray jsonLines() const;
     // The file relative to `base` when it lies beneath it, else its absolute path.
     static QString displayPath(const QUrl& file, const QDir& base);
 

@@ -73,6 +73,10 @@ QString FileNames::decode(const QByteArray& name)
 
 QByteArray FileNames::encode(const QString& name)
 {
+    // Nearly every name holds no escaped byte, which would be a lone surrogate, and goes in one piece.
+    if (name.isValidUtf16()) {
+        return name.toUtf8();
+    }
     QByteArray bytes;
     bytes.reserve(name.size());
     qsizetype from = 0;

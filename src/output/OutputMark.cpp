@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <utility>
 
 namespace {
 
@@ -26,7 +28,7 @@ qint64 nanoseconds(const timespec& time)
     return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-std::optional<qint64> number(const QByteArray& text)
+std::optional<qint64> number(QByteArrayView text)
 {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
@@ -42,7 +44,7 @@ QByteArray kindList(const QList<OutputKind>& kinds)
     return names.join(',');
 }
 
-std::optional<OutputKind> kindNamed(const QByteArray& name)
+std::optional<OutputKind> kindNamed(QByteArrayView name)
 {
     for (const OutputKind kind : allOutputKinds) {
         if (name == kindNames().at(std::size_t(kind))) {
@@ -52,11 +54,26 @@ std::optional<OutputKind> kindNamed(const QByteArray& name)
     return std::nullopt;
 }
 
-QList<OutputKind> kindsNamed(const QByteArray& list)
+// The text up to the next `separator`, taken off the front of `rest`.
+QByteArrayView takeUntil(QByteArrayView& rest, char separator)
+{
+    const auto* end = rest.isEmpty()
+                          ? nullptr
+                          : static_cast<const char*>(std::memchr(rest.data(), separator, std::size_t(rest.size())));
+    if (end == nullptr) {
+        return std::exchange(rest, QByteArrayView());
+    }
+    const QByteArrayView taken(rest.data(), end - rest.data());
+    rest = QByteArrayView(end + 1, rest.data() + rest.size() - (end + 1));
+    return taken;
+}
+
+QList<OutputKind> kindsNamed(QByteArrayView list)
 {
     QList<OutputKind> kinds;
-    for (const QByteArray& name : list.split(',')) {
-        if (const std::optional<OutputKind> kind = kindNamed(name)) {
+    kinds.reserve(qsizetype(allOutputKinds.size()));
+    while (!list.isEmpty()) {
+        if (const std::optional<OutputKind> kind = kindNamed(takeUntil(list, ','))) {
             kinds.append(*kind);
         }
     }
@@ -76,28 +93,32 @@ QByteArray OutputMark::encode() const
 
 std::optional<OutputMark> OutputMark::decode(const QByteArray& value)
 {
-    const QList<QByteArray> lines = value.split('\n');
-    if (lines.value(0) != formatVersion) {
+    // Read in place: a rerun decodes the mark of every output in the tree.
+    QByteArrayView rest(value);
+    if (takeUntil(rest, '\n') != formatVersion) {
         return std::nullopt;
     }
     OutputMark mark;
     std::optional<OutputKind> kind;
     std::optional<qint64> size;
     std::optional<qint64> modified;
-    for (const QByteArray& line : lines.mid(1)) {
-        const qsizetype equals = line.indexOf('=');
-        const QByteArray name = line.left(equals);
-        const QByteArray text = line.mid(equals + 1);
+    while (!rest.isEmpty()) {
+        QByteArrayView text = takeUntil(rest, '\n');
+        const qsizetype length = text.size();
+        const QByteArrayView name = takeUntil(text, '=');
+        if (name.size() == length) {
+            continue; // no "="
+        }
         if (name == "kind") {
             kind = kindNamed(text);
         } else if (name == "source") {
-            mark.source.reference = QByteArray::fromPercentEncoding(text);
+            mark.source.reference = QByteArray::fromPercentEncoding(text.toByteArray());
         } else if (name == "size") {
             size = number(text);
         } else if (name == "mtime") {
             modified = number(text);
         } else if (name == "settings") {
-            mark.settings = text;
+            mark.settings = text.toByteArray();
         } else if (name == "bytes") {
             mark.bytes = number(text).value_or(-1);
         } else if (name == "asked") {

@@ -150,7 +150,10 @@ quint64 OutputNames::stemKey(QStringView folder, QStringView fileName)
     quint64 hash = 14695981039346656037ULL;
     const auto add = [&hash](QStringView text) {
         for (const QChar c : text) {
-            hash ^= c.toCaseFolded().unicode();
+            const char16_t unit = c.unicode();
+            // ASCII, nearly all of a path, folds to lower case without a look at the tables.
+            hash ^=
+                unit < 0x80 ? (unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit) : c.toCaseFolded().unicode();
             hash *= 1099511628211ULL;
         }
     };

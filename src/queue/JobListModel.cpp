@@ -201,15 +201,32 @@ qsizetype JobListModel::removeIf(const std::function<bool(const ImageJob&)>& pre
     return removed;
 }
 
-void JobListModel::list(const ImageJob& job)
+QList<QUuid> JobListModel::jobsListing(const QUrl& file) const
 {
+    if (!m_listingsKept) {
+        m_listingsKept = true;
+        for (const ImageJob& job : m_jobs) {
+            list(job);
+        }
+    }
+    return m_listings.values(file);
+}
+
+void JobListModel::list(const ImageJob& job) const
+{
+    if (!m_listingsKept) {
+        return;
+    }
     for (const DownloadedFile& file : job.downloads) {
         m_listings.insert(file.path, job.id);
     }
 }
 
-void JobListModel::unlist(const QUuid& id, const QList<DownloadedFile>& downloads)
+void JobListModel::unlist(const QUuid& id, const QList<DownloadedFile>& downloads) const
 {
+    if (!m_listingsKept) {
+        return;
+    }
     for (const DownloadedFile& file : downloads) {
         m_listings.remove(file.path, id);
     }

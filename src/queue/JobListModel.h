@@ -53,7 +53,7 @@ public:
     // Whether a job for this source is queued, in any state.
     bool hasJobFor(const QUrl& source) const { return m_sources.contains(source); }
     // The jobs that list `file` among their saved files, looked up rather than searched for.
-    QList<QUuid> jobsListing(const QUrl& file) const { return m_listings.values(file); }
+    QList<QUuid> jobsListing(const QUrl& file) const;
 
     // Appends all jobs as one block of rows.
     void append(QList<ImageJob> jobs);
@@ -64,15 +64,17 @@ public:
     qsizetype removeIf(const std::function<bool(const ImageJob&)>& predicate);
 
 private:
-    void list(const ImageJob& job);
-    void unlist(const QUuid& id, const QList<DownloadedFile>& downloads);
+    void list(const ImageJob& job) const;
+    void unlist(const QUuid& id, const QList<DownloadedFile>& downloads) const;
 
     QList<ImageJob> m_jobs;
     QueueTally m_tally;
     // Kept with each change like the tally: how many jobs there are for each source, and every saved
-    // file a job lists, to the job.
+    // file a job lists, to the job. The files are indexed from the first look on: a queue that is only
+    // shown, or a rerun that sends nothing, never looks.
     QHash<QUrl, int> m_sources;
-    QMultiHash<QUrl, QUuid> m_listings;
+    mutable QMultiHash<QUrl, QUuid> m_listings;
+    mutable bool m_listingsKept = false;
     // Rows by id, made again on the first look after a removal moved rows.
     mutable QHash<QUuid, int> m_rows;
     mutable bool m_rowsValid = true;

@@ -651,9 +651,11 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_tree->path(QStringLiteral("mine/photo.jpg.webp"))));
 
         QMap<QString, QString> states;
-        for (const QJsonObject& job :
-             jsonLines(run(QStringList{QStringLiteral("--json"), QStringLiteral("--force")} + paths, &m_service).out))
+        const Outcome json = run(QStringList{QStringLiteral("--json"), QStringLiteral("--force")} + paths, &m_service);
+        for (const QJsonObject& job : jsonLines(json.out))
             states.insert(QFileInfo(job["file"].toString()).fileName(), job["state"].toString());
+        // The byte that is not UTF-8 stays exact, as JSON's escape of the text that stands for it.
+        QVERIFY2(json.out.contains(QStringLiteral("/odd/bad\\udcff.jpg\"")), qPrintable(json.out));
         QCOMPARE(states.value(QStringLiteral("line\nbreak.jpg")), QStringLiteral("done"));
         QCOMPARE(states.value(QStringLiteral("pipe.jpg")), QStringLiteral("failed"));
         QCOMPARE(states.size(), 7);
