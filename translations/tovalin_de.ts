@@ -709,6 +709,46 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Öffnet das Fenster von Tovalin Image Optimizer mit den angegebenen Bildern in der
+Warteschlange; Ordner werden nach Bildern durchsucht. Ist das Fenster schon offen,
+kommen sie in seine Warteschlange, und das Fenster wird nach vorn geholt.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PFAD</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Bilddateien und Ordner, als Pfade oder file:-URIs.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[PFAD...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Aufruf: %1 [Optionen] [PFAD...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 liegt nicht auf diesem Computer; nur lokale Dateien und Ordner können in die Warteschlange.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

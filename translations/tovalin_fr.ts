@@ -709,6 +709,46 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Ouvre la fenêtre de Tovalin Image Optimizer avec les images données dans la file
+d’attente&#xa0;; les dossiers sont parcourus à la recherche d’images. Si la fenêtre est
+déjà ouverte, elles rejoignent sa file et la fenêtre passe au premier plan.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>CHEMIN</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Fichiers image et dossiers, en chemins ou en URI file:.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[CHEMIN...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Utilisation&#xa0;: %1 [options] [CHEMIN...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer&#xa0;: %1 n’est pas sur cet ordinateur&#xa0;; seuls les fichiers et dossiers locaux peuvent être mis en file d’attente.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>
