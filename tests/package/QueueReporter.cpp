@@ -87,12 +87,12 @@ class QueueReporterPlugin : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "QueueReporter.json")
 
 public:
-    QObject* create(const QString& name, const QString& spec) override
+    QObject* create(const QString& name, const QString& argument) override
     {
         if (name.compare(QLatin1String("tovalinqueuereport"), Qt::CaseInsensitive) != 0) {
             return nullptr;
         }
-        return new QueueReporter(spec.toInt());
+        return new QueueReporter(argument.toInt());
     }
 };
 

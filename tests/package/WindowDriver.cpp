@@ -110,12 +110,12 @@ class WindowDriverPlugin : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "WindowDriver.json")
 
 public:
-    QObject* create(const QString& name, const QString& spec) override
+    QObject* create(const QString& name, const QString& argument) override
     {
         if (name.compare(QLatin1String("tovalinwindowdriver"), Qt::CaseInsensitive) != 0) {
             return nullptr;
         }
-        return new WindowDriver(spec);
+        return new WindowDriver(argument);
     }
 };
 
