@@ -1,0 +1,1129 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Optimizes images with the Tovalin service.</source>
+        <translation>Optimiza imágenes con el servicio Tovalin.</translation>
+    </message>
+    <message>
+        <source>Released under the %1 licence.</source>
+        <translation>Publicado bajo la licencia %1.</translation>
+    </message>
+    <message>
+        <source>Get an API key</source>
+        <translation>Obtener una clave de API</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>About Tovalin Image Optimizer</source>
+        <translation>Acerca de Tovalin Image Optimizer</translation>
+    </message>
+</context>
+<context>
+    <name>ApiKeySource</name>
+    <message>
+        <source>cannot read the key file %1: %2.</source>
+        <translation>no se puede leer el archivo de clave %1: %2.</translation>
+    </message>
+    <message>
+        <source>warning: the key file %1 can be read by other users; make it yours only with: chmod 600 %1</source>
+        <translation>aviso: otros usuarios pueden leer el archivo de clave %1; hágalo legible solo para usted con: chmod 600 %1</translation>
+    </message>
+    <message>
+        <source>the key file %1 is too large to hold an API key.</source>
+        <translation>el archivo de clave %1 es demasiado grande para contener una clave de API.</translation>
+    </message>
+    <message>
+        <source>the key file %1 holds no API key.</source>
+        <translation>el archivo de clave %1 no contiene ninguna clave de API.</translation>
+    </message>
+    <message>
+        <source>the key stored by the window is sent only to the service this program was built for; with --service-url give the key with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
+        <translation>la clave guardada por la ventana solo se envía al servicio para el que se compiló este programa; con --service-url, indique la clave con --api-key-file ARCHIVO o con la variable de entorno TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>no API key: give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY, or enter it in the Tovalin Image Optimizer window.</source>
+        <translation>no hay clave de API: indíquela con --api-key-file ARCHIVO o con la variable de entorno TOVALIN_API_KEY, o introdúzcala en la ventana de Tovalin Image Optimizer.</translation>
+    </message>
+</context>
+<context>
+    <name>CancelledError</name>
+    <message>
+        <source>The request was cancelled.</source>
+        <translation>Se canceló la solicitud.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Compression: lossy (the default), glossy or lossless.</source>
+        <translation>Compresión: lossy (predeterminada), glossy o lossless.</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>Also save a WebP version (the default).</source>
+        <translation>Guardar también una versión WebP (predeterminado).</translation>
+    </message>
+    <message>
+        <source>Save no WebP version.</source>
+        <translation>No guardar ninguna versión WebP.</translation>
+    </message>
+    <message>
+        <source>Also save an AVIF version.</source>
+        <translation>Guardar también una versión AVIF.</translation>
+    </message>
+    <message>
+        <source>Save no AVIF version (the default).</source>
+        <translation>No guardar ninguna versión AVIF (predeterminado).</translation>
+    </message>
+    <message>
+        <source>Fit each image to --width and --height: cover or contain.</source>
+        <translation>Ajustar cada imagen a --width y --height: cover o contain.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>Width to resize to, in pixels.</source>
+        <translation>Anchura de destino, en píxeles.</translation>
+    </message>
+    <message>
+        <source>Height to resize to, in pixels.</source>
+        <translation>Altura de destino, en píxeles.</translation>
+    </message>
+    <message>
+        <source>Upscale by 2, 3 or 4.</source>
+        <translation>Ampliar por un factor de 2, 3 o 4.</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>factor</translation>
+    </message>
+    <message>
+        <source>Remove the background.</source>
+        <translation>Quitar el fondo.</translation>
+    </message>
+    <message>
+        <source>Keep the EXIF data.</source>
+        <translation>Conservar los datos EXIF.</translation>
+    </message>
+    <message>
+        <source>Leave CMYK images in CMYK (they are converted to RGB by default).</source>
+        <translation>Dejar las imágenes CMYK en CMYK (de forma predeterminada se convierten a RGB).</translation>
+    </message>
+    <message>
+        <source>Read the API key from &lt;file&gt; (see &quot;API key&quot; below).</source>
+        <translation>Leer la clave de API de &lt;archivo&gt; (véase «Clave de API» más abajo).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Usar el servicio en &lt;url&gt; (solo https) en lugar de aquel para el que se compiló este programa. La clave debe venir entonces de --api-key-file o de TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>url</translation>
+    </message>
+    <message>
+        <source>Also trust the PEM certificates in &lt;file&gt; for --service-url.</source>
+        <translation>Confiar además en los certificados PEM de &lt;archivo&gt; para --service-url.</translation>
+    </message>
+    <message>
+        <source>Keep up to &lt;N&gt; images with the service at once, 1 to %1 (4 by default).</source>
+        <translation>Tener hasta &lt;N&gt; imágenes a la vez en el servicio, de 1 a %1 (4 de forma predeterminada).</translation>
+    </message>
+    <message>
+        <source>Take only share &lt;K/N&gt; of the images, for N processes that together handle every image once (see &quot;Sharing the work&quot; below).</source>
+        <translation>Tomar solo la parte &lt;K/N&gt; de las imágenes, para N procesos que entre todos tratan cada imagen una vez (véase «Repartir el trabajo» más abajo).</translation>
+    </message>
+    <message>
+        <source>Send every image, also those whose results are up to date.</source>
+        <translation>Enviar todas las imágenes, también aquellas cuyos resultados están al día.</translation>
+    </message>
+    <message>
+        <source>List what would be sent and what would be skipped; send nothing.</source>
+        <translation>Listar lo que se enviaría y lo que se omitiría, sin enviar nada.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per image instead of the table.</source>
+        <translation>Mostrar un objeto JSON por imagen en lugar de la tabla.</translation>
+    </message>
+    <message>
+        <source>Print no progress.</source>
+        <translation>No mostrar el progreso.</translation>
+    </message>
+    <message>
+        <source>Optimizes images through the Tovalin service and saves the results beside them:
+photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
+Folders are searched for images. The source images are never changed.</source>
+        <translation>Optimiza imágenes con el servicio Tovalin y guarda los resultados junto a ellas:
+photo.jpg da photo-optimized.jpg, y photo.webp o photo.avif si se piden.
+En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>RUTA</translation>
+    </message>
+    <message>
+        <source>Image files, and folders to search.</source>
+        <translation>Archivos de imagen y carpetas en las que buscar.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>RUTA...</translation>
+    </message>
+    <message>
+        <source>the API key is never taken from the command line, where other users could see it in the process list; give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
+        <translation>la clave de API nunca se toma de la línea de órdenes, donde otros usuarios podrían verla en la lista de procesos; indíquela con --api-key-file ARCHIVO o con la variable de entorno TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>--level must be lossy, glossy or lossless, not %1.</source>
+        <translation>--level debe ser lossy, glossy o lossless, no %1.</translation>
+    </message>
+    <message>
+        <source>--resize must be cover or contain, not %1.</source>
+        <translation>--resize debe ser cover o contain, no %1.</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number of pixels, 1 or more, not %2.</source>
+        <translation>--%1 debe ser un número entero de píxeles, 1 o más, no %2.</translation>
+    </message>
+    <message>
+        <source>--width and --height need --resize cover or --resize contain.</source>
+        <translation>--width y --height requieren --resize cover o --resize contain.</translation>
+    </message>
+    <message>
+        <source>--resize needs --width, --height or both.</source>
+        <translation>--resize requiere --width, --height o ambos.</translation>
+    </message>
+    <message>
+        <source>--upscale must be 2, 3 or 4, not %1.</source>
+        <translation>--upscale debe ser 2, 3 o 4, no %1.</translation>
+    </message>
+    <message>
+        <source>--api-key-file needs the name of a file.</source>
+        <translation>--api-key-file requiere el nombre de un archivo.</translation>
+    </message>
+    <message>
+        <source>--service-url must be an https address such as https://host:port, not %1.</source>
+        <translation>--service-url debe ser una dirección https como https://host:port, no %1.</translation>
+    </message>
+    <message>
+        <source>--ca-file is only for the service given with --service-url.</source>
+        <translation>--ca-file solo sirve para el servicio indicado con --service-url.</translation>
+    </message>
+    <message>
+        <source>--jobs must be a whole number from 1 to %1, not %2.</source>
+        <translation>--jobs debe ser un número entero de 1 a %1, no %2.</translation>
+    </message>
+    <message>
+        <source>--shard must be K/N with K from 1 to N, such as 2/4, not %1.</source>
+        <translation>--shard debe ser K/N con K de 1 a N, como 2/4, no %1.</translation>
+    </message>
+    <message>
+        <source>no images or folders given.</source>
+        <translation>no se indicó ninguna imagen ni carpeta.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] PATH...</source>
+        <translation>Uso: %1 [opciones] RUTA...</translation>
+    </message>
+    <message>
+        <source>API key:
+  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
+  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
+  printed. A key file should be readable by you only (chmod 600 FILE).
+</source>
+        <translation>Clave de API:
+  Se toma de --api-key-file ARCHIVO; si no, de la variable de entorno TOVALIN_API_KEY; si no, de
+  la clave guardada por la ventana de Tovalin Image Optimizer. Nunca se toma de la línea de
+  órdenes ni se muestra. Un archivo de clave debería ser legible solo por usted
+  (chmod 600 ARCHIVO).
+</translation>
+    </message>
+    <message>
+        <source>Output:
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Salida:
+  El progreso va a la salida de error estándar: una línea que se redibuja en un terminal o, si no,
+  una línea por imagen. La tabla de resultados, o con --json un objeto JSON por imagen, va a la
+  salida estándar.
+</translation>
+    </message>
+    <message>
+        <source>Reruns:
+  Every result carries a mark naming its source and the settings it was made with. Results
+  found in a folder are never taken for images to optimize, and an image whose results are
+  all there, made from the image as it is now with the same settings, is skipped (&quot;Already
+  optimized.&quot;). --force sends it anyway. Where the file system keeps no marks, nothing is
+  skipped. --dry-run lists what would be sent and what skipped.
+</source>
+        <translation>Nuevas ejecuciones:
+  Cada resultado lleva una marca que indica su origen y los ajustes con los que se creó. Los
+  resultados que se encuentran en una carpeta nunca se toman por imágenes que optimizar, y una
+  imagen cuyos resultados están todos presentes, creados a partir de la imagen tal como es ahora y
+  con los mismos ajustes, se omite («Ya optimizada.»). --force la envía de todos modos. Donde el
+  sistema de archivos no guarda marcas, no se omite nada. --dry-run lista lo que se enviaría y lo
+  que se omitiría.
+</translation>
+    </message>
+    <message>
+        <source>Several at once:
+  Up to --jobs images are with the service at once. Two images whose results would share a
+  file name are never sent together.
+</source>
+        <translation>Varias a la vez:
+  Hasta --jobs imágenes están a la vez en el servicio. Dos imágenes cuyos resultados compartirían
+  un nombre de archivo nunca se envían juntas.
+</translation>
+    </message>
+    <message>
+        <source>Sharing the work:
+  --shard K/N takes the K-th of N shares of the images found, picked by a hash of each image&apos;s
+  path relative to the folder given (a file given by itself: its path as given). N processes
+  given the same paths and --shard 1/N to N/N handle every image exactly once, on one machine
+  or on many, for example with GNU parallel:
+    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4
+</source>
+        <translation>Repartir el trabajo:
+  --shard K/N toma la K-ésima de N partes de las imágenes encontradas, elegidas por un hash de la
+  ruta de cada imagen relativa a la carpeta indicada (para un archivo indicado por sí solo: su
+  ruta tal como se indicó). N procesos con las mismas rutas y --shard 1/N a N/N tratan cada imagen
+  exactamente una vez, en una máquina o en muchas, por ejemplo con GNU parallel:
+    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0    every image was optimized or up to date
+  1    at least one image failed
+  2    usage error: a bad option, or no API key
+  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
+
+  An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
+  aborted, nothing is left half written, and the images not reached are reported as stopped.
+  A second interrupt quits at once.
+</source>
+        <translation>Estado de salida:
+  0    todas las imágenes se optimizaron o estaban al día
+  1    al menos una imagen falló
+  2    error de uso: una opción incorrecta, o ninguna clave de API
+  130  interrumpido (Ctrl-C); 129 y 143 tras SIGHUP y SIGTERM
+
+  Una interrupción detiene la ejecución como lo hace el botón Detener de la ventana: las
+  transferencias en curso se cancelan, nada queda escrito a medias y las imágenes a las que no se
+  llegó se indican como detenidas. Una segunda interrupción sale de inmediato.
+</translation>
+    </message>
+    <message>
+        <source>Example:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+</source>
+        <translation>Ejemplo:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Imágenes/vacaciones
+</translation>
+    </message>
+</context>
+<context>
+    <name>Compression</name>
+    <message>
+        <source>Lossless</source>
+        <translation>Lossless</translation>
+    </message>
+    <message>
+        <source>Lossy</source>
+        <translation>Lossy</translation>
+    </message>
+    <message>
+        <source>Glossy</source>
+        <translation>Glossy</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>[API key]</source>
+        <translation>[clave de API]</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Selected Images</source>
+        <translation>Imágenes seleccionadas</translation>
+    </message>
+    <message>
+        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
+        <translation>La cola: una fila por imagen con su estado, su mensaje y los archivos guardados. Espacio quita la imagen actual. Se pueden soltar aquí imágenes y carpetas.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedFile</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Optimizada</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>Could not read “%1”: %2.</source>
+        <translation>No se pudo leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” changed while it was being sent; nothing was saved for it.</source>
+        <translation>«%1» cambió mientras se enviaba; no se guardó nada para él.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being sent; nothing was saved for it.</source>
+        <translation>«%1» se eliminó mientras se enviaba; no se guardó nada para él.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>no es un archivo local</translation>
+    </message>
+</context>
+<context>
+    <name>ImageJob</name>
+    <message>
+        <source>Ready to optimize.</source>
+        <translation>Lista para optimizar.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemPickerDialog</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>Raw camera images (%1)</source>
+        <translation>Imágenes RAW de cámara (%1)</translation>
+    </message>
+    <message>
+        <source>Choose images or folders to optimize</source>
+        <translation>Elija imágenes o carpetas que optimizar</translation>
+    </message>
+</context>
+<context>
+    <name>JobListView</name>
+    <message>
+        <source>Drop images or folders here</source>
+        <translation>Suelte aquí imágenes o carpetas</translation>
+    </message>
+    <message>
+        <source>Drop to add to the queue</source>
+        <translation>Suelte para añadir a la cola</translation>
+    </message>
+</context>
+<context>
+    <name>JobRowDelegate</name>
+    <message>
+        <source>Remove from queue</source>
+        <translation>Quitar de la cola</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message>
+        <source>Queued</source>
+        <translation>En cola</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>En proceso</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminada</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallida</translation>
+    </message>
+</context>
+<context>
+    <name>LinkButton</name>
+    <message>
+        <source>Opens %1 in the web browser.</source>
+        <translation>Abre %1 en el navegador web.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+</context>
+<context>
+    <name>OptimizeCommand</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Ya optimizada.</translation>
+    </message>
+    <message>
+        <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
+        <translation>el sistema de archivos de %1 no guarda marcas en los archivos, así que las imágenes de allí se envían aunque sus resultados estén al día.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe «%1 --help» para más información.</translation>
+    </message>
+    <message>
+        <source>no PEM certificate could be read from %1.</source>
+        <translation>no se pudo leer ningún certificado PEM de %1.</translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>deteniendo; interrumpa otra vez para salir de inmediato.</translation>
+    </message>
+    <message>
+        <source>no images found in the given folders.</source>
+        <translation>no se encontraron imágenes en las carpetas indicadas.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReporter</name>
+    <message>
+        <source>almost done</source>
+        <translation>casi terminado</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>quedan unos %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueueHeader</name>
+    <message>
+        <source>Clear finished</source>
+        <translation>Quitar terminadas</translation>
+    </message>
+    <message>
+        <source>Clear queue</source>
+        <translation>Vaciar la cola</translation>
+    </message>
+    <message>
+        <source>Selected Images</source>
+        <translation>Imágenes seleccionadas</translation>
+    </message>
+    <message>
+        <source>Removes the images that are done from the queue.</source>
+        <translation>Quita de la cola las imágenes terminadas.</translation>
+    </message>
+    <message>
+        <source>Removes every image from the queue but the one being optimized.</source>
+        <translation>Quita de la cola todas las imágenes salvo la que se está optimizando.</translation>
+    </message>
+    <message>
+        <source>Add files to begin.</source>
+        <translation>Añada archivos para empezar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) left to optimize</source>
+        <translation>
+            <numerusform>Queda %n imagen por optimizar</numerusform>
+            <numerusform>Quedan %n imágenes por optimizar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QueueRunner</name>
+    <message numerus="yes">
+        <source>Optimizing %n image(s)…</source>
+        <translation>
+            <numerusform>Optimizando %n imagen…</numerusform>
+            <numerusform>Optimizando %n imágenes…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped by user.</source>
+        <translation>Detenido por el usuario.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminado.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenida.</translation>
+    </message>
+    <message>
+        <source>Sending to Tovalin…</source>
+        <translation>Enviando a Tovalin…</translation>
+    </message>
+    <message>
+        <source>The image could not be optimized.</source>
+        <translation>No se pudo optimizar la imagen.</translation>
+    </message>
+    <message>
+        <source>Optimized and saved locally.</source>
+        <translation>Optimizada y guardada en local.</translation>
+    </message>
+    <message>
+        <source>“%1” is not this program&apos;s and was kept; this one is “%2”.</source>
+        <translation>«%1» no es de este programa y se ha conservado; este resultado es «%2».</translation>
+    </message>
+    <message>
+        <source>Image is being optimized…</source>
+        <translation>Optimizando la imagen…</translation>
+    </message>
+</context>
+<context>
+    <name>ResizeMode</name>
+    <message>
+        <source>No resize</source>
+        <translation>Sin redimensionar</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Contain</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
+    <name>RunNotifier</name>
+    <message>
+        <source>Done.</source>
+        <translation>Terminado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) optimized</source>
+        <translation>
+            <numerusform>%n imagen optimizada</numerusform>
+            <numerusform>%n imágenes optimizadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallida</numerusform>
+            <numerusform>%n fallidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n detenida</numerusform>
+            <numerusform>%n detenidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the parts of a run&apos;s outcome, joined</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of a run&apos;s outcome</comment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>Done</source>
+        <translation>Terminada</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallida</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenida</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Omitida</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Pendiente</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>STATE</source>
+        <translation>ESTADO</translation>
+    </message>
+    <message>
+        <source>BEFORE</source>
+        <translation>ANTES</translation>
+    </message>
+    <message>
+        <source>AFTER</source>
+        <translation>DESPUÉS</translation>
+    </message>
+    <message>
+        <source>CHANGE</source>
+        <translation>CAMBIO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MENSAJE</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenida.</translation>
+    </message>
+    <message>
+        <source>1 image</source>
+        <translation>1 imagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images</source>
+        <translation>
+            <numerusform>%n imagen</numerusform>
+            <numerusform>%n imágenes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n terminada</numerusform>
+            <numerusform>%n terminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallida</numerusform>
+            <numerusform>%n fallidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n detenida</numerusform>
+            <numerusform>%n detenidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n omitida</numerusform>
+            <numerusform>%n omitidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due</source>
+        <translation>
+            <numerusform>%n pendiente</numerusform>
+            <numerusform>%n pendientes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the images counted: how they ended</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 needs a width, a height or both.</source>
+        <translation>«%1» necesita una anchura, una altura o ambas.</translation>
+    </message>
+    <message>
+        <source>The width must be a whole number of pixels, 1 or more.</source>
+        <translation>La anchura debe ser un número entero de píxeles, 1 o más.</translation>
+    </message>
+    <message>
+        <source>The height must be a whole number of pixels, 1 or more.</source>
+        <translation>La altura debe ser un número entero de píxeles, 1 o más.</translation>
+    </message>
+    <message>
+        <source>The width and the height must be whole numbers of pixels, 1 or more.</source>
+        <translation>La anchura y la altura deben ser números enteros de píxeles, 1 o más.</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Help: %1</source>
+        <translation>Ayuda: %1</translation>
+    </message>
+    <message>
+        <source>Opens the article in the web browser.</source>
+        <translation>Abre el artículo en el navegador web.</translation>
+    </message>
+    <message>
+        <source>API Key</source>
+        <translation>Clave de API</translation>
+    </message>
+    <message>
+        <source>(Get an API Key)</source>
+        <translation>(Obtener una clave de API)</translation>
+    </message>
+    <message>
+        <source>Your 20-character API key</source>
+        <translation>Su clave de API de 20 caracteres</translation>
+    </message>
+    <message>
+        <source>The API key of your Tovalin account. It is kept for the next start.</source>
+        <translation>La clave de API de su cuenta de Tovalin. Se guarda para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Hide key</source>
+        <translation>Ocultar clave</translation>
+    </message>
+    <message>
+        <source>Show key</source>
+        <translation>Mostrar clave</translation>
+    </message>
+    <message>
+        <source>Masks the API key again.</source>
+        <translation>Vuelve a ocultar la clave de API.</translation>
+    </message>
+    <message>
+        <source>Shows the API key in plain text.</source>
+        <translation>Muestra la clave de API en texto claro.</translation>
+    </message>
+    <message>
+        <source>Densora Level</source>
+        <translation>Nivel Densora</translation>
+    </message>
+    <message>
+        <source>Learn about Lossy, Glossy, and Lossless</source>
+        <translation>Más sobre Lossy, Glossy y Lossless</translation>
+    </message>
+    <message>
+        <source>Compression levels</source>
+        <translation>Niveles de compresión</translation>
+    </message>
+    <message>
+        <source>how strongly images are compressed</source>
+        <translation>cuánto se comprimen las imágenes</translation>
+    </message>
+    <message>
+        <source>Next Generation Images</source>
+        <translation>Imágenes de nueva generación</translation>
+    </message>
+    <message>
+        <source>Create WebP (+ keep original)</source>
+        <translation>Crear WebP (+ conservar original)</translation>
+    </message>
+    <message>
+        <source>Also saves a WebP version beside each image.</source>
+        <translation>Guarda además una versión WebP junto a cada imagen.</translation>
+    </message>
+    <message>
+        <source>Create AVIF (+ keep original)</source>
+        <translation>Crear AVIF (+ conservar original)</translation>
+    </message>
+    <message>
+        <source>Also saves an AVIF version beside each image.</source>
+        <translation>Guarda además una versión AVIF junto a cada imagen.</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionar</translation>
+    </message>
+    <message>
+        <source>Learn how Tovalin resizes images automatically</source>
+        <translation>Descubra cómo Tovalin redimensiona las imágenes automáticamente</translation>
+    </message>
+    <message>
+        <source>how images are fitted to the width and height</source>
+        <translation>cómo se ajustan las imágenes a la anchura y la altura</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Anchura</translation>
+    </message>
+    <message>
+        <source>Target width in pixels.</source>
+        <translation>Anchura de destino en píxeles.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Target height in pixels.</source>
+        <translation>Altura de destino en píxeles.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Convert CMYK to RGB</source>
+        <translation>Convertir CMYK a RGB</translation>
+    </message>
+    <message>
+        <source>Print colors are turned into screen colors.</source>
+        <translation>Los colores de impresión se convierten en colores de pantalla.</translation>
+    </message>
+    <message>
+        <source>Remove background</source>
+        <translation>Quitar el fondo</translation>
+    </message>
+    <message>
+        <source>The service cuts the subject out of its background.</source>
+        <translation>El servicio recorta el motivo de su fondo.</translation>
+    </message>
+    <message>
+        <source>Keep EXIF</source>
+        <translation>Conservar EXIF</translation>
+    </message>
+    <message>
+        <source>Camera data such as date and place stay in the image.</source>
+        <translation>Los datos de la cámara, como la fecha y el lugar, se quedan en la imagen.</translation>
+    </message>
+    <message>
+        <source>Upscale</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>How many times larger the service makes each image.</source>
+        <translation>Cuántas veces amplía el servicio cada imagen.</translation>
+    </message>
+    <message>
+        <source>Images at once</source>
+        <translation>Imágenes a la vez</translation>
+    </message>
+    <message>
+        <source>How many images are with the service at the same time.</source>
+        <translation>Cuántas imágenes están a la vez en el servicio.</translation>
+    </message>
+    <message>
+        <source>Add images or folders…</source>
+        <translation>Añadir imágenes o carpetas…</translation>
+    </message>
+    <message>
+        <source>Chooses images and folders to queue. They can also be dropped on the window.</source>
+        <translation>Elige imágenes y carpetas para la cola. También se pueden soltar sobre la ventana.</translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation>Optimizar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stops the run; the image in progress is marked stopped.</source>
+        <translation>Detiene la ejecución; la imagen en curso se marca como detenida.</translation>
+    </message>
+    <message>
+        <source>Contact us with any issues, bug reports, or questions.</source>
+        <translation>Contáctenos si tiene problemas, errores que informar o preguntas.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>About Tovalin Image Optimizer</source>
+        <translation>Acerca de Tovalin Image Optimizer</translation>
+    </message>
+    <message>
+        <source>Optimizes every image in the queue with the options above.</source>
+        <translation>Optimiza todas las imágenes de la cola con las opciones de arriba.</translation>
+    </message>
+    <message>
+        <source>Enter an API key and add images first.</source>
+        <translation>Introduzca primero una clave de API y añada imágenes.</translation>
+    </message>
+    <message>
+        <source>Enter an API key first.</source>
+        <translation>Introduzca primero una clave de API.</translation>
+    </message>
+    <message>
+        <source>Add images first.</source>
+        <translation>Añada primero imágenes.</translation>
+    </message>
+    <message>
+        <source>Images are being optimized.</source>
+        <translation>Se están optimizando las imágenes.</translation>
+    </message>
+</context>
+<context>
+    <name>SizeText</name>
+    <message>
+        <source>Nothing saved</source>
+        <translation>Nada ahorrado</translation>
+    </message>
+    <message>
+        <source>Saved %1 of %2</source>
+        <translation>Ahorrados %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>Spinner</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Turns while images are being optimized.</source>
+        <translation>Gira mientras se optimizan las imágenes.</translation>
+    </message>
+</context>
+<context>
+    <name>TovalinError</name>
+    <message>
+        <source>(binary)</source>
+        <translation>(binario)</translation>
+    </message>
+    <message>
+        <source>Unexpected API response: %1</source>
+        <translation>Respuesta inesperada de la API: %1</translation>
+    </message>
+    <message>
+        <source>Failed to encode parameters.</source>
+        <translation>No se pudieron codificar los parámetros.</translation>
+    </message>
+    <message>
+        <source>Tovalin did not return any data.</source>
+        <translation>Tovalin no devolvió ningún dato.</translation>
+    </message>
+    <message>
+        <source>No download URL returned for this configuration.</source>
+        <translation>No se devolvió ninguna URL de descarga para esta configuración.</translation>
+    </message>
+    <message>
+        <source>Could not save the optimized file.</source>
+        <translation>No se pudo guardar el archivo optimizado.</translation>
+    </message>
+    <message>
+        <source>Could not download the optimized file (HTTP status %1).</source>
+        <translation>No se pudo descargar el archivo optimizado (estado HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Could not download the optimized file (empty response).</source>
+        <translation>No se pudo descargar el archivo optimizado (respuesta vacía).</translation>
+    </message>
+</context>
+<context>
+    <name>TransportError</name>
+    <message>
+        <source>The connection timed out: no data moved for %1 seconds.</source>
+        <translation>La conexión agotó el tiempo de espera: no se transfirieron datos durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The reply is larger than %1, the most this program accepts.</source>
+        <translation>La respuesta supera %1, el máximo que acepta este programa.</translation>
+    </message>
+    <message>
+        <source>The server “%1” could not be found.</source>
+        <translation>No se encontró el servidor «%1».</translation>
+    </message>
+    <message>
+        <source>The proxy server could not be found.</source>
+        <translation>No se encontró el servidor proxy.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the server “%1”.</source>
+        <translation>No se pudo conectar con el servidor «%1».</translation>
+    </message>
+    <message>
+        <source>The secure connection to “%1” could not be established: %2.</source>
+        <translation>No se pudo establecer la conexión segura con «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The service redirected the request to an address it may not go to.</source>
+        <translation>El servicio redirigió la solicitud a una dirección a la que no puede ir.</translation>
+    </message>
+    <message>
+        <source>Too many redirects.</source>
+        <translation>Demasiadas redirecciones.</translation>
+    </message>
+    <message>
+        <source>The connection to the service was closed before it answered.</source>
+        <translation>La conexión con el servicio se cerró antes de que respondiera.</translation>
+    </message>
+    <message>
+        <source>The connection was closed before the whole reply arrived.</source>
+        <translation>La conexión se cerró antes de que llegara la respuesta completa.</translation>
+    </message>
+    <message>
+        <source>Refused to connect to “%1”: only secure (https) addresses are allowed.</source>
+        <translation>Se rechazó la conexión con «%1»: solo se permiten direcciones seguras (https).</translation>
+    </message>
+    <message>
+        <source>The connection could not be set up.</source>
+        <translation>No se pudo establecer la conexión.</translation>
+    </message>
+</context>
+<context>
+    <name>UpscaleFactor</name>
+    <message>
+        <source>No upscale</source>
+        <translation>Sin ampliar</translation>
+    </message>
+    <message>
+        <source>2x</source>
+        <translation>2x</translation>
+    </message>
+    <message>
+        <source>3x</source>
+        <translation>3x</translation>
+    </message>
+    <message>
+        <source>4x</source>
+        <translation>4x</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1140 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>Optimizes images with the Tovalin service.</source>
+        <translation>Оптимизирует изображения с помощью сервиса Tovalin.</translation>
+    </message>
+    <message>
+        <source>Released under the %1 licence.</source>
+        <translation>Распространяется по лицензии %1.</translation>
+    </message>
+    <message>
+        <source>Get an API key</source>
+        <translation>Получить ключ API</translation>
+    </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Связаться с нами</translation>
+    </message>
+    <message>
+        <source>About Tovalin Image Optimizer</source>
+        <translation>О программе Tovalin Image Optimizer</translation>
+    </message>
+</context>
+<context>
+    <name>ApiKeySource</name>
+    <message>
+        <source>cannot read the key file %1: %2.</source>
+        <translation>не удаётся прочитать файл ключа %1: %2.</translation>
+    </message>
+    <message>
+        <source>warning: the key file %1 can be read by other users; make it yours only with: chmod 600 %1</source>
+        <translation>предупреждение: файл ключа %1 доступен для чтения другим пользователям; оставьте доступ только себе командой: chmod 600 %1</translation>
+    </message>
+    <message>
+        <source>the key file %1 is too large to hold an API key.</source>
+        <translation>файл ключа %1 слишком велик, чтобы содержать ключ API.</translation>
+    </message>
+    <message>
+        <source>the key file %1 holds no API key.</source>
+        <translation>файл ключа %1 не содержит ключа API.</translation>
+    </message>
+    <message>
+        <source>the key stored by the window is sent only to the service this program was built for; with --service-url give the key with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
+        <translation>ключ, сохранённый окном, отправляется только сервису, для которого собрана эта программа; с --service-url укажите ключ через --api-key-file ФАЙЛ или переменную окружения TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>no API key: give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY, or enter it in the Tovalin Image Optimizer window.</source>
+        <translation>нет ключа API: укажите его через --api-key-file ФАЙЛ или переменную окружения TOVALIN_API_KEY либо введите его в окне Tovalin Image Optimizer.</translation>
+    </message>
+</context>
+<context>
+    <name>CancelledError</name>
+    <message>
+        <source>The request was cancelled.</source>
+        <translation>Запрос отменён.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Показать эту справку и выйти.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Показать версию и выйти.</translation>
+    </message>
+    <message>
+        <source>Compression: lossy (the default), glossy or lossless.</source>
+        <translation>Сжатие: lossy (по умолчанию), glossy или lossless.</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>уровень</translation>
+    </message>
+    <message>
+        <source>Also save a WebP version (the default).</source>
+        <translation>Также сохранять версию WebP (по умолчанию).</translation>
+    </message>
+    <message>
+        <source>Save no WebP version.</source>
+        <translation>Не сохранять версию WebP.</translation>
+    </message>
+    <message>
+        <source>Also save an AVIF version.</source>
+        <translation>Также сохранять версию AVIF.</translation>
+    </message>
+    <message>
+        <source>Save no AVIF version (the default).</source>
+        <translation>Не сохранять версию AVIF (по умолчанию).</translation>
+    </message>
+    <message>
+        <source>Fit each image to --width and --height: cover or contain.</source>
+        <translation>Подогнать каждое изображение под --width и --height: cover или contain.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>режим</translation>
+    </message>
+    <message>
+        <source>Width to resize to, in pixels.</source>
+        <translation>Целевая ширина в пикселях.</translation>
+    </message>
+    <message>
+        <source>Height to resize to, in pixels.</source>
+        <translation>Целевая высота в пикселях.</translation>
+    </message>
+    <message>
+        <source>Upscale by 2, 3 or 4.</source>
+        <translation>Увеличить в 2, 3 или 4 раза.</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>множитель</translation>
+    </message>
+    <message>
+        <source>Remove the background.</source>
+        <translation>Удалить фон.</translation>
+    </message>
+    <message>
+        <source>Keep the EXIF data.</source>
+        <translation>Сохранить данные EXIF.</translation>
+    </message>
+    <message>
+        <source>Leave CMYK images in CMYK (they are converted to RGB by default).</source>
+        <translation>Оставить изображения CMYK в CMYK (по умолчанию они преобразуются в RGB).</translation>
+    </message>
+    <message>
+        <source>Read the API key from &lt;file&gt; (see &quot;API key&quot; below).</source>
+        <translation>Читать ключ API из &lt;файла&gt; (см. «Ключ API» ниже).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>файл</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Обращаться к сервису по адресу &lt;url&gt; (только https) вместо того, для которого собрана эта программа. Ключ тогда должен поступать из --api-key-file или TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>url</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>url</translation>
+    </message>
+    <message>
+        <source>Also trust the PEM certificates in &lt;file&gt; for --service-url.</source>
+        <translation>Также доверять сертификатам PEM из &lt;файла&gt; для --service-url.</translation>
+    </message>
+    <message>
+        <source>Keep up to &lt;N&gt; images with the service at once, 1 to %1 (4 by default).</source>
+        <translation>Держать в сервисе до &lt;N&gt; изображений одновременно, от 1 до %1 (по умолчанию 4).</translation>
+    </message>
+    <message>
+        <source>Take only share &lt;K/N&gt; of the images, for N processes that together handle every image once (see &quot;Sharing the work&quot; below).</source>
+        <translation>Брать только долю &lt;K/N&gt; изображений, для N процессов, которые вместе обрабатывают каждое изображение один раз (см. «Разделение работы» ниже).</translation>
+    </message>
+    <message>
+        <source>Send every image, also those whose results are up to date.</source>
+        <translation>Отправлять каждое изображение, в том числе с актуальными результатами.</translation>
+    </message>
+    <message>
+        <source>List what would be sent and what would be skipped; send nothing.</source>
+        <translation>Показать, что было бы отправлено и что пропущено; ничего не отправлять.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per image instead of the table.</source>
+        <translation>Выводить по одному объекту JSON на изображение вместо таблицы.</translation>
+    </message>
+    <message>
+        <source>Print no progress.</source>
+        <translation>Не выводить ход выполнения.</translation>
+    </message>
+    <message>
+        <source>Optimizes images through the Tovalin service and saves the results beside them:
+photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
+Folders are searched for images. The source images are never changed.</source>
+        <translation>Оптимизирует изображения с помощью сервиса Tovalin и сохраняет результаты рядом с ними:
+из photo.jpg получается photo-optimized.jpg, а по запросу ещё photo.webp или photo.avif.
+В папках ищутся изображения. Исходные изображения никогда не изменяются.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>ПУТЬ</translation>
+    </message>
+    <message>
+        <source>Image files, and folders to search.</source>
+        <translation>Файлы изображений и папки для поиска.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>ПУТЬ...</translation>
+    </message>
+    <message>
+        <source>the API key is never taken from the command line, where other users could see it in the process list; give it with --api-key-file FILE or the environment variable TOVALIN_API_KEY.</source>
+        <translation>ключ API никогда не берётся из командной строки, где другие пользователи могли бы увидеть его в списке процессов; укажите его через --api-key-file ФАЙЛ или переменную окружения TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>--level must be lossy, glossy or lossless, not %1.</source>
+        <translation>--level должен быть lossy, glossy или lossless, а не %1.</translation>
+    </message>
+    <message>
+        <source>--resize must be cover or contain, not %1.</source>
+        <translation>--resize должен быть cover или contain, а не %1.</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number of pixels, 1 or more, not %2.</source>
+        <translation>--%1 должен быть целым числом пикселей, не меньше 1, а не %2.</translation>
+    </message>
+    <message>
+        <source>--width and --height need --resize cover or --resize contain.</source>
+        <translation>--width и --height требуют --resize cover или --resize contain.</translation>
+    </message>
+    <message>
+        <source>--resize needs --width, --height or both.</source>
+        <translation>--resize требует --width, --height или оба.</translation>
+    </message>
+    <message>
+        <source>--upscale must be 2, 3 or 4, not %1.</source>
+        <translation>--upscale должен быть 2, 3 или 4, а не %1.</translation>
+    </message>
+    <message>
+        <source>--api-key-file needs the name of a file.</source>
+        <translation>--api-key-file требует имя файла.</translation>
+    </message>
+    <message>
+        <source>--service-url must be an https address such as https://host:port, not %1.</source>
+        <translation>--service-url должен быть адресом https вида https://host:port, а не %1.</translation>
+    </message>
+    <message>
+        <source>--ca-file is only for the service given with --service-url.</source>
+        <translation>--ca-file действует только для сервиса, указанного в --service-url.</translation>
+    </message>
+    <message>
+        <source>--jobs must be a whole number from 1 to %1, not %2.</source>
+        <translation>--jobs должен быть целым числом от 1 до %1, а не %2.</translation>
+    </message>
+    <message>
+        <source>--shard must be K/N with K from 1 to N, such as 2/4, not %1.</source>
+        <translation>--shard должен иметь вид K/N, где K от 1 до N, например 2/4, а не %1.</translation>
+    </message>
+    <message>
+        <source>no images or folders given.</source>
+        <translation>не указаны изображения или папки.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] PATH...</source>
+        <translation>Использование: %1 [параметры] ПУТЬ...</translation>
+    </message>
+    <message>
+        <source>API key:
+  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
+  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
+  printed. A key file should be readable by you only (chmod 600 FILE).
+</source>
+        <translation>Ключ API:
+  Берётся из --api-key-file ФАЙЛ, иначе из переменной окружения TOVALIN_API_KEY, иначе
+  используется ключ, сохранённый окном Tovalin Image Optimizer. Он никогда не берётся из командной
+  строки и никогда не выводится. Файл ключа должен быть доступен для чтения только вам
+  (chmod 600 ФАЙЛ).
+</translation>
+    </message>
+    <message>
+        <source>Output:
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Вывод:
+  Ход выполнения выводится в стандартный поток ошибок: одна перерисовываемая строка в терминале,
+  иначе по строке на изображение. Таблица результатов, или с --json по объекту JSON на
+  изображение, выводится в стандартный вывод.
+</translation>
+    </message>
+    <message>
+        <source>Reruns:
+  Every result carries a mark naming its source and the settings it was made with. Results
+  found in a folder are never taken for images to optimize, and an image whose results are
+  all there, made from the image as it is now with the same settings, is skipped (&quot;Already
+  optimized.&quot;). --force sends it anyway. Where the file system keeps no marks, nothing is
+  skipped. --dry-run lists what would be sent and what skipped.
+</source>
+        <translation>Повторные запуски:
+  Каждый результат несёт отметку с его источником и параметрами, с которыми он создан. Результаты,
+  найденные в папке, никогда не принимаются за изображения для оптимизации, а изображение, все
+  результаты которого на месте и созданы из изображения в его нынешнем виде с теми же параметрами,
+  пропускается («Уже оптимизировано.»). --force всё равно отправляет его. Там, где файловая
+  система не хранит отметки, ничего не пропускается. --dry-run показывает, что было бы отправлено
+  и что пропущено.
+</translation>
+    </message>
+    <message>
+        <source>Several at once:
+  Up to --jobs images are with the service at once. Two images whose results would share a
+  file name are never sent together.
+</source>
+        <translation>Несколько одновременно:
+  До --jobs изображений одновременно находятся в сервисе. Два изображения, результаты которых
+  получили бы одно имя файла, никогда не отправляются вместе.
+</translation>
+    </message>
+    <message>
+        <source>Sharing the work:
+  --shard K/N takes the K-th of N shares of the images found, picked by a hash of each image&apos;s
+  path relative to the folder given (a file given by itself: its path as given). N processes
+  given the same paths and --shard 1/N to N/N handle every image exactly once, on one machine
+  or on many, for example with GNU parallel:
+    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4
+</source>
+        <translation>Разделение работы:
+  --shard K/N берёт K-ю из N долей найденных изображений, выбранных по хешу пути каждого
+  изображения относительно указанной папки (для файла, указанного отдельно: по его пути в том
+  виде, как он указан). N процессов с одними и теми же путями и --shard от 1/N до N/N обрабатывают
+  каждое изображение ровно один раз, на одной машине или на многих, например с GNU parallel:
+    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0    every image was optimized or up to date
+  1    at least one image failed
+  2    usage error: a bad option, or no API key
+  130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
+
+  An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
+  aborted, nothing is left half written, and the images not reached are reported as stopped.
+  A second interrupt quits at once.
+</source>
+        <translation>Код завершения:
+  0    все изображения оптимизированы или уже были актуальны
+  1    хотя бы одно изображение не удалось обработать
+  2    ошибка использования: неверный параметр или нет ключа API
+  130  прервано (Ctrl-C); 129 и 143 после SIGHUP и SIGTERM
+
+  Прерывание останавливает обработку так же, как кнопка «Остановить» в окне: текущие передачи
+  обрываются, ничего не остаётся записанным наполовину, а изображения, до которых не дошла
+  очередь, помечаются как остановленные. Повторное прерывание завершает работу сразу.
+</translation>
+    </message>
+    <message>
+        <source>Example:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+</source>
+        <translation>Пример:
+  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Изображения/отпуск
+</translation>
+    </message>
+</context>
+<context>
+    <name>Compression</name>
+    <message>
+        <source>Lossless</source>
+        <translation>Lossless</translation>
+    </message>
+    <message>
+        <source>Lossy</source>
+        <translation>Lossy</translation>
+    </message>
+    <message>
+        <source>Glossy</source>
+        <translation>Glossy</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>[API key]</source>
+        <translation>[ключ API]</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Selected Images</source>
+        <translation>Выбранные изображения</translation>
+    </message>
+    <message>
+        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
+        <translation>Очередь: по строке на изображение с его состоянием, сообщением и сохранёнными файлами. Пробел удаляет текущее изображение. Сюда можно перетащить изображения и папки.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedFile</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Оптимизированный</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>Could not read “%1”: %2.</source>
+        <translation>Не удалось прочитать «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” changed while it was being sent; nothing was saved for it.</source>
+        <translation>«%1» изменился во время отправки; для него ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being sent; nothing was saved for it.</source>
+        <translation>«%1» был удалён во время отправки; для него ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+    <message>
+        <source>not a local file</source>
+        <translation>это не локальный файл</translation>
+    </message>
+</context>
+<context>
+    <name>ImageJob</name>
+    <message>
+        <source>Ready to optimize.</source>
+        <translation>Готово к оптимизации.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemPickerDialog</name>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Изображения (%1)</translation>
+    </message>
+    <message>
+        <source>Raw camera images (%1)</source>
+        <translation>Необработанные снимки с камеры (%1)</translation>
+    </message>
+    <message>
+        <source>Choose images or folders to optimize</source>
+        <translation>Выберите изображения или папки для оптимизации</translation>
+    </message>
+</context>
+<context>
+    <name>JobListView</name>
+    <message>
+        <source>Drop images or folders here</source>
+        <translation>Перетащите сюда изображения или папки</translation>
+    </message>
+    <message>
+        <source>Drop to add to the queue</source>
+        <translation>Отпустите, чтобы добавить в очередь</translation>
+    </message>
+</context>
+<context>
+    <name>JobRowDelegate</name>
+    <message>
+        <source>Remove from queue</source>
+        <translation>Удалить из очереди</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message>
+        <source>Queued</source>
+        <translation>В очереди</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Обработка</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>LinkButton</name>
+    <message>
+        <source>Opens %1 in the web browser.</source>
+        <translation>Открывает %1 в браузере.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Закрыть окно</translation>
+    </message>
+</context>
+<context>
+    <name>OptimizeCommand</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Уже оптимизировано.</translation>
+    </message>
+    <message>
+        <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
+        <translation>файловая система %1 не хранит отметки на файлах, поэтому изображения там отправляются, даже если их результаты актуальны.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Подробности: «%1 --help».</translation>
+    </message>
+    <message>
+        <source>no PEM certificate could be read from %1.</source>
+        <translation>не удалось прочитать ни одного сертификата PEM из %1.</translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>остановка; прервите ещё раз, чтобы выйти сразу.</translation>
+    </message>
+    <message>
+        <source>no images found in the given folders.</source>
+        <translation>в указанных папках не найдено изображений.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReporter</name>
+    <message>
+        <source>almost done</source>
+        <translation>почти готово</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>осталось около %1</translation>
+    </message>
+</context>
+<context>
+    <name>QueueHeader</name>
+    <message>
+        <source>Clear finished</source>
+        <translation>Убрать готовые</translation>
+    </message>
+    <message>
+        <source>Clear queue</source>
+        <translation>Очистить очередь</translation>
+    </message>
+    <message>
+        <source>Selected Images</source>
+        <translation>Выбранные изображения</translation>
+    </message>
+    <message>
+        <source>Removes the images that are done from the queue.</source>
+        <translation>Удаляет из очереди готовые изображения.</translation>
+    </message>
+    <message>
+        <source>Removes every image from the queue but the one being optimized.</source>
+        <translation>Удаляет из очереди все изображения, кроме оптимизируемого сейчас.</translation>
+    </message>
+    <message>
+        <source>Add files to begin.</source>
+        <translation>Добавьте файлы, чтобы начать.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) left to optimize</source>
+        <translation>
+            <numerusform>Осталось оптимизировать %n изображение</numerusform>
+            <numerusform>Осталось оптимизировать %n изображения</numerusform>
+            <numerusform>Осталось оптимизировать %n изображений</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QueueRunner</name>
+    <message numerus="yes">
+        <source>Optimizing %n image(s)…</source>
+        <translation>
+            <numerusform>Оптимизация %n изображения…</numerusform>
+            <numerusform>Оптимизация %n изображений…</numerusform>
+            <numerusform>Оптимизация %n изображений…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped by user.</source>
+        <translation>Остановлено пользователем.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Остановлено.</translation>
+    </message>
+    <message>
+        <source>Sending to Tovalin…</source>
+        <translation>Отправка в Tovalin…</translation>
+    </message>
+    <message>
+        <source>The image could not be optimized.</source>
+        <translation>Не удалось оптимизировать изображение.</translation>
+    </message>
+    <message>
+        <source>Optimized and saved locally.</source>
+        <translation>Оптимизировано и сохранено локально.</translation>
+    </message>
+    <message>
+        <source>“%1” is not this program&apos;s and was kept; this one is “%2”.</source>
+        <translation>«%1» создан не этой программой и сохранён; этот результат называется «%2».</translation>
+    </message>
+    <message>
+        <source>Image is being optimized…</source>
+        <translation>Изображение оптимизируется…</translation>
+    </message>
+</context>
+<context>
+    <name>ResizeMode</name>
+    <message>
+        <source>No resize</source>
+        <translation>Без изменений</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Заполнить</translation>
+    </message>
+    <message>
+        <source>Contain</source>
+        <translation>Вписать</translation>
+    </message>
+</context>
+<context>
+    <name>RunNotifier</name>
+    <message>
+        <source>Done.</source>
+        <translation>Готово.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) optimized</source>
+        <translation>
+            <numerusform>%n изображение оптимизировано</numerusform>
+            <numerusform>%n изображения оптимизированы</numerusform>
+            <numerusform>%n изображений оптимизировано</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n с ошибкой</numerusform>
+            <numerusform>%n с ошибкой</numerusform>
+            <numerusform>%n с ошибкой</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n остановлено</numerusform>
+            <numerusform>%n остановлено</numerusform>
+            <numerusform>%n остановлено</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the parts of a run&apos;s outcome, joined</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of a run&apos;s outcome</comment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлено</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Пропущено</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>К отправке</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>STATE</source>
+        <translation>СОСТОЯНИЕ</translation>
+    </message>
+    <message>
+        <source>BEFORE</source>
+        <translation>ДО</translation>
+    </message>
+    <message>
+        <source>AFTER</source>
+        <translation>ПОСЛЕ</translation>
+    </message>
+    <message>
+        <source>CHANGE</source>
+        <translation>ИЗМЕНЕНИЕ</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>СООБЩЕНИЕ</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Остановлено.</translation>
+    </message>
+    <message>
+        <source>1 image</source>
+        <translation>1 изображение</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images</source>
+        <translation>
+            <numerusform>%n изображение</numerusform>
+            <numerusform>%n изображения</numerusform>
+            <numerusform>%n изображений</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n готово</numerusform>
+            <numerusform>%n готово</numerusform>
+            <numerusform>%n готово</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n с ошибкой</numerusform>
+            <numerusform>%n с ошибкой</numerusform>
+            <numerusform>%n с ошибкой</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stopped</source>
+        <translation>
+            <numerusform>%n остановлено</numerusform>
+            <numerusform>%n остановлено</numerusform>
+            <numerusform>%n остановлено</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n пропущено</numerusform>
+            <numerusform>%n пропущено</numerusform>
+            <numerusform>%n пропущено</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due</source>
+        <translation>
+            <numerusform>%n к отправке</numerusform>
+            <numerusform>%n к отправке</numerusform>
+            <numerusform>%n к отправке</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Итого</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the images counted: how they ended</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 needs a width, a height or both.</source>
+        <translation>Для режима «%1» нужна ширина, высота или и то и другое.</translation>
+    </message>
+    <message>
+        <source>The width must be a whole number of pixels, 1 or more.</source>
+        <translation>Ширина должна быть целым числом пикселей, не меньше 1.</translation>
+    </message>
+    <message>
+        <source>The height must be a whole number of pixels, 1 or more.</source>
+        <translation>Высота должна быть целым числом пикселей, не меньше 1.</translation>
+    </message>
+    <message>
+        <source>The width and the height must be whole numbers of pixels, 1 or more.</source>
+        <translation>Ширина и высота должны быть целыми числами пикселей, не меньше 1.</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Help: %1</source>
+        <translation>Справка: %1</translation>
+    </message>
+    <message>
+        <source>Opens the article in the web browser.</source>
+        <translation>Открывает статью в браузере.</translation>
+    </message>
+    <message>
+        <source>API Key</source>
+        <translation>Ключ API</translation>
+    </message>
+    <message>
+        <source>(Get an API Key)</source>
+        <translation>(Получить ключ API)</translation>
+    </message>
+    <message>
+        <source>Your 20-character API key</source>
+        <translation>Ваш 20-значный ключ API</translation>
+    </message>
+    <message>
+        <source>The API key of your Tovalin account. It is kept for the next start.</source>
+        <translation>Ключ API вашей учётной записи Tovalin. Он сохраняется до следующего запуска.</translation>
+    </message>
+    <message>
+        <source>Hide key</source>
+        <translation>Скрыть ключ</translation>
+    </message>
+    <message>
+        <source>Show key</source>
+        <translation>Показать ключ</translation>
+    </message>
+    <message>
+        <source>Masks the API key again.</source>
+        <translation>Снова скрывает ключ API.</translation>
+    </message>
+    <message>
+        <source>Shows the API key in plain text.</source>
+        <translation>Показывает ключ API открытым текстом.</translation>
+    </message>
+    <message>
+        <source>Densora Level</source>
+        <translation>Уровень Densora</translation>
+    </message>
+    <message>
+        <source>Learn about Lossy, Glossy, and Lossless</source>
+        <translation>Подробнее о Lossy, Glossy и Lossless</translation>
+    </message>
+    <message>
+        <source>Compression levels</source>
+        <translation>Уровни сжатия</translation>
+    </message>
+    <message>
+        <source>how strongly images are compressed</source>
+        <translation>насколько сильно сжимаются изображения</translation>
+    </message>
+    <message>
+        <source>Next Generation Images</source>
+        <translation>Изображения нового поколения</translation>
+    </message>
+    <message>
+        <source>Create WebP (+ keep original)</source>
+        <translation>Создать WebP (+ сохранить оригинал)</translation>
+    </message>
+    <message>
+        <source>Also saves a WebP version beside each image.</source>
+        <translation>Также сохраняет версию WebP рядом с каждым изображением.</translation>
+    </message>
+    <message>
+        <source>Create AVIF (+ keep original)</source>
+        <translation>Создать AVIF (+ сохранить оригинал)</translation>
+    </message>
+    <message>
+        <source>Also saves an AVIF version beside each image.</source>
+        <translation>Также сохраняет версию AVIF рядом с каждым изображением.</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Изменение размера</translation>
+    </message>
+    <message>
+        <source>Learn how Tovalin resizes images automatically</source>
+        <translation>Узнайте, как Tovalin автоматически меняет размер изображений</translation>
+    </message>
+    <message>
+        <source>how images are fitted to the width and height</source>
+        <translation>как изображения подгоняются под ширину и высоту</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Target width in pixels.</source>
+        <translation>Целевая ширина в пикселях.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Target height in pixels.</source>
+        <translation>Целевая высота в пикселях.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Convert CMYK to RGB</source>
+        <translation>Преобразовать CMYK в RGB</translation>
+    </message>
+    <message>
+        <source>Print colors are turned into screen colors.</source>
+        <translation>Печатные цвета преобразуются в экранные.</translation>
+    </message>
+    <message>
+        <source>Remove background</source>
+        <translation>Удалить фон</translation>
+    </message>
+    <message>
+        <source>The service cuts the subject out of its background.</source>
+        <translation>Сервис вырезает объект из фона.</translation>
+    </message>
+    <message>
+        <source>Keep EXIF</source>
+        <translation>Сохранить EXIF</translation>
+    </message>
+    <message>
+        <source>Camera data such as date and place stay in the image.</source>
+        <translation>Данные камеры, например дата и место съёмки, остаются в изображении.</translation>
+    </message>
+    <message>
+        <source>Upscale</source>
+        <translation>Увеличение</translation>
+    </message>
+    <message>
+        <source>How many times larger the service makes each image.</source>
+        <translation>Во сколько раз сервис увеличивает каждое изображение.</translation>
+    </message>
+    <message>
+        <source>Images at once</source>
+        <translation>Изображений одновременно</translation>
+    </message>
+    <message>
+        <source>How many images are with the service at the same time.</source>
+        <translation>Сколько изображений одновременно находится в сервисе.</translation>
+    </message>
+    <message>
+        <source>Add images or folders…</source>
+        <translation>Добавить изображения или папки…</translation>
+    </message>
+    <message>
+        <source>Chooses images and folders to queue. They can also be dropped on the window.</source>
+        <translation>Выбирает изображения и папки для очереди. Их также можно перетащить на окно.</translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation>Оптимизировать</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Stops the run; the image in progress is marked stopped.</source>
+        <translation>Останавливает обработку; текущее изображение помечается как остановленное.</translation>
+    </message>
+    <message>
+        <source>Contact us with any issues, bug reports, or questions.</source>
+        <translation>Свяжитесь с нами по любым проблемам, сообщениям об ошибках или вопросам.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>About Tovalin Image Optimizer</source>
+        <translation>О программе Tovalin Image Optimizer</translation>
+    </message>
+    <message>
+        <source>Optimizes every image in the queue with the options above.</source>
+        <translation>Оптимизирует все изображения в очереди с параметрами выше.</translation>
+    </message>
+    <message>
+        <source>Enter an API key and add images first.</source>
+        <translation>Сначала введите ключ API и добавьте изображения.</translation>
+    </message>
+    <message>
+        <source>Enter an API key first.</source>
+        <translation>Сначала введите ключ API.</translation>
+    </message>
+    <message>
+        <source>Add images first.</source>
+        <translation>Сначала добавьте изображения.</translation>
+    </message>
+    <message>
+        <source>Images are being optimized.</source>
+        <translation>Изображения оптимизируются.</translation>
+    </message>
+</context>
+<context>
+    <name>SizeText</name>
+    <message>
+        <source>Nothing saved</source>
+        <translation>Ничего не сэкономлено</translation>
+    </message>
+    <message>
+        <source>Saved %1 of %2</source>
+        <translation>Сэкономлено %1 из %2</translation>
+    </message>
+</context>
+<context>
+    <name>Spinner</name>
+    <message>
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+    <message>
+        <source>Turns while images are being optimized.</source>
+        <translation>Вращается, пока оптимизируются изображения.</translation>
+    </message>
+</context>
+<context>
+    <name>TovalinError</name>
+    <message>
+        <source>(binary)</source>
+        <translation>(двоичные данные)</translation>
+    </message>
+    <message>
+        <source>Unexpected API response: %1</source>
+        <translation>Неожиданный ответ API: %1</translation>
+    </message>
+    <message>
+        <source>Failed to encode parameters.</source>
+        <translation>Не удалось закодировать параметры.</translation>
+    </message>
+    <message>
+        <source>Tovalin did not return any data.</source>
+        <translation>Tovalin не вернул никаких данных.</translation>
+    </message>
+    <message>
+        <source>No download URL returned for this configuration.</source>
+        <translation>Для этой конфигурации не возвращён адрес загрузки.</translation>
+    </message>
+    <message>
+        <source>Could not save the optimized file.</source>
+        <translation>Не удалось сохранить оптимизированный файл.</translation>
+    </message>
+    <message>
+        <source>Could not download the optimized file (HTTP status %1).</source>
+        <translation>Не удалось загрузить оптимизированный файл (код HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Could not download the optimized file (empty response).</source>
+        <translation>Не удалось загрузить оптимизированный файл (пустой ответ).</translation>
+    </message>
+</context>
+<context>
+    <name>TransportError</name>
+    <message>
+        <source>The connection timed out: no data moved for %1 seconds.</source>
+        <translation>Время ожидания соединения истекло: данные не передавались %1 с.</translation>
+    </message>
+    <message>
+        <source>The reply is larger than %1, the most this program accepts.</source>
+        <translation>Ответ больше %1 — максимума, который принимает эта программа.</translation>
+    </message>
+    <message>
+        <source>The server “%1” could not be found.</source>
+        <translation>Сервер «%1» не найден.</translation>
+    </message>
+    <message>
+        <source>The proxy server could not be found.</source>
+        <translation>Прокси-сервер не найден.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the server “%1”.</source>
+        <translation>Не удалось подключиться к серверу «%1».</translation>
+    </message>
+    <message>
+        <source>The secure connection to “%1” could not be established: %2.</source>
+        <translation>Не удалось установить защищённое соединение с «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The service redirected the request to an address it may not go to.</source>
+        <translation>Сервис перенаправил запрос на недопустимый адрес.</translation>
+    </message>
+    <message>
+        <source>Too many redirects.</source>
+        <translation>Слишком много перенаправлений.</translation>
+    </message>
+    <message>
+        <source>The connection to the service was closed before it answered.</source>
+        <translation>Соединение с сервисом закрыто до того, как он ответил.</translation>
+    </message>
+    <message>
+        <source>The connection was closed before the whole reply arrived.</source>
+        <translation>Соединение закрыто до получения полного ответа.</translation>
+    </message>
+    <message>
+        <source>Refused to connect to “%1”: only secure (https) addresses are allowed.</source>
+        <translation>Подключение к «%1» отклонено: разрешены только защищённые адреса (https).</translation>
+    </message>
+    <message>
+        <source>The connection could not be set up.</source>
+        <translation>Не удалось установить соединение.</translation>
+    </message>
+</context>
+<context>
+    <name>UpscaleFactor</name>
+    <message>
+        <source>No upscale</source>
+        <translation>Без увеличения</translation>
+    </message>
+    <message>
+        <source>2x</source>
+        <translation>2x</translation>
+    </message>
+    <message>
+        <source>3x</source>
+        <translation>3x</translation>
+    </message>
+    <message>
+        <source>4x</source>
+        <translation>4x</translation>
+    </message>
+</context>
+</TS>
