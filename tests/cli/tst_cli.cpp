@@ -315,9 +315,9 @@ private Q_SLOTS:
         QVERIFY(!outcome.err.contains(kKey));
     }
 
-    // The command speaks the language of its environment from its first line on: German under a German
-    // LANG, the English it is written in under C. Either way the help stays within 100 columns and names
-    // the same options.
+    // The command speaks the language of its environment from its first line on: German, Japanese or
+    // Russian under their LANG, the English it is written in under C. Either way the help stays within 100
+    // characters a line and names the same options.
     void speaksTheUsersLanguage_data()
     {
         QTest::addColumn<QString>("lang");
@@ -332,6 +332,14 @@ private Q_SLOTS:
                                  << QStringList{"Usage: tovalin-optimize [options] PATH...",
                                                 "  -h, --help             Show this help and exit.",
                                                 "API key:", "Exit status:"};
+        QTest::newRow("help, Japanese") << "ja_JP.UTF-8" << QStringList{"--help"} << 0
+                                        << QStringList{"使い方: tovalin-optimize [オプション] PATH...",
+                                                       "  -h, --help             このヘルプを表示して終了します。",
+                                                       "API キー:", "終了ステータス:"};
+        QTest::newRow("usage error, Russian")
+            << "ru_RU.UTF-8" << QStringList{"--upscale", "5", "photos"} << 2
+            << QStringList{"tovalin-optimize: --upscale должен быть 2, 3 или 4, а не \"5\".",
+                           "Подробности: «tovalin-optimize --help»."};
         QTest::newRow("usage error, German")
             << "de_DE.UTF-8" << QStringList{"--level", "max", "photos"} << 2
             << QStringList{"tovalin-optimize: --level muss lossy, glossy oder lossless sein, nicht \"max\".",

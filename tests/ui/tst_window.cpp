@@ -41,6 +41,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMap>
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
@@ -1093,11 +1094,38 @@ private Q_SLOTS:
                                  << "2 image(s) left to optimize"
                                  << "Queued"
                                  << "";
-        QTest::newRow("not translated") << "pt_BR"
+        // Three plural forms: two is a "few" in Polish.
+        QTest::newRow("Polish") << "pl_PL"
+                                << "Optymalizuj"
+                                << "2 obrazy do optymalizacji"
+                                << "W kolejce"
+                                << "qtbase_pl";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                              << "Otimizar"
+                                              << "2 imagens a otimizar"
+                                              << "Na fila"
+                                              << "qtbase_pt_BR";
+        QTest::newRow("Japanese") << "ja_JP"
+                                  << "最適化"
+                                  << "最適化待ちの画像 2 枚"
+                                  << "待機中"
+                                  << "qtbase_ja";
+        QTest::newRow("Simplified Chinese") << "zh_CN"
+                                            << "优化"
+                                            << "还有 2 张图片待优化"
+                                            << "排队中"
+                                            << "qtbase_zh_CN";
+        // Traditional Chinese is not Simplified Chinese, nor European Portuguese Brazilian.
+        QTest::newRow("not translated") << "zh_TW"
                                         << "Optimize"
                                         << "2 image(s) left to optimize"
                                         << "Queued"
                                         << "";
+        QTest::newRow("not translated, Portugal") << "pt_PT"
+                                                  << "Optimize"
+                                                  << "2 image(s) left to optimize"
+                                                  << "Queued"
+                                                  << "";
     }
 
     void windowSpeaksTheUsersLanguage()
@@ -1129,14 +1157,21 @@ private Q_SLOTS:
         QCOMPARE(closeText(&window) != englishClose, qtTranslated);
     }
 
-    // As the program starts: from the locale of the environment (LANG), registered once more with German.
+    // As the program starts: from the locale of the environment (LANGUAGE, else LANG), registered once more
+    // for each language below.
     void languageFollowsTheEnvironment()
     {
-        const bool german = qEnvironmentVariable("LANG").startsWith(QStringLiteral("de"));
+        static const QMap<QString, QString> optimize{
+            {QStringLiteral("de_DE"), QStringLiteral("Optimieren")},
+            {QStringLiteral("ja_JP"), QStringLiteral("最適化")},
+            {QStringLiteral("pt_BR"), QStringLiteral("Otimizar")},
+        };
+        const QString languages = qEnvironmentVariable("LANGUAGE");
+        const QString asked = (languages.isEmpty() ? qEnvironmentVariable("LANG") : languages).left(5);
         const Translations translations;
         MainWindow window(m_model.get());
         QCOMPARE(window.findChild<QAbstractButton*>("optimizeButton")->text(),
-                 german ? QStringLiteral("Optimieren") : QStringLiteral("Optimize"));
+                 optimize.value(asked, QStringLiteral("Optimize")));
     }
 
     // A theme's own picture under a symbol's freedesktop names, in the symbol's color; the bundled one
