@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <utility>
@@ -56,10 +57,13 @@ QSize LinkButton::sizeHint() const
 
 QSize LinkButton::minimumSizeHint() const
 {
-    // One word per line at the least.
+    // One word per line at the least. Where a line may break follows Unicode's rules, not spaces alone:
+    // Japanese and Chinese put none between words, and may break between almost any two characters.
     int widest = 0;
-    for (const QString& word : text().split(QLatin1Char(' '))) {
-        widest = std::max(widest, fontMetrics().horizontalAdvance(word));
+    const QString text = this->text();
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype start = 0, end = breaks.toNextBoundary(); end != -1; start = end, end = breaks.toNextBoundary()) {
+        widest = std::max(widest, fontMetrics().horizontalAdvance(text.mid(start, end - start).trimmed()));
     }
     return {widest + 2 * margin, fontMetrics().height() + 2 * margin};
 }

@@ -1155,6 +1155,10 @@ private Q_SLOTS:
         QCOMPARE(window.findChild<QLabel*>("remainingLabel")->text(), countLine);
         QCOMPARE(label(JobStatus::queued), status);
         QCOMPARE(closeText(&window) != englishClose, qtTranslated);
+        // The contact link wraps within the sidebar, also in a language written without spaces.
+        auto* contact = window.findChild<QWidget*>("contactLink");
+        QVERIFY(contact->minimumSizeHint().width() <= contact->width());
+        QVERIFY(contact->heightForWidth(contact->width()) <= contact->height());
     }
 
     // As the program starts: from the locale of the environment (LANGUAGE, else LANG), registered once more
