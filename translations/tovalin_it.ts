@@ -623,7 +623,7 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
     <name>ResizeMode</name>
     <message>
         <source>No resize</source>
-        <translation>Nessun ridimensionamento</translation>
+        <translation>Originale</translation>
     </message>
     <message>
         <source>Cover</source>

@@ -979,7 +979,7 @@ Folders are searched for images. The source images are never changed.</source>
     </message>
     <message>
         <source>Contact us with any issues, bug reports, or questions.</source>
-        <translation>Зв’яжіться з нами щодо будь-яких проблем, повідомлень про помилки чи запитань.</translation>
+        <translation>Зв’яжіться з нами щодо проблем, помилок чи запитань.</translation>
     </message>
     <message>
         <source>About</source>
