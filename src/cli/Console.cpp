@@ -4,13 +4,58 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <iterator>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 // Shorter texts would mask ordinary words; no real key is that short.
 constexpr qsizetype minimumMaskedLength = 4;
+
+// The blocks of Unicode's East Asian Wide and Fullwidth characters (UAX #11) and of the emoji shown as
+// pictures, as terminals draw them: two columns each. Ambiguous ones (such as "…") take one, as they do
+// outside East Asian legacy encodings.
+constexpr std::pair<char32_t, char32_t> wideBlocks[] = {
+    {0x1100, 0x115F}, {0x231A, 0x231B},   {0x2329, 0x232A},   {0x23E9, 0x23EC},   {0x2E80, 0x303E},
+    {0x3041, 0x33FF}, {0x3400, 0x4DBF},   {0x4E00, 0x9FFF},   {0xA000, 0xA4CF},   {0xA960, 0xA97F},
+    {0xAC00, 0xD7A3}, {0xF900, 0xFAFF},   {0xFE10, 0xFE19},   {0xFE30, 0xFE6F},   {0xFF00, 0xFF60},
+    {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x2FFFD}, {0x30000, 0x3FFFD},
+};
+
+int columnsOf(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_Enclosing:
+        return 0;
+    default:
+        break;
+    }
+    const bool wide = std::any_of(std::begin(wideBlocks), std::end(wideBlocks),
+                                  [c](const auto& block) { return c >= block.first && c <= block.second; });
+    return wide ? 2 : 1;
+}
+
+// The character at `i` and how many UTF-16 units it takes, read forwards or, from the unit before `i`,
+// backwards.
+std::pair<char32_t, qsizetype> characterAt(const QString& text, qsizetype i)
+{
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        return {QChar::surrogateToUcs4(text.at(i), text.at(i + 1)), 2};
+    }
+    return {text.at(i).unicode(), 1};
+}
+
+std::pair<char32_t, qsizetype> characterBefore(const QString& text, qsizetype i)
+{
+    if (text.at(i - 1).isLowSurrogate() && i >= 2 && text.at(i - 2).isHighSurrogate()) {
+        return {QChar::surrogateToUcs4(text.at(i - 2), text.at(i - 1)), 2};
+    }
+    return {text.at(i - 1).unicode(), 1};
+}
 
 } // namespace
 
@@ -97,4 +142,45 @@ QString Console::visible(const QString& text)
         }
     }
     return shown;
+}
+
+int Console::columns(const QString& text)
+{
+    int total = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const auto [c, units] = characterAt(text, i);
+        total += columnsOf(c);
+        i += units;
+    }
+    return total;
+}
+
+QString Console::firstColumns(const QString& text, int columns)
+{
+    int taken = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const auto [c, units] = characterAt(text, end);
+        taken += columnsOf(c);
+        if (taken > columns) {
+            break;
+        }
+        end += units;
+    }
+    return text.left(end);
+}
+
+QString Console::lastColumns(const QString& text, int columns)
+{
+    int taken = 0;
+    qsizetype start = text.size();
+    while (start > 0) {
+        const auto [c, units] = characterBefore(text, start);
+        taken += columnsOf(c);
+        if (taken > columns) {
+            break;
+        }
+        start -= units;
+    }
+    return text.mid(start);
 }

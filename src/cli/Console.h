@@ -26,6 +26,12 @@ public:
     // a name that are not UTF-8 are shown as escapes ("\n", "\e", "\xff"), as are the characters that
     // turn the direction of text.
     static QString visible(const QString& text);
+    // Columns `text` takes on a terminal: two for a wide character (the ideographs, kana and hangul of
+    // East Asian scripts, fullwidth forms, emoji), none for a combining mark, one for any other.
+    static int columns(const QString& text);
+    // The longest start, and the longest end, of `text` that take at most `columns` columns.
+    static QString firstColumns(const QString& text, int columns);
+    static QString lastColumns(const QString& text, int columns);
 
     bool errIsTerminal() const { return m_errIsTerminal; }
     // Columns of the terminal on standard error; 80 when it cannot tell.

@@ -167,19 +167,20 @@ void ProgressReporter::redraw()
                          QStringLiteral(" %1/%2").arg(finished).arg(total);
     const QString tail = estimate(m_clock.isValid() ? m_clock.elapsed() : 0, m_lastFinishMs, finished, total);
     // One column short of the width: a line that fills the terminal would wrap and never be redrawn.
-    const qsizetype room = columns - 1 - head.size() - 2 - (tail.isEmpty() ? 0 : tail.size() + 2);
+    // Counted in the terminal's columns, which a wide character takes two of.
+    const int room = columns - 1 - Console::columns(head) - 2 - (tail.isEmpty() ? 0 : Console::columns(tail) + 2);
     QString current;
     if (!m_running.empty()) {
         const ImageJob& job = jobs.at(*m_running.begin());
         // When space is short the message goes first, then the start of the path: the file name stays.
         const QString path = Console::visible(RunReport::displayPath(job.url, m_base));
         const QString message = Console::visible(job.message);
-        if (path.size() + 2 + message.size() <= room) {
+        if (Console::columns(path) + 2 + Console::columns(message) <= room) {
             current = path + QStringLiteral("  ") + message;
-        } else if (path.size() <= room) {
+        } else if (Console::columns(path) <= room) {
             current = path;
         } else if (room > 1) {
-            current = QStringLiteral("…") + path.right(room - 1);
+            current = QStringLiteral("…") + Console::lastColumns(path, room - 1);
         }
     }
     QString line = head;
@@ -189,7 +190,7 @@ void ProgressReporter::redraw()
     if (!tail.isEmpty()) {
         line += QStringLiteral("  ") + tail;
     }
-    m_console->err(clearToEnd + line.left(columns - 1));
+    m_console->err(clearToEnd + Console::firstColumns(line, columns - 1));
     m_lineShown = true;
 }
 

@@ -128,10 +128,11 @@ constexpr std::array<bool, columnCount> rightAligned{false, false, true, true, t
 
 QString render(const QList<Row>& rows)
 {
-    std::array<qsizetype, columnCount> widths{};
+    // In the columns of a terminal, not in characters: a Japanese file name is twice as wide as its length.
+    std::array<int, columnCount> widths{};
     for (const Row& row : rows) {
         for (int c = 0; c < columnCount; ++c) {
-            widths[c] = std::max(widths[c], row[c].size());
+            widths[c] = std::max(widths[c], Console::columns(row[c]));
         }
     }
     QString text;
@@ -141,7 +142,8 @@ QString render(const QList<Row>& rows)
             if (c > 0) {
                 line += QStringLiteral("  ");
             }
-            line += rightAligned[c] ? row[c].rightJustified(widths[c]) : row[c].leftJustified(widths[c]);
+            const QString padding(widths[c] - Console::columns(row[c]), QLatin1Char(' '));
+            line += rightAligned[c] ? padding + row[c] : row[c] + padding;
         }
         // The message is last, so nothing needs padding after it.
         while (line.endsWith(QLatin1Char(' '))) {

@@ -1,5 +1,7 @@
 #include "cli/ApiKeySource.h"
 #include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "cli/RunReport.h"
 #include "model/SettingsStore.h"
 #include "tests/e2e/LocalServiceProcess.h"
 #include "tests/service/TestImages.h"
@@ -317,7 +319,7 @@ private Q_SLOTS:
 
     // The command speaks the language of its environment from its first line on: German, Japanese or
     // Russian under their LANG, the English it is written in under C. Either way the help stays within 100
-    // characters a line and names the same options.
+    // columns of a terminal and names the same options.
     void speaksTheUsersLanguage_data()
     {
         QTest::addColumn<QString>("lang");
@@ -363,7 +365,7 @@ private Q_SLOTS:
         if (status != 0)
             return;
         for (const QString& line : printed)
-            QVERIFY2(line.size() <= 100, qPrintable(line));
+            QVERIFY2(Console::columns(line) <= 100, qPrintable(line));
         static const QRegularExpression longOption(QStringLiteral("--[a-z][a-z-]*"));
         const auto options = [](const QString& text) {
             QStringList names;
@@ -374,6 +376,50 @@ private Q_SLOTS:
             return names;
         };
         QCOMPARE(options(outcome.out), options(CommandLine::helpText()));
+    }
+
+    // Columns of a terminal: a wide character takes two, a combining mark none, and a cut never splits a
+    // character, not even one of two UTF-16 units.
+    void terminalColumns_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("first5"); // the longest start within 5 columns
+        QTest::addColumn<QString>("last5");  // the longest end within 5 columns
+        QTest::newRow("ASCII") << "photo.jpg" << 9 << "photo"
+                               << "o.jpg";
+        QTest::newRow("Japanese") << "写真/海辺.png" << 13 << "写真/"
+                                  << ".png";
+        QTest::newRow("combining accents") << "e\u0301te\u0301.jpg" << 7 << "e\u0301te\u0301.j"
+                                           << "e\u0301.jpg";
+        QTest::newRow("emoji") << "ab\U0001F642\U0001F642" << 6 << "ab\U0001F642"
+                               << "b\U0001F642\U0001F642";
+    }
+
+    void terminalColumns()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QFETCH(QString, first5);
+        QFETCH(QString, last5);
+        QCOMPARE(Console::columns(text), columns);
+        QCOMPARE(Console::firstColumns(text, 5), first5);
+        QCOMPARE(Console::lastColumns(text, 5), last5);
+    }
+
+    // The table's columns line up on a terminal when a file name is written in wide characters.
+    void tableColumnsLineUp()
+    {
+        const QDir base(QStringLiteral("/pictures"));
+        const RunReport report({ImageJob(QUrl::fromLocalFile(QStringLiteral("/pictures/海辺の夕焼け.png"))),
+                                ImageJob(QUrl::fromLocalFile(QStringLiteral("/pictures/harbour.png")))},
+                               base);
+        const QStringList lines = report.table().split(QLatin1Char('\n'));
+        const auto stateColumn = [&lines](int row) {
+            return Console::columns(lines[row].left(lines[row].indexOf(RunReport::label(RunReport::State::stopped))));
+        };
+        QCOMPARE(stateColumn(1), stateColumn(2));
+        QCOMPARE(stateColumn(1), Console::columns(QStringLiteral("海辺の夕焼け.png  ")));
     }
 
     // The whole road: a folder searched as the window searches it, real images through the local
