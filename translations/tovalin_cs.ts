@@ -145,10 +145,6 @@
         <translation>soubor</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Použije službu na adrese &lt;url&gt; (jen https) místo té, pro kterou byl tento program sestaven. Klíč pak musí pocházet z --api-key-file nebo TOVALIN_API_KEY.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -180,14 +176,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Nevypisuje průběh.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Optimalizuje obrázky pomocí služby Tovalin a výsledky ukládá vedle nich:
-z photo.jpg vznikne photo-optimized.jpg a na přání také photo.webp nebo photo.avif.
-V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -259,18 +247,6 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
         <translation>Použití: %1 [volby] CESTA...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>Klíč API:
-  Bere se z --api-key-file SOUBOR, jinak z proměnné prostředí TOVALIN_API_KEY, jinak je to klíč
-  uložený oknem Tovalin Image Optimizer. Nikdy se nebere z příkazového řádku a nikdy se
-  nevypisuje. Soubor s klíčem by měl být čitelný jen pro vás (chmod 600 SOUBOR).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -324,10 +300,67 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Optimalizuje na tomto počítači (local, bez klíče) nebo pomocí služby Tovalin (service, s vaším klíčem API); výchozí je %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>jádro</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Použije službu na adrese &lt;url&gt; (jen https) místo té, pro kterou byl tento program sestaven; znamená --engine service. Klíč pak musí pocházet z --api-key-file nebo TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Optimalizuje obrázky na tomto počítači nebo pomocí služby Tovalin a výsledky ukládá vedle nich: z
+photo.jpg vznikne photo-optimized.jpg a na přání také photo.webp nebo photo.avif. V adresářích se
+hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine musí být local nebo service, ne %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url platí jen pro --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Jádra:
+  local    jádro na tomto počítači: spouští ho tento příkaz pro své zpracování a končí spolu s
+           ním, offline, bez účtu a klíče; obrázky nikdy neopustí tento počítač.
+  service  služba Tovalin, s klíčem API vašeho účtu.
+  Bez --engine: %1, s --service-url: service.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>Klíč API:
+  Potřebuje ho jen služba Tovalin. Bere se z --api-key-file SOUBOR, jinak z proměnné prostředí
+  TOVALIN_API_KEY, jinak je to klíč uložený oknem Tovalin Image Optimizer. Nikdy se nebere z
+  příkazového řádku a nikdy se nevypisuje. Soubor s klíčem by měl být čitelný jen pro vás
+  (chmod 600 SOUBOR).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -337,7 +370,7 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
         <translation>Návratový kód:
   0    každý obrázek byl optimalizován nebo byl aktuální
   1    nejméně jeden obrázek selhal
-  2    chyba použití: chybná volba nebo chybí klíč API
+  2    chyba použití: chybná volba nebo chybí klíč API pro službu
   130  přerušeno (Ctrl-C); 129 a 143 po SIGHUP a SIGTERM
 
   Přerušení zastaví zpracování stejně jako tlačítko Zastavit v okně: probíhající přenosy se zruší,
@@ -346,12 +379,148 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
-        <translation>Příklad:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Obrázky/dovolená
+        <translation>Příklady:
+  %1 --level glossy --avif ~/Obrázky/dovolená
+  TOVALIN_API_KEY=... %1 --engine service ~/Obrázky/dovolená
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Originál a výsledek</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Rozdělené zobrazení, originál vlevo od dělicí čáry.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Vedle sebe, originál vlevo.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Přiblížení %1 %.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Šipky posouvají obraz, Shift se šipkou vlevo nebo vpravo posouvá dělicí čáru; plus a minus mění přiblížení, 0 přizpůsobí oknu, 1 a 2 ukážou 100 % a 200 %.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Šipky posouvají obraz; plus a minus mění přiblížení, 0 přizpůsobí oknu, 1 a 2 ukážou 100 % a 200 %.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Porovnat s</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Rozdělení</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Vedle sebe</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Zobrazení</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>výsledek přes originál s dělicí čárou, nebo vedle něj</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Oddálit (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Oddálit</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Přiblížit (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Přiblížit</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Přizpůsobit</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>Celý obraz v okně (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Jeden pixel obrazu na jeden pixel obrazovky (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Každý pixel obrazu jako dva pixely obrazovky (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>Strukturní podobnost (SSIM) výsledku s originálem v červené, zelené a modré: 1 pro stejný obraz, tím méně, čím víc se liší.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>Porovnat „%1“</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>který uložený soubor se zobrazí proti originálu</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originál</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>Originál a obrázek „%1“</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>Originál nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Tento soubor nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Měří se podobnost…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Podobnost %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>Podobnost nelze změřit.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Přiblížení %1</translation>
     </message>
 </context>
 <context>
@@ -383,23 +552,38 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
         <translation>Vybrané obrázky</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>Fronta: jeden řádek na obrázek s jeho stavem, zprávou a uloženými soubory. Mezerník odebere aktuální obrázek. Obrázky a adresáře sem lze přetáhnout.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>Fronta: jeden řádek na obrázek s jeho stavem, zprávou a uloženými soubory. Enter porovná hotový obrázek s výsledkem, klávesa Menu nabídne, co lze s aktuálním obrázkem udělat, a mezerník ho odebere. Obrázky a adresáře sem lze přetáhnout.</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>Optimalizovaný</translation>
+        <source>On this computer</source>
+        <translation>Na tomto počítači</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Služba Tovalin</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>žádná odpověď do %1 s.</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>neočekávaně skončil.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>skončil se stavem %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>nesdělil, kde naslouchá.</translation>
     </message>
 </context>
 <context>
@@ -423,6 +607,21 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
     <message>
         <source>not a local file</source>
         <translation>není místní soubor</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>„%1“ byl během optimalizace odstraněn; nic se pro něj neuložilo.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>Do „%1“ nelze zapisovat.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>Obrázek nelze přečíst.</translation>
     </message>
 </context>
 <context>
@@ -457,12 +656,36 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
         <source>Drop to add to the queue</source>
         <translation>Pusťte pro přidání do fronty</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Porovnat</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originál</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Otevřít „%1“</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>Zobrazit „%1“ v adresáři</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Odebrat z fronty</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Odebrat z fronty</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Poklepáním nebo klávesou Enter porovnáte s originálem</translation>
     </message>
 </context>
 <context>
@@ -489,6 +712,25 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Otevře %1 ve webovém prohlížeči.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>Optimalizátor na tomto počítači nelze spustit: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>program se ukončuje.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>Optimalizátor na tomto počítači chybí: %1 není nainstalován vedle tohoto programu.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>Optimalizátor na tomto počítači se neočekávaně zastavil; další obrázek ho spustí znovu.</translation>
     </message>
 </context>
 <context>
@@ -527,6 +769,25 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
     <message>
         <source>no images found in the given folders.</source>
         <translation>v zadaných adresářích nebyly nalezeny žádné obrázky.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>varování: soubor s klíčem je jen pro službu Tovalin; tyto obrázky se optimalizují na tomto počítači (--engine service je pošle službě).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Optimalizovaný</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -573,6 +834,14 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
             <numerusform>Zbývá optimalizovat %n obrázky</numerusform>
             <numerusform>Zbývá optimalizovat %n obrázků</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Začněte zadáním klíče API.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Začněte stisknutím „Optimalizovat“.</translation>
     </message>
 </context>
 <context>
@@ -672,6 +941,13 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Průběh zpracování</translation>
     </message>
 </context>
 <context>
@@ -1007,6 +1283,14 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
         <source>Images are being optimized.</source>
         <translation>Obrázky se optimalizují.</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>Služba</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>kde se obrázky optimalizují</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1018,6 +1302,10 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
         <source>Saved %1 of %2</source>
         <translation>Ušetřeno %1 z %2</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>větší než „%1“</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1028,6 +1316,36 @@ V adresářích se hledají obrázky. Zdrojové obrázky se nikdy nemění.</tra
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Otáčí se, zatímco se obrázky optimalizují.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Skoro hotovo</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Zbývá asi %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>

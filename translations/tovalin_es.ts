@@ -145,10 +145,6 @@
         <translation>archivo</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Usar el servicio en &lt;url&gt; (solo https) en lugar de aquel para el que se compiló este programa. La clave debe venir entonces de --api-key-file o de TOVALIN_API_KEY.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -180,14 +176,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>No mostrar el progreso.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Optimiza imágenes con el servicio Tovalin y guarda los resultados junto a ellas:
-photo.jpg da photo-optimized.jpg, y photo.webp o photo.avif si se piden.
-En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -259,19 +247,6 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
         <translation>Uso: %1 [opciones] RUTA...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>Clave de API:
-  Se toma de --api-key-file ARCHIVO; si no, de la variable de entorno TOVALIN_API_KEY; si no, de
-  la clave guardada por la ventana de Tovalin Image Optimizer. Nunca se toma de la línea de
-  órdenes ni se muestra. Un archivo de clave debería ser legible solo por usted
-  (chmod 600 ARCHIVO).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -326,10 +301,67 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Optimizar en este equipo (local, sin clave) o con el servicio Tovalin (service, con su clave de API); de forma predeterminada, %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>motor</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Usar el servicio en &lt;url&gt; (solo https) en lugar de aquel para el que se compiló este programa; implica --engine service. La clave debe venir entonces de --api-key-file o de TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Optimiza imágenes en este equipo o con el servicio Tovalin y guarda los resultados junto a ellas:
+photo.jpg da photo-optimized.jpg, y photo.webp o photo.avif si se piden. En las carpetas se buscan
+imágenes. Las imágenes de origen nunca se modifican.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine debe ser local o service, no %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url solo vale para --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Motores:
+  local    el motor de este equipo: lo inicia esta orden para su ejecución y termina con ella, sin
+           conexión, sin cuenta ni clave; las imágenes nunca salen de este equipo.
+  service  el servicio Tovalin, con la clave de API de su cuenta.
+  Sin --engine: %1, o service con --service-url.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>Clave de API:
+  Solo la necesita el servicio Tovalin. Se toma de --api-key-file ARCHIVO; si no, de la variable
+  de entorno TOVALIN_API_KEY; si no, de la clave guardada por la ventana de Tovalin Image
+  Optimizer. Nunca se toma de la línea de órdenes ni se muestra. Un archivo de clave debería ser
+  legible solo por usted (chmod 600 ARCHIVO).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -339,7 +371,7 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
         <translation>Estado de salida:
   0    todas las imágenes se optimizaron o estaban al día
   1    al menos una imagen falló
-  2    error de uso: una opción incorrecta, o ninguna clave de API
+  2    error de uso: una opción incorrecta, o ninguna clave de API para el servicio
   130  interrumpido (Ctrl-C); 129 y 143 tras SIGHUP y SIGTERM
 
   Una interrupción detiene la ejecución como lo hace el botón Detener de la ventana: las
@@ -348,12 +380,148 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
-        <translation>Ejemplo:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Imágenes/vacaciones
+        <translation>Ejemplos:
+  %1 --level glossy --avif ~/Imágenes/vacaciones
+  TOVALIN_API_KEY=... %1 --engine service ~/Imágenes/vacaciones
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Original y resultado</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Vista dividida, el original a la izquierda del divisor.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Lado a lado, el original a la izquierda.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1 %.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Las flechas mueven la imagen, Mayús con Izquierda y Derecha mueve el divisor; más y menos cambian el zoom, 0 ajusta, 1 y 2 muestran al 100 % y al 200 %.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Las flechas mueven la imagen; más y menos cambian el zoom, 0 ajusta, 1 y 2 muestran al 100 % y al 200 %.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividida</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Lado a lado</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>el resultado sobre el original con un divisor, o a su lado</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Alejar (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Acercar (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>La imagen completa en la ventana (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Un píxel de la imagen por cada píxel de la pantalla (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Cada píxel de la imagen como dos de la pantalla (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>La similitud estructural (SSIM) del resultado con el original, sobre rojo, verde y azul: 1 para la misma imagen, menos cuanto más se alejan.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>Comparar «%1»</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>qué archivo guardado se muestra frente al original</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>El original y la imagen «%1»</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>No se pudo leer el original.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>No se pudo leer este archivo.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Midiendo la similitud…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Similitud %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>No se pudo medir la similitud.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Zoom %1</translation>
     </message>
 </context>
 <context>
@@ -385,23 +553,38 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
         <translation>Imágenes seleccionadas</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>La cola: una fila por imagen con su estado, su mensaje y los archivos guardados. Espacio quita la imagen actual. Se pueden soltar aquí imágenes y carpetas.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>La cola: una fila por imagen con su estado, su mensaje y los archivos guardados. Intro compara una imagen terminada con su resultado, la tecla Menú muestra lo que se puede hacer con la imagen actual y Espacio la quita. Se pueden soltar aquí imágenes y carpetas.</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>Optimizada</translation>
+        <source>On this computer</source>
+        <translation>En este equipo</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Servicio Tovalin</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>sin respuesta en %1 segundos.</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>terminó de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>terminó con el estado %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>no indicó dónde escucha.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +608,21 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
     <message>
         <source>not a local file</source>
         <translation>no es un archivo local</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>«%1» se eliminó mientras se optimizaba; no se guardó nada para él.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>No se puede escribir en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>No se pudo leer la imagen.</translation>
     </message>
 </context>
 <context>
@@ -459,12 +657,36 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
         <source>Drop to add to the queue</source>
         <translation>Suelte para añadir a la cola</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir «%1»</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>Mostrar «%1» en la carpeta</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Quitar de la cola</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Quitar de la cola</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Haga doble clic o pulse Intro para comparar con el original</translation>
     </message>
 </context>
 <context>
@@ -491,6 +713,25 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Abre %1 en el navegador web.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>No se pudo iniciar el optimizador de este equipo: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>el programa se está cerrando.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>Falta el optimizador de este equipo: %1 no está instalado junto a este programa.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>El optimizador de este equipo se detuvo de forma inesperada; la próxima imagen lo vuelve a iniciar.</translation>
     </message>
 </context>
 <context>
@@ -529,6 +770,25 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
     <message>
         <source>no images found in the given folders.</source>
         <translation>no se encontraron imágenes en las carpetas indicadas.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>aviso: el archivo de clave solo sirve para el servicio Tovalin; estas imágenes se optimizan en este equipo (--engine service las envía al servicio).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Optimizada</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -574,6 +834,14 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
             <numerusform>Queda %n imagen por optimizar</numerusform>
             <numerusform>Quedan %n imágenes por optimizar</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Introduzca su clave de API para empezar.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Pulse «Optimizar» para empezar.</translation>
     </message>
 </context>
 <context>
@@ -669,6 +937,13 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Progreso de la ejecución</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1273,14 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
         <source>Images are being optimized.</source>
         <translation>Se están optimizando las imágenes.</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>Servicio</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>dónde se optimizan las imágenes</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1009,6 +1292,10 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
         <source>Saved %1 of %2</source>
         <translation>Ahorrados %1 de %2</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>más grande que «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1019,6 +1306,36 @@ En las carpetas se buscan imágenes. Las imágenes de origen nunca se modifican.
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Gira mientras se optimizan las imágenes.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Casi terminado</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Quedan unos %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>

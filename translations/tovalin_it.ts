@@ -145,10 +145,6 @@
         <translation>file</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Usa il servizio all’indirizzo &lt;url&gt; (solo https) invece di quello per cui è stato compilato questo programma. La chiave deve allora venire da --api-key-file o da TOVALIN_API_KEY.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -180,14 +176,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Non stampa l’avanzamento.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Ottimizza le immagini con il servizio Tovalin e salva i risultati accanto a esse:
-da photo.jpg si ottiene photo-optimized.jpg e, se richiesti, photo.webp o photo.avif.
-Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modificate.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -259,19 +247,6 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
         <translation>Uso: %1 [opzioni] PERCORSO...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>Chiave API:
-  Presa da --api-key-file FILE, altrimenti dalla variabile d’ambiente TOVALIN_API_KEY, altrimenti
-  dalla chiave salvata dalla finestra di Tovalin Image Optimizer. Non viene mai presa dalla riga
-  di comando né mai stampata. Un file della chiave dovrebbe essere leggibile solo da te
-  (chmod 600 FILE).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -327,10 +302,68 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Ottimizza su questo computer (local, senza chiave) o con il servizio Tovalin (service, con la tua chiave API); predefinito: %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>motore</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Usa il servizio all’indirizzo &lt;url&gt; (solo https) invece di quello per cui è stato compilato questo programma; implica --engine service. La chiave deve allora venire da --api-key-file o da TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Ottimizza le immagini su questo computer o con il servizio Tovalin e salva i risultati accanto a
+esse: da photo.jpg si ottiene photo-optimized.jpg e, se richiesti, photo.webp o photo.avif. Nelle
+cartelle si cercano immagini. Le immagini originali non vengono mai modificate.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine deve essere local o service, non %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url vale solo per --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Motori:
+  local    il motore di questo computer: avviato da questo comando per la sua elaborazione e
+           chiuso con esso, offline, senza account né chiave; le immagini non lasciano mai questo
+           computer.
+  service  il servizio Tovalin, con la chiave API del tuo account.
+  Senza --engine: %1, oppure service con --service-url.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>Chiave API:
+  Serve solo al servizio Tovalin. Presa da --api-key-file FILE, altrimenti dalla variabile
+  d’ambiente TOVALIN_API_KEY, altrimenti dalla chiave salvata dalla finestra di Tovalin Image
+  Optimizer. Non viene mai presa dalla riga di comando né mai stampata. Un file della chiave
+  dovrebbe essere leggibile solo da te (chmod 600 FILE).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -340,7 +373,7 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
         <translation>Stato di uscita:
   0    ogni immagine è stata ottimizzata o era aggiornata
   1    almeno un’immagine non è riuscita
-  2    errore di utilizzo: un’opzione errata o nessuna chiave API
+  2    errore di utilizzo: un’opzione errata o nessuna chiave API per il servizio
   130  interrotto (Ctrl-C); 129 e 143 dopo SIGHUP e SIGTERM
 
   Un’interruzione ferma l’elaborazione come fa il pulsante Ferma della finestra: i trasferimenti
@@ -349,12 +382,148 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
-        <translation>Esempio:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Immagini/vacanze
+        <translation>Esempi:
+  %1 --level glossy --avif ~/Immagini/vacanze
+  TOVALIN_API_KEY=... %1 --engine service ~/Immagini/vacanze
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Originale e risultato</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Vista divisa, l’originale a sinistra del divisore.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Affiancate, l’originale a sinistra.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>I tasti freccia spostano l’immagine, Maiusc con Sinistra e Destra sposta il divisore; più e meno regolano lo zoom, 0 adatta, 1 e 2 mostrano al 100% e al 200%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>I tasti freccia spostano l’immagine; più e meno regolano lo zoom, 0 adatta, 1 e 2 mostrano al 100% e al 200%.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Confronta con</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Divisa</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Affiancate</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>il risultato sopra l’originale con un divisore, o accanto</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Riduci (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Ingrandisci (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>L’immagine intera nella finestra (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Un pixel dell’immagine per un pixel dello schermo (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Ogni pixel dell’immagine su due pixel dello schermo (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>La somiglianza strutturale (SSIM) del risultato rispetto all’originale, su rosso, verde e blu: 1 per la stessa immagine, meno quanto più si discostano.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>Confronta «%1»</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>quale file salvato viene mostrato accanto all’originale</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>L’originale e l’immagine «%1»</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>Impossibile leggere l’originale.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Impossibile leggere questo file.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Misurazione della somiglianza…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Somiglianza %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>Impossibile misurare la somiglianza.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Zoom %1</translation>
     </message>
 </context>
 <context>
@@ -386,23 +555,38 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
         <translation>Immagini selezionate</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>La coda: una riga per immagine con il suo stato, il suo messaggio e i file salvati. Spazio rimuove l’immagine corrente. Qui si possono trascinare immagini e cartelle.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>La coda: una riga per immagine con il suo stato, il suo messaggio e i file salvati. Invio confronta un’immagine completata con il suo risultato, il tasto Menu elenca cosa si può fare con l’immagine corrente e Spazio la rimuove. Qui si possono trascinare immagini e cartelle.</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>Ottimizzata</translation>
+        <source>On this computer</source>
+        <translation>Su questo computer</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Servizio Tovalin</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>nessuna risposta entro %1 secondi.</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>si è chiuso inaspettatamente.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>si è chiuso con lo stato %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>non ha indicato dove è in ascolto.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +610,21 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
     <message>
         <source>not a local file</source>
         <translation>non è un file locale</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>«%1» è stato rimosso durante l’ottimizzazione; per questo file non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>Impossibile scrivere in «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>Impossibile leggere l’immagine.</translation>
     </message>
 </context>
 <context>
@@ -460,12 +659,36 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
         <source>Drop to add to the queue</source>
         <translation>Rilascia per aggiungere alla coda</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Apri «%1»</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>Mostra «%1» nella cartella</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Rimuovi dalla coda</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Rimuovi dalla coda</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Fai doppio clic o premi Invio per confrontare con l’originale</translation>
     </message>
 </context>
 <context>
@@ -492,6 +715,25 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Apre %1 nel browser web.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>Impossibile avviare l’ottimizzatore di questo computer: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>il programma si sta chiudendo.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>Manca l’ottimizzatore di questo computer: %1 non è installato accanto a questo programma.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>L’ottimizzatore di questo computer si è fermato inaspettatamente; l’immagine successiva lo riavvia.</translation>
     </message>
 </context>
 <context>
@@ -530,6 +772,25 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
     <message>
         <source>no images found in the given folders.</source>
         <translation>nessuna immagine trovata nelle cartelle indicate.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>avviso: il file della chiave serve solo per il servizio Tovalin; queste immagini vengono ottimizzate su questo computer (--engine service le invia al servizio).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Ottimizzata</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -575,6 +836,14 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
             <numerusform>%n immagine da ottimizzare</numerusform>
             <numerusform>%n immagini da ottimizzare</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Inserisci la tua chiave API per iniziare.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Premi «Ottimizza» per iniziare.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +939,13 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Avanzamento dell’elaborazione</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1275,14 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
         <source>Images are being optimized.</source>
         <translation>Le immagini sono in ottimizzazione.</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>Servizio</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>dove vengono ottimizzate le immagini</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1010,6 +1294,10 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
         <source>Saved %1 of %2</source>
         <translation>Risparmiati %1 su %2</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>più grande di «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1020,6 +1308,36 @@ Nelle cartelle si cercano immagini. Le immagini originali non vengono mai modifi
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Gira mentre le immagini vengono ottimizzate.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Quasi finito</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Ancora circa %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
     </message>
 </context>
 <context>

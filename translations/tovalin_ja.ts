@@ -145,11 +145,6 @@
         <translation>file</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>ビルド対象ではなく &lt;url&gt; のサービス（https のみ）を使います。
-キーは --api-key-file か TOVALIN_API_KEY で指定します。</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -182,14 +177,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>進行状況を出力しません。</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Tovalin サービスで画像を最適化し、結果を元画像の隣に保存します：
-photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や photo.avif も作ります。
-フォルダー内の画像も探します。元画像が変更されることはありません。</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -261,18 +248,6 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <translation>使い方: %1 [オプション] PATH...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>API キー:
-  --api-key-file FILE から、なければ環境変数 TOVALIN_API_KEY から、それもなければ Tovalin Image
-  Optimizer のウィンドウが保存したキーを使います。キーをコマンドラインから受け取ることも、出力する
-  ことも決してありません。キーファイルは自分だけが読めるようにしてください（chmod 600 FILE）。
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -325,10 +300,72 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>このコンピューターで最適化するか（local、キー不要）、
+Tovalin サービスで最適化するか（service、API キーを使用）を
+選びます。既定は %1 です。</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>engine</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>ビルド時のサービスではなく &lt;url&gt; のサービス（https のみ）を
+使います。--engine service を指定したことになります。
+キーは --api-key-file か TOVALIN_API_KEY で指定します。</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>このコンピューターで、または Tovalin サービスで画像を最適化し、結果を元画像の隣に保存します：
+photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や photo.avif も作ります。
+フォルダー内の画像も探します。元画像が変更されることはありません。</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine には local か service を指定してください。%1 は使えません。</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url は --engine service のときだけ使えます。</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>エンジン:
+  local    このコンピューターのエンジン。このコマンドが実行のために起動し、実行とともに終了しま
+           す。オフラインで動き、アカウントもキーも不要です。画像がこのコンピューターの外に出るこ
+           とはありません。
+  service  Tovalin サービス。アカウントの API キーを使います。
+  --engine を指定しないときは %1、--service-url を指定したときは service です。
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>API キー:
+  必要なのは Tovalin サービスだけです。--api-key-file FILE から、なければ環境変数 TOVALIN_API_KEY
+  から、それもなければ Tovalin Image Optimizer のウィンドウが保存したキーを使います。キーをコマン
+  ドラインから受け取ることも、出力することも決してありません。キーファイルは自分だけが読めるように
+  してください（chmod 600 FILE）。
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -338,7 +375,7 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <translation>終了ステータス:
   0    すべての画像を最適化した、または最新だった
   1    少なくとも 1 枚の画像が失敗した
-  2    使い方の誤り：不正なオプション、または API キーがない
+  2    使い方の誤り：不正なオプション、またはサービス用の API キーがない
   130  中断された（Ctrl-C）。SIGHUP と SIGTERM の後は 129 と 143
 
   中断すると、ウィンドウの「停止」ボタンと同じように処理が止まります。転送中のものは打ち切られ、書
@@ -347,12 +384,148 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
         <translation>例:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/ピクチャ/旅行
+  %1 --level glossy --avif ~/ピクチャ/旅行
+  TOVALIN_API_KEY=... %1 --engine service ~/ピクチャ/旅行
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>元画像と結果</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>分割表示。元画像は区切り線の左側です。</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>並べて表示。元画像は左側です。</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>ズーム %1%。</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>矢印キーで画像を動かし、Shift と左右の矢印キーで区切り線を動かします。プラスとマイナスで拡大・縮小、0 で全体表示、1 と 2 で 100% と 200% の表示です。</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>矢印キーで画像を動かします。プラスとマイナスで拡大・縮小、0 で全体表示、1 と 2 で 100% と 200% の表示です。</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>比較対象</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>並べて表示</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示方法</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>区切り線で元画像に重ねるか、横に並べるか</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>縮小（−）</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>拡大（+）</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>画像全体をウィンドウに表示（0）</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>画像の 1 ピクセルを画面の 1 ピクセルで表示（1）</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>画像の 1 ピクセルを画面の 2 ピクセルで表示（2）</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>赤・緑・青で測った、元画像に対する結果の構造的類似度（SSIM）。同じ画像なら 1 で、違いが大きいほど低くなります。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>「%1」を比較</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>元画像と比べて表示する保存済みファイル</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>元画像</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>元画像と「%1」の画像</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>元画像を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>このファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>類似度を測定しています…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>類似度 %1（SSIM）</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>類似度を測定できませんでした。</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>ズーム %1</translation>
     </message>
 </context>
 <context>
@@ -384,23 +557,38 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <translation>選択した画像</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>キュー：画像ごとに 1 行で、状態、メッセージ、保存したファイルを表示します。Space キーで現在の画像をキューから外します。画像やフォルダーをここにドロップできます。</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>キュー：画像ごとに 1 行で、状態、メッセージ、保存したファイルを表示します。Enter キーで完了した画像を結果と比較し、メニューキーで現在の画像に対してできる操作を一覧し、Space キーでその画像をキューから外します。画像やフォルダーをここにドロップできます。</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>最適化済み</translation>
+        <source>On this computer</source>
+        <translation>このコンピューター</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Tovalin サービス</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>%1 秒以内に応答がありません。</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>予期せず終了しました。</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>ステータス %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>待ち受け先を知らせませんでした。</translation>
     </message>
 </context>
 <context>
@@ -424,6 +612,21 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
     <message>
         <source>not a local file</source>
         <translation>ローカルファイルではありません</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>「%1」は最適化中に削除されたため、何も保存していません。</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>「%1」に書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>画像を読み込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -458,12 +661,36 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <source>Drop to add to the queue</source>
         <translation>ドロップしてキューに追加</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>元画像</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>「%1」を開く</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>「%1」をフォルダーで表示</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>キューから外す</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>キューから外す</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>ダブルクリックまたは Enter キーで元画像と比較</translation>
     </message>
 </context>
 <context>
@@ -490,6 +717,25 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>%1 を Web ブラウザーで開きます。</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>このコンピューターの最適化エンジンを起動できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>プログラムを終了しています。</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>このコンピューターの最適化エンジンがありません：%1 がこのプログラムと同じ場所にインストールされていません。</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>このコンピューターの最適化エンジンが予期せず停止しました。次の画像で再び起動します。</translation>
     </message>
 </context>
 <context>
@@ -528,6 +774,25 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
     <message>
         <source>no images found in the given folders.</source>
         <translation>指定したフォルダーに画像が見つかりません。</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>警告：キーファイルは Tovalin サービス専用です。これらの画像はこのコンピューターで最適化されます（--engine service を指定するとサービスに送信します）。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>最適化済み</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -572,6 +837,14 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <translation>
             <numerusform>最適化待ちの画像 %n 枚</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>API キーを入力して始めましょう。</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>「最適化」を押して始めましょう。</translation>
     </message>
 </context>
 <context>
@@ -663,6 +936,13 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>実行の進行状況</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1266,14 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <source>Images are being optimized.</source>
         <translation>画像を最適化しています。</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>サービス</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>画像を最適化する場所</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -997,6 +1285,10 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <source>Saved %1 of %2</source>
         <translation>%2 中 %1 を削減</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>「%1」より大きい</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1007,6 +1299,36 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>画像の最適化中に回転します。</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>まもなく完了</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 時間</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>残り約 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>

@@ -145,10 +145,6 @@
         <translation>bestand</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>De dienst op &lt;url&gt; gebruiken (alleen https) in plaats van die waarvoor dit programma is gebouwd. De sleutel moet dan uit --api-key-file of TOVALIN_API_KEY komen.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -180,14 +176,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Geen voortgang afdrukken.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Optimaliseert afbeeldingen met de Tovalin-dienst en slaat de resultaten ernaast op:
-photo.jpg geeft photo-optimized.jpg, en op verzoek photo.webp of photo.avif.
-Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -259,19 +247,6 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
         <translation>Gebruik: %1 [opties] PAD...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>API-sleutel:
-  Uit --api-key-file BESTAND, anders uit de omgevingsvariabele TOVALIN_API_KEY, anders de sleutel
-  die het venster van Tovalin Image Optimizer heeft opgeslagen. Hij wordt nooit van de
-  opdrachtregel genomen en nooit afgedrukt. Een sleutelbestand hoort alleen voor u leesbaar te
-  zijn (chmod 600 BESTAND).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -327,10 +302,68 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Op deze computer optimaliseren (local, geen sleutel nodig) of met de Tovalin-dienst (service, met uw API-sleutel); standaard %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>engine</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>De dienst op &lt;url&gt; gebruiken (alleen https) in plaats van die waarvoor dit programma is gebouwd; impliceert --engine service. De sleutel moet dan uit --api-key-file of TOVALIN_API_KEY komen.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Optimaliseert afbeeldingen op deze computer of met de Tovalin-dienst en slaat de resultaten
+ernaast op: photo.jpg geeft photo-optimized.jpg, en op verzoek photo.webp of photo.avif. Mappen
+worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine moet local of service zijn, niet %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url geldt alleen voor --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Engines:
+  local    de engine op deze computer: door deze opdracht gestart voor de verwerking en ermee
+           beëindigd, offline, zonder account of sleutel; de afbeeldingen verlaten deze computer
+           nooit.
+  service  de Tovalin-dienst, met de API-sleutel van uw account.
+  Zonder --engine: %1, of service met --service-url.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>API-sleutel:
+  Alleen de Tovalin-dienst heeft er een nodig. Uit --api-key-file BESTAND, anders uit de
+  omgevingsvariabele TOVALIN_API_KEY, anders de sleutel die het venster van Tovalin Image
+  Optimizer heeft opgeslagen. Hij wordt nooit van de opdrachtregel genomen en nooit afgedrukt. Een
+  sleutelbestand hoort alleen voor u leesbaar te zijn (chmod 600 BESTAND).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -340,7 +373,7 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
         <translation>Afsluitstatus:
   0    elke afbeelding is geoptimaliseerd of was actueel
   1    ten minste één afbeelding is mislukt
-  2    gebruiksfout: een onjuiste optie, of geen API-sleutel
+  2    gebruiksfout: een onjuiste optie, of geen API-sleutel voor de dienst
   130  onderbroken (Ctrl-C); 129 en 143 na SIGHUP en SIGTERM
 
   Een onderbreking stopt de verwerking zoals de knop Stoppen van het venster: lopende overdrachten
@@ -349,12 +382,148 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
-        <translation>Voorbeeld:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Afbeeldingen/vakantie
+        <translation>Voorbeelden:
+  %1 --level glossy --avif ~/Afbeeldingen/vakantie
+  TOVALIN_API_KEY=... %1 --engine service ~/Afbeeldingen/vakantie
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Origineel en resultaat</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Gesplitste weergave, het origineel links van de scheidslijn.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Naast elkaar, het origineel links.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>De pijltoetsen verschuiven het beeld, Shift met Links en Rechts verschuift de scheidslijn; plus en min zoomen, 0 past in, 1 en 2 tonen 100% en 200%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>De pijltoetsen verschuiven het beeld; plus en min zoomen, 0 past in, 1 en 2 tonen 100% en 200%.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Vergelijken met</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Gesplitst</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Naast elkaar</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Weergave</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>het resultaat over het origineel met een scheidslijn, of ernaast</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Uitzoomen (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Inzoomen (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>Het hele beeld in het venster (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Eén pixel van het beeld op één pixel van het scherm (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Elke pixel van het beeld als twee van het scherm (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>De structurele gelijkenis (SSIM) van het resultaat met het origineel, over rood, groen en blauw: 1 voor hetzelfde beeld, lager naarmate ze meer verschillen.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>‘%1’ vergelijken</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>welk opgeslagen bestand tegenover het origineel wordt getoond</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Origineel</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>Het origineel en de afbeelding ‘%1’</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>Het origineel kon niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Dit bestand kon niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Gelijkenis wordt gemeten…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Gelijkenis %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>De gelijkenis kon niet worden gemeten.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Zoom %1</translation>
     </message>
 </context>
 <context>
@@ -386,23 +555,38 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
         <translation>Geselecteerde afbeeldingen</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>De wachtrij: één rij per afbeelding met de status, het bericht en de opgeslagen bestanden. Spatie verwijdert de huidige afbeelding. Afbeeldingen en mappen kunnen hier worden neergezet.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>De wachtrij: één rij per afbeelding met de status, het bericht en de opgeslagen bestanden. Enter vergelijkt een voltooide afbeelding met het resultaat, de menutoets toont wat er met de huidige afbeelding kan, en Spatie verwijdert die. Afbeeldingen en mappen kunnen hier worden neergezet.</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>Geoptimaliseerd</translation>
+        <source>On this computer</source>
+        <translation>Op deze computer</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Tovalin-dienst</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>geen antwoord binnen %1 seconden.</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>hij is onverwacht gestopt.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>hij is gestopt met status %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>hij heeft niet gemeld waar hij luistert.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +610,21 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
     <message>
         <source>not a local file</source>
         <translation>geen lokaal bestand</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>‘%1’ is tijdens het optimaliseren verwijderd; er is niets voor opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>Kan niet schrijven naar ‘%1’.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>De afbeelding kon niet worden gelezen.</translation>
     </message>
 </context>
 <context>
@@ -460,12 +659,36 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
         <source>Drop to add to the queue</source>
         <translation>Neerzetten om aan de wachtrij toe te voegen</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergelijken</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Origineel</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>‘%1’ openen</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>‘%1’ in map tonen</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Uit wachtrij verwijderen</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Uit de wachtrij verwijderen</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Dubbelklik of druk op Enter om met het origineel te vergelijken</translation>
     </message>
 </context>
 <context>
@@ -492,6 +715,25 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Opent %1 in de webbrowser.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>De optimalisator op deze computer kon niet worden gestart: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>het programma wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>De optimalisator op deze computer ontbreekt: %1 is niet naast dit programma geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>De optimalisator op deze computer is onverwacht gestopt; de volgende afbeelding start hem opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -530,6 +772,25 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
     <message>
         <source>no images found in the given folders.</source>
         <translation>geen afbeeldingen gevonden in de opgegeven mappen.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>waarschuwing: het sleutelbestand is alleen voor de Tovalin-dienst; deze afbeeldingen worden op deze computer geoptimaliseerd (--engine service stuurt ze naar de dienst).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Geoptimaliseerd</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -575,6 +836,14 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
             <numerusform>%n afbeelding nog te optimaliseren</numerusform>
             <numerusform>%n afbeeldingen nog te optimaliseren</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Voer uw API-sleutel in om te beginnen.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Klik op ‘Optimaliseren’ om te beginnen.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +939,13 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Voortgang van de verwerking</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1275,14 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
         <source>Images are being optimized.</source>
         <translation>Afbeeldingen worden geoptimaliseerd.</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>waar de afbeeldingen worden geoptimaliseerd</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1010,6 +1294,10 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
         <source>Saved %1 of %2</source>
         <translation>%1 van %2 bespaard</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>groter dan ‘%1’</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1020,6 +1308,36 @@ Mappen worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijz
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Draait terwijl afbeeldingen worden geoptimaliseerd.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Bijna klaar</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 u</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Nog ongeveer %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
     </message>
 </context>
 <context>

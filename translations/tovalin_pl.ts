@@ -145,10 +145,6 @@
         <translation>plik</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Łączy się z usługą pod &lt;url&gt; (tylko https) zamiast z tą, dla której zbudowano ten program. Klucz musi wtedy pochodzić z --api-key-file lub TOVALIN_API_KEY.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -180,14 +176,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Nie wypisuje postępu.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Optymalizuje obrazy za pomocą usługi Tovalin i zapisuje wyniki obok nich:
-z photo.jpg powstaje photo-optimized.jpg, a na życzenie także photo.webp lub photo.avif.
-Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmieniane.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -259,19 +247,6 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
         <translation>Użycie: %1 [opcje] ŚCIEŻKA...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>Klucz API:
-  Pobierany z --api-key-file PLIK, w przeciwnym razie ze zmiennej środowiskowej TOVALIN_API_KEY, w
-  przeciwnym razie jest to klucz zapisany przez okno Tovalin Image Optimizer. Nigdy nie jest
-  pobierany z wiersza poleceń ani wypisywany. Plik klucza powinien być czytelny tylko dla Ciebie
-  (chmod 600 PLIK).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -326,10 +301,68 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Optymalizuje na tym komputerze (local, bez klucza) lub za pomocą usługi Tovalin (service, z Twoim kluczem API); domyślnie %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>silnik</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Łączy się z usługą pod &lt;url&gt; (tylko https) zamiast z tą, dla której zbudowano ten program; oznacza --engine service. Klucz musi wtedy pochodzić z --api-key-file lub TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Optymalizuje obrazy na tym komputerze lub za pomocą usługi Tovalin i zapisuje wyniki obok nich: z
+photo.jpg powstaje photo-optimized.jpg, a na życzenie także photo.webp lub photo.avif. Foldery są
+przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmieniane.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine musi mieć wartość local lub service, a nie %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url dotyczy tylko --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Silniki:
+  local    silnik na tym komputerze: uruchamiany przez to polecenie na czas przetwarzania i
+           kończony razem z nim, bez sieci, bez konta i klucza; obrazy nigdy nie opuszczają tego
+           komputera.
+  service  usługa Tovalin, z kluczem API Twojego konta.
+  Bez --engine: %1, a z --service-url: service.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>Klucz API:
+  Potrzebuje go tylko usługa Tovalin. Pobierany z --api-key-file PLIK, w przeciwnym razie ze
+  zmiennej środowiskowej TOVALIN_API_KEY, w przeciwnym razie jest to klucz zapisany przez okno
+  Tovalin Image Optimizer. Nigdy nie jest pobierany z wiersza poleceń ani wypisywany. Plik klucza
+  powinien być czytelny tylko dla Ciebie (chmod 600 PLIK).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -339,7 +372,7 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
         <translation>Kod wyjścia:
   0    każdy obraz został zoptymalizowany lub był aktualny
   1    co najmniej jeden obraz się nie powiódł
-  2    błąd użycia: nieprawidłowa opcja lub brak klucza API
+  2    błąd użycia: nieprawidłowa opcja lub brak klucza API dla usługi
   130  przerwano (Ctrl-C); 129 i 143 po SIGHUP i SIGTERM
 
   Przerwanie zatrzymuje przetwarzanie tak jak przycisk Zatrzymaj w oknie: trwające transfery są
@@ -348,12 +381,148 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
-        <translation>Przykład:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Obrazy/wakacje
+        <translation>Przykłady:
+  %1 --level glossy --avif ~/Obrazy/wakacje
+  TOVALIN_API_KEY=... %1 --engine service ~/Obrazy/wakacje
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Oryginał i wynik</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Widok podzielony, oryginał na lewo od linii podziału.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Obok siebie, oryginał po lewej.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Powiększenie %1%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Strzałki przesuwają obraz, Shift ze strzałką w lewo lub w prawo przesuwa linię podziału; plus i minus zmieniają powiększenie, 0 dopasowuje, 1 i 2 pokazują 100% i 200%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Strzałki przesuwają obraz; plus i minus zmieniają powiększenie, 0 dopasowuje, 1 i 2 pokazują 100% i 200%.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Porównaj z</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Podział</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Obok siebie</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Widok</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>wynik na oryginale z linią podziału albo obok niego</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Pomniejsz (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Powiększ (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Dopasuj</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>Cały obraz w oknie (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Jeden piksel obrazu na jeden piksel ekranu (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Każdy piksel obrazu jako dwa piksele ekranu (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>Podobieństwo strukturalne (SSIM) wyniku do oryginału w kanałach czerwonym, zielonym i niebieskim: 1 dla tego samego obrazu, tym mniej, im bardziej się różnią.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>Porównaj „%1”</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>który zapisany plik jest pokazywany obok oryginału</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Oryginał</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>Oryginał i obraz „%1”</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>Nie można odczytać oryginału.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Nie można odczytać tego pliku.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Mierzenie podobieństwa…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Podobieństwo %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>Nie można zmierzyć podobieństwa.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Powiększenie %1</translation>
     </message>
 </context>
 <context>
@@ -385,23 +554,38 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
         <translation>Wybrane obrazy</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>Kolejka: jeden wiersz na obraz z jego stanem, komunikatem i zapisanymi plikami. Spacja usuwa bieżący obraz. Obrazy i foldery można tu upuszczać.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>Kolejka: jeden wiersz na obraz z jego stanem, komunikatem i zapisanymi plikami. Enter porównuje ukończony obraz z wynikiem, klawisz Menu pokazuje, co można zrobić z bieżącym obrazem, a Spacja go usuwa. Obrazy i foldery można tu upuszczać.</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>Zoptymalizowany</translation>
+        <source>On this computer</source>
+        <translation>Na tym komputerze</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Usługa Tovalin</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>brak odpowiedzi w ciągu %1 s.</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>nieoczekiwanie zakończył działanie.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>zakończył działanie z kodem %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>nie podał, gdzie nasłuchuje.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +609,21 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
     <message>
         <source>not a local file</source>
         <translation>to nie jest plik lokalny</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>„%1” został usunięty podczas optymalizacji; nic dla niego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>Nie można zapisywać w „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>Nie można odczytać obrazu.</translation>
     </message>
 </context>
 <context>
@@ -459,12 +658,36 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
         <source>Drop to add to the queue</source>
         <translation>Upuść, aby dodać do kolejki</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Oryginał</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Otwórz „%1”</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>Pokaż „%1” w folderze</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Usuń z kolejki</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Usuń z kolejki</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Kliknij dwukrotnie lub naciśnij Enter, aby porównać z oryginałem</translation>
     </message>
 </context>
 <context>
@@ -491,6 +714,25 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Otwiera %1 w przeglądarce internetowej.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>Nie można uruchomić optymalizatora na tym komputerze: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>program jest zamykany.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>Brak optymalizatora na tym komputerze: %1 nie jest zainstalowany obok tego programu.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>Optymalizator na tym komputerze nieoczekiwanie się zatrzymał; następny obraz uruchomi go ponownie.</translation>
     </message>
 </context>
 <context>
@@ -529,6 +771,25 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
     <message>
         <source>no images found in the given folders.</source>
         <translation>w podanych folderach nie znaleziono obrazów.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>ostrzeżenie: plik klucza służy tylko usłudze Tovalin; te obrazy są optymalizowane na tym komputerze (--engine service wysyła je do usługi).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Zoptymalizowany</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -575,6 +836,14 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
             <numerusform>%n obrazy do optymalizacji</numerusform>
             <numerusform>%n obrazów do optymalizacji</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Wpisz klucz API, aby rozpocząć.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Naciśnij „Optymalizuj”, aby rozpocząć.</translation>
     </message>
 </context>
 <context>
@@ -674,6 +943,13 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Postęp przetwarzania</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1285,14 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
         <source>Images are being optimized.</source>
         <translation>Trwa optymalizacja obrazów.</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>Usługa</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>gdzie obrazy są optymalizowane</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1020,6 +1304,10 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
         <source>Saved %1 of %2</source>
         <translation>Zaoszczędzono %1 z %2</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>większy niż „%1”</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1030,6 +1318,36 @@ Foldery są przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie 
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Obraca się podczas optymalizacji obrazów.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Prawie gotowe</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 godz.</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Pozostało około %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>

@@ -145,10 +145,6 @@
         <translation>arquivo</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Usar o serviço em &lt;url&gt; (só https) em vez daquele para o qual este programa foi compilado. A chave deve então vir de --api-key-file ou de TOVALIN_API_KEY.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -180,14 +176,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Não exibir o progresso.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Otimiza imagens com o serviço Tovalin e salva os resultados ao lado delas:
-photo.jpg gera photo-optimized.jpg e, quando pedido, photo.webp ou photo.avif.
-As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -259,18 +247,6 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
         <translation>Uso: %1 [opções] CAMINHO...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>Chave de API:
-  Lida de --api-key-file ARQUIVO; senão, da variável de ambiente TOVALIN_API_KEY; senão, da chave
-  salva pela janela do Tovalin Image Optimizer. Nunca é lida da linha de comando nem exibida. Um
-  arquivo de chave deve ser legível só por você (chmod 600 ARQUIVO).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -325,10 +301,67 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Otimizar neste computador (local, sem chave) ou com o serviço Tovalin (service, com sua chave de API); o padrão é %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>mecanismo</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Usar o serviço em &lt;url&gt; (só https) em vez daquele para o qual este programa foi compilado; implica --engine service. A chave deve então vir de --api-key-file ou de TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Otimiza imagens neste computador ou com o serviço Tovalin e salva os resultados ao lado delas:
+photo.jpg gera photo-optimized.jpg e, quando pedido, photo.webp ou photo.avif. As pastas são
+vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine deve ser local ou service, não %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url só vale para --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Mecanismos:
+  local    o mecanismo deste computador: iniciado por este comando para a execução e encerrado com
+           ele, offline, sem conta nem chave; as imagens nunca saem deste computador.
+  service  o serviço Tovalin, com a chave de API da sua conta.
+  Sem --engine: %1, ou service com --service-url.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>Chave de API:
+  Só o serviço Tovalin precisa de uma. Lida de --api-key-file ARQUIVO; senão, da variável de
+  ambiente TOVALIN_API_KEY; senão, da chave salva pela janela do Tovalin Image Optimizer. Nunca é
+  lida da linha de comando nem exibida. Um arquivo de chave deve ser legível só por você
+  (chmod 600 ARQUIVO).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -338,7 +371,7 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
         <translation>Status de saída:
   0    todas as imagens foram otimizadas ou estavam atualizadas
   1    pelo menos uma imagem falhou
-  2    erro de uso: uma opção inválida, ou nenhuma chave de API
+  2    erro de uso: uma opção inválida, ou nenhuma chave de API para o serviço
   130  interrompido (Ctrl-C); 129 e 143 após SIGHUP e SIGTERM
 
   Uma interrupção para a execução como o botão Parar da janela: as transferências em andamento são
@@ -347,12 +380,148 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
-        <translation>Exemplo:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Imagens/ferias
+        <translation>Exemplos:
+  %1 --level glossy --avif ~/Imagens/ferias
+  TOVALIN_API_KEY=... %1 --engine service ~/Imagens/ferias
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Original e resultado</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Visualização dividida, o original à esquerda do divisor.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Lado a lado, o original à esquerda.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>As setas movem a imagem, Shift com Esquerda e Direita move o divisor; mais e menos mudam o zoom, 0 ajusta, 1 e 2 mostram em 100% e 200%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>As setas movem a imagem; mais e menos mudam o zoom, 0 ajusta, 1 e 2 mostram em 100% e 200%.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparar com</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividida</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Lado a lado</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualização</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>o resultado sobre o original com um divisor, ou ao lado dele</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Diminuir zoom (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Diminuir zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Aumentar zoom (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Aumentar zoom</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>A imagem inteira na janela (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Um pixel da imagem para um pixel da tela (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Cada pixel da imagem como dois da tela (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>A similaridade estrutural (SSIM) do resultado com o original, sobre vermelho, verde e azul: 1 para a mesma imagem, menor à medida que se distanciam.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>Comparar “%1”</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>qual arquivo salvo é mostrado diante do original</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>O original e a imagem “%1”</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>Não foi possível ler o original.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Não foi possível ler este arquivo.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Medindo a similaridade…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Similaridade %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>Não foi possível medir a similaridade.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Zoom %1</translation>
     </message>
 </context>
 <context>
@@ -384,23 +553,38 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
         <translation>Imagens selecionadas</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>A fila: uma linha por imagem com seu estado, sua mensagem e os arquivos salvos. Espaço remove a imagem atual. Imagens e pastas podem ser soltas aqui.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>A fila: uma linha por imagem com seu estado, sua mensagem e os arquivos salvos. Enter compara uma imagem concluída com seu resultado, a tecla Menu lista o que pode ser feito com a imagem atual e Espaço a remove. Imagens e pastas podem ser soltas aqui.</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>Otimizada</translation>
+        <source>On this computer</source>
+        <translation>Neste computador</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Serviço Tovalin</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>nenhuma resposta em %1 segundos.</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>ele terminou inesperadamente.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>ele terminou com o status %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>ele não informou onde escuta.</translation>
     </message>
 </context>
 <context>
@@ -424,6 +608,21 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
     <message>
         <source>not a local file</source>
         <translation>não é um arquivo local</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>“%1” foi removido durante a otimização; nada foi salvo para ele.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>Não é possível gravar em “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>Não foi possível ler a imagem.</translation>
     </message>
 </context>
 <context>
@@ -458,12 +657,36 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
         <source>Drop to add to the queue</source>
         <translation>Solte para adicionar à fila</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir “%1”</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>Mostrar “%1” na pasta</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Remover da fila</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Remover da fila</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Clique duas vezes ou pressione Enter para comparar com o original</translation>
     </message>
 </context>
 <context>
@@ -490,6 +713,25 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Abre %1 no navegador.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>Não foi possível iniciar o otimizador deste computador: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>o programa está sendo fechado.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>O otimizador deste computador está faltando: %1 não está instalado ao lado deste programa.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>O otimizador deste computador parou inesperadamente; a próxima imagem o inicia de novo.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +770,25 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
     <message>
         <source>no images found in the given folders.</source>
         <translation>nenhuma imagem encontrada nas pastas informadas.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>aviso: o arquivo de chave serve só para o serviço Tovalin; estas imagens são otimizadas neste computador (--engine service as envia ao serviço).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Otimizada</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -573,6 +834,14 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
             <numerusform>%n imagem a otimizar</numerusform>
             <numerusform>%n imagens a otimizar</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Digite sua chave de API para começar.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Pressione “Otimizar” para começar.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +937,13 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Progresso da execução</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1273,14 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
         <source>Images are being optimized.</source>
         <translation>As imagens estão sendo otimizadas.</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>Serviço</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>onde as imagens são otimizadas</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1008,6 +1292,10 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
         <source>Saved %1 of %2</source>
         <translation>%1 economizados de %2</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>maior que “%1”</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1018,6 +1306,36 @@ As pastas são vasculhadas em busca de imagens. As imagens de origem nunca são 
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Gira enquanto as imagens são otimizadas.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Quase pronto</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Falta cerca de %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>

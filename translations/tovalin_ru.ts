@@ -145,10 +145,6 @@
         <translation>файл</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Обращаться к сервису по адресу &lt;url&gt; (только https) вместо того, для которого собрана эта программа. Ключ тогда должен поступать из --api-key-file или TOVALIN_API_KEY.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -180,14 +176,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Не выводить ход выполнения.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Оптимизирует изображения с помощью сервиса Tovalin и сохраняет результаты рядом с ними:
-из photo.jpg получается photo-optimized.jpg, а по запросу ещё photo.webp или photo.avif.
-В папках ищутся изображения. Исходные изображения никогда не изменяются.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -259,19 +247,6 @@ Folders are searched for images. The source images are never changed.</source>
         <translation>Использование: %1 [параметры] ПУТЬ...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>Ключ API:
-  Берётся из --api-key-file ФАЙЛ, иначе из переменной окружения TOVALIN_API_KEY, иначе
-  используется ключ, сохранённый окном Tovalin Image Optimizer. Он никогда не берётся из командной
-  строки и никогда не выводится. Файл ключа должен быть доступен для чтения только вам
-  (chmod 600 ФАЙЛ).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -326,10 +301,68 @@ Folders are searched for images. The source images are never changed.</source>
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Оптимизировать на этом компьютере (local, без ключа) или с помощью сервиса Tovalin (service, с вашим ключом API); по умолчанию %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>движок</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Обращаться к сервису по адресу &lt;url&gt; (только https) вместо того, для которого собрана эта программа; подразумевает --engine service. Ключ тогда должен поступать из --api-key-file или TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Оптимизирует изображения на этом компьютере или с помощью сервиса Tovalin и сохраняет результаты
+рядом с ними: из photo.jpg получается photo-optimized.jpg, а по запросу ещё photo.webp или
+photo.avif. В папках ищутся изображения. Исходные изображения никогда не изменяются.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine должен быть local или service, а не %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url применяется только с --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Движки:
+  local    движок на этом компьютере: запускается этой командой на время обработки и завершается
+           вместе с ней, работает без сети, без учётной записи и ключа; изображения никогда не
+           покидают этот компьютер.
+  service  сервис Tovalin, с ключом API вашей учётной записи.
+  Без --engine: %1, а с --service-url: service.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>Ключ API:
+  Нужен только сервису Tovalin. Берётся из --api-key-file ФАЙЛ, иначе из переменной окружения
+  TOVALIN_API_KEY, иначе используется ключ, сохранённый окном Tovalin Image Optimizer. Он никогда
+  не берётся из командной строки и никогда не выводится. Файл ключа должен быть доступен для
+  чтения только вам (chmod 600 ФАЙЛ).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -339,7 +372,7 @@ Folders are searched for images. The source images are never changed.</source>
         <translation>Код завершения:
   0    все изображения оптимизированы или уже были актуальны
   1    хотя бы одно изображение не удалось обработать
-  2    ошибка использования: неверный параметр или нет ключа API
+  2    ошибка использования: неверный параметр или нет ключа API для сервиса
   130  прервано (Ctrl-C); 129 и 143 после SIGHUP и SIGTERM
 
   Прерывание останавливает обработку так же, как кнопка «Остановить» в окне: текущие передачи
@@ -348,12 +381,148 @@ Folders are searched for images. The source images are never changed.</source>
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
-        <translation>Пример:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Изображения/отпуск
+        <translation>Примеры:
+  %1 --level glossy --avif ~/Изображения/отпуск
+  TOVALIN_API_KEY=... %1 --engine service ~/Изображения/отпуск
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Оригинал и результат</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Разделённый вид, оригинал слева от разделителя.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Рядом, оригинал слева.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Масштаб %1 %.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Клавиши со стрелками перемещают изображение, Shift со стрелками влево и вправо перемещает разделитель; плюс и минус меняют масштаб, 0 вписывает в окно, 1 и 2 показывают 100 % и 200 %.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Клавиши со стрелками перемещают изображение; плюс и минус меняют масштаб, 0 вписывает в окно, 1 и 2 показывают 100 % и 200 %.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Сравнить с</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Разделение</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Рядом</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>результат поверх оригинала с разделителем или рядом с ним</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Уменьшить (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Увеличить (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Вписать</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>Всё изображение в окне (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Один пиксель изображения на пиксель экрана (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Каждый пиксель изображения на два пикселя экрана (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>Структурное сходство (SSIM) результата с оригиналом по красному, зелёному и синему каналам: 1 для одинаковых изображений, тем меньше, чем сильнее они различаются.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>Сравнить «%1»</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>какой сохранённый файл показывается рядом с оригиналом</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Оригинал</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>Оригинал и изображение «%1»</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>Не удалось прочитать оригинал.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Не удалось прочитать этот файл.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Измерение сходства…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Сходство %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>Не удалось измерить сходство.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Масштаб %1</translation>
     </message>
 </context>
 <context>
@@ -385,23 +554,38 @@ Folders are searched for images. The source images are never changed.</source>
         <translation>Выбранные изображения</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>Очередь: по строке на изображение с его состоянием, сообщением и сохранёнными файлами. Пробел удаляет текущее изображение. Сюда можно перетащить изображения и папки.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>Очередь: по строке на изображение с его состоянием, сообщением и сохранёнными файлами. Enter сравнивает готовое изображение с результатом, клавиша меню показывает, что можно сделать с текущим изображением, а пробел удаляет его. Сюда можно перетащить изображения и папки.</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>Оптимизированный</translation>
+        <source>On this computer</source>
+        <translation>На этом компьютере</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Сервис Tovalin</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>нет ответа в течение %1 с.</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>он неожиданно завершился.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>он завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>он не сообщил, где ожидает подключений.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +609,21 @@ Folders are searched for images. The source images are never changed.</source>
     <message>
         <source>not a local file</source>
         <translation>это не локальный файл</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>«%1» удалён во время оптимизации; для него ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>Не удаётся записать в «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>Не удалось прочитать изображение.</translation>
     </message>
 </context>
 <context>
@@ -459,12 +658,36 @@ Folders are searched for images. The source images are never changed.</source>
         <source>Drop to add to the queue</source>
         <translation>Отпустите, чтобы добавить в очередь</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Оригинал</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Открыть «%1»</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>Показать «%1» в папке</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Удалить из очереди</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Удалить из очереди</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Дважды щёлкните или нажмите Enter, чтобы сравнить с оригиналом</translation>
     </message>
 </context>
 <context>
@@ -491,6 +714,25 @@ Folders are searched for images. The source images are never changed.</source>
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Открывает %1 в браузере.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>Не удалось запустить оптимизатор на этом компьютере: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>программа закрывается.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>Оптимизатор на этом компьютере отсутствует: %1 не установлен рядом с этой программой.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>Оптимизатор на этом компьютере неожиданно остановился; следующее изображение запустит его снова.</translation>
     </message>
 </context>
 <context>
@@ -529,6 +771,25 @@ Folders are searched for images. The source images are never changed.</source>
     <message>
         <source>no images found in the given folders.</source>
         <translation>в указанных папках не найдено изображений.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>предупреждение: файл ключа нужен только для сервиса Tovalin; эти изображения оптимизируются на этом компьютере (--engine service отправляет их в сервис).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Оптимизированный</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -575,6 +836,14 @@ Folders are searched for images. The source images are never changed.</source>
             <numerusform>Осталось оптимизировать %n изображения</numerusform>
             <numerusform>Осталось оптимизировать %n изображений</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Введите ключ API, чтобы начать.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Нажмите «Оптимизировать», чтобы начать.</translation>
     </message>
 </context>
 <context>
@@ -674,6 +943,13 @@ Folders are searched for images. The source images are never changed.</source>
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Ход обработки</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1285,14 @@ Folders are searched for images. The source images are never changed.</source>
         <source>Images are being optimized.</source>
         <translation>Изображения оптимизируются.</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>где оптимизируются изображения</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1020,6 +1304,10 @@ Folders are searched for images. The source images are never changed.</source>
         <source>Saved %1 of %2</source>
         <translation>Сэкономлено %1 из %2</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>больше, чем «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1030,6 +1318,36 @@ Folders are searched for images. The source images are never changed.</source>
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Вращается, пока оптимизируются изображения.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Почти готово</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Осталось около %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
     </message>
 </context>
 <context>

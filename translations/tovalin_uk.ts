@@ -145,10 +145,6 @@
         <translation>файл</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>Звертатися до сервісу за адресою &lt;url&gt; (лише https) замість того, для якого зібрано цю програму. Ключ тоді має надходити з --api-key-file або TOVALIN_API_KEY.</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -180,14 +176,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>Не виводити поступ.</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>Оптимізує зображення за допомогою сервісу Tovalin і зберігає результати поруч із ними:
-з photo.jpg виходить photo-optimized.jpg, а на запит ще photo.webp або photo.avif.
-У теках шукаються зображення. Вихідні зображення ніколи не змінюються.</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -259,19 +247,6 @@ Folders are searched for images. The source images are never changed.</source>
         <translation>Використання: %1 [параметри] ШЛЯХ...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>Ключ API:
-  Береться з --api-key-file ФАЙЛ, інакше зі змінної середовища TOVALIN_API_KEY, інакше
-  використовується ключ, збережений вікном Tovalin Image Optimizer. Він ніколи не береться з
-  командного рядка й ніколи не виводиться. Файл ключа має бути доступним для читання лише вам
-  (chmod 600 ФАЙЛ).
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -326,10 +301,68 @@ Folders are searched for images. The source images are never changed.</source>
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>Оптимізувати на цьому комп’ютері (local, без ключа) або за допомогою сервісу Tovalin (service, з вашим ключем API); типово %1.</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>рушій</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>Звертатися до сервісу за адресою &lt;url&gt; (лише https) замість того, для якого зібрано цю програму; означає --engine service. Ключ тоді має надходити з --api-key-file або TOVALIN_API_KEY.</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>Оптимізує зображення на цьому комп’ютері або за допомогою сервісу Tovalin і зберігає результати
+поруч із ними: з photo.jpg виходить photo-optimized.jpg, а на запит ще photo.webp або photo.avif.
+У теках шукаються зображення. Вихідні зображення ніколи не змінюються.</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine має бути local або service, а не %1.</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url застосовується лише з --engine service.</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>Рушії:
+  local    рушій на цьому комп’ютері: запускається цією командою на час обробки й завершується
+           разом із нею, працює без мережі, без облікового запису й ключа; зображення ніколи не
+           залишають цей комп’ютер.
+  service  сервіс Tovalin, з ключем API вашого облікового запису.
+  Без --engine: %1, а з --service-url: service.
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>Ключ API:
+  Потрібен лише сервісу Tovalin. Береться з --api-key-file ФАЙЛ, інакше зі змінної середовища
+  TOVALIN_API_KEY, інакше використовується ключ, збережений вікном Tovalin Image Optimizer. Він
+  ніколи не береться з командного рядка й ніколи не виводиться. Файл ключа має бути доступним для
+  читання лише вам (chmod 600 ФАЙЛ).
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -339,7 +372,7 @@ Folders are searched for images. The source images are never changed.</source>
         <translation>Код завершення:
   0    усі зображення оптимізовано або вони вже були актуальні
   1    принаймні одне зображення не вдалося обробити
-  2    помилка використання: неправильний параметр або немає ключа API
+  2    помилка використання: неправильний параметр або немає ключа API для сервісу
   130  перервано (Ctrl-C); 129 і 143 після SIGHUP і SIGTERM
 
   Переривання зупиняє обробку так само, як кнопка «Зупинити» у вікні: поточні передавання
@@ -348,12 +381,148 @@ Folders are searched for images. The source images are never changed.</source>
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
-        <translation>Приклад:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Зображення/відпустка
+        <translation>Приклади:
+  %1 --level glossy --avif ~/Зображення/відпустка
+  TOVALIN_API_KEY=... %1 --engine service ~/Зображення/відпустка
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>Оригінал і результат</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>Розділений вигляд, оригінал ліворуч від роздільника.</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>Поруч, оригінал ліворуч.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Масштаб %1%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Клавіші зі стрілками переміщують зображення, Shift зі стрілками ліворуч і праворуч переміщує роздільник; плюс і мінус змінюють масштаб, 0 вписує у вікно, 1 і 2 показують 100% і 200%.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>Клавіші зі стрілками переміщують зображення; плюс і мінус змінюють масштаб, 0 вписує у вікно, 1 і 2 показують 100% і 200%.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>Порівняти з</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Розділення</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>Поруч</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вигляд</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>результат поверх оригіналу з роздільником або поруч із ним</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>Зменшити (−)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Зменшити</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>Збільшити (+)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Збільшити</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Вписати</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>Усе зображення у вікні (0)</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>Один піксель зображення на піксель екрана (1)</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>Кожен піксель зображення на два пікселі екрана (2)</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>Структурна подібність (SSIM) результату до оригіналу за червоним, зеленим і синім каналами: 1 для однакових зображень, тим менше, чим більше вони різняться.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>Порівняти «%1»</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>який збережений файл показано поруч з оригіналом</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Оригінал</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>Оригінал і зображення «%1»</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>Не вдалося прочитати оригінал.</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>Не вдалося прочитати цей файл.</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>Вимірювання подібності…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>Подібність %1 (SSIM)</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>Не вдалося виміряти подібність.</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>Масштаб %1</translation>
     </message>
 </context>
 <context>
@@ -385,23 +554,38 @@ Folders are searched for images. The source images are never changed.</source>
         <translation>Вибрані зображення</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>Черга: по рядку на зображення з його станом, повідомленням і збереженими файлами. Пробіл вилучає поточне зображення. Сюди можна перетягнути зображення й теки.</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>Черга: по рядку на зображення з його станом, повідомленням і збереженими файлами. Enter порівнює готове зображення з результатом, клавіша меню показує, що можна зробити з поточним зображенням, а пробіл вилучає його. Сюди можна перетягнути зображення й теки.</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>Оптимізований</translation>
+        <source>On this computer</source>
+        <translation>На цьому комп’ютері</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Сервіс Tovalin</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>немає відповіді протягом %1 с.</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>він неочікувано завершився.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>він завершився з кодом %1.</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>він не повідомив, де очікує з’єднань.</translation>
     </message>
 </context>
 <context>
@@ -425,6 +609,21 @@ Folders are searched for images. The source images are never changed.</source>
     <message>
         <source>not a local file</source>
         <translation>це не локальний файл</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>«%1» вилучено під час оптимізації; для нього нічого не збережено.</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>Не вдається записати в «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>Не вдалося прочитати зображення.</translation>
     </message>
 </context>
 <context>
@@ -459,12 +658,36 @@ Folders are searched for images. The source images are never changed.</source>
         <source>Drop to add to the queue</source>
         <translation>Відпустіть, щоб додати до черги</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>Порівняти</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Оригінал</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Відкрити «%1»</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>Показати «%1» у теці</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>Вилучити з черги</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>Вилучити з черги</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>Двічі клацніть або натисніть Enter, щоб порівняти з оригіналом</translation>
     </message>
 </context>
 <context>
@@ -491,6 +714,25 @@ Folders are searched for images. The source images are never changed.</source>
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>Відкриває %1 у браузері.</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>Не вдалося запустити оптимізатор на цьому комп’ютері: %1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>програма закривається.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>Оптимізатора на цьому комп’ютері немає: %1 не встановлено поруч із цією програмою.</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>Оптимізатор на цьому комп’ютері неочікувано зупинився; наступне зображення запустить його знову.</translation>
     </message>
 </context>
 <context>
@@ -529,6 +771,25 @@ Folders are searched for images. The source images are never changed.</source>
     <message>
         <source>no images found in the given folders.</source>
         <translation>у вказаних теках не знайдено зображень.</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>попередження: файл ключа потрібен лише для сервісу Tovalin; ці зображення оптимізуються на цьому комп’ютері (--engine service надсилає їх до сервісу).</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>Оптимізований</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -575,6 +836,14 @@ Folders are searched for images. The source images are never changed.</source>
             <numerusform>Лишилося оптимізувати %n зображення</numerusform>
             <numerusform>Лишилося оптимізувати %n зображень</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>Введіть ключ API, щоб почати.</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>Натисніть «Оптимізувати», щоб почати.</translation>
     </message>
 </context>
 <context>
@@ -674,6 +943,13 @@ Folders are searched for images. The source images are never changed.</source>
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>Поступ обробки</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1285,14 @@ Folders are searched for images. The source images are never changed.</source>
         <source>Images are being optimized.</source>
         <translation>Зображення оптимізуються.</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>Сервіс</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>де оптимізуються зображення</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1020,6 +1304,10 @@ Folders are searched for images. The source images are never changed.</source>
         <source>Saved %1 of %2</source>
         <translation>Заощаджено %1 з %2</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>більший за «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1030,6 +1318,36 @@ Folders are searched for images. The source images are never changed.</source>
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>Обертається, поки зображення оптимізуються.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>Майже готово</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 хв</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 год</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Лишилося близько %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 з %2</translation>
     </message>
 </context>
 <context>

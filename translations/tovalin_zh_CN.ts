@@ -145,11 +145,6 @@
         <translation>file</translation>
     </message>
     <message>
-        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
-        <translation>改用位于 &lt;url&gt; 的服务（仅限 https），而非构建时指定的服务。
-此时密钥必须来自 --api-key-file 或 TOVALIN_API_KEY。</translation>
-    </message>
-    <message>
         <source>url</source>
         <comment>an option&apos;s value, as in &lt;file&gt;</comment>
         <translation>url</translation>
@@ -182,14 +177,6 @@
     <message>
         <source>Print no progress.</source>
         <translation>不输出进度。</translation>
-    </message>
-    <message>
-        <source>Optimizes images through the Tovalin service and saves the results beside them:
-photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when asked for.
-Folders are searched for images. The source images are never changed.</source>
-        <translation>通过 Tovalin 服务优化图片，并将结果保存在原图旁边：
-photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.avif。
-会在文件夹中查找图片。源图片永远不会被修改。</translation>
     </message>
     <message>
         <source>PATH</source>
@@ -261,17 +248,6 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <translation>用法：%1 [选项] PATH...</translation>
     </message>
     <message>
-        <source>API key:
-  Taken from --api-key-file FILE, else from the environment variable TOVALIN_API_KEY, else the key
-  stored by the Tovalin Image Optimizer window. It is never taken from the command line and never
-  printed. A key file should be readable by you only (chmod 600 FILE).
-</source>
-        <translation>API 密钥：
-  依次取自 --api-key-file FILE、环境变量 TOVALIN_API_KEY，以及 Tovalin Image Optimizer 窗口保存的
-  密钥。密钥绝不从命令行获取，也绝不会输出。密钥文件应设为仅自己可读（chmod 600 FILE）。
-</translation>
-    </message>
-    <message>
         <source>Output:
   Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
   The table of results, or with --json one JSON object per image, goes to standard output.
@@ -321,10 +297,69 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
 </translation>
     </message>
     <message>
+        <source>Optimize on this computer (local, no key needed) or through the Tovalin service (service, with your API key); %1 by default.</source>
+        <translation>在本机优化（local，无需密钥），或通过 Tovalin 服务优化
+（service，需要您的 API 密钥）；默认为 %1。</translation>
+    </message>
+    <message>
+        <source>engine</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>engine</translation>
+    </message>
+    <message>
+        <source>Talk to the service at &lt;url&gt; (https only) instead of the one this program was built for; implies --engine service. The key must then come from --api-key-file or TOVALIN_API_KEY.</source>
+        <translation>改用位于 &lt;url&gt; 的服务（仅限 https），而非构建时指定的服务；
+隐含 --engine service。此时密钥必须来自 --api-key-file
+或 TOVALIN_API_KEY。</translation>
+    </message>
+    <message>
+        <source>Optimizes images on this computer or through the Tovalin service and saves the results
+beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when
+asked for. Folders are searched for images. The source images are never changed.</source>
+        <translation>在本机或通过 Tovalin 服务优化图片，并将结果保存在原图旁边：
+photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.avif。
+会在文件夹中查找图片。源图片永远不会被修改。</translation>
+    </message>
+    <message>
+        <source>--engine must be local or service, not %1.</source>
+        <translation>--engine 必须是 local 或 service，而不是 %1。</translation>
+    </message>
+    <message>
+        <source>--service-url is for --engine service.</source>
+        <translation>--service-url 仅适用于 --engine service。</translation>
+    </message>
+    <message>
+        <source>Engines:
+  local    the engine on this computer: started by this command for its run and ended with it,
+           offline, no account or key; the images never leave this computer.
+  service  the Tovalin service, with the API key of your account.
+  Without --engine: %1, or service with --service-url.
+</source>
+        <translation>引擎：
+  local    本机上的引擎：由本命令为此次运行启动，并随运行结束而退出；离线工作，无需账户或密钥；图
+           片绝不会离开本机。
+  service  Tovalin 服务，使用您账户的 API 密钥。
+  未指定 --engine 时为 %1；指定了 --service-url 时为 service。
+</translation>
+    </message>
+    <message>
+        <source>API key:
+  Only the Tovalin service needs one. Taken from --api-key-file FILE, else from the environment
+  variable TOVALIN_API_KEY, else the key stored by the Tovalin Image Optimizer window. It is never
+  taken from the command line and never printed. A key file should be readable by you only
+  (chmod 600 FILE).
+</source>
+        <translation>API 密钥：
+  只有 Tovalin 服务需要密钥。依次取自 --api-key-file FILE、环境变量 TOVALIN_API_KEY，以及 Tovalin
+  Image Optimizer 窗口保存的密钥。密钥绝不从命令行获取，也绝不会输出。密钥文件应设为仅自己可读
+  （chmod 600 FILE）。
+</translation>
+    </message>
+    <message>
         <source>Exit status:
   0    every image was optimized or up to date
   1    at least one image failed
-  2    usage error: a bad option, or no API key
+  2    usage error: a bad option, or no API key for the service
   130  interrupted (Ctrl-C); 129 and 143 after SIGHUP and SIGTERM
 
   An interrupt stops the run as the window&apos;s Stop button does: the transfers in flight are
@@ -334,7 +369,7 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <translation>退出状态：
   0    所有图片均已优化或已是最新
   1    至少有一张图片失败
-  2    用法错误：选项有误，或没有 API 密钥
+  2    用法错误：选项有误，或没有用于服务的 API 密钥
   130  已中断（Ctrl-C）；收到 SIGHUP 和 SIGTERM 后分别为 129 和 143
 
   中断会像窗口中的“停止”按钮一样停止运行：正在进行的传输会被中止，不会留下写了一半的文件，尚未处理
@@ -342,12 +377,148 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
 </translation>
     </message>
     <message>
-        <source>Example:
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/Pictures/holiday
+        <source>Examples:
+  %1 --level glossy --avif ~/Pictures/holiday
+  TOVALIN_API_KEY=... %1 --engine service ~/Pictures/holiday
 </source>
         <translation>示例：
-  TOVALIN_API_KEY=... %1 --level glossy --avif ~/图片/假期
+  %1 --level glossy --avif ~/图片/假期
+  TOVALIN_API_KEY=... %1 --engine service ~/图片/假期
 </translation>
+    </message>
+</context>
+<context>
+    <name>CompareCanvas</name>
+    <message>
+        <source>Original and result</source>
+        <translation>原图和结果</translation>
+    </message>
+    <message>
+        <source>Split view, the original left of the divider.</source>
+        <translation>分割视图，原图在分隔线左侧。</translation>
+    </message>
+    <message>
+        <source>Side by side, the original on the left.</source>
+        <translation>并排显示，原图在左侧。</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>缩放 %1%。</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture, Shift with Left and Right moves the divider; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>方向键移动画面，Shift 加左右方向键移动分隔线；加号和减号缩放，0 适合窗口，1 和 2 分别按 100% 和 200% 显示。</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the picture; plus and minus zoom, 0 fits, 1 and 2 show 100 % and 200 %.</source>
+        <translation>方向键移动画面；加号和减号缩放，0 适合窗口，1 和 2 分别按 100% 和 200% 显示。</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare with</source>
+        <translation>比较对象</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Side by side</source>
+        <translation>并排</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>the result over the original with a divider, or beside it</source>
+        <translation>结果以分隔线叠在原图上，或与原图并排</translation>
+    </message>
+    <message>
+        <source>Zoom out (−)</source>
+        <translation>缩小（−）</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Zoom in (+)</source>
+        <translation>放大（+）</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>适合窗口</translation>
+    </message>
+    <message>
+        <source>The whole picture in the window (0)</source>
+        <translation>在窗口中显示整张图片（0）</translation>
+    </message>
+    <message>
+        <source>One pixel of the picture to a pixel of the screen (1)</source>
+        <translation>图片的一个像素对应屏幕的一个像素（1）</translation>
+    </message>
+    <message>
+        <source>Each pixel of the picture as two of the screen (2)</source>
+        <translation>图片的每个像素显示为屏幕的两个像素（2）</translation>
+    </message>
+    <message>
+        <source>The structural similarity (SSIM) of the result to the original, over red, green and blue: 1 for the same picture, lower as they drift apart.</source>
+        <translation>结果与原图在红、绿、蓝通道上的结构相似性（SSIM）：图片相同时为 1，差异越大值越低。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Compare “%1”</source>
+        <translation>比较“%1”</translation>
+    </message>
+    <message>
+        <source>which saved file is shown against the original</source>
+        <translation>与原图对照显示的已保存文件</translation>
+    </message>
+    <message>
+        <source>%1 × %2 px</source>
+        <translation>%1 × %2 px</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原图</translation>
+    </message>
+    <message>
+        <source>The original and the %1 image</source>
+        <translation>原图和“%1”图片</translation>
+    </message>
+    <message>
+        <source>The original could not be read.</source>
+        <translation>无法读取原图。</translation>
+    </message>
+    <message>
+        <source>This file could not be read.</source>
+        <translation>无法读取此文件。</translation>
+    </message>
+    <message>
+        <source>Measuring similarity…</source>
+        <translation>正在测量相似性…</translation>
+    </message>
+    <message>
+        <source>Similarity %1 (SSIM)</source>
+        <translation>相似性 %1（SSIM）</translation>
+    </message>
+    <message>
+        <source>Similarity could not be measured.</source>
+        <translation>无法测量相似性。</translation>
+    </message>
+    <message>
+        <source>Zoom %1</source>
+        <translation>缩放 %1</translation>
     </message>
 </context>
 <context>
@@ -379,23 +550,38 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <translation>所选图片</translation>
     </message>
     <message>
-        <source>The queue: one row per image with its state, message and saved files. Space removes the current image. Images and folders can be dropped here.</source>
-        <translation>队列：每张图片一行，显示其状态、消息和已保存的文件。按空格键可将当前图片移出队列。可将图片和文件夹拖放到此处。</translation>
+        <source>The queue: one row per image with its state, message and saved files. Enter compares a done image with its result, the Menu key lists what can be done with the current image, and Space removes it. Images and folders can be dropped here.</source>
+        <translation>队列：每张图片一行，显示其状态、消息和已保存的文件。按 Enter 键可将已完成的图片与其结果比较，按菜单键可列出对当前图片可执行的操作，按空格键可将其移出队列。可将图片和文件夹拖放到此处。</translation>
     </message>
 </context>
 <context>
-    <name>DownloadedFile</name>
+    <name>Engine</name>
     <message>
-        <source>Optimized</source>
-        <translation>已优化</translation>
+        <source>On this computer</source>
+        <translation>本机</translation>
     </message>
     <message>
-        <source>WebP</source>
-        <translation>WebP</translation>
+        <source>Tovalin service</source>
+        <translation>Tovalin 服务</translation>
+    </message>
+</context>
+<context>
+    <name>EngineProcess</name>
+    <message>
+        <source>no answer within %1 seconds.</source>
+        <translation>%1 秒内没有应答。</translation>
     </message>
     <message>
-        <source>AVIF</source>
-        <translation>AVIF</translation>
+        <source>it ended unexpectedly.</source>
+        <translation>它意外退出了。</translation>
+    </message>
+    <message>
+        <source>it ended with status %1.</source>
+        <translation>它以状态 %1 退出。</translation>
+    </message>
+    <message>
+        <source>it did not say where it listens.</source>
+        <translation>它没有告知监听地址。</translation>
     </message>
 </context>
 <context>
@@ -419,6 +605,21 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
     <message>
         <source>not a local file</source>
         <translation>不是本地文件</translation>
+    </message>
+    <message>
+        <source>“%1” was removed while it was being optimized; nothing was saved for it.</source>
+        <translation>“%1”在优化过程中被删除；未为其保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Cannot write to “%1”.</source>
+        <translation>无法写入“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageDecoder</name>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>无法读取图片。</translation>
     </message>
 </context>
 <context>
@@ -453,12 +654,36 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <source>Drop to add to the queue</source>
         <translation>松开即可添加到队列</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原图</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开“%1”</translation>
+    </message>
+    <message>
+        <source>Show %1 in Folder</source>
+        <translation>在文件夹中显示“%1”</translation>
+    </message>
+    <message>
+        <source>Remove from Queue</source>
+        <translation>移出队列</translation>
+    </message>
 </context>
 <context>
     <name>JobRowDelegate</name>
     <message>
         <source>Remove from queue</source>
         <translation>移出队列</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to compare with the original</source>
+        <translation>双击或按 Enter 键与原图比较</translation>
     </message>
 </context>
 <context>
@@ -485,6 +710,25 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
     <message>
         <source>Opens %1 in the web browser.</source>
         <translation>在网页浏览器中打开 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>LocalEngine</name>
+    <message>
+        <source>The optimizer on this computer could not be started: %1</source>
+        <translation>无法启动本机优化引擎：%1</translation>
+    </message>
+    <message>
+        <source>the program is closing.</source>
+        <translation>程序正在关闭。</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer is missing: %1 is not installed beside this program.</source>
+        <translation>本机优化引擎缺失：%1 未安装在本程序旁边。</translation>
+    </message>
+    <message>
+        <source>The optimizer on this computer stopped unexpectedly; the next image starts it again.</source>
+        <translation>本机优化引擎意外停止；处理下一张图片时会重新启动它。</translation>
     </message>
 </context>
 <context>
@@ -523,6 +767,25 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
     <message>
         <source>no images found in the given folders.</source>
         <translation>在指定的文件夹中未找到图片。</translation>
+    </message>
+    <message>
+        <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
+        <translation>警告：密钥文件仅用于 Tovalin 服务；这些图片将在本机优化（使用 --engine service 可将其发送到服务）。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputKind</name>
+    <message>
+        <source>Optimized</source>
+        <translation>已优化</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>AVIF</source>
+        <translation>AVIF</translation>
     </message>
 </context>
 <context>
@@ -567,6 +830,14 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <translation>
             <numerusform>还有 %n 张图片待优化</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Enter your API key to begin.</source>
+        <translation>输入您的 API 密钥即可开始。</translation>
+    </message>
+    <message>
+        <source>Press Optimize to begin.</source>
+        <translation>按“优化”即可开始。</translation>
     </message>
 </context>
 <context>
@@ -658,6 +929,13 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <source>, </source>
         <comment>between the parts of a run&apos;s outcome</comment>
         <translation>，</translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>Progress of the run</source>
+        <translation>运行进度</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1259,14 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <source>Images are being optimized.</source>
         <translation>正在优化图片。</translation>
     </message>
+    <message>
+        <source>Service</source>
+        <translation>服务</translation>
+    </message>
+    <message>
+        <source>where the images are optimized</source>
+        <translation>图片在何处优化</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -992,6 +1278,10 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <source>Saved %1 of %2</source>
         <translation>已从 %2 中节省 %1</translation>
     </message>
+    <message>
+        <source>larger than %1</source>
+        <translation>大于“%1”</translation>
+    </message>
 </context>
 <context>
     <name>Spinner</name>
@@ -1002,6 +1292,36 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
     <message>
         <source>Turns while images are being optimized.</source>
         <translation>优化图片时旋转。</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLeft</name>
+    <message>
+        <source>Almost done</source>
+        <translation>即将完成</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <comment>minutes</comment>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <comment>hours</comment>
+        <translation>%1 小时</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>大约还剩 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
