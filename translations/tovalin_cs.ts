@@ -708,6 +708,45 @@ hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Zobrazí tuto nápovědu a skončí.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Zobrazí verzi a skončí.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Otevře okno Tovalin Image Optimizer se zadanými obrázky ve frontě; v adresářích se hledají
+obrázky. Je-li okno už otevřené, přidají se do jeho fronty a okno se přenese do popředí.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>CESTA</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Soubory obrázků a adresáře jako cesty nebo URI file:.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[CESTA...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Použití: %1 [volby] [CESTA...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 není na tomto počítači; do fronty lze přidat jen místní soubory a adresáře.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

@@ -709,6 +709,46 @@ imágenes. Las imágenes de origen nunca se modifican.</translation>
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Abre la ventana de Tovalin Image Optimizer con las imágenes indicadas en la cola; en las carpetas
+se buscan imágenes. Si la ventana ya está abierta, se añaden a su cola y la ventana pasa al
+frente.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>RUTA</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Archivos de imagen y carpetas, como rutas o URI file:.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[RUTA...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Uso: %1 [opciones] [RUTA...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 no está en este equipo; solo se pueden poner en cola archivos y carpetas locales.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

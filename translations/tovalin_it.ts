@@ -711,6 +711,46 @@ cartelle si cercano immagini. Le immagini originali non vengono mai modificate.<
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Apre la finestra di Tovalin Image Optimizer con le immagini indicate in coda; nelle cartelle si
+cercano immagini. Se la finestra è già aperta, le immagini si aggiungono alla sua coda e la
+finestra viene portata in primo piano.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PERCORSO</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>File di immagine e cartelle, come percorsi o URI file:.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[PERCORSO...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Uso: %1 [opzioni] [PERCORSO...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 non è su questo computer; si possono mettere in coda solo file e cartelle locali.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

@@ -713,6 +713,46 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>指定した画像をキューに入れて Tovalin Image Optimizer のウィンドウを開きます。
+フォルダー内の画像も探します。ウィンドウがすでに開いているときは、そのキューに追加して
+ウィンドウを前面に出します。</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>画像ファイルとフォルダー（パスまたは file: URI）。</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[PATH...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>使い方: %1 [オプション] [PATH...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 はこのコンピューター上にありません。キューに入れられるのはローカルのファイルとフォルダーだけです。</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

@@ -711,6 +711,46 @@ worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</t
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Deze hulp tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>De versie tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Opent het venster van Tovalin Image Optimizer met de opgegeven afbeeldingen in de wachtrij; mappen
+worden doorzocht op afbeeldingen. Is het venster al open, dan komen ze in de wachtrij daarvan en
+komt het venster naar voren.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PAD</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Afbeeldingsbestanden en mappen, als paden of file:-URI’s.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[PAD...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Gebruik: %1 [opties] [PAD...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 staat niet op deze computer; alleen lokale bestanden en mappen kunnen in de wachtrij.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

@@ -710,6 +710,46 @@ przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmienian
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Wyświetla tę pomoc i kończy działanie.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Wyświetla wersję i kończy działanie.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Otwiera okno Tovalin Image Optimizer z podanymi obrazami w kolejce; foldery są przeszukiwane w
+poszukiwaniu obrazów. Gdy okno jest już otwarte, obrazy trafiają do jego kolejki, a okno zostaje
+przeniesione na wierzch.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>ŚCIEŻKA</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Pliki obrazów i foldery, jako ścieżki lub adresy URI file:.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[ŚCIEŻKA...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Użycie: %1 [opcje] [ŚCIEŻKA...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 nie znajduje się na tym komputerze; do kolejki można dodać tylko lokalne pliki i foldery.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

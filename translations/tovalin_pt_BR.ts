@@ -709,6 +709,46 @@ vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</tra
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ajuda e sair.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar a versão e sair.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Abre a janela do Tovalin Image Optimizer com as imagens informadas na fila; as pastas são
+vasculhadas em busca de imagens. Se a janela já estiver aberta, elas entram na fila dela e a
+janela vem para a frente.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>CAMINHO</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Arquivos de imagem e pastas, como caminhos ou URIs file:.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[CAMINHO...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Uso: %1 [opções] [CAMINHO...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 não está neste computador; só arquivos e pastas locais podem entrar na fila.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

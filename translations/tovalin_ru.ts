@@ -710,6 +710,46 @@ photo.avif. В папках ищутся изображения. Исходны�
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Показать эту справку и выйти.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Показать версию и выйти.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Открывает окно Tovalin Image Optimizer с указанными изображениями в очереди; в папках ищутся
+изображения. Если окно уже открыто, они добавляются в его очередь, а окно выводится на передний
+план.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>ПУТЬ</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Файлы изображений и папки в виде путей или URI file:.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[ПУТЬ...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Использование: %1 [параметры] [ПУТЬ...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 находится не на этом компьютере; в очередь можно добавить только локальные файлы и папки.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

@@ -710,6 +710,46 @@ asked for. Folders are searched for images. The source images are never changed.
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Показати цю довідку й вийти.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Показати версію й вийти.</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>Відкриває вікно Tovalin Image Optimizer із вказаними зображеннями в черзі; у теках шукаються
+зображення. Якщо вікно вже відкрите, вони додаються до його черги, а вікно виводиться на передній
+план.</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>ШЛЯХ</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>Файли зображень і теки у вигляді шляхів або URI file:.</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[ШЛЯХ...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>Використання: %1 [параметри] [ШЛЯХ...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer: %1 розташовано не на цьому комп’ютері; до черги можна додати лише локальні файли й теки.</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>

@@ -706,6 +706,45 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <source>Opens the Tovalin Image Optimizer window with the given images queued; folders are
+searched for images. When the window is already open, they join its queue and the
+window is brought to the front.</source>
+        <translation>打开 Tovalin Image Optimizer 窗口，并将给定的图片加入队列；会在文件夹中查找图片。
+如果窗口已经打开，这些图片会加入其队列，并将窗口带到前台。</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>Image files and folders, as paths or file: URIs.</source>
+        <translation>图片文件和文件夹，以路径或 file: URI 形式给出。</translation>
+    </message>
+    <message>
+        <source>[PATH...]</source>
+        <comment>the arguments in the help&apos;s first line</comment>
+        <translation>[PATH...]</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [PATH...]</source>
+        <translation>用法：%1 [选项] [PATH...]</translation>
+    </message>
+    <message>
+        <source>tovalin-image-optimizer: %1 is not on this computer; only local files and folders can be queued.</source>
+        <translation>tovalin-image-optimizer：%1 不在本机上；只能将本地文件和文件夹加入队列。</translation>
+    </message>
+</context>
+<context>
     <name>LinkButton</name>
     <message>
         <source>Opens %1 in the web browser.</source>
