@@ -34,7 +34,7 @@ namespace {
 double timedRun(JobListModel& jobs, const TovalinClient& client, const TovalinOptions& options, int atOnce,
                 std::chrono::seconds limit)
 {
-    QueueRunner runner(&jobs, client.operation(), [options] { return options; });
+    QueueRunner runner(&jobs, JobPipeline::optimizer(client.host()), [options] { return options; });
     runner.setMaxInFlight(atOnce);
     QList<QUuid> batch;
     for (const ImageJob& job : jobs.jobs()) {
@@ -143,7 +143,7 @@ int main(int argc, char* argv[])
     auto store = std::make_shared<SettingsStore>(workDir + QStringLiteral("/settings.ini"));
     store->setApiKey(options.apiKey);
     store->setImagesAtOnce(8);
-    AppViewModel model(store, client.operation());
+    AppViewModel model(store, JobPipeline::optimizer(client.host()));
     QList<QUrl> queued;
     queued.reserve(windowJobs);
     while (queued.size() < windowJobs) {

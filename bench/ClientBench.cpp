@@ -14,6 +14,7 @@
 #include "client/APIMeta.h"
 #include "client/RequestParameters.h"
 #include "client/TovalinClient.h"
+#include "queue/JobPipeline.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -74,7 +75,8 @@ QByteArray readAll(const QString& path)
 QCoro::Task<QString> optimizeOnce(TovalinClient client, QUrl file, TovalinOptions options)
 {
     try {
-        const QList<DownloadedFile> saved = co_await client.optimize(file, options, CancelToken());
+        const QList<DownloadedFile> saved =
+            co_await JobPipeline::run(client, JobRequest::forFile(file, options), CancelToken());
         if (saved.size() != 2) {
             co_return QStringLiteral("the client saved %1 files").arg(saved.size());
         }

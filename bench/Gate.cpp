@@ -10,11 +10,11 @@ void Gate::open()
 
 AppViewModel::Optimizer Gate::optimizer()
 {
-    return [gate = QPointer<Gate>(this)](QUrl file, TovalinOptions, CancelToken, OutputNames::Naming) {
+    return [gate = QPointer<Gate>(this)](JobRequest request, CancelToken) {
         if (gate) {
             ++gate->m_calls;
         }
-        return optimize(gate, std::move(file));
+        return optimize(gate, std::move(request.file));
     };
 }
 

@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
 
     const TovalinClient client = service.client(parser);
-    const AppViewModel::Optimizer optimizer = client.operation();
+    const AppViewModel::Optimizer optimizer = JobPipeline::optimizer(client.host());
     auto store = std::make_shared<SettingsStore>(workDir + QStringLiteral("/settings.ini"));
     store->setApiKey(service.apiKey(parser));
     AppViewModel model(store, optimizer);

@@ -239,17 +239,6 @@
         <translation>Aufruf: %1 [Optionen] PFAD...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Ausgabe:
-  Der Fortschritt geht auf die Standardfehlerausgabe: eine neu gezeichnete Zeile im Terminal,
-  sonst eine Zeile pro Bild. Die Ergebnistabelle, oder mit --json ein JSON-Objekt pro Bild, geht
-  auf die Standardausgabe.
-</translation>
-    </message>
-    <message>
         <source>Several at once:
   Up to --jobs images are with the service at once. Two images whose results would share a
   file name are never sent together.
@@ -387,6 +376,49 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <translation>Beispiele:
   %1 --level glossy --avif ~/Bilder/Urlaub
   TOVALIN_API_KEY=... %1 --engine service ~/Bilder/Urlaub
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Die Ergebnisse in &lt;Ordner&gt; statt neben den Bildern speichern (siehe „Ausgabe“ unten).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Jedem Ergebnis die Änderungszeit seines Bildes geben (Standard).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Jedes Ergebnis mit der Zeit seines Speicherns datiert lassen.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir erfordert den Namen eines Ordners.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir muss ein Ordner sein, nicht %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Ausgabe:
+  Die Ergebnisse kommen neben ihre Bilder, oder mit --output-dir DIR nach DIR: Der Baum unter
+  jedem angegebenen Ordner wird dort nachgebildet, und ein einzeln angegebenes Bild kommt in die
+  oberste Ebene. Jedes Ergebnis hat die Änderungszeit seines Bildes (--no-keep-dates: die Zeit
+  seines Speicherns).
+  Der Fortschritt geht auf die Standardfehlerausgabe: eine neu gezeichnete Zeile im Terminal,
+  sonst eine Zeile pro Bild. Die Ergebnistabelle, oder mit --json ein JSON-Objekt pro Bild, geht
+  auf die Standardausgabe.
 </translation>
     </message>
 </context>
@@ -617,6 +649,10 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
         <source>Cannot write to “%1”.</source>
         <translation>In „%1“ kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Für die Ergebnisse ist in „%1“ kein Name frei.</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -706,6 +742,10 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
     </message>
 </context>
 <context>

@@ -239,17 +239,6 @@
         <translation>Utilisation&#xa0;: %1 [options] CHEMIN...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Sortie&#xa0;:
-  La progression va sur la sortie d’erreur standard&#xa0;: une ligne redessinée dans un terminal, sinon
-  une ligne par image. Le tableau des résultats, ou avec --json un objet JSON par image, va sur la
-  sortie standard.
-</translation>
-    </message>
-    <message>
         <source>Several at once:
   Up to --jobs images are with the service at once. Two images whose results would share a
   file name are never sent together.
@@ -387,6 +376,48 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <translation>Exemples&#xa0;:
   %1 --level glossy --avif ~/Images/vacances
   TOVALIN_API_KEY=... %1 --engine service ~/Images/vacances
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Enregistrer les résultats dans &lt;dossier&gt; au lieu de les placer à côté des images (voir «&#xa0;Sortie&#xa0;» plus bas).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Donner à chaque résultat la date de modification de son image (par défaut).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Laisser chaque résultat daté du moment où il a été enregistré.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir demande le nom d’un dossier.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir doit être un dossier, pas %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Sortie&#xa0;:
+  Les résultats vont à côté de leurs images, ou avec --output-dir DIR dans DIR&#xa0;: l’arborescence
+  sous chaque dossier donné y est reproduite, et une image donnée seule va à sa racine. Chaque
+  résultat a la date de modification de son image (--no-keep-dates&#xa0;: celle de son enregistrement).
+  La progression va sur la sortie d’erreur standard&#xa0;: une ligne redessinée dans un terminal, sinon
+  une ligne par image. Le tableau des résultats, ou avec --json un objet JSON par image, va sur la
+  sortie standard.
 </translation>
     </message>
 </context>
@@ -617,6 +648,10 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
         <source>Cannot write to “%1”.</source>
         <translation>Impossible d’écrire dans «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Aucun nom n’est libre pour les résultats dans «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -706,6 +741,10 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>Failed</source>
         <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
     </message>
 </context>
 <context>

@@ -104,7 +104,8 @@ int main(int argc, char* argv[])
     // The engine on this computer, started when a job first needs it; it ends with the program. The
     // service the program was built for goes through the process-wide transport.
     LocalEngine engine;
-    AppViewModel model(std::make_shared<SettingsStore>(), TovalinClient().operation(), engine.operation());
+    AppViewModel model(std::make_shared<SettingsStore>(), JobPipeline::optimizer(TovalinClient().host()),
+                       JobPipeline::optimizer(engine.host()));
     MainWindow window(&model);
     QObject::connect(instance.service(), &ApplicationService::openRequested, &window, [&](const QStringList& uris) {
         model.addFiles(LaunchArguments::queueItems(uris));

@@ -1,13 +1,15 @@
 #pragma once
 
 // What one invocation of tovalin-optimize asks for, as read from its command line: the options of
-// every request (the window's settings, with the window's defaults), how many images go at once, the
+// every request (the window's settings, with the window's defaults), where the results go and how they
+// are dated, how many images go at once, the
 // paths to optimize and the share of them this process takes, whether images already up to date are
 // sent again, where the images are optimized and where the key comes from, and how the outcome is
 // printed.
 
 #include "cli/Shard.h"
 #include "model/Engine.h"
+#include "model/OutputOptions.h"
 #include "model/TovalinOptions.h"
 
 #include <QString>
@@ -22,6 +24,8 @@ struct CliOptions
 
     // The key is added once it has been found.
     TovalinOptions request;
+    // Beside the images unless --output-dir; dated as their images unless --no-keep-dates.
+    OutputOptions output;
     int jobs = defaultJobs;
     Shard shard;
 

@@ -6,6 +6,8 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
@@ -42,6 +44,15 @@ struct Parser
     QCommandLineOption noCmykToRgb{
         QStringLiteral("no-cmyk-to-rgb"),
         CommandLine::tr("Leave CMYK images in CMYK (they are converted to RGB by default).")};
+    QCommandLineOption outputDir{QStringLiteral("output-dir"),
+                                 CommandLine::tr("Save the results in <folder> instead of beside the images (see "
+                                                 "\"Output\" below)."),
+                                 CommandLine::tr("folder", "an option's value, as in <file>")};
+    QCommandLineOption keepDates{QStringLiteral("keep-dates"),
+                                 CommandLine::tr("Give every result the modification time of its image (the "
+                                                 "default).")};
+    QCommandLineOption noKeepDates{QStringLiteral("no-keep-dates"),
+                                   CommandLine::tr("Leave every result dated by when it was saved.")};
     QCommandLineOption engine{QStringLiteral("engine"),
                               CommandLine::tr("Optimize on this computer (local, no key needed) or through the "
                                               "Tovalin service (service, with your API key); %1 by default.")
@@ -83,10 +94,11 @@ struct Parser
                             "beside them: photo.jpg gives photo-optimized.jpg, and photo.webp or photo.avif when\n"
                             "asked for. Folders are searched for images. The source images are never changed."));
         apiKey.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions(
-            {help,    version,          level,    webp,        noWebp, avif,       noAvif,     resize, width, height,
-             upscale, removeBackground, keepExif, noCmykToRgb, engine, apiKeyFile, serviceUrl, caFile, jobs,  shard,
-             force,   dryRun,           json,     quiet,       apiKey});
+        parser.addOptions({help,       version,     level,     webp,      noWebp,      avif,
+                           noAvif,     resize,      width,     height,    upscale,     removeBackground,
+                           keepExif,   noCmykToRgb, outputDir, keepDates, noKeepDates, engine,
+                           apiKeyFile, serviceUrl,  caFile,    jobs,      shard,       force,
+                           dryRun,     json,        quiet,     apiKey});
         parser.addPositionalArgument(CommandLine::tr("PATH"), CommandLine::tr("Image files, and folders to search."),
                                      CommandLine::tr("PATH...", "the arguments in the help's first line"));
     }
@@ -219,6 +231,20 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
     r.keepExif = parser.isSet(p.keepExif);
     r.cmykToRgb = !parser.isSet(p.noCmykToRgb);
 
+    if (parser.isSet(p.outputDir)) {
+        const QString folder = parser.value(p.outputDir);
+        const QFileInfo info(folder);
+        if (folder.isEmpty()) {
+            return usageError(tr("--output-dir needs the name of a folder."));
+        }
+        // A folder that is not there yet is made when the first result is saved.
+        if (info.exists() && !info.isDir()) {
+            return usageError(tr("--output-dir must be a folder, not %1.").arg(quoted(folder)));
+        }
+        o.output.folder = QDir::cleanPath(info.absoluteFilePath());
+    }
+    o.output.keepDates = p.lastOf(p.keepDates, p.noKeepDates, o.output.keepDates);
+
     o.apiKeyFile = parser.value(p.apiKeyFile);
     if (parser.isSet(p.apiKeyFile) && o.apiKeyFile.isEmpty()) {
         return usageError(tr("--api-key-file needs the name of a file."));
@@ -299,6 +325,9 @@ QString CommandLine::helpText()
            "  taken from the command line and never printed. A key file should be readable by you only\n"
            "  (chmod 600 FILE).\n"),
         tr("Output:\n"
+           "  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder\n"
+           "  given is mirrored there, and an image given by itself goes to its top. Each result has the\n"
+           "  modification time of its image (--no-keep-dates: the time it was saved).\n"
            "  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.\n"
            "  The table of results, or with --json one JSON object per image, goes to standard output.\n"),
         tr("Reruns:\n"

@@ -11,10 +11,12 @@
 #include "client/TovalinClient.h"
 #include "engine/LocalEngine.h"
 #include "model/SettingsStore.h"
+#include "output/FolderSync.h"
 #include "output/MarkedOutputs.h"
 #include "output/RerunCheck.h"
 #include "output/SharedBaseNames.h"
 #include "queue/JobListModel.h"
+#include "queue/JobPipeline.h"
 #include "queue/QueueIntake.h"
 #include "queue/QueueRunner.h"
 
@@ -34,12 +36,12 @@ const QString programPrefix = programName + QStringLiteral(": ");
 
 // The service named on the command line, through a transport of its own that also trusts the given
 // certificates; else the one the program was built for, through the process-wide transport.
-TovalinClient::Operation serviceOperation(const CliOptions& options, QList<QSslCertificate> certificates)
+TovalinClient::JobHost serviceHost(const CliOptions& options, QList<QSslCertificate> certificates)
 {
     if (!options.serviceUrl) {
-        return TovalinClient().operation();
+        return TovalinClient().host();
     }
-    return TovalinClient(*options.serviceUrl, std::make_shared<HttpTransport>(std::move(certificates))).operation();
+    return TovalinClient(*options.serviceUrl, std::make_shared<HttpTransport>(std::move(certificates))).host();
 }
 
 // Each path is one addition to the queue, as one pick in the window's open panel: a file or folder
@@ -78,7 +80,8 @@ QList<QUuid> allJobs(const JobListModel& queue)
 
 // Marks the jobs whose outputs are up to date as skipped, with those outputs, and returns the others:
 // the ones to send. Outputs are named as the run would name them.
-QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& outputs, const TovalinOptions& request)
+QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& outputs, const TovalinOptions& request,
+                                           const QString& resultsFolder)
 {
     const RerunCheck check(&outputs, RequestParameters::settingsKey(request), OutputMark::companionsAskedFor(request));
     SharedBaseNames sharedBaseNames;
@@ -86,7 +89,7 @@ QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& o
     QString unmarkedFolder;
     for (const ImageJob& job : queue.jobs()) {
         // As the run would name them.
-        const OutputNames names = sharedBaseNames.names(job, queue.jobs(), QString());
+        const OutputNames names = sharedBaseNames.names(job, queue.jobs(), resultsFolder);
         RerunCheck::Verdict verdict = check.check(names);
         if (!verdict.marksKept && unmarkedFolder.isEmpty()) {
             unmarkedFolder = names.folder();
@@ -177,12 +180,14 @@ int OptimizeCommand::run(const QStringList& arguments)
     // Started by the first job that needs it, ended when the command ends; declared before the runner,
     // whose jobs it must outlive.
     LocalEngine engine;
-    const TovalinClient::Operation operation =
-        options.engine == Engine::local ? engine.operation() : serviceOperation(options, std::move(certificates));
+    const TovalinClient::JobHost host =
+        options.engine == Engine::local ? engine.host() : serviceHost(options, std::move(certificates));
     JobListModel queue;
     MarkedOutputs outputs;
     const QueueIntake intake(&queue, &outputs);
-    QueueRunner runner(&queue, operation, [request] { return request; });
+    const OutputOptions output = options.output;
+    QueueRunner runner(
+        &queue, JobPipeline::optimizer(host), [request] { return request; }, [output] { return output; });
     runner.setMaxInFlight(options.jobs);
 
     // Watching starts before the intake: a long folder walk can be interrupted as well.
@@ -209,7 +214,7 @@ int OptimizeCommand::run(const QStringList& arguments)
         return allSucceeded;
     }
 
-    const QList<QUuid> batch = options.force ? allJobs(queue) : skipUpToDate(queue, outputs, request);
+    const QList<QUuid> batch = options.force ? allJobs(queue) : skipUpToDate(queue, outputs, request, output.folder);
     if (!options.dryRun && !batch.isEmpty()) {
         if (!options.quiet) {
             reporter.start(int(batch.size()));
@@ -217,6 +222,8 @@ int OptimizeCommand::run(const QStringList& arguments)
         runner.start(batch);
         loop.exec();
         reporter.finish();
+        // The names the run gave its results are on the disk before the command says it is done.
+        FolderSync::syncAll();
     }
 
     const QList<ImageJob> jobs = queue.jobs();

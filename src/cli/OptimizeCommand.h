@@ -11,6 +11,7 @@ struct TovalinOptions;
 
 #include <QCoreApplication>
 #include <QList>
+#include <QString>
 #include <QStringList>
 #include <QUuid>
 
@@ -35,7 +36,8 @@ public:
 
 private:
     int failUsage(const QString& error);
-    QList<QUuid> skipUpToDate(JobListModel& queue, MarkedOutputs& outputs, const TovalinOptions& request);
+    QList<QUuid> skipUpToDate(JobListModel& queue, MarkedOutputs& outputs, const TovalinOptions& request,
+                              const QString& resultsFolder);
 
     Console* m_console;
 };

@@ -43,6 +43,12 @@ FileError FileError::cannotWrite(QString folder)
     return FileError(std::move(folder), Described{text});
 }
 
+FileError FileError::noFreeName(QString folder)
+{
+    const QString text = tr("No name is free for the results in “%1”.").arg(QDir::toNativeSeparators(folder));
+    return FileError(std::move(folder), Described{text});
+}
+
 FileError FileError::notRegular(QString path)
 {
     return FileError(std::move(path), Described{tr("Not a regular file.")});

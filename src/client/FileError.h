@@ -21,6 +21,8 @@ public:
     static FileError removedWhileOptimized(QString path);
     // A folder that this program may not write in (read-only, immutable, on a read-only mount).
     static FileError cannotWrite(QString folder);
+    // A folder of results where every name an image's results could take is held by another file.
+    static FileError noFreeName(QString folder);
     // A FIFO, socket, device or folder given as a source.
     static FileError notRegular(QString path);
 

@@ -8,11 +8,11 @@
 struct HttpResponse
 {
     int statusCode = 0;
-    // The body, when it is kept in memory; empty for a download into a file.
+    // The body, when it is kept in memory; empty for a download into a device.
     QByteArray body;
     // Bytes of the body as received.
     qint64 bodySize = 0;
-    // For a download: the destination holds the whole body. Only a 2xx answer with a body is saved.
+    // For a download: the destination has taken the whole body. Only a 2xx answer with a body is.
     bool saved = false;
     // Where a redirect points, resolved; empty when the answer has no Location.
     QUrl location;

@@ -5,6 +5,7 @@
 #include "client/TransportError.h"
 #include "client/UploadBody.h"
 
+#include <QIODevice>
 #include <QLocale>
 
 #include <algorithm>
@@ -24,12 +25,12 @@ constexpr qint64 largestReservation = qint64(512) * 1024 * 1024;
 } // namespace
 
 HttpTransfer::HttpTransfer(CurlMulti* multi, CURL* easy, QByteArray contentType, std::shared_ptr<UploadBody> body,
-                           QString destination, const CancelToken& token, std::chrono::milliseconds idleTimeout,
+                           QIODevice* destination, const CancelToken& token, std::chrono::milliseconds idleTimeout,
                            qint64 maxBodySize)
     : m_multi(multi)
     , m_easy(easy)
     , m_upload(std::move(body))
-    , m_destination(std::move(destination))
+    , m_destination(destination)
     , m_maxBodySize(maxBodySize)
     , m_idleTimeout(idleTimeout)
 {
@@ -128,9 +129,10 @@ bool HttpTransfer::take(const char* data, qint64 length)
     if (!m_bodyBegun && !beginBody()) {
         return false;
     }
-    if (m_destination.isEmpty()) {
+    if (m_destination == nullptr) {
         m_body.append(data, length);
-    } else if (m_file && m_file->write(data, length) != length) {
+    } else if (m_keepsBody && m_destination->write(data, length) != length) {
+        m_writeFailed = true;
         m_abort = Abort::writeFailed;
         return false;
     }
@@ -147,7 +149,7 @@ bool HttpTransfer::beginBody()
         m_abort = Abort::tooLarge;
         return false;
     }
-    if (m_destination.isEmpty()) {
+    if (m_destination == nullptr) {
         if (announced > 0) {
             m_body.reserve(std::min(qint64(announced), largestReservation));
         }
@@ -156,15 +158,7 @@ bool HttpTransfer::beginBody()
     long status = 0;
     curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
     // An error page is no result: it is counted but not kept, and the caller judges the status.
-    if (status < 200 || status > 299) {
-        return true;
-    }
-    m_file = std::make_unique<QSaveFile>(m_destination);
-    if (!m_file->open(QIODevice::WriteOnly)) {
-        m_file.reset();
-        m_abort = Abort::writeFailed;
-        return false;
-    }
+    m_keepsBody = status >= 200 && status <= 299;
     return true;
 }
 
@@ -214,10 +208,6 @@ void HttpTransfer::settle()
     if (curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &location) == CURLE_OK && location != nullptr) {
         m_location = QUrl::fromEncoded(QByteArray(location));
     }
-    // Whatever went wrong, nothing of it stays on disk.
-    if (m_abort != Abort::none || m_result != CURLE_OK) {
-        m_file.reset();
-    }
     // From the event loop: the awaiting coroutine must not run inside this call, which may come from
     // curl's own loop or from a cancellation.
     QMetaObject::invokeMethod(
@@ -255,6 +245,7 @@ HttpResponse HttpTransfer::takeResponse()
     response.statusCode = m_statusCode;
     response.body = std::exchange(m_body, QByteArray());
     response.bodySize = m_received;
+    response.saved = m_destination != nullptr && m_keepsBody && !m_writeFailed && m_received > 0;
     response.location = m_location;
     return response;
 }

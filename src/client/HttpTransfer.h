@@ -1,14 +1,13 @@
 #pragma once
 
 // One request in flight on libcurl. It hands its body to the connection as the connection takes it,
-// keeps the reply body in memory up to its limit or streams it into the destination file, aborts when
-// nothing has moved for the idle timeout, when the body outgrows its limit or when the run is stopped,
-// and turns the outcome into a response or an error. Emits finished() once, from the event loop,
-// whatever the outcome.
+// keeps the reply body in memory up to its limit or streams it into the destination device, aborts
+// when nothing has moved for the idle timeout, when the body outgrows its limit or when the run is
+// stopped, and turns the outcome into a response or an error. Emits finished() once, from the event
+// loop, whatever the outcome.
 //
-// A reply streamed into a file is written there only when its status is 2xx; the file is held open,
-// uncommitted, until the caller takes it (takeFile()) and commits it: a failed or stopped transfer
-// leaves nothing on disk.
+// A reply is streamed into the destination only when its status is 2xx; what becomes of the bytes
+// there, after a failure as after success, is the caller's.
 
 #include "client/CancelToken.h"
 #include "client/HttpResponse.h"
@@ -16,7 +15,6 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
-#include <QSaveFile>
 #include <QString>
 #include <QTimer>
 
@@ -25,6 +23,7 @@
 #include <memory>
 
 class CurlMulti;
+class QIODevice;
 class TransportError;
 class UploadBody;
 
@@ -34,17 +33,16 @@ class HttpTransfer : public QObject
 
 public:
     // Takes `easy` over, with its address and connection settings made; sends `body` as a POST of
-    // `contentType`, or makes a GET without one. Starts at once.
+    // `contentType`, or makes a GET without one. The reply goes into `destination`, open for writing,
+    // or into memory without one; the device must outlive the transfer. Starts at once.
     HttpTransfer(CurlMulti* multi, CURL* easy, QByteArray contentType, std::shared_ptr<UploadBody> body,
-                 QString destination, const CancelToken& token, std::chrono::milliseconds idleTimeout,
+                 QIODevice* destination, const CancelToken& token, std::chrono::milliseconds idleTimeout,
                  qint64 maxBodySize);
     ~HttpTransfer() override;
 
     bool isFinished() const { return m_finished; }
     // The whole answer, whatever its HTTP status; throws the failure when there is none.
     HttpResponse takeResponse();
-    // The destination, written but not yet committed; null when nothing was written to it.
-    std::unique_ptr<QSaveFile> takeFile() { return std::move(m_file); }
 
     // The transfer has ended with `result` (called by CurlMulti).
     void complete(CURLcode result);
@@ -80,8 +78,10 @@ private:
     CURL* m_easy;
     curl_slist* m_headers = nullptr;
     std::shared_ptr<UploadBody> m_upload;
-    QString m_destination;
-    std::unique_ptr<QSaveFile> m_file;
+    QIODevice* m_destination;
+    // Whether the body goes into the destination: it is a result.
+    bool m_keepsBody = false;
+    bool m_writeFailed = false;
     QByteArray m_body;
     qint64 m_received = 0;
     qint64 m_moved = 0;

@@ -9,17 +9,10 @@
 #include "model/Version.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QNetworkProxy>
-#include <QSaveFile>
 #include <QThread>
-#include <QtConcurrent/QtConcurrentRun>
-#include <qcoro/qcorofuture.h>
 #include <qcoro/qcorosignal.h>
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -72,35 +65,6 @@ QByteArray pemOf(const QList<QSslCertificate>& certificates)
         pem += certificate.toPem();
     }
     return pem;
-}
-
-// QSaveFile renames without flushing: after a power cut the new name could point at an empty file.
-// The content goes to the disk first, then the rename, then the folder that records it.
-bool commitDurably(QSaveFile& file, const HttpTransport::FinishFile& finish)
-{
-    if (!file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (finish) {
-        finish(file.handle());
-    }
-    if (fdatasync(file.handle()) != 0) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        return false;
-    }
-    const QByteArray folder = QFile::encodeName(QFileInfo(file.fileName()).absolutePath());
-    const int folderFd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        fsync(folderFd);
-        close(folderFd);
-    }
-    return true;
 }
 
 } // namespace
@@ -217,7 +181,7 @@ QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentTyp
     QUrl target = url;
     for (long redirects = 0;; ++redirects) {
         body->restart();
-        HttpTransfer transfer(m_multi, makeHandle(target, false), contentType, body, QString(), token, m_idleTimeout,
+        HttpTransfer transfer(m_multi, makeHandle(target, false), contentType, body, nullptr, token, m_idleTimeout,
                               maxBodySize);
         co_await qCoro(&transfer, &HttpTransfer::finished);
         HttpResponse response = transfer.takeResponse();
@@ -239,25 +203,16 @@ QCoro::Task<HttpResponse> HttpTransport::dataFor(QUrl url, QByteArray contentTyp
     }
 }
 
-QCoro::Task<HttpResponse> HttpTransport::download(QUrl url, QString destination, CancelToken token, qint64 maxBodySize,
-                                                  FinishFile finish)
+QCoro::Task<HttpResponse> HttpTransport::download(QUrl url, QIODevice* destination, CancelToken token,
+                                                  qint64 maxBodySize)
 {
     Q_ASSERT(QThread::currentThread() == thread());
     if (token.isCancelled()) {
         throw CancelledError();
     }
     requireHttps(url);
-    HttpTransfer transfer(m_multi, makeHandle(url, true), QByteArray(), nullptr, std::move(destination), token,
-                          m_idleTimeout, maxBodySize);
+    HttpTransfer transfer(m_multi, makeHandle(url, true), QByteArray(), nullptr, destination, token, m_idleTimeout,
+                          maxBodySize);
     co_await qCoro(&transfer, &HttpTransfer::finished);
-    HttpResponse response = transfer.takeResponse();
-    const std::shared_ptr<QSaveFile> file = transfer.takeFile();
-    if (file) {
-        // Committing makes sure a large file is on disk: not on the UI thread. Once begun, it finishes
-        // even if the run is stopped meanwhile. (The future is named: GCC 12 may destroy a temporary of
-        // a co_await expression twice.)
-        QFuture<bool> committed = QtConcurrent::run([file, finish] { return commitDurably(*file, finish); });
-        response.saved = co_await committed;
-    }
-    co_return response;
+    co_return transfer.takeResponse();
 }

@@ -3,7 +3,7 @@
 // The program's HTTPS client: one libcurl multi handle, driven by the event loop of the thread it
 // lives on (the main thread), behind every request the service client makes. It sends only https,
 // hands back the whole answer whatever the HTTP status, streams upload bodies from disk and downloads
-// into their destination file, aborts a transfer that stands still for the idle timeout or that grows
+// into the device they are given, aborts a transfer that stands still for the idle timeout or that grows
 // past its size limit, and aborts the transfer in flight when the run's CancelToken fires.
 //
 // Requests share what makes them cheap: connections are kept and reused, several requests go over one
@@ -32,6 +32,7 @@
 #include <memory>
 
 class CurlMulti;
+class QIODevice;
 class UploadBody;
 
 class HttpTransport : public QObject
@@ -67,14 +68,11 @@ public:
                                       CancelToken token, qint64 maxBodySize = maxReplySize);
     QCoro::Task<HttpResponse> dataFor(QUrl url, QByteArray contentType, QByteArray body, CancelToken token,
                                       qint64 maxBodySize = maxReplySize);
-    // Plain GET whose body is streamed into `destination`, written whole or not at all: only a 2xx answer
-    // with a body is saved (`saved`). `finish`, when given, is called with the written file's descriptor
-    // once all of it is written, just before it is committed. The file reaches the disk before it replaces an earlier
-    // one, and the replacement before the call returns, so that after a crash or a power cut the destination holds the
-    // old file or the new one, whole. Redirects are followed to https addresses only.
-    using FinishFile = std::function<void(int fd)>;
-    QCoro::Task<HttpResponse> download(QUrl url, QString destination, CancelToken token,
-                                       qint64 maxBodySize = maxDownloadSize, FinishFile finish = {});
+    // Plain GET whose body is streamed into `destination`, a device open for writing that outlives the
+    // call: only a 2xx answer goes into it (`saved` says it took the whole body). Redirects are followed
+    // to https addresses only.
+    QCoro::Task<HttpResponse> download(QUrl url, QIODevice* destination, CancelToken token,
+                                       qint64 maxBodySize = maxDownloadSize);
 
 private:
     CURL* makeHandle(const QUrl& url, bool followRedirects);

@@ -10,18 +10,11 @@
 #include "client/UploadBody.h"
 #include "model/FileNames.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QMimeDatabase>
 #include <QStringDecoder>
-#include <QtConcurrent/QtConcurrentRun>
-#include <qcoro/qcorofuture.h>
 
-#include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 // Every coroutine here takes the client by value: a suspended coroutine must not rely on the object it
@@ -64,16 +57,10 @@ QString localPath(const QUrl& file)
     return file.isLocalFile() ? file.toLocalFile() : file.path();
 }
 
-QCoro::Task<DownloadedFile> download(TovalinClient client, OutputKind kind, QUrl remote, QString destination,
-                                     CancelToken token, std::optional<OutputMark> mark)
+QCoro::Task<qint64> runDownload(TovalinClient client, QUrl remote, QIODevice* destination, CancelToken token)
 {
-    HttpTransport::FinishFile finish;
-    if (mark) {
-        // Where the file system keeps no marks the file is saved all the same.
-        finish = [mark = std::move(*mark)](int fd) mutable { mark.writeTo(fd); };
-    }
     const HttpResponse response =
-        co_await client.transport()->download(remote, destination, token, HttpTransport::maxDownloadSize, finish);
+        co_await client.transport()->download(remote, destination, token, HttpTransport::maxDownloadSize);
     // An error page or an empty answer is not a result: saving it would report a failure as success.
     if (response.statusCode < 200 || response.statusCode > 299) {
         throw TovalinError::downloadFailed(response.statusCode);
@@ -84,147 +71,7 @@ QCoro::Task<DownloadedFile> download(TovalinClient client, OutputKind kind, QUrl
     if (!response.saved) {
         throw TovalinError::writeFailed();
     }
-    co_return DownloadedFile(kind, QUrl::fromLocalFile(destination), response.bodySize);
-}
-
-// The place of an output: its own name, unless a file this program did not write holds that name (a
-// photo.webp of the user's own beside photo.jpg); then the name made from the whole source name, as
-// for sources sharing a base name. Nothing when that is taken too, or the name cannot be used. Where
-// the file system keeps no marks, nobody's file can be told from ours, and the name is taken as ever.
-struct Placement
-{
-    QString path;
-    QString notReplaced;
-};
-
-bool heldByAnother(const QString& path)
-{
-    const QByteArray encoded = FileNames::encode(path);
-    struct stat info
-    {
-    };
-    return lstat(encoded.constData(), &info) == 0 && OutputMark::read(encoded).found == OutputMark::Found::unmarked;
-}
-
-bool exists(const QString& path)
-{
-    struct stat info
-    {
-    };
-    return stat(FileNames::encode(path).constData(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
-}
-
-std::optional<Placement> place(const OutputNames& names, const QString& name, const QString& longName)
-{
-    const std::optional<QString> destination = names.destination(name);
-    if (!destination) {
-        return std::nullopt;
-    }
-    if (!heldByAnother(*destination)) {
-        return Placement{*destination, QString()};
-    }
-    const std::optional<QString> instead = names.destination(longName);
-    if (!instead || *instead == *destination || heldByAnother(*instead)) {
-        return std::nullopt;
-    }
-    return Placement{*instead, *destination};
-}
-
-QCoro::Task<QList<DownloadedFile>> runDownloads(TovalinClient client, QUrl file, APIMeta meta, TovalinOptions options,
-                                                CancelToken token, OutputNames::Naming naming,
-                                                std::optional<OutputMark::Source> source)
-{
-    const OutputNames names(localPath(file), naming);
-    QList<DownloadedFile> saved;
-    QList<OutputKind> savedKinds;
-    const QByteArray settings = RequestParameters::settingsKey(options);
-    const QList<OutputKind> asked = OutputMark::companionsAskedFor(options);
-
-    struct Planned
-    {
-        OutputKind kind;
-        QUrl remote;
-        QString name;
-        QString longName;
-    };
-    QList<Planned> plan;
-    const auto planned = [&](OutputKind kind, const std::optional<QString>& text) {
-        const std::optional<QUrl> remote = text ? TovalinClient::secureURL(*text) : std::nullopt;
-        if (remote) {
-            // A ".webp" source would be its own companion; it is never replaced.
-            const QString extension = OutputNames::remoteExtension(*remote);
-            plan.append({kind, *remote, names.name(kind, extension), names.longName(kind, extension)});
-        }
-    };
-    planned(OutputKind::optimized, TovalinClient::preferredOriginalURL(meta, options.compression));
-    if (options.convertToWebP) {
-        planned(OutputKind::webp, TovalinClient::preferredWebPURL(meta, options.compression));
-    }
-    if (options.convertToAVIF) {
-        planned(OutputKind::avif, TovalinClient::preferredAVIFURL(meta, options.compression));
-    }
-
-    for (qsizetype i = 0; i <= plan.size(); ++i) {
-        if (i == plan.size()) {
-            // Nothing usable in the answer: the uploaded image itself, under the optimized image's name.
-            if (!saved.isEmpty() || !meta.OriginalURL) {
-                break;
-            }
-            const std::optional<QUrl> remote = TovalinClient::secureURL(*meta.OriginalURL);
-            if (!remote) {
-                break;
-            }
-            plan.append({OutputKind::optimized, *remote, names.name(OutputKind::optimized),
-                         names.longName(OutputKind::optimized)});
-        }
-        const Planned& output = plan.at(i);
-        // Results belong beside their source: once it has gone, nothing more is saved for it.
-        if (!exists(localPath(file))) {
-            FileError gone = FileError::removedWhileOptimized(localPath(file));
-            gone.setWritten(saved);
-            throw gone;
-        }
-        const std::optional<Placement> placement = place(names, output.name, output.longName);
-        if (!placement) {
-            continue;
-        }
-        std::optional<OutputMark> mark;
-        if (source) {
-            mark = OutputMark{output.kind, *source, settings, -1, asked, {}};
-        }
-        try {
-            DownloadedFile written =
-                co_await download(client, output.kind, output.remote, placement->path, token, std::move(mark));
-            if (!placement->notReplaced.isEmpty()) {
-                written.notReplaced = QUrl::fromLocalFile(placement->notReplaced);
-            }
-            saved.append(std::move(written));
-            savedKinds.append(output.kind);
-        } catch (Error& error) {
-            // What was saved before stays on disk: the caller is told of it.
-            error.setWritten(saved);
-            throw;
-        }
-    }
-    if (saved.isEmpty()) {
-        throw TovalinError::missingDownloadURL();
-    }
-    if (source) {
-        // Everything is saved: each output's mark now says what the job saved, so that a rerun can tell
-        // an output deleted since from one the service never made.
-        QList<std::pair<QByteArray, OutputMark>> marks;
-        for (qsizetype i = 0; i < saved.size(); ++i) {
-            marks.append({QFile::encodeName(saved.at(i).path.toLocalFile()),
-                          OutputMark{savedKinds.at(i), *source, settings, saved.at(i).size, asked, savedKinds}});
-        }
-        QFuture<void> marked = QtConcurrent::run([marks = std::move(marks)] {
-            for (const auto& [path, mark] : marks) {
-                mark.writeTo(path);
-            }
-        });
-        co_await marked;
-    }
-    co_return saved;
+    co_return response.bodySize;
 }
 
 QCoro::Task<APIMeta> postForm(TovalinClient client, QByteArray contentType, std::shared_ptr<UploadBody> body,
@@ -257,8 +104,7 @@ QCoro::Task<APIMeta> runPollReducer(TovalinClient client, QString originalURL, s
     co_return decodeMeta(response.body);
 }
 
-QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, TovalinOptions options,
-                                               CancelToken token, OutputNames::Naming naming)
+QCoro::Task<APIMeta> runFinalReply(TovalinClient client, QUrl file, TovalinOptions options, CancelToken token)
 {
     if (token.isCancelled()) {
         throw CancelledError();
@@ -271,20 +117,11 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
         throw TovalinError::api(TovalinError::tr("Failed to encode parameters."));
     }
     const std::optional<QString> convertTo = TovalinClient::buildConvertString(options);
-    // What the marks on its outputs will say they were made from: taken before the file is opened, so
-    // that a source replaced meanwhile can only make its outputs look older than they are.
-    std::optional<OutputMark::Source> source = OutputMark::sourceAt(
-        FileNames::encode(file.toLocalFile()), OutputNames(file.toLocalFile(), naming).sourceReference());
     // The file is read as it is sent, in chunks, so that an image of any size costs little memory; a
     // file that cannot be opened fails here, before anything is sent.
     const QString path = file.toLocalFile();
     FormFrame frame = uploadFrame(client, path, TovalinClient::mimeType(file), convertTo, options);
     std::shared_ptr<UploadBody> body = UploadBody::withFile(std::move(frame.head), path, std::move(frame.tail));
-    // An image whose results could not be saved is not sent at all.
-    const QString folder = QFileInfo(path).absolutePath();
-    if (access(FileNames::encode(folder).constData(), W_OK | X_OK) != 0) {
-        throw FileError::cannotWrite(folder);
-    }
     APIMeta meta = co_await postForm(client, std::move(frame.contentType), std::move(body), token);
 
     const qint64 code = statusCode(meta);
@@ -293,7 +130,12 @@ QCoro::Task<QList<DownloadedFile>> runOptimize(TovalinClient client, QUrl file, 
         // One question more, and its answer is final: the service does the waiting ("wait").
         meta = co_await client.pollReducer(*meta.OriginalURL, convertTo, options, token);
     }
-    co_return co_await client.downloadResults(file, std::move(meta), options, token, naming, std::move(source));
+    co_return meta;
+}
+
+QCoro::Task<QList<DownloadedFile>> runHosted(TovalinClient client, TovalinClient::ClientJob job)
+{
+    co_return co_await job(std::move(client), std::nullopt);
 }
 
 std::optional<QString> preferred(const std::optional<QString>& lossy, const std::optional<QString>& lossless,
@@ -331,11 +173,9 @@ QUrl TovalinClient::endpoint(const QString& path) const
     return url;
 }
 
-TovalinClient::Operation TovalinClient::operation() const
+TovalinClient::JobHost TovalinClient::host() const
 {
-    return [client = *this](QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
-        return client.optimize(std::move(file), std::move(options), std::move(token), naming);
-    };
+    return [client = *this](ClientJob job, CancelToken) { return runHosted(client, std::move(job)); };
 }
 
 QUrl TovalinClient::postReducerURL() const
@@ -348,10 +188,9 @@ QUrl TovalinClient::reducerURL() const
     return endpoint(QStringLiteral("/v2/reducer.php"));
 }
 
-QCoro::Task<QList<DownloadedFile>> TovalinClient::optimize(QUrl file, TovalinOptions options, CancelToken token,
-                                                           OutputNames::Naming naming) const
+QCoro::Task<APIMeta> TovalinClient::finalReply(QUrl file, TovalinOptions options, CancelToken token) const
 {
-    return runOptimize(*this, std::move(file), std::move(options), std::move(token), naming);
+    return runFinalReply(*this, std::move(file), std::move(options), std::move(token));
 }
 
 QCoro::Task<APIMeta> TovalinClient::callPostReducer(QUrl file, QByteArray data, std::optional<QString> convertTo,
@@ -367,12 +206,31 @@ QCoro::Task<APIMeta> TovalinClient::pollReducer(QString originalURL, std::option
     return runPollReducer(*this, std::move(originalURL), std::move(convertTo), std::move(options), std::move(token));
 }
 
-QCoro::Task<QList<DownloadedFile>> TovalinClient::downloadResults(QUrl file, APIMeta meta, TovalinOptions options,
-                                                                  CancelToken token, OutputNames::Naming naming,
-                                                                  std::optional<OutputMark::Source> source) const
+QCoro::Task<qint64> TovalinClient::download(QUrl remote, QIODevice* destination, CancelToken token) const
 {
-    return runDownloads(*this, std::move(file), std::move(meta), std::move(options), std::move(token), naming,
-                        std::move(source));
+    return runDownload(*this, std::move(remote), destination, std::move(token));
+}
+
+TovalinClient::Choice TovalinClient::chooseResults(const APIMeta& meta, const TovalinOptions& options)
+{
+    Choice choice;
+    // The choice ends at the first address present for a kind: one the check refuses skips the kind.
+    const auto add = [&choice](OutputKind kind, const std::optional<QString>& text) {
+        if (const std::optional<QUrl> remote = text ? secureURL(*text) : std::nullopt) {
+            choice.results.append({kind, *remote});
+        }
+    };
+    add(OutputKind::optimized, preferredOriginalURL(meta, options.compression));
+    if (options.convertToWebP) {
+        add(OutputKind::webp, preferredWebPURL(meta, options.compression));
+    }
+    if (options.convertToAVIF) {
+        add(OutputKind::avif, preferredAVIFURL(meta, options.compression));
+    }
+    if (const std::optional<QUrl> original = meta.OriginalURL ? secureURL(*meta.OriginalURL) : std::nullopt) {
+        choice.fallback = Result{OutputKind::optimized, *original};
+    }
+    return choice;
 }
 
 std::optional<QString> TovalinClient::buildConvertString(const TovalinOptions& options)

@@ -1,20 +1,20 @@
 #pragma once
 
 // The client of the image-optimization service: uploads one image with the user's options, asks once
-// more when the result is still pending, and saves the results beside the source. An immutable value:
-// the base address, the shared HTTPS transport and nothing else, so copies may be used from any
-// coroutine on the transport's thread.
+// more when the result is still pending, chooses the results of the final answer, and downloads each
+// into the file it is given. Where results go and under which names is not its business
+// (JobPipeline, OutputWriter). An immutable value: the base address, the shared HTTPS transport and
+// nothing else, so copies may be used from any coroutine on the transport's thread.
 //
 // The source is read as it is sent and each result written as it arrives, a chunk at a time on the
 // transport's event loop, so an image of any size costs little memory and never blocks the UI thread
-// for long; a finished result is committed on the thread pool.
+// for long.
 
 #include "client/APIMeta.h"
 #include "client/CancelToken.h"
 #include "model/DownloadedFile.h"
+#include "model/OutputKind.h"
 #include "model/TovalinOptions.h"
-#include "output/OutputMark.h"
-#include "output/OutputNames.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -28,13 +28,16 @@
 #include <optional>
 
 class HttpTransport;
+class QIODevice;
 
 class TovalinClient
 {
 public:
-    // The shape of optimize(), for whoever runs jobs: a client's own, or a stand-in in tests.
-    using Operation = std::function<QCoro::Task<QList<DownloadedFile>>(QUrl file, TovalinOptions options,
-                                                                       CancelToken token, OutputNames::Naming naming)>;
+    // A job's work with a client and the key its requests carry (nothing: the key of its options).
+    using ClientJob =
+        std::function<QCoro::Task<QList<DownloadedFile>>(TovalinClient client, std::optional<QString> apiKey)>;
+    // Lends a client to each job: a client itself, or the engine on this computer, started as needed.
+    using JobHost = std::function<QCoro::Task<QList<DownloadedFile>>(ClientJob job, CancelToken token)>;
 
     // The service fixed at build time, through the process-wide transport.
     TovalinClient();
@@ -45,26 +48,37 @@ public:
     QString pluginCode() const { return QStringLiteral("MAC01"); }
     std::shared_ptr<HttpTransport> transport() const { return m_transport; }
 
-    // Read, upload, at most one poll, then download: the files saved beside `file` under the names
-    // `naming` gives, in the order optimized, WebP, AVIF, or the fallback alone. Throws an Error:
+    // Every job gets a copy of this client.
+    JobHost host() const;
+
+    // Read, upload, at most one poll: the service's last answer about `file`. Throws an Error:
     // TovalinError, TransportError, FileError, or CancelledError once `token` fires.
-    QCoro::Task<QList<DownloadedFile>> optimize(QUrl file, TovalinOptions options, CancelToken token,
-                                                OutputNames::Naming naming = OutputNames::Naming::baseName) const;
+    QCoro::Task<APIMeta> finalReply(QUrl file, TovalinOptions options, CancelToken token) const;
 
-    // optimize() of a copy of this client, which lives as long as the function.
-    Operation operation() const;
+    struct Result
+    {
+        OutputKind kind;
+        QUrl remote;
+    };
+    struct Choice
+    {
+        // One address per kind asked for, in the order optimized, WebP, AVIF.
+        QList<Result> results;
+        // The uploaded image itself, for when none of the results can be saved.
+        std::optional<Result> fallback;
+    };
+    static Choice chooseResults(const APIMeta& meta, const TovalinOptions& options);
 
-    // The steps of optimize(), each one request.
+    // Fetches a result into `destination`, open for writing and kept until the call ends: only a 2xx
+    // answer with a body goes into it. The bytes written. Throws TovalinError (a failed download, or
+    // writeFailed), TransportError, CancelledError.
+    QCoro::Task<qint64> download(QUrl remote, QIODevice* destination, CancelToken token) const;
+
+    // The steps of finalReply(), each one request.
     QCoro::Task<APIMeta> callPostReducer(QUrl file, QByteArray data, std::optional<QString> convertTo,
                                          TovalinOptions options, CancelToken token) const;
     QCoro::Task<APIMeta> pollReducer(QString originalURL, std::optional<QString> convertTo, TovalinOptions options,
                                      CancelToken token) const;
-    // Each file saved carries the mark of its `source` as it was sent, when that is known.
-    QCoro::Task<QList<DownloadedFile>> downloadResults(QUrl file, APIMeta meta, TovalinOptions options,
-                                                       CancelToken token,
-                                                       OutputNames::Naming naming = OutputNames::Naming::baseName,
-                                                       std::optional<OutputMark::Source> source = std::nullopt) const;
-
     // "+webp", "+avif", "+webp|+avif", or nothing.
     static std::optional<QString> buildConvertString(const TovalinOptions& options);
     // Compact JSON with each "/" inside strings written "\/"; throws TovalinError when the result is

@@ -164,24 +164,21 @@ QCoro::Task<bool> LocalEngine::hasEnded(QPointer<LocalEngine> engine, quint64 st
     co_return ended.has_value() && *ended == start;
 }
 
-TovalinClient::Operation LocalEngine::operation()
+TovalinClient::JobHost LocalEngine::host()
 {
-    return [engine = QPointer<LocalEngine>(this)](QUrl file, TovalinOptions options, CancelToken token,
-                                                  OutputNames::Naming naming) {
-        return optimize(engine, std::move(file), std::move(options), std::move(token), naming);
+    return [engine = QPointer<LocalEngine>(this)](TovalinClient::ClientJob job, CancelToken token) {
+        return runJob(engine, std::move(job), std::move(token));
     };
 }
 
-QCoro::Task<QList<DownloadedFile>> LocalEngine::optimize(QPointer<LocalEngine> engine, QUrl file,
-                                                         TovalinOptions options, CancelToken token,
-                                                         OutputNames::Naming naming)
+QCoro::Task<QList<DownloadedFile>> LocalEngine::runJob(QPointer<LocalEngine> engine, TovalinClient::ClientJob job,
+                                                       CancelToken token)
 {
     const Connection connection = co_await LocalEngine::connection(engine, token);
-    // The engine's own key; the user's key for the service stays home.
-    options.apiKey = connection.apiKey;
     std::optional<TransportError> broken;
     try {
-        co_return co_await connection.client.optimize(std::move(file), std::move(options), token, naming);
+        // The engine's own key; the user's key for the service stays home.
+        co_return co_await job(connection.client, connection.apiKey);
     } catch (const TransportError& error) {
         broken = error;
     }

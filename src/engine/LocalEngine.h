@@ -48,9 +48,9 @@ public:
     // started, CancelledError once `token` fires.
     static QCoro::Task<Connection> connection(QPointer<LocalEngine> engine, CancelToken token);
 
-    // Optimizes through the engine, started as needed. A job whose engine ends under it fails with a
-    // message that says so; the next job starts a new engine.
-    TovalinClient::Operation operation();
+    // Lends each job the engine's client, the engine started as needed. A job whose engine ends under
+    // it fails with a message that says so; the next job starts a new engine.
+    TovalinClient::JobHost host();
 
     // The process id and private folder of the engine running now; 0 and empty when none runs.
     qint64 processId() const;
@@ -68,8 +68,8 @@ private:
     void startEngine();
     // True when the engine of `start` has ended, or ends within a moment.
     static QCoro::Task<bool> hasEnded(QPointer<LocalEngine> engine, quint64 start);
-    static QCoro::Task<QList<DownloadedFile>> optimize(QPointer<LocalEngine> engine, QUrl file, TovalinOptions options,
-                                                       CancelToken token, OutputNames::Naming naming);
+    static QCoro::Task<QList<DownloadedFile>> runJob(QPointer<LocalEngine> engine, TovalinClient::ClientJob job,
+                                                     CancelToken token);
 
     QString m_program;
     QStringList m_arguments;

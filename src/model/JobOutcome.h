@@ -1,8 +1,7 @@
 #pragma once
 
 // How a job's latest run ended, for the code that acts on it (the command's report, its exit status,
-// the end-of-run counts): a stopped job is `failed` like any other, and display texts are never
-// compared to tell them apart.
+// the end-of-run counts): display texts are never compared to tell them apart.
 
 enum class JobOutcome
 {

@@ -13,6 +13,8 @@ QString label(JobStatus status)
         return QCoreApplication::translate("JobStatus", "Done");
     case JobStatus::failed:
         return QCoreApplication::translate("JobStatus", "Failed");
+    case JobStatus::stopped:
+        return QCoreApplication::translate("JobStatus", "Stopped");
     }
     return {};
 }
@@ -28,6 +30,8 @@ QString icon(JobStatus status)
         return QStringLiteral("checkmark.circle.fill");
     case JobStatus::failed:
         return QStringLiteral("xmark.octagon.fill");
+    case JobStatus::stopped:
+        return QStringLiteral("stop.fill");
     }
     return {};
 }
@@ -43,6 +47,8 @@ NamedColor color(JobStatus status)
         return NamedColor::green;
     case JobStatus::failed:
         return NamedColor::red;
+    case JobStatus::stopped:
+        return NamedColor::secondary;
     }
     return NamedColor::secondary;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// The state of one queued job and how a row presents it. A stopped job is `failed`; its outcome
-// (JobOutcome) tells it apart.
+// The state of one queued job and how a row presents it. A stopped job is neither done nor failed: it
+// is shown in a neutral tone, and a later Optimize takes it up again.
 
 #include "model/NamedColor.h"
 
@@ -15,10 +15,11 @@ enum class JobStatus
     running,
     succeeded,
     failed,
+    stopped,
 };
 
 inline constexpr std::array allJobStatuses{JobStatus::queued, JobStatus::running, JobStatus::succeeded,
-                                           JobStatus::failed};
+                                           JobStatus::failed, JobStatus::stopped};
 
 // In the language of the installed translation; English without one.
 QString label(JobStatus status);

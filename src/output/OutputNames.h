@@ -37,6 +37,7 @@ public:
         sourceName, // "noise.png.webp", "noise.bmp-optimized.png"
     };
 
+    OutputNames() = default;
     // The outputs of `sourcePath` in `folder`, or beside the source when `folder` is empty.
     explicit OutputNames(const QString& sourcePath, Naming naming = Naming::baseName, const QString& folder = {});
 
@@ -91,7 +92,7 @@ public:
 private:
     QString named(OutputKind kind, const QString& extension, bool fromSourceName) const;
 
-    Naming m_naming;
+    Naming m_naming = Naming::baseName;
     QString m_sourcePath;
     QString m_folder;
     QString m_fileName;

@@ -1,5 +1,10 @@
 #include "queue/AppViewModel.h"
 
+#include "output/FolderSync.h"
+#include "output/OutputWriter.h"
+
+#include <QThreadPool>
+
 #include <utility>
 
 namespace {
@@ -7,10 +12,9 @@ namespace {
 // The optimizer of the engine chosen at the moment a job starts, which is when the runner calls it.
 QueueRunner::Optimizer byEngine(const Settings* settings, QueueRunner::Optimizer service, QueueRunner::Optimizer local)
 {
-    return [settings, service = std::move(service), local = std::move(local)](
-               QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
+    return [settings, service = std::move(service), local = std::move(local)](JobRequest request, CancelToken token) {
         const QueueRunner::Optimizer& chosen = settings->engine() == Engine::local ? local : service;
-        return chosen(std::move(file), std::move(options), std::move(token), naming);
+        return chosen(std::move(request), std::move(token));
     };
 }
 
@@ -28,7 +32,8 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer servi
     , m_intake(m_jobs)
     , m_runner(new QueueRunner(
           m_jobs, byEngine(m_settings, std::move(service), std::move(local)),
-          [settings = m_settings] { return settings->currentOptions(); }, this))
+          [settings = m_settings] { return settings->currentOptions(); },
+          [settings = m_settings] { return settings->currentOutputOptions(); }, this))
 {
     connect(m_settings, &Settings::engineChanged, this, &AppViewModel::engineChanged);
     connect(m_settings, &Settings::apiKeyChanged, this, &AppViewModel::apiKeyChanged);
@@ -44,6 +49,9 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer servi
     connect(m_settings, &Settings::keepExifChanged, this, &AppViewModel::keepExifChanged);
     connect(m_settings, &Settings::imagesAtOnceChanged, this, &AppViewModel::imagesAtOnceChanged);
     connect(m_settings, &Settings::lastPickFolderChanged, this, &AppViewModel::lastPickFolderChanged);
+    connect(m_settings, &Settings::resultsInFolderChanged, this, &AppViewModel::resultsInFolderChanged);
+    connect(m_settings, &Settings::resultsFolderChanged, this, &AppViewModel::resultsFolderChanged);
+    connect(m_settings, &Settings::keepFileDatesChanged, this, &AppViewModel::keepFileDatesChanged);
 
     m_runner->setMaxInFlight(m_settings->imagesAtOnce());
     connect(m_settings, &Settings::imagesAtOnceChanged, m_runner,
@@ -54,6 +62,8 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer servi
     connect(m_runner, &QueueRunner::progressChanged, this, &AppViewModel::runProgressChanged);
     connect(m_runner, &QueueRunner::jobFinished, this, &AppViewModel::jobFinished);
     connect(m_runner, &QueueRunner::finished, this, &AppViewModel::runFinished);
+    // The names a run gave its outputs reach the disk together, once per folder, after the run.
+    connect(m_runner, &QueueRunner::finished, this, [] { OutputWriter::pool()->start(&FolderSync::syncAll); });
     // Every change of a job the run makes is a change of the queue.
     connect(m_jobs, &QAbstractItemModel::dataChanged, this, &AppViewModel::jobsChanged);
 }

@@ -39,12 +39,16 @@ class AppViewModel : public QObject
     Q_PROPERTY(bool keepExif READ keepExif WRITE setKeepExif NOTIFY keepExifChanged)
     Q_PROPERTY(int imagesAtOnce READ imagesAtOnce WRITE setImagesAtOnce NOTIFY imagesAtOnceChanged)
     Q_PROPERTY(QString lastPickFolder READ lastPickFolder WRITE setLastPickFolder NOTIFY lastPickFolderChanged)
+    Q_PROPERTY(bool resultsInFolder READ resultsInFolder WRITE setResultsInFolder NOTIFY resultsInFolderChanged)
+    Q_PROPERTY(QString resultsFolder READ resultsFolder WRITE setResultsFolder NOTIFY resultsFolderChanged)
+    Q_PROPERTY(bool keepFileDates READ keepFileDates WRITE setKeepFileDates NOTIFY keepFileDatesChanged)
 
 public:
     using Optimizer = QueueRunner::Optimizer;
 
     // Each job goes to the optimizer of the engine chosen when it starts: `local`, the engine on this
-    // computer, or `service`, the service client the program was started with.
+    // computer, or `service`, the service client the program was started with (each through the job
+    // pipeline, JobPipeline::optimizer()).
     AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer service, Optimizer local, QObject* parent = nullptr);
     // One optimizer for both engines: a stand-in in tests.
     AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer optimizer, QObject* parent = nullptr);
@@ -79,6 +83,12 @@ public:
     void setImagesAtOnce(int value) { m_settings->setImagesAtOnce(value); }
     QString lastPickFolder() const { return m_settings->lastPickFolder(); }
     void setLastPickFolder(const QString& value) { m_settings->setLastPickFolder(value); }
+    bool resultsInFolder() const { return m_settings->resultsInFolder(); }
+    void setResultsInFolder(bool value) { m_settings->setResultsInFolder(value); }
+    QString resultsFolder() const { return m_settings->resultsFolder(); }
+    void setResultsFolder(const QString& value) { m_settings->setResultsFolder(value); }
+    bool keepFileDates() const { return m_settings->keepFileDates(); }
+    void setKeepFileDates(bool value) { m_settings->setKeepFileDates(value); }
     using ResizeProblem = Settings::ResizeProblem;
     ResizeProblem resizeProblem() const { return m_settings->resizeProblem(); }
 
@@ -94,6 +104,7 @@ public:
 
     // The options of a request, from the settings of this moment.
     TovalinOptions currentOptions() const { return m_settings->currentOptions(); }
+    OutputOptions currentOutputOptions() const { return m_settings->currentOutputOptions(); }
     static std::optional<qint64> parseDimension(const QString& text) { return Settings::parseDimension(text); }
 
     // Intake: files are taken as given; folders (a path ending in "/") are searched for images.
@@ -143,6 +154,9 @@ Q_SIGNALS:
     void keepExifChanged();
     void imagesAtOnceChanged();
     void lastPickFolderChanged();
+    void resultsInFolderChanged();
+    void resultsFolderChanged();
+    void keepFileDatesChanged();
     // Optimize was asked for with a resize that cannot be carried out; nothing was started.
     void optimizeRefused(AppViewModel::ResizeProblem problem);
     // A job of the newest run has ended, or was stopped.

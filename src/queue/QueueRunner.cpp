@@ -17,11 +17,13 @@ constexpr std::chrono::seconds progressNoteDelay{1};
 
 } // namespace
 
-QueueRunner::QueueRunner(JobListModel* jobs, Optimizer optimizer, OptionsSource options, QObject* parent)
+QueueRunner::QueueRunner(JobListModel* jobs, Optimizer optimizer, OptionsSource options, OutputOptionsSource outputs,
+                         QObject* parent)
     : QObject(parent)
     , m_jobs(jobs)
     , m_optimizer(std::move(optimizer))
     , m_options(std::move(options))
+    , m_outputOptions(outputs ? std::move(outputs) : [] { return OutputOptions(); })
 {
     const auto invalidate = [this] { m_sharedBaseNames.invalidate(); };
     connect(m_jobs, &QAbstractItemModel::rowsInserted, this, invalidate);
@@ -83,7 +85,8 @@ void QueueRunner::start(QList<QUuid> batch)
     m_batchDone = 0;
     Q_EMIT progressChanged();
     m_next = 0;
-    m_inFlight = 0;
+    m_transferring.clear();
+    m_committing.clear();
     m_runOpen = true;
     setHasRun(true);
     schedulePump();
@@ -123,7 +126,11 @@ void QueueRunner::pump()
     if (!m_runOpen) {
         return;
     }
-    while (m_next < m_batch.size() && m_inFlight < m_maxInFlight) {
+    const auto hasRoom = [this] {
+        return m_transferring.size() < m_maxInFlight && m_committing.size() < m_maxInFlight;
+    };
+    const OutputOptions outputs = m_outputOptions();
+    while (m_next < m_batch.size() && hasRoom()) {
         const QUuid id = m_batch.at(m_next);
         const ImageJob* job = m_jobs->find(id);
         if (job == nullptr) {
@@ -135,15 +142,17 @@ void QueueRunner::pump()
         }
         if (m_cancellation.isCancelled()) {
             // Taken up and stopped in one turn, so the row goes straight to stopped; no request goes
-            // out. One a turn, so that a long stopped batch never holds the window up.
+            // out. One a turn, so that a long stopped batch never holds the window up. A job that was
+            // done keeps its state and files: nothing of it changed.
             ++m_next;
-            markStopped(id);
+            if (job->status != JobStatus::succeeded) {
+                markStopped(id);
+            }
             schedulePump();
             return;
         }
         const QUrl file = job->url;
-        const OutputNames names = outputNames(*job);
-        const OutputNames::Naming naming = names.naming();
+        const OutputNames names = outputNames(*job, outputs);
         QSet<QString> claims = names.claims();
         if (claims.intersects(m_claimed)) {
             // Waits in its place for the job that may write the same files.
@@ -151,13 +160,13 @@ void QueueRunner::pump()
         }
         ++m_next;
         const quint64 generation = m_generation;
-        startJob(id, file, naming, std::move(claims));
+        startJob(id, file, names, outputs.keepDates, std::move(claims));
         if (!isCurrentRun(generation) || m_pump.isActive()) {
             // The job has ended already; the next step comes on the next turn.
             return;
         }
     }
-    if (m_next == m_batch.size() && m_inFlight == 0) {
+    if (m_next == m_batch.size() && m_transferring.isEmpty() && m_committing.isEmpty()) {
         m_runOpen = false;
         setIsProcessing(false);
         setHasRun(false);
@@ -166,20 +175,30 @@ void QueueRunner::pump()
     }
 }
 
-void QueueRunner::startJob(const QUuid& id, const QUrl& file, OutputNames::Naming naming, QSet<QString> claims)
+void QueueRunner::startJob(const QUuid& id, const QUrl& file, const OutputNames& names, bool keepDates,
+                           QSet<QString> claims)
 {
-    ++m_inFlight;
+    m_transferring.insert(id);
     m_claimed.unite(claims);
     const quint64 generation = m_generation;
-    QCoro::connect(processJob(QPointer<QueueRunner>(this), id, file, naming, m_cancellation.token(), generation), this,
-                   [this, generation, claims = std::move(claims)] { jobEnded(generation, claims); });
+    QCoro::connect(
+        processJob(QPointer<QueueRunner>(this), id, file, names, keepDates, m_cancellation.token(), generation), this,
+        [this, generation, id, claims = std::move(claims)] { jobEnded(generation, id, claims); });
 }
 
-void QueueRunner::jobEnded(quint64 generation, const QSet<QString>& claims)
+void QueueRunner::jobTransferred(quint64 generation, const QUuid& id)
+{
+    if (isCurrentRun(generation) && m_transferring.remove(id)) {
+        m_committing.insert(id);
+        schedulePump();
+    }
+}
+
+void QueueRunner::jobEnded(quint64 generation, const QUuid& id, const QSet<QString>& claims)
 {
     m_claimed.subtract(claims);
-    if (isCurrentRun(generation)) {
-        --m_inFlight;
+    if (isCurrentRun(generation) && !m_transferring.remove(id)) {
+        m_committing.remove(id);
     }
     // Also when an older run's job ends: a job of the newest run may be waiting for its files.
     if (m_runOpen) {
@@ -194,7 +213,9 @@ void QueueRunner::finish(const QUuid& id, JobOutcome outcome, const QString& mes
         if (change) {
             change(job);
         }
-        job.status = outcome == JobOutcome::optimized ? JobStatus::succeeded : JobStatus::failed;
+        job.status = outcome == JobOutcome::optimized ? JobStatus::succeeded
+                     : outcome == JobOutcome::stopped ? JobStatus::stopped
+                                                      : JobStatus::failed;
         job.message = message;
         job.outcome = outcome;
     });
@@ -212,9 +233,9 @@ void QueueRunner::markStopped(const QUuid& id)
     finish(id, JobOutcome::stopped, tr("Stopped."));
 }
 
-OutputNames QueueRunner::outputNames(const ImageJob& job)
+OutputNames QueueRunner::outputNames(const ImageJob& job, const OutputOptions& outputs)
 {
-    return m_sharedBaseNames.names(job, m_jobs->jobs(), QString());
+    return m_sharedBaseNames.names(job, m_jobs->jobs(), outputs.folder);
 }
 
 void QueueRunner::unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written)
@@ -238,8 +259,8 @@ void QueueRunner::unlistReplacedFiles(const QUuid& writer, const QList<Downloade
     }
 }
 
-QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl file, OutputNames::Naming naming,
-                                      CancelToken token, quint64 generation)
+QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl file, OutputNames names,
+                                      bool keepDates, CancelToken token, quint64 generation)
 {
     self->m_jobs->update(id, [](ImageJob& j) {
         j.status = JobStatus::running;
@@ -259,7 +280,13 @@ QCoro::Task<> QueueRunner::processJob(QPointer<QueueRunner> self, QUuid id, QUrl
     QString failure;
     bool stopped = false;
     try {
-        files = co_await optimizer(file, options, token, naming);
+        JobRequest request{file, options, std::move(names), keepDates, {}};
+        request.transferred = [self, generation, id] {
+            if (self) {
+                self->jobTransferred(generation, id);
+            }
+        };
+        files = co_await optimizer(std::move(request), token);
     } catch (const Error& error) {
         stopped = error.isCancellation();
         failure = error.description();

@@ -2,22 +2,26 @@
 
 // The run: takes the jobs of a batch in queue order and keeps up to `maxInFlight` of them with the
 // service at once, records each outcome in its job, and keeps the run's status line and processing
-// flag. Stop aborts every transfer in flight; the jobs in flight show "Stopped." at once and the rest
-// of the batch ends "Stopped." without reaching the service. Two jobs whose outputs could meet under
-// one file name are never in flight together: the later one waits for the earlier.
+// flag. A job whose transfers are over while its files still go to the disk no longer counts as with
+// the service: the next one starts meanwhile, so that waiting for the disk overlaps the next image's
+// upload. Stop aborts every transfer in flight; the jobs in flight show "Stopped." at once and the rest
+// of the batch ends "Stopped." without reaching the service, except those already done, which keep
+// their state and files. Two jobs whose outputs could meet under one file name are never in flight
+// together: the later one waits for the earlier.
 //
 // Everything runs on the main thread. A job suspends only while it awaits the optimizer, so between
 // two suspensions nothing else changes the queue; after each, the job is found again by its id. A run
 // touches the queue and the run state only while no newer run has started.
 
 #include "client/CancelToken.h"
-#include "client/TovalinClient.h"
 #include "model/DownloadedFile.h"
 #include "model/ImageJob.h"
 #include "model/JobOutcome.h"
+#include "model/OutputOptions.h"
 #include "model/TovalinOptions.h"
 #include "output/OutputNames.h"
 #include "output/SharedBaseNames.h"
+#include "queue/JobPipeline.h"
 
 #include <QList>
 #include <QObject>
@@ -38,15 +42,17 @@ class QueueRunner : public QObject
     Q_OBJECT
 
 public:
-    // Optimizes one file and names its outputs as told: the service client's operation, or a stand-in
-    // in tests.
-    using Optimizer = TovalinClient::Operation;
-    // The options for a job that starts now.
+    // Optimizes one file and saves its outputs as told: the job pipeline, or a stand-in in tests.
+    using Optimizer = JobPipeline::Optimizer;
+    // The options of the request, and of its outputs, for a job that starts now.
     using OptionsSource = std::function<TovalinOptions()>;
+    using OutputOptionsSource = std::function<OutputOptions()>;
 
     static constexpr int maxInFlightLimit = 16;
 
-    QueueRunner(JobListModel* jobs, Optimizer optimizer, OptionsSource options, QObject* parent = nullptr);
+    // Without `outputs`, results go beside their sources and keep their dates.
+    QueueRunner(JobListModel* jobs, Optimizer optimizer, OptionsSource options, OutputOptionsSource outputs = {},
+                QObject* parent = nullptr);
     // Ends every run: the transfers in flight are aborted and nothing more is written to the queue.
     ~QueueRunner() override;
 
@@ -86,15 +92,18 @@ private:
     // Starts what may start now; ends the run once its batch is through.
     void pump();
     void schedulePump();
-    void startJob(const QUuid& id, const QUrl& file, OutputNames::Naming naming, QSet<QString> claims);
-    void jobEnded(quint64 generation, const QSet<QString>& claims);
+    void startJob(const QUuid& id, const QUrl& file, const OutputNames& names, bool keepDates, QSet<QString> claims);
+    // The job needs the service no more; its files are still on their way.
+    void jobTransferred(quint64 generation, const QUuid& id);
+    void jobEnded(quint64 generation, const QUuid& id, const QSet<QString>& claims);
     // Ends the job with this outcome and message, after `change`, in one update of its row.
     void finish(const QUuid& id, JobOutcome outcome, const QString& message,
                 const std::function<void(ImageJob&)>& change = {});
     void markStopped(const QUuid& id);
     // Where and under which names the outputs of `job` go when it starts now: from the whole source
-    // name while another queued source shares its folder and base name, so neither replaces the other's.
-    OutputNames outputNames(const ImageJob& job);
+    // name while another queued source shares its folder of results and base name, so neither replaces
+    // the other's.
+    OutputNames outputNames(const ImageJob& job, const OutputOptions& outputs);
     // No other row may go on listing a file that `writer` has just written over.
     void unlistReplacedFiles(const QUuid& writer, const QList<DownloadedFile>& written);
     // "Optimized and saved locally.", and for each file of the user's that held an output's name and
@@ -105,12 +114,13 @@ private:
 
     // Takes the runner weakly and everything else by value: the queue may change, and the runner may
     // go, while the job waits.
-    static QCoro::Task<> processJob(QPointer<QueueRunner> self, QUuid id, QUrl file, OutputNames::Naming naming,
+    static QCoro::Task<> processJob(QPointer<QueueRunner> self, QUuid id, QUrl file, OutputNames names, bool keepDates,
                                     CancelToken token, quint64 generation);
 
     JobListModel* m_jobs;
     Optimizer m_optimizer;
     OptionsSource m_options;
+    OutputOptionsSource m_outputOptions;
     SharedBaseNames m_sharedBaseNames;
     int m_maxInFlight = 1;
     bool m_isProcessing = false;
@@ -122,7 +132,9 @@ private:
     quint64 m_generation = 0;
     QList<QUuid> m_batch;
     qsizetype m_next = 0;
-    int m_inFlight = 0;
+    // Its jobs with the service, and those whose files are still on their way to the disk.
+    QSet<QUuid> m_transferring;
+    QSet<QUuid> m_committing;
     // The jobs of the batch whose end has been told.
     QSet<QUuid> m_reported;
     int m_batchDone = 0;

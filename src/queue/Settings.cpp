@@ -19,6 +19,9 @@ const QString upscaleName = QStringLiteral("options/upscale");
 const QString removeBackgroundName = QStringLiteral("options/removeBackground");
 const QString keepExifName = QStringLiteral("options/keepExif");
 const QString lastPickFolderName = QStringLiteral("openDialog/folder");
+const QString resultsInFolderName = QStringLiteral("results/inFolder");
+const QString resultsFolderName = QStringLiteral("results/folder");
+const QString keepFileDatesName = QStringLiteral("results/keepDates");
 // By its name ("local", "service"), as the command line calls it.
 const QString engineName = QStringLiteral("engine");
 
@@ -90,6 +93,9 @@ void Settings::restore()
     restoreFlag(store, removeBackgroundName, m_removeBackground);
     restoreFlag(store, keepExifName, m_keepExif);
     restoreText(store, lastPickFolderName, m_lastPickFolder);
+    restoreText(store, resultsFolderName, m_resultsFolder);
+    restoreFlag(store, resultsInFolderName, m_resultsInFolder);
+    restoreFlag(store, keepFileDatesName, m_keepFileDates);
     m_engine = engineNamed(storedText(store.remembered(engineName))).value_or(ServiceConfig::defaultEngine);
 }
 
@@ -199,6 +205,27 @@ void Settings::setLastPickFolder(const QString& value)
     Q_EMIT lastPickFolderChanged();
 }
 
+void Settings::setResultsInFolder(bool value)
+{
+    m_resultsInFolder = value;
+    m_store->remember(resultsInFolderName, value);
+    Q_EMIT resultsInFolderChanged();
+}
+
+void Settings::setResultsFolder(const QString& value)
+{
+    m_resultsFolder = value;
+    m_store->remember(resultsFolderName, value);
+    Q_EMIT resultsFolderChanged();
+}
+
+void Settings::setKeepFileDates(bool value)
+{
+    m_keepFileDates = value;
+    m_store->remember(keepFileDatesName, value);
+    Q_EMIT keepFileDatesChanged();
+}
+
 Settings::ResizeProblem Settings::resizeProblem() const
 {
     if (m_resizeMode == ResizeMode::none) {
@@ -246,6 +273,15 @@ TovalinOptions Settings::currentOptions() const
         .upscale = m_upscale,
         .removeBackground = m_removeBackground,
         .keepExif = m_keepExif,
+    };
+}
+
+OutputOptions Settings::currentOutputOptions() const
+{
+    // A folder that was never chosen leaves the results beside the originals.
+    return OutputOptions{
+        .folder = m_resultsInFolder ? m_resultsFolder : QString(),
+        .keepDates = m_keepFileDates,
     };
 }
 

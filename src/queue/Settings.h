@@ -9,6 +9,7 @@
 
 #include "model/Compression.h"
 #include "model/Engine.h"
+#include "model/OutputOptions.h"
 #include "model/ResizeMode.h"
 #include "model/SettingsStore.h"
 #include "model/TovalinOptions.h"
@@ -37,6 +38,9 @@ class Settings : public QObject
     Q_PROPERTY(bool keepExif READ keepExif WRITE setKeepExif NOTIFY keepExifChanged)
     Q_PROPERTY(int imagesAtOnce READ imagesAtOnce WRITE setImagesAtOnce NOTIFY imagesAtOnceChanged)
     Q_PROPERTY(QString lastPickFolder READ lastPickFolder WRITE setLastPickFolder NOTIFY lastPickFolderChanged)
+    Q_PROPERTY(bool resultsInFolder READ resultsInFolder WRITE setResultsInFolder NOTIFY resultsInFolderChanged)
+    Q_PROPERTY(QString resultsFolder READ resultsFolder WRITE setResultsFolder NOTIFY resultsFolderChanged)
+    Q_PROPERTY(bool keepFileDates READ keepFileDates WRITE setKeepFileDates NOTIFY keepFileDatesChanged)
 
 public:
     // What keeps a run from starting with the resize chosen: Cover and Contain need a size, and a
@@ -84,12 +88,23 @@ public:
     QString lastPickFolder() const { return m_lastPickFolder; }
     void setLastPickFolder(const QString& value);
 
+    // Where results go: beside the originals (false, the default), or in resultsFolder() once one has
+    // been chosen. The folder is remembered while results go beside the originals.
+    bool resultsInFolder() const { return m_resultsInFolder; }
+    void setResultsInFolder(bool value);
+    QString resultsFolder() const { return m_resultsFolder; }
+    void setResultsFolder(const QString& value);
+    // Every output gets its source's modification time; on by default.
+    bool keepFileDates() const { return m_keepFileDates; }
+    void setKeepFileDates(bool value);
+
     ResizeProblem resizeProblem() const;
     // What the user reads about a problem; empty for none.
     static QString describe(ResizeProblem problem, ResizeMode mode);
 
-    // The options of a request, from the settings of this moment.
+    // The options of a request, and of its outputs, from the settings of this moment.
     TovalinOptions currentOptions() const;
+    OutputOptions currentOutputOptions() const;
     // Text of a width or height read as a whole number: spaces and tabs trimmed from both ends (line
     // breaks are not), an optional sign, decimal digits only, within 64 bits.
     static std::optional<qint64> parseDimension(const QString& text);
@@ -109,6 +124,9 @@ Q_SIGNALS:
     void keepExifChanged();
     void imagesAtOnceChanged();
     void lastPickFolderChanged();
+    void resultsInFolderChanged();
+    void resultsFolderChanged();
+    void keepFileDatesChanged();
 
 private:
     void restore();
@@ -124,5 +142,8 @@ private:
     bool m_removeBackground = false;
     bool m_keepExif = false;
     QString m_lastPickFolder;
+    bool m_resultsInFolder = false;
+    QString m_resultsFolder;
+    bool m_keepFileDates = true;
     Engine m_engine;
 };

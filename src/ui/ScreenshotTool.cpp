@@ -54,7 +54,7 @@
 namespace {
 
 // A service that answers only by being stopped.
-QCoro::Task<QList<DownloadedFile>> neverFinishes(QUrl, TovalinOptions, CancelToken token, OutputNames::Naming)
+QCoro::Task<QList<DownloadedFile>> neverFinishes(CancelToken token)
 {
     if (!token.isCancelled()) {
         co_await qCoro(token.state(), &CancelState::cancelled);
@@ -66,26 +66,23 @@ QUrl picture(const QString& name);
 
 // A service with an answer for some of the pictures: two optimized, one of them with a WebP companion
 // larger than the optimized PNG, and a key refused; the others it keeps until stopped.
-QCoro::Task<QList<DownloadedFile>> someAnswered(QUrl file, TovalinOptions options, CancelToken token,
-                                                OutputNames::Naming naming)
+QCoro::Task<QList<DownloadedFile>> someAnswered(JobRequest request, CancelToken token)
 {
-    const QString name = file.fileName();
+    const QString name = request.file.fileName();
     if (name == QLatin1String("harbour-at-dawn.jpg")) {
         co_return QList<DownloadedFile>{
-            DownloadedFile(OutputKind::optimized, picture(QStringLiteral("harbour-at-dawn-optimized.jpg")),
-                           421'888),
+            DownloadedFile(OutputKind::optimized, picture(QStringLiteral("harbour-at-dawn-optimized.jpg")), 421'888),
             DownloadedFile(OutputKind::webp, picture(QStringLiteral("harbour-at-dawn.webp")), 305'152)};
     }
     if (name == QLatin1String("market-street.png")) {
         co_return QList<DownloadedFile>{
-            DownloadedFile(OutputKind::optimized, picture(QStringLiteral("market-street-optimized.png")),
-                           114'176),
+            DownloadedFile(OutputKind::optimized, picture(QStringLiteral("market-street-optimized.png")), 114'176),
             DownloadedFile(OutputKind::webp, picture(QStringLiteral("market-street.webp")), 1'698'304)};
     }
     if (name == QLatin1String("lighthouse.heic")) {
         throw Error(QStringLiteral("The API key is not valid."));
     }
-    co_return co_await neverFinishes(std::move(file), std::move(options), std::move(token), naming);
+    co_return co_await neverFinishes(std::move(token));
 }
 
 void settle()

@@ -77,13 +77,14 @@ class TestEndToEnd : public QObject
     {
         return std::make_unique<AppViewModel>(
             std::make_shared<SettingsStore>(m_tree->path(QStringLiteral("settings.ini"))),
-            clientFor(m_service).operation());
+            JobPipeline::optimizer(clientFor(m_service).host()));
     }
 
     QList<DownloadedFile> optimize(LocalServiceProcess& service, const TovalinOptions& o)
     {
         const QUrl photo = m_tree->fileUrl(QStringLiteral("photo.jpg"));
-        return QCoro::waitFor(orNothing(clientFor(service).optimize(photo, o, CancelToken())));
+        return QCoro::waitFor(
+            orNothing(JobPipeline::run(clientFor(service), JobRequest::forFile(photo, o), CancelToken())));
     }
 
 private Q_SLOTS:

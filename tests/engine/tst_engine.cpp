@@ -177,14 +177,15 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             const QString name = QStringLiteral("copy%1.jpg").arg(i);
             QFile::copy(photo.toLocalFile(), tree.path(name));
-            QCoro::connect(engine->operation()(QUrl::fromLocalFile(tree.path(name)), TovalinOptions(), CancelToken(),
-                                               OutputNames::Naming::baseName),
-                           this, [&](const QList<DownloadedFile>& files) {
-                               ++finished;
-                               for (const DownloadedFile& file : files) {
-                                   outputs.append(file.path);
-                               }
-                           });
+            QCoro::connect(
+                JobPipeline::optimizer(engine->host())(
+                    JobRequest::forFile(QUrl::fromLocalFile(tree.path(name)), TovalinOptions()), CancelToken()),
+                this, [&](const QList<DownloadedFile>& files) {
+                    ++finished;
+                    for (const DownloadedFile& file : files) {
+                        outputs.append(file.path);
+                    }
+                });
         }
         QTRY_COMPARE_WITH_TIMEOUT(finished, 3, 60'000);
         QCOMPARE(engine->starts(), 2u);
@@ -241,7 +242,7 @@ private Q_SLOTS:
             batch.append(jobs.jobs().constLast().id);
         }
         LocalEngine engine(engineProgram, {QStringLiteral("--delay-ms"), QStringLiteral("2500")});
-        QueueRunner runner(&jobs, engine.operation(), [] { return TovalinOptions(); });
+        QueueRunner runner(&jobs, JobPipeline::optimizer(engine.host()), [] { return TovalinOptions(); });
         runner.setMaxInFlight(2);
         QSignalSpy finished(&runner, &QueueRunner::finished);
         runner.start(batch);

@@ -63,8 +63,10 @@ private Q_SLOTS:
             colors << color(status);
         }
         QCOMPARE(shown, QStringList({"Queued clock", "Processing hourglass", "Done checkmark.circle.fill",
-                                     "Failed xmark.octagon.fill"}));
-        QCOMPARE(colors, (QList{NamedColor::secondary, NamedColor::blue, NamedColor::green, NamedColor::red}));
+                                     "Failed xmark.octagon.fill", "Stopped stop.fill"}));
+        // A stop is no failure: it is shown in the neutral tone of a queued job.
+        QCOMPARE(colors, (QList{NamedColor::secondary, NamedColor::blue, NamedColor::green, NamedColor::red,
+                                NamedColor::secondary}));
     }
 
     void newJobsAndFilesHaveFreshIds()

@@ -140,9 +140,9 @@ struct Fixture : ScriptedOptimizer
     explicit Fixture(int count, End end = End::atOnce, bool scripted = true)
     {
         failOnCancel = end == End::atOnce;
-        model =
-            std::make_unique<AppViewModel>(std::make_shared<SettingsStore>(tree.path(QStringLiteral("settings.ini"))),
-                                           scripted ? optimizer() : TovalinClient().operation());
+        auto store = std::make_shared<SettingsStore>(tree.path(QStringLiteral("settings.ini")));
+        model = scripted ? std::make_unique<AppViewModel>(store, optimizer())
+                         : std::make_unique<AppViewModel>(store, JobPipeline::optimizer(TovalinClient().host()));
         // The service's road, where the key counts.
         model->setEngine(Engine::service);
         model->setApiKey(QStringLiteral(" key "));
@@ -729,7 +729,7 @@ private Q_SLOTS:
         f.succeedTheRest(3);
         QString namings;
         for (const auto& call : std::as_const(f.calls)) {
-            namings += call->naming == OutputNames::Naming::sourceName ? QLatin1Char('s') : QLatin1Char('b');
+            namings += call->names.naming() == OutputNames::Naming::sourceName ? QLatin1Char('s') : QLatin1Char('b');
         }
         QCOMPARE(namings, QStringLiteral("ssbbb"));
         QVERIFY(f.job(0).downloads.isEmpty());
@@ -752,7 +752,7 @@ private Q_SLOTS:
         // Without a run, Stop only says so.
         f.model->stopAll();
         QCOMPARE(f.statusLog, QStringList{"Stopped by user."});
-        // The last job succeeded in an earlier run; a stopped run leaves its files listed.
+        // The last job succeeded in an earlier run; a stopped run leaves it as it was.
         f.model->jobModel()->update(f.job(2).id, [](ImageJob& job) {
             job.status = JobStatus::succeeded;
             job.downloads = {DownloadedFile(OutputKind::webp, job.url)};
@@ -761,7 +761,7 @@ private Q_SLOTS:
         f.start();
         f.statusLog.clear();
         f.model->stopAll();
-        QCOMPARE(f.states().at(0), "Failed: " + stopped);
+        QCOMPARE(f.states().at(0), "Stopped: " + stopped);
         expectIdle(*f.model);
         QVERIFY(f.call(0)->token.isCancelled());
         if (end != End::atOnce) {
@@ -772,8 +772,8 @@ private Q_SLOTS:
         }
         QTRY_COMPARE(f.model->statusMessage(), done);
         QCOMPARE(f.calls.size(), 1);
-        const QString first = end == End::laterSucceeded ? "Done: " + saved : "Failed: " + stopped;
-        QCOMPARE(f.states(), (QStringList{first, "Failed: " + stopped, "Failed: " + stopped}));
+        const QString first = end == End::laterSucceeded ? "Done: " + saved : "Stopped: " + stopped;
+        QCOMPARE(f.states(), (QStringList{first, "Stopped: " + stopped, "Done: " + ready}));
         QCOMPARE(f.job(2).downloads.at(0).id, earlierFile);
         QCOMPARE(f.statusLog, (QStringList{"Stopped by user.", "Done."}));
         expectIdle(*f.model);
@@ -853,11 +853,11 @@ private Q_SLOTS:
         // reaches the optimizer.
         f.model->stopAll();
         QVERIFY(f.call(2)->token.isCancelled() && f.call(4)->token.isCancelled());
-        QCOMPARE(f.states(), (QStringList{"Failed: Boom.", "Failed: " + stopped, "Done: " + saved, "Failed: " + stopped,
-                                          "Queued: " + ready}));
+        QCOMPARE(f.states(), (QStringList{"Failed: Boom.", "Stopped: " + stopped, "Done: " + saved,
+                                          "Stopped: " + stopped, "Queued: " + ready}));
         QTRY_COMPARE(f.model->statusMessage(), done);
         QCOMPARE(f.calls.size(), 5);
-        QCOMPARE(f.states().last(), "Failed: " + stopped);
+        QCOMPARE(f.states().last(), "Stopped: " + stopped);
         QCOMPARE(f.statusLog, (QStringList{"Optimizing 6 image(s)…", "Stopped by user.", "Done."}));
         expectIdle(*f.model);
         // How each job ended, typed: the removed job's end is not reported.

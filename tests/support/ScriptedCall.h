@@ -8,7 +8,7 @@
 #include "client/Error.h"
 #include "model/DownloadedFile.h"
 #include "model/TovalinOptions.h"
-#include "output/OutputNames.h"
+#include "queue/JobRequest.h"
 
 #include <QTest>
 #include <QUrl>
@@ -22,7 +22,11 @@ struct ScriptedCall
     QUrl file;
     TovalinOptions options;
     CancelToken token;
-    OutputNames::Naming naming = OutputNames::Naming::baseName;
+    // Where the run would have the results go, and under which names.
+    OutputNames names;
+    bool keepDates = true;
+    // Tells the run that the call needs the service no more.
+    std::function<void()> transferred;
     bool settled = false;
     QList<DownloadedFile> files;
     std::exception_ptr error;

@@ -28,12 +28,14 @@ QCoro::Task<QList<DownloadedFile>> outcome(std::shared_ptr<ScriptedCall> call)
 
 AppViewModel::Optimizer ScriptedOptimizer::optimizer()
 {
-    return [this](QUrl file, TovalinOptions options, CancelToken token, OutputNames::Naming naming) {
+    return [this](JobRequest request, CancelToken token) {
         auto call = std::make_shared<ScriptedCall>();
-        call->file = std::move(file);
-        call->options = std::move(options);
+        call->file = std::move(request.file);
+        call->options = std::move(request.options);
         call->token = std::move(token);
-        call->naming = naming;
+        call->names = std::move(request.names);
+        call->keepDates = request.keepDates;
+        call->transferred = std::move(request.transferred);
         if (failOnCancel) {
             QObject::connect(call->token.state(), &CancelState::cancelled, [weak = std::weak_ptr<ScriptedCall>(call)] {
                 if (const auto c = weak.lock(); c && !c->settled) {

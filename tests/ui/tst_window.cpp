@@ -362,16 +362,16 @@ private Q_SLOTS:
         QVERIFY(!find<Spinner>("spinner")->isSpinning());
         QCOMPARE(text("statusLabel"), QStringLiteral("Stopped by user."));
         QTRY_COMPARE(text("statusLabel"), QStringLiteral("Done."));
-        QCOMPARE(job(0).status, JobStatus::failed);
+        QCOMPARE(job(0).status, JobStatus::stopped);
         QCOMPARE(job(0).message, QStringLiteral("Stopped."));
         QCOMPARE(job(1).status, JobStatus::queued);
         QCOMPARE(m_service->calls.size(), 1);
 
-        // Clear finished leaves the failed and the queued job; Clear queue the rest.
+        // Clear finished leaves the stopped and the queued job; Clear queue the rest.
         queue(QStringLiteral("s"));
         click("clearFinishedButton");
         QCOMPARE(m_model->jobs().size(), 2);
-        QCOMPARE(job(0).status, JobStatus::failed);
+        QCOMPARE(job(0).status, JobStatus::stopped);
         QVERIFY(!enabled("clearFinishedButton"));
         QCOMPARE(text("remainingLabel"), QStringLiteral("2 image(s) left to optimize"));
         clickRemove(0);
