@@ -127,7 +127,8 @@ void QueueRunner::pump()
         return;
     }
     const auto hasRoom = [this] {
-        return m_transferring.size() < m_maxInFlight && m_committing.size() < m_maxInFlight;
+        // As many jobs may be writing their files as are with the service, and one more on its way.
+        return m_transferring.size() < m_maxInFlight && m_committing.size() <= m_maxInFlight;
     };
     const OutputOptions outputs = m_outputOptions();
     while (m_next < m_batch.size() && hasRoom()) {

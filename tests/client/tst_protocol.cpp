@@ -2,22 +2,20 @@
 #include "client/CancelToken.h"
 #include "client/HttpTransport.h"
 #include "client/MultipartFormData.h"
+#include "client/RequestParameters.h"
 #include "client/SystemProxyFactory.h"
 #include "client/TovalinClient.h"
 #include "client/TovalinError.h"
-#include "output/OutputMark.h"
-#include "output/OutputNames.h"
-#include "queue/JobPipeline.h"
 #include "tests/client/ClientTestSupport.h"
+#include "tests/support/ReplyFixtures.h"
 #include "tests/support/TempTree.h"
 #include "tests/support/TestHttpsServer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
 #include <QNetworkProxy>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSslConfiguration>
@@ -28,14 +26,13 @@
 #include <memory>
 
 using namespace std::chrono_literals;
-using Run = RunningTask<QList<DownloadedFile>>;
+using Run = RunningTask<QStringList>;
 
 namespace {
 
 const QByteArray uploadPath = "/v2/post-reducer.php";
 const QByteArray pollPath = "/v2/reducer.php";
 const QString closedEarly = QStringLiteral("The connection to the service was closed before it answered.");
-const QString noURL = QStringLiteral("No download URL returned for this configuration.");
 
 TovalinOptions options(Compression compression = Compression::lossy, bool webp = false, bool avif = false)
 {
@@ -46,12 +43,6 @@ TovalinOptions options(Compression compression = Compression::lossy, bool webp =
     options.convertToAVIF = avif;
     options.cmykToRgb = false;
     return options;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 // Bytes of a literal that may hold NUL, without its terminator.
@@ -85,13 +76,55 @@ QString summary(const APIMeta& meta)
     return parts.join(QLatin1String(", "));
 }
 
+// The choice of a reply, in one line: "Optimized:/r/o.jpg WebP:/r/w.webp", the fallback in brackets.
+QString choiceOf(const TovalinClient::Choice& choice)
+{
+    QStringList parts;
+    for (const TovalinClient::Result& result : choice.results) {
+        parts << key(result.kind) + QLatin1Char(':') +
+                     result.remote.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+    }
+    if (choice.fallback) {
+        parts << QStringLiteral("[%1]").arg(
+            choice.fallback->remote.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+// The client's whole part of one image: its last answer, then each result chosen (the fallback when
+// there is no other) downloaded into memory, as "Kind:address", with "=content" when the bytes are
+// not what that address served.
+QCoro::Task<QStringList> fetch(TovalinClient client, QUrl file, TovalinOptions options, CancelToken token)
+{
+    const APIMeta meta = co_await client.finalReply(file, options, token);
+    const TovalinClient::Choice choice = TovalinClient::chooseResults(meta, options);
+    QList<TovalinClient::Result> results = choice.results;
+    if (results.isEmpty() && choice.fallback) {
+        results << *choice.fallback;
+    }
+    QStringList fetched;
+    for (const TovalinClient::Result& result : std::as_const(results)) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        const qint64 size = co_await client.download(result.remote, &buffer, token);
+        const QString target = result.remote.toString(QUrl::RemoveScheme | QUrl::RemoveAuthority);
+        QString entry = key(result.kind) + QLatin1Char(':') + target;
+        if (buffer.data() != "result of " + target.toUtf8() || size != buffer.size()) {
+            entry += QLatin1Char('=') + QString::fromUtf8(buffer.data());
+        }
+        fetched << entry;
+    }
+    co_return fetched;
+}
+
 } // namespace
 
-// The bytes and texts the service sees or sends: the multipart body, the decoding of its replies and
-// the names its results are saved under. Then the client against a real HTTPS server on loopback: what
-// goes on the wire, what the replies lead to, what lands on disk, and how failures and stops end a
-// call. After every test the source image is byte for byte what it was.
-class TestClient : public QObject
+// What the service sees and sends: the multipart body, the decoding of its replies, the choice of
+// results; then the client against a real HTTPS server on loopback: what goes on the wire, whether it
+// polls, what each download brings, and how failures, limits and stops end a call. Replies come from
+// the fixture files. After every test the source image is byte for byte what it was, and nothing was
+// written beside it.
+class TestProtocol : public QObject
 {
     Q_OBJECT
 
@@ -113,48 +146,12 @@ private:
         return TovalinClient(m_server->baseUrl(), TestHttpsServer::makeTransport(idleTimeout));
     }
 
-    // "@" stands for the server's base address, "#" for its port.
-    QByteArray expand(QByteArray text) const
+    ScriptedReply reply(const char* fixture, int status = 200) const
     {
-        return text.replace('@', m_server->baseUrl().toString().toUtf8())
-            .replace('#', QByteArray::number(m_server->port()));
+        return ReplyFixtures::reply(QString::fromLatin1(fixture), *m_server, status);
     }
 
-    // A JSON reply written in a table, expanded. A leading "NNN " is its HTTP status. Text that is neither
-    // JSON nor a page lists members: "Code=<JSON value>" for a Status with that code and the message "m",
-    // any other "Name=text" for a text member.
-    ScriptedReply reply(QByteArray text) const
-    {
-        bool isStatus = false;
-        const int status = text.size() >= 4 && text[3] == ' ' ? text.left(3).toInt(&isStatus) : 0;
-        if (isStatus) {
-            text.remove(0, 4);
-        }
-        if (text.contains('=') && !text.startsWith('{') && !text.startsWith('[')) {
-            QByteArrayList members;
-            for (const QByteArray& member : text.split(' ')) {
-                const QByteArray name = member.left(member.indexOf('='));
-                const QByteArray value = member.mid(name.size() + 1);
-                members << (name == "Code" ? "\"Status\":{\"Code\":" + value + ",\"Message\":\"m\"}"
-                                           : '"' + name + "\":\"" + value + '"');
-            }
-            text = '{' + members.join(',') + '}';
-        }
-        return ScriptedReply::json(expand(text), isStatus ? status : 200);
-    }
-
-    // Everything in the source's folder but the source.
-    QStringList besideTheSource() const
-    {
-        const QFileInfo source(m_source);
-        QStringList entries =
-            source.dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-        entries.removeOne(source.fileName());
-        return entries;
-    }
-
-    // Every result address answers with a body naming the address, so that outcome() can tell which
-    // address went into which file.
+    // Every result address answers with a body naming the address.
     void serveResultsByName()
     {
         m_server->setDefaultRoute([](const RecordedRequest& request) {
@@ -162,59 +159,27 @@ private:
         });
     }
 
-    // What a call did, in one line: "poll" for each poll, each address fetched, "->", then the files
-    // written as format:name (with "=content" when a file does not hold what its own address served),
-    // or the error (marked "(cancelled)" when it is a stop); then "| beside:" and the folder's other
-    // entries when they are not just those files.
+    // What a call did, in one line: "poll" for each poll, "->", then what fetch() brought, or the error
+    // (marked "(cancelled)" when it is a stop).
     QString outcome(const Run& run) const
     {
         QStringList line;
-        QStringList fetched;
         for (const RecordedRequest& request : m_server->requests()) {
             if (request.path == pollPath) {
                 line << QStringLiteral("poll");
-            } else if (request.method == "GET" && !fetched.contains(QString::fromUtf8(request.target))) {
-                // Qt repeats a plain GET by itself when a connection closes before the answer.
-                fetched << QString::fromUtf8(request.target);
             }
         }
         if (m_server->requestCount(uploadPath) != 1) {
             line << QStringLiteral("uploads: %1").arg(m_server->requestCount(uploadPath));
         }
-        line << fetched << QStringLiteral("->");
-        QStringList written;
+        line << QStringLiteral("->");
         if (run.succeeded()) {
-            for (qsizetype i = 0; i < run.value().size(); ++i) {
-                const QFileInfo file(run.value()[i].path.toLocalFile());
-                QString entry =
-                    key(run.value()[i].kind) + QLatin1Char(':') +
-                    (file.absolutePath() == QFileInfo(m_source).absolutePath() ? file.fileName() : file.filePath());
-                const QByteArray content = readFile(file.filePath());
-                if (content != "result of " + fetched.value(i).toUtf8()) {
-                    entry += QLatin1Char('=') + QString::fromUtf8(content);
-                }
-                if (!run.value()[i].notReplaced.isEmpty()) {
-                    entry += QStringLiteral(" (kept %1)").arg(run.value()[i].notReplaced.fileName());
-                }
-                line << entry;
-                written << file.fileName();
-            }
+            line << run.value();
         } else {
             // A failure must never pass for a stop.
             line << (!run.isDone()          ? QStringLiteral("(still running)")
                      : run.isCancellation() ? QStringLiteral("(cancelled) ") + run.errorText()
                                             : run.errorText());
-            QStringList before;
-            for (const DownloadedFile& file : run.written()) {
-                before << file.path.fileName();
-            }
-            if (!before.isEmpty()) {
-                line << QStringLiteral("[wrote %1]").arg(before.join(QLatin1Char(' ')));
-            }
-        }
-        written.sort();
-        if (besideTheSource() != written) {
-            line << QStringLiteral("| beside:") << besideTheSource();
         }
         return line.join(QLatin1Char(' '));
     }
@@ -222,7 +187,7 @@ private:
     QString optimize(const TovalinOptions& options = ::options()) const { return optimizeWith(client(), options); }
     QString optimizeWith(const TovalinClient& client, const TovalinOptions& options = ::options()) const
     {
-        Run run(JobPipeline::run(client, JobRequest::forFile(QUrl::fromLocalFile(m_source), options), CancelToken()));
+        Run run(fetch(client, QUrl::fromLocalFile(m_source), options, CancelToken()));
         run.wait();
         return outcome(run);
     }
@@ -240,7 +205,11 @@ private Q_SLOTS:
     void cleanup()
     {
         if (!m_source.isEmpty()) {
-            QVERIFY2(readFile(m_source) == m_sourceBytes, "the source image changed");
+            QFile file(m_source);
+            QVERIFY2(file.open(QIODevice::ReadOnly) && file.readAll() == m_sourceBytes, "the source image changed");
+            const QFileInfo source(m_source);
+            QCOMPARE(source.dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList{source.fileName()});
         }
         m_server.reset();
         m_tree.reset();
@@ -349,21 +318,6 @@ private Q_SLOTS:
         row("cut inside a character", QByteArray(179, 'c') + "\xc3\xa9 and more", unexpected + "(binary)");
     }
 
-    // Named from the whole source name, the optimized image keeps the short name only when its
-    // extension is exactly the source's; the fallback always does.
-    void outputNamesFromTheWholeSourceName()
-    {
-        const OutputNames upper(QStringLiteral("/p/noise.PNG"), OutputNames::Naming::sourceName);
-        QCOMPARE(upper.name(OutputKind::optimized, QStringLiteral("png")) + QLatin1Char(' ') +
-                     upper.name(OutputKind::webp),
-                 QStringLiteral("noise.PNG-optimized.png noise.PNG.webp"));
-        const OutputNames jpeg(QStringLiteral("/p/noise.jpg"), OutputNames::Naming::sourceName);
-        QCOMPARE(QStringList({jpeg.name(OutputKind::optimized, QString()), jpeg.name(OutputKind::avif),
-                              jpeg.name(OutputKind::optimized)})
-                     .join(QLatin1Char(' ')),
-                 QStringLiteral("noise-optimized.jpg noise.jpg.avif noise-optimized.jpg"));
-    }
-
     void decoding()
     {
         QFETCH(QByteArray, body);
@@ -394,13 +348,12 @@ private Q_SLOTS:
         // standing in for the system's bundle, an unrelated extra one leaves the server trusted.
         const QString bundle =
             m_tree->writeFile(QStringLiteral("system-bundle.pem"), TestHttpsServer::caCertificates().value(0).toPem());
-        const QUrl source = addSource(QStringLiteral("in/photo.jpg"));
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        addSource(QStringLiteral("in/photo.jpg"));
+        m_server->route(uploadPath, reply("optimized"));
         serveResultsByName();
         const auto transport =
             std::make_shared<HttpTransport>(QSslConfiguration::systemCaCertificates().mid(0, 1), 60s, bundle);
-        QCOMPARE(optimizeWith(TovalinClient(m_server->baseUrl(), transport)),
-                 QStringLiteral("/r/o.jpg -> Optimized:photo-optimized.jpg"));
+        QCOMPARE(optimizeWith(TovalinClient(m_server->baseUrl(), transport)), QStringLiteral("-> Optimized:/r/o.jpg"));
     }
 
     // Requests in flight together each get a connection, and later requests take those connections up
@@ -409,7 +362,7 @@ private Q_SLOTS:
     void connectionsAreShared()
     {
         m_server->setKeepAlive(true);
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        m_server->route(uploadPath, reply("optimized"));
         serveResultsByName();
         const TovalinClient shared = client();
         constexpr int atOnce = 16;
@@ -417,8 +370,7 @@ private Q_SLOTS:
             std::vector<std::unique_ptr<Run>> runs;
             for (int i = 0; i < atOnce; ++i) {
                 const QUrl source = addSource(QStringLiteral("%1/photo.jpg").arg(round * atOnce + i));
-                runs.push_back(std::make_unique<Run>(
-                    JobPipeline::run(shared, JobRequest::forFile(source, options()), CancelToken())));
+                runs.push_back(std::make_unique<Run>(fetch(shared, source, options(), CancelToken())));
             }
             for (const auto& run : runs) {
                 QVERIFY(run->wait());
@@ -440,21 +392,20 @@ private Q_SLOTS:
             file.write(certificate.toPem());
         }
         file.close();
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        m_server->route(uploadPath, reply("optimized"));
         serveResultsByName();
-        const QUrl source = addSource(QStringLiteral("photo.jpg"));
-        const auto optimizedThrough = [&](const std::shared_ptr<HttpTransport>& transport) {
-            Run run(JobPipeline::run(TovalinClient(m_server->baseUrl(), transport),
-                                     JobRequest::forFile(source, options()), CancelToken()));
-            return run.wait() && run.succeeded() ? QStringLiteral("optimized") : run.errorText();
+        const QUrl source = addSource(QStringLiteral("in/photo.jpg"));
+        const auto fetchedThrough = [&](const std::shared_ptr<HttpTransport>& transport) {
+            Run run(fetch(TovalinClient(m_server->baseUrl(), transport), source, options(), CancelToken()));
+            return run.wait() && run.succeeded() ? QStringLiteral("fetched") : run.errorText();
         };
         const auto transport = std::make_shared<HttpTransport>(QList<QSslCertificate>(), 60s, bundle);
-        QCOMPARE(optimizedThrough(transport), QStringLiteral("optimized"));
+        QCOMPARE(fetchedThrough(transport), QStringLiteral("fetched"));
         QVERIFY(file.remove());
         // Each answer closes its connection, so every request is a new TLS connection.
-        QCOMPARE(optimizedThrough(transport), QStringLiteral("optimized"));
-        QCOMPARE(optimizedThrough(std::make_shared<HttpTransport>(QList<QSslCertificate>(), 60s, bundle)),
-                 QStringLiteral("optimized"));
+        QCOMPARE(fetchedThrough(transport), QStringLiteral("fetched"));
+        QCOMPARE(fetchedThrough(std::make_shared<HttpTransport>(QList<QSslCertificate>(), 60s, bundle)),
+                 QStringLiteral("fetched"));
         QCOMPARE(m_server->connectionCount(), 6);
     }
 
@@ -481,8 +432,8 @@ private Q_SLOTS:
         const auto unset = qScopeGuard([] { qunsetenv("https_proxy"); });
 
         addSource(QStringLiteral("photo.jpg"));
-        m_server->route(uploadPath, reply("LossyURL=https://images.example.test/r/o.jpg"));
-        QCOMPARE(optimize(), QStringLiteral("-> The connection to the service was closed before it answered."));
+        m_server->route(uploadPath, ScriptedReply::json(R"({"LossyURL":"https:\/\/images.example.test\/r\/o.jpg"})"));
+        QCOMPARE(optimize(), "-> " + closedEarly);
         QVERIFY2(asked.startsWith("CONNECT images.example.test:443 HTTP/1.1\r\n"), asked.constData());
         QCOMPARE(m_server->requestCount(uploadPath), 1);
     }
@@ -546,13 +497,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, poll);
         addSource(sourceName);
         // The poll sends OriginalURL as it came, even when it is http.
-        const QByteArray original = expand("http://127.0.0.1:#/o/photo.jpg");
-        m_server->route(uploadPath, reply("Code=1 OriginalURL=" + original));
-        m_server->route(pollPath, reply("LossyURL=@/r/x.jpg"));
+        m_server->route(uploadPath, reply("pending-http-original"));
+        m_server->route(pollPath, reply("optimized"));
         serveResultsByName();
         const QString result = optimize(options);
-        QVERIFY2(result.startsWith(QLatin1String("poll /r/x.jpg -> Optimized:")) && !result.contains(u'|'),
-                 qPrintable(result));
+        QVERIFY2(result.startsWith(QLatin1String("poll -> Optimized:/r/o.jpg")), qPrintable(result));
 
         // The whole upload body, with "B" for the boundary.
         fields << QStringLiteral("file_paths={\"file1\":\"") + QString(m_source).replace(u'/', QLatin1String("\\/")) +
@@ -573,221 +522,140 @@ private Q_SLOTS:
 
         const RecordedRequest sent = m_server->requests(pollPath).value(0);
         QCOMPARE(sent.method + ' ' + sent.header("Content-Type"), QByteArray("POST application/json"));
-        const QByteArray polled = QByteArray(original).replace('/', "\\/");
+        const QByteArray polled = "http:\\/\\/127.0.0.1:" + QByteArray::number(m_server->port()) + "\\/o\\/photo.jpg";
         QCOMPARE(sent.body, poll.replace("…", "\"urllist\":[\"" + polled + "\"],\"wait\":25"));
+        // The settings key is made of the same parameters: those that decide what the results hold.
+        QVERIFY(!RequestParameters::settingsKey(options).contains("key="));
     }
 
-    // One call from upload to files: whether it polls, which addresses it fetches, the names it gives.
-    void replies_data()
+    // Whether a call polls, and which answer its results come from: the upload's, or the poll's.
+    void pollOrNot_data()
     {
-        QTest::addColumn<QString>("sourceName");
-        QTest::addColumn<TovalinOptions>("options");
-        QTest::addColumn<QByteArray>("upload");
-        QTest::addColumn<QByteArray>("poll");
+        QTest::addColumn<QString>("upload");
+        QTest::addColumn<QString>("poll");
+        QTest::addColumn<int>("uploadStatus");
+        QTest::addColumn<int>("pollStatus");
         QTest::addColumn<QString>("expected");
-
-        const auto decision = [](const char* name, const QByteArray& upload, const QByteArray& poll,
-                                 const QString& expected) {
-            QTest::newRow(name) << "photo.jpg" << options() << upload << poll << expected;
+        const auto row = [](const char* name, const char* upload, const char* poll, const char* expected,
+                            int uploadStatus = 200, int pollStatus = 200) {
+            QTest::newRow(name) << upload << poll << uploadStatus << pollStatus << expected;
         };
-        const QByteArray done = "Code=2 LossyURL=@/r/poll.png";
-        const QByteArray pending = "Code=1 OriginalURL=@/o/photo.jpg";
-        const QString polled = QStringLiteral("poll /r/poll.png -> Optimized:photo-optimized.png");
-        const QString original = QStringLiteral("/o/photo.jpg -> Optimized:photo-optimized.jpg");
-        const QString uploaded = QStringLiteral("/r/up.jpg -> Optimized:photo-optimized.jpg");
-        decision("code 1 with addresses polls", pending + " LossyURL=@/r/up.jpg", done, polled);
-        decision("code 2 with an address goes on", "Code=2 OriginalURL=@/o/photo.jpg LossyURL=@/r/up.jpg", done,
-                 uploaded);
-        decision("code 2 with only a WebP address goes on", "Code=2 OriginalURL=@/o/photo.jpg WebPLossyURL=@/r/w.webp",
-                 done, original);
-        decision("code 2 without addresses polls", "Code=2 OriginalURL=@/o/photo.jpg", done, polled);
-        decision("code 1 as text polls", "Code=\"1\" OriginalURL=@/o/photo.jpg", done, polled);
-        decision("code 1 without OriginalURL uses the upload reply", "Code=1 LossyURL=@/r/up.jpg", done, uploaded);
-        decision("code 2 with nothing at all", "Code=2", done, "-> " + noURL);
-        decision("no Status counts as 0", "OriginalURL=@/o/photo.jpg", done, original);
-        decision("a pending poll reply is final", pending, "Code=1 OriginalURL=@/o/again.jpg",
-                 "poll /o/again.jpg -> Optimized:photo-optimized.jpg");
-        decision("poll reply replaces the upload reply", pending + " LossyURL=@/r/up.jpg", "Code=1",
-                 "poll -> " + noURL);
-        decision("poll reply with a service error", pending,
-                 R"([{"Status":{"Code":"403","Message":"Quota exceeded"}}])", "poll -> Quota exceeded");
-        decision("upload reply with a service error", "Code=401", done, "-> m");
+        const char* polled = "poll -> Optimized:/r/poll.png";
+        const char* uploaded = "-> Optimized:/r/up.jpg";
+        row("code 1 with addresses polls", "pending-with-result", "done-polled", polled);
+        row("code 2 with an address goes on", "done", "done-polled", uploaded);
+        row("code 2 with only a WebP address goes on", "done-webp-only", "done-polled", "-> Optimized:/o/photo.jpg");
+        row("code 2 without addresses polls", "done-without-results", "done-polled", polled);
+        row("code 1 as text polls", "pending-code-as-text", "done-polled", polled);
+        row("code 1 without OriginalURL uses the upload reply", "pending-without-original", "done-polled", uploaded);
+        row("code 2 with nothing at all", "done-bare", "done-polled", "->");
+        row("no Status counts as 0", "no-status", "done-polled", "-> Optimized:/o/photo.jpg");
+        row("a pending poll reply is final", "pending", "pending-again", "poll -> Optimized:/o/again.jpg");
+        row("poll reply replaces the upload reply", "pending-with-result", "pending-bare", "poll ->");
+        row("poll reply with a service error", "pending", "quota-exceeded", "poll -> Quota exceeded");
+        row("upload reply with a service error", "refused", "done-polled", "-> The API key is not valid.");
         // Upload and poll replies are judged by their JSON, whatever the HTTP status.
-        decision("403 upload with a result", "403 Code=2 LossyURL=@/r/up.jpg", done, uploaded);
-        decision("503 poll with a result", pending, "503 " + done, polled);
-
-        const auto download = [](const char* name, const char* source, const TovalinOptions& options,
-                                 const QByteArray& upload, const QString& expected) {
-            QTest::newRow(name) << source << options << upload << QByteArray() << expected;
-        };
-        const char* photo = "photo.jpg";
-        const TovalinOptions lossy = options();
-        const TovalinOptions lossless = options(Compression::lossless);
-        const TovalinOptions withWebP = options(Compression::lossy, true);
-        const QByteArray both = "LossyURL=@/r/lossy.jpg LosslessURL=@/r/lossless.jpg";
-        const QString optimized = QStringLiteral(" -> Optimized:photo-optimized.jpg");
-        download("lossless prefers lossless", photo, lossless, both, "/r/lossless.jpg" + optimized);
-        download("lossless falls back to lossy", photo, lossless, "LossyURL=@/r/lossy.jpg", "/r/lossy.jpg" + optimized);
-        download("glossy prefers lossy", photo, options(Compression::glossy), both, "/r/lossy.jpg" + optimized);
-        download("lossy falls back to lossless", photo, lossy, "LosslessURL=@/r/lossless.jpg",
-                 "/r/lossless.jpg" + optimized);
-        download("unusable lossy address is not replaced by lossless", photo, lossy,
-                 "LossyURL=https://[::1/x LosslessURL=@/r/lossless.jpg", "-> " + noURL);
-        download("webp lossless for lossless", photo, options(Compression::lossless, true),
-                 "LosslessURL=@/r/l.png WebPLossyURL=@/r/wl.webp WebPLosslessURL=@/r/wll.webp",
-                 "/r/l.png /r/wll.webp -> Optimized:photo-optimized.png WebP:photo.webp");
-        download("avif lossy for glossy", photo, options(Compression::glossy, false, true),
-                 "AVIFLossyURL=@/r/al.avif AVIFLosslessURL=@/r/all.avif", "/r/al.avif -> AVIF:photo.avif");
-        download("all three for my.photo.jpg", "my.photo.jpg", options(Compression::lossy, true, true),
-                 "AVIFLossyURL=@/r/a.avif WebPLossyURL=@/r/w.webp LossyURL=@/r/o.jpg",
-                 "/r/o.jpg /r/w.webp /r/a.avif -> Optimized:my.photo-optimized.jpg WebP:my.photo.webp "
-                 "AVIF:my.photo.avif");
-        download("webp off ignores webp addresses", photo, lossy, "LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp",
-                 "/r/o.jpg" + optimized);
-        download("only webp: no fallback", photo, withWebP, "WebPLossyURL=@/r/w.webp OriginalURL=@/o/photo.jpg",
-                 "/r/w.webp -> WebP:photo.webp");
-        download("OriginalURL fallback keeps the source extension", photo, lossy, "OriginalURL=@/o/photo.png",
-                 "/o/photo.png" + optimized);
-        download("address without extension", photo, lossy, "LossyURL=@/r/result", "/r/result" + optimized);
-        download("query is not the extension", photo, lossy, "LossyURL=@/r/x.png?sig=a.b/c.exe",
-                 "/r/x.png?sig=a.b/c.exe -> Optimized:photo-optimized.png");
-        // A result address's extension is used only when it is 1 to 8 ASCII letters or digits.
-        for (const char* hostile : {"x.jpg%2F..%2F..%2Fevil", "x.jp%00g", "x.abcdefghi"}) {
-            QTest::addRow("hostile extension %s", hostile)
-                << photo << lossy << "LossyURL=@/r/" + QByteArray(hostile) << QByteArray()
-                << "/r/" + QString::fromUtf8(hostile) + optimized;
-        }
-        download("http fetched over https", photo, lossy, "LossyURL=http://127.0.0.1:#/r/plain.jpg",
-                 "/r/plain.jpg" + optimized);
-        for (const char* address :
-             {"HTTP://127.0.0.1:#/r/caps.jpg", "ftp://127.0.0.1:#/r/f.jpg", "file:///etc/hostname",
-              "data:image/jpeg;base64,AAAA", "qrc:/r/q.jpg", "r/rel.jpg"}) {
-            QTest::addRow("rejected address '%s' skipped", address)
-                << photo << withWebP
-                << QByteArray("{\"LossyURL\":\"") + address + "\",\"WebPLossyURL\":\"" + address +
-                       "\",\"OriginalURL\":\"@/o/photo.jpg\"}"
-                << QByteArray() << "/o/photo.jpg" + optimized;
-        }
-        download("rejected OriginalURL", photo, lossy, "OriginalURL=ftp://127.0.0.1:#/o/photo.jpg", "-> " + noURL);
-        // The source is never replaced by a companion of the same name.
-        download("companion equal ignoring case is skipped", "Photo.WEBP", withWebP,
-                 "LossyURL=@/r/x.webp WebPLossyURL=@/r/w.webp", "/r/x.webp -> Optimized:Photo-optimized.webp");
-        download("skipped companion leads to the fallback", "photo.avif", options(Compression::lossy, false, true),
-                 "AVIFLossyURL=@/r/a.avif OriginalURL=@/o/photo.avif",
-                 "/o/photo.avif -> Optimized:photo-optimized.avif");
+        row("403 upload with a result", "done", "done-polled", uploaded, 403);
+        row("503 poll with a result", "pending", "done-polled", polled, 200, 503);
     }
 
-    void replies()
+    void pollOrNot()
     {
-        QFETCH(QString, sourceName);
-        QFETCH(TovalinOptions, options);
-        QFETCH(QByteArray, upload);
-        QFETCH(QByteArray, poll);
+        QFETCH(QString, upload);
+        QFETCH(QString, poll);
+        QFETCH(int, uploadStatus);
+        QFETCH(int, pollStatus);
         QFETCH(QString, expected);
-        addSource(sourceName);
-        m_server->route(uploadPath, reply(upload));
-        m_server->route(pollPath, reply(poll));
+        addSource(QStringLiteral("photo.jpg"));
+        m_server->route(uploadPath, ReplyFixtures::reply(upload, *m_server, uploadStatus));
+        m_server->route(pollPath, ReplyFixtures::reply(poll, *m_server, pollStatus));
         serveResultsByName();
-        QCOMPARE(optimize(options), expected);
+        QCOMPARE(optimize(), expected);
     }
 
-    // A companion replaces an earlier file of its name that this program wrote; one of the user's is left
-    // alone, and the companion takes the name from the whole source name. A failed download ends the
-    // call, with the optimized image written before it told and left there; the AVIF companion is not
-    // attempted, and the earlier file is left as it was.
-    void companionDownload_data()
+    // One address per kind asked for: the level's own variant first, the other only when the first is
+    // absent; a present but unusable address skips its kind. "http" is fetched over https, nothing but
+    // http and https is fetched at all.
+    void choiceOfResults_data()
     {
-        QTest::addColumn<QByteArray>("webpReply"); // empty: served by name
-        QTest::addColumn<bool>("earlierIsOurs");
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<TovalinOptions>("options");
         QTest::addColumn<QString>("expected");
-        const QString failed = QStringLiteral("/r/o.jpg /r/w.webp -> Could not download the optimized file (%1). "
-                                              "[wrote photo-optimized.jpg] | beside: photo-optimized.jpg photo.webp");
-        QTest::newRow("served") << QByteArray() << true
-                                << "/r/o.jpg /r/w.webp /r/a.avif -> Optimized:photo-optimized.jpg WebP:photo.webp "
-                                   "AVIF:photo.avif";
-        QTest::newRow("served, the earlier file the user's")
-            << QByteArray() << false
-            << "/r/o.jpg /r/w.webp /r/a.avif -> Optimized:photo-optimized.jpg WebP:photo.jpg.webp (kept photo.webp) "
-               "AVIF:photo.avif | beside: photo-optimized.jpg photo.avif photo.jpg.webp photo.webp";
-        QTest::newRow("404 page") << QByteArray("404 <html>Not Found</html>") << true << failed.arg("HTTP status 404");
-        QTest::newRow("200 empty") << QByteArray("200 ") << true << failed.arg("empty response");
-        QTest::newRow("connection dropped")
-            << QByteArray("drop") << true
-            << "/r/o.jpg /r/w.webp -> " + closedEarly +
-                   " [wrote photo-optimized.jpg] | beside: photo-optimized.jpg photo.webp";
+        const auto row = [](const char* name, const char* fixture, const TovalinOptions& options,
+                            const char* expected) { QTest::newRow(name) << fixture << options << expected; };
+        row("lossless prefers lossless", "lossy-and-lossless", options(Compression::lossless),
+            "Optimized:/r/lossless.jpg");
+        row("lossless falls back to lossy", "lossy-only", options(Compression::lossless), "Optimized:/r/lossy.jpg");
+        row("glossy prefers lossy", "lossy-and-lossless", options(Compression::glossy), "Optimized:/r/lossy.jpg");
+        row("lossy falls back to lossless", "lossless-only", options(), "Optimized:/r/lossless.jpg");
+        row("unusable lossy address is not replaced by lossless", "unusable-lossy", options(), "");
+        row("webp lossless for lossless", "webp-both-lossless", options(Compression::lossless, true),
+            "Optimized:/r/l.png WebP:/r/wll.webp");
+        row("avif lossy for glossy", "avif-both", options(Compression::glossy, false, true), "AVIF:/r/al.avif");
+        row("all three in order", "all-three", options(Compression::lossy, true, true),
+            "Optimized:/r/o.jpg WebP:/r/w.webp AVIF:/r/a.avif");
+        row("webp off ignores webp addresses", "optimized-and-webp", options(), "Optimized:/r/o.jpg");
+        row("webp with the original beside", "webp-and-original", options(Compression::lossy, true),
+            "WebP:/r/w.webp [/o/photo.jpg]");
+        row("http fetched over https", "optimized-http", options(), "Optimized:/r/plain.jpg");
+        row("rejected OriginalURL", "original-ftp", options(), "");
     }
 
-    void companionDownload()
+    void choiceOfResults()
     {
-        QFETCH(QByteArray, webpReply);
-        QFETCH(bool, earlierIsOurs);
+        QFETCH(QString, fixture);
+        QFETCH(TovalinOptions, options);
+        QFETCH(QString, expected);
+        const TovalinClient::Choice choice =
+            TovalinClient::chooseResults(decodeMeta(ReplyFixtures::body(fixture, *m_server)), options);
+        QCOMPARE(choiceOf(choice), expected);
+        for (const TovalinClient::Result& result : choice.results) {
+            QCOMPARE(result.remote.scheme(), QStringLiteral("https"));
+        }
+    }
+
+    // Addresses that are not http or https, or whose scheme is written in capitals, are never fetched.
+    void rejectedAddresses()
+    {
+        for (const char* address : {"HTTP://127.0.0.1/r/caps.jpg", "ftp://127.0.0.1/r/f.jpg", "file:///etc/hostname",
+                                    "data:image/jpeg;base64,AAAA", "qrc:/r/q.jpg", "r/rel.jpg", ""}) {
+            APIMeta meta;
+            meta.LossyURL = meta.WebPLossyURL = meta.OriginalURL = QString::fromLatin1(address);
+            QVERIFY2(TovalinClient::chooseResults(meta, options(Compression::lossy, true)).results.isEmpty(), address);
+            QVERIFY2(!TovalinClient::secureURL(QString::fromLatin1(address)), address);
+        }
+        QCOMPARE(TovalinClient::secureURL(QStringLiteral("https://h/a.jpg")), QUrl(QStringLiteral("https://h/a.jpg")));
+    }
+
+    // A result that is an error page, empty, or cut off is no result; what came of it is the caller's.
+    void downloads_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("expected");
+        const QString failed = QStringLiteral("-> Could not download the optimized file (%1).");
+        QTest::newRow("404 page") << QByteArray("/missing") << failed.arg("HTTP status 404");
+        QTest::newRow("200 empty") << QByteArray("/empty") << failed.arg("empty response");
+        QTest::newRow("connection dropped") << QByteArray("/dropped") << closedEarly;
+    }
+
+    void downloads()
+    {
+        QFETCH(QByteArray, path);
         QFETCH(QString, expected);
         addSource(QStringLiteral("photo.jpg"));
-        const QString earlier = m_tree->writeFile(QStringLiteral("photo.webp"), "earlier");
-        if (earlierIsOurs) {
-            OutputMark mark{OutputKind::webp, {"photo.jpg", 1, 1}, "", -1, {}, {}};
-            QVERIFY(mark.writeTo(QFile::encodeName(earlier)));
-        }
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp AVIFLossyURL=@/r/a.avif"));
-        serveResultsByName();
-        if (!webpReply.isEmpty()) {
-            m_server->route("/r/w.webp", webpReply == "drop" ? ScriptedReply{.drop = true} : reply(webpReply));
-        }
-        QCOMPARE(optimize(options(Compression::lossy, true, true)), expected);
-        QCOMPARE(readFile(m_tree->path(QStringLiteral("photo-optimized.jpg"))), QByteArray("result of /r/o.jpg"));
-        QCOMPARE(readFile(earlier),
-                 webpReply.isEmpty() && earlierIsOurs ? QByteArray("result of /r/w.webp") : QByteArray("earlier"));
-    }
-
-    void readOnlyFolder()
-    {
-        addSource(QStringLiteral("locked/photo.jpg"));
-        const QString folder = m_tree->path(QStringLiteral("locked"));
-        // Permissions do not bind root; an immutable folder does.
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        const bool immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
-        const auto restore = qScopeGuard([&] {
-            if (immutable) {
-                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
-            }
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        });
-        if (QFile probe(folder + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly) && probe.remove()) {
-            QSKIP("no way to make a folder read-only for this user");
-        }
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp"));
-        serveResultsByName();
-        // Nothing is sent for it, and nothing stays behind.
-        QCOMPARE(optimize(options(Compression::lossy, true)),
-                 QStringLiteral("uploads: 0 -> Cannot write to “%1”.").arg(folder));
-        QCOMPARE(m_server->bytesReceived(), 0);
-    }
-
-    // A source removed while the service has it gets nothing saved for it: no result stands beside
-    // nothing, and none is even fetched.
-    void sourceRemovedBeforeItsResultsArrive()
-    {
-        addSource(QStringLiteral("photo.jpg"));
-        const ScriptedReply answer = reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp");
-        m_server->route(uploadPath, [this, answer](const RecordedRequest&) {
-            QFile::remove(m_source);
-            return answer;
-        });
-        serveResultsByName();
-        QCOMPARE(optimize(options(Compression::lossy, true)),
-                 QStringLiteral("-> “%1” was removed while it was being optimized; nothing was saved for it.")
-                     .arg(m_source));
-        QCOMPARE(m_server->requests().size(), 1);
-        QCOMPARE(QDir(m_tree->root()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-        m_source.clear();
+        m_server->route(uploadPath, ScriptedReply::json("{\"LossyURL\":\"" +
+                                                        m_server->url(QString::fromLatin1(path)).toEncoded() + "\"}"));
+        m_server->route("/missing", ScriptedReply::file("<html>Not Found</html>", "text/html", 404));
+        m_server->route("/empty", ScriptedReply::file(QByteArray()));
+        m_server->route("/dropped", ScriptedReply{.drop = true});
+        QCOMPARE(optimize(), expected.startsWith(QLatin1String("->")) ? expected : "-> " + expected);
     }
 
     // A source that cannot be read, or a server that cannot be trusted, gets nothing of the request.
     void failuresThatSendNothing()
     {
         const QString missing = m_tree->path(QStringLiteral("gone.jpg"));
-        Run unreadable(
-            JobPipeline::run(client(), JobRequest::forFile(QUrl::fromLocalFile(missing), options()), CancelToken()));
+        Run unreadable(fetch(client(), QUrl::fromLocalFile(missing), options(), CancelToken()));
         QVERIFY(unreadable.wait());
         QVERIFY2(unreadable.errorText().contains(missing) &&
                      unreadable.errorText().contains(QStringLiteral("No such file")),
@@ -797,15 +665,15 @@ private Q_SLOTS:
         TestHttpsServer untrusted(TestHttpsServer::Identity::untrusted);
         QVERIFY(untrusted.isListening());
         const QUrl source = addSource(QStringLiteral("photo.jpg"));
-        Run refused(JobPipeline::run(TovalinClient(untrusted.baseUrl(), TestHttpsServer::makeTransport()),
-                                     JobRequest::forFile(source, options()), CancelToken()));
+        Run refused(fetch(TovalinClient(untrusted.baseUrl(), TestHttpsServer::makeTransport()), source, options(),
+                          CancelToken()));
         QVERIFY(refused.wait());
         QVERIFY2(refused.errorText().contains(QStringLiteral("SSL"), Qt::CaseInsensitive),
                  qPrintable(refused.errorText()));
         QCOMPARE(untrusted.bytesReceived(), 0);
     }
 
-    // Uploads and polls are sent once: Qt may not send them again on a new connection.
+    // Uploads and polls are sent once: they may not go again on a new connection.
     void connectionClosedBeforeTheAnswer_data()
     {
         QTest::addColumn<QByteArray>("path");
@@ -820,7 +688,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, path);
         QFETCH(bool, midUpload);
         addSource(QStringLiteral("big.jpg"), midUpload ? QByteArray(4 * 1024 * 1024, '\x5a') : encodedJpeg());
-        m_server->route(uploadPath, reply("Code=1 OriginalURL=@/o/p.jpg"));
+        m_server->route(uploadPath, reply("pending"));
         if (midUpload) {
             m_server->cutUploadAfter(uploadPath, 128 * 1024, TestHttpsServer::Cut::drop);
         } else {
@@ -830,7 +698,7 @@ private Q_SLOTS:
         QCOMPARE(m_server->requests(path).value(0).complete, !midUpload);
     }
 
-    // The file is read as it is sent; if it changes meanwhile, the upload is aborted and nothing saved.
+    // The file is read as it is sent; if it changes meanwhile, the upload is aborted.
     void sourceChangedWhileSent_data()
     {
         QTest::addColumn<QString>("change");
@@ -848,10 +716,10 @@ private Q_SLOTS:
         QFETCH(QString, change);
         QFETCH(QString, error);
         const QUrl source = addSource(QStringLiteral("photo.jpg"), QByteArray(600 * 1024, 'p'));
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg"));
+        m_server->route(uploadPath, reply("optimized"));
         serveResultsByName();
         // The call has opened the file and is waiting for the connection; nothing has been read yet.
-        Run run(JobPipeline::run(client(), JobRequest::forFile(source, options()), CancelToken()));
+        Run run(fetch(client(), source, options(), CancelToken()));
         QFile file(m_source);
         if (change == QLatin1String("grow")) {
             QVERIFY(file.open(QIODevice::Append) && file.write("more") == 4);
@@ -876,25 +744,25 @@ private Q_SLOTS:
     {
         const QUrl source = addSource(QStringLiteral("photo.jpg"));
         // Each answer takes longer than half the idle timeout, the whole call much longer than it.
-        ScriptedReply upload = reply("Code=1 OriginalURL=@/o/p.jpg");
-        ScriptedReply poll = reply("LossyURL=@/r/o.jpg");
+        ScriptedReply upload = reply("pending");
+        ScriptedReply poll = reply("optimized");
         upload.delay = poll.delay = 250ms;
         m_server->route(uploadPath, upload);
         m_server->route(pollPath, poll);
         serveResultsByName();
-        QCOMPARE(optimizeWith(client(400ms)), QStringLiteral("poll /r/o.jpg -> Optimized:photo-optimized.jpg"));
+        QCOMPARE(optimizeWith(client(400ms)), QStringLiteral("poll -> Optimized:/r/o.jpg"));
 
         m_server->route(uploadPath, ScriptedReply{.stall = true});
         QElapsedTimer clock;
         clock.start();
-        Run run(JobPipeline::run(client(300ms), JobRequest::forFile(source, options()), CancelToken()));
+        Run run(fetch(client(300ms), source, options(), CancelToken()));
         QVERIFY(run.wait(15000));
         QCOMPARE(run.errorText(), QStringLiteral("The connection timed out: no data moved for 0.3 seconds."));
         QVERIFY(clock.elapsed() >= 300);
     }
 
-    // A stop aborts the transfer in flight: an upload is not sent to its end, a download leaves nothing
-    // of its file, not even a temporary one, while the optimized image written before stays.
+    // A stop aborts the transfer in flight: an upload is not sent to its end, a download ends with the
+    // cancellation, whatever had arrived of it.
     void cancel_data()
     {
         QTest::addColumn<bool>("inDownload");
@@ -907,18 +775,16 @@ private Q_SLOTS:
         QFETCH(bool, inDownload);
         const QUrl source =
             addSource(QStringLiteral("photo.jpg"), inDownload ? encodedJpeg() : QByteArray(8 << 20, 'p'));
-        m_server->route(uploadPath, reply("LossyURL=@/r/o.jpg WebPLossyURL=@/r/w.webp"));
+        m_server->route(uploadPath, reply("optimized-and-webp"));
         serveResultsByName();
         m_server->route("/r/w.webp", ScriptedReply::partial(QByteArray(1 << 20, 'w'), 64 * 1024));
         if (!inDownload) {
             m_server->cutUploadAfter(uploadPath, 256 * 1024, TestHttpsServer::Cut::hold);
         }
         CancellationSource stop;
-        Run run(
-            JobPipeline::run(client(), JobRequest::forFile(source, options(Compression::lossy, true)), stop.token()));
+        Run run(fetch(client(), source, options(Compression::lossy, true), stop.token()));
         if (inDownload) {
             QTRY_COMPARE_WITH_TIMEOUT(m_server->requestCount("/r/w.webp"), 1, 20000);
-            QTest::qWait(100); // let part of the body arrive: nothing outside the transfer shows it
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(m_server->requests(uploadPath).value(0).body.size() >= 256 * 1024, 20000);
         }
@@ -927,7 +793,6 @@ private Q_SLOTS:
         QVERIFY(run.wait(1000));
         QVERIFY2(run.isCancellation(), qPrintable(run.errorText()));
         QCOMPARE(m_server->requests(uploadPath).value(0).complete, inDownload);
-        QCOMPARE(besideTheSource(), inDownload ? QStringList{"photo-optimized.jpg"} : QStringList());
     }
 
     void redirects()
@@ -936,7 +801,7 @@ private Q_SLOTS:
         QVERIFY(elsewhere.isListening());
         elsewhere.setDefaultRoute(
             [](const RecordedRequest& request) { return ScriptedReply::file("elsewhere " + request.path); });
-        const QUrl source = addSource(QStringLiteral("photo.jpg"));
+        addSource(QStringLiteral("photo.jpg"));
 
         // The upload carries the API key: never to another origin.
         m_server->route(uploadPath,
@@ -946,10 +811,9 @@ private Q_SLOTS:
 
         // Within the same origin it is followed; a download may move to another https origin.
         m_server->route(uploadPath, ScriptedReply::redirect(m_server->url(QStringLiteral("/v2/moved.php")), 307));
-        m_server->route("/v2/moved.php", reply("LossyURL=@/r/o.jpg"));
+        m_server->route("/v2/moved.php", reply("optimized"));
         m_server->route("/r/o.jpg", ScriptedReply::redirect(elsewhere.url(QStringLiteral("/cdn/o.jpg"))));
-        QCOMPARE(optimize(),
-                 QStringLiteral("uploads: 2 /r/o.jpg -> Optimized:photo-optimized.jpg=elsewhere /cdn/o.jpg"));
+        QCOMPARE(optimize(), QStringLiteral("uploads: 2 -> Optimized:/r/o.jpg=elsewhere /cdn/o.jpg"));
         QCOMPARE(m_server->requests("/v2/moved.php").value(0).body, m_server->requests(uploadPath).value(1).body);
     }
 
@@ -967,9 +831,7 @@ private Q_SLOTS:
         m_server->route("/big", ScriptedReply::file(QByteArray(5000, 'b')));
         QBuffer sink;
         sink.open(QIODevice::WriteOnly);
-        QBuffer* destination = &sink;
-        RunningTask tooBig(
-            transport->download(m_server->url(QStringLiteral("/big")), destination, CancelToken(), 4096));
+        RunningTask tooBig(transport->download(m_server->url(QStringLiteral("/big")), &sink, CancelToken(), 4096));
         QVERIFY(tooBig.wait());
         QVERIFY2(tooBig.errorText().startsWith(QLatin1String("The reply is larger than")),
                  qPrintable(tooBig.errorText()));
@@ -980,8 +842,7 @@ private Q_SLOTS:
         QUrl plain = m_server->url(QStringLiteral("/big"));
         plain.setScheme(QStringLiteral("http"));
         RunningTask refused(transport->dataFor(plain, "application/json", "{\"key\":\"secret\"}", CancelToken()));
-        RunningTask refusedGet(
-            transport->download(QUrl(QStringLiteral("ftp://127.0.0.1/x")), destination, CancelToken()));
+        RunningTask refusedGet(transport->download(QUrl(QStringLiteral("ftp://127.0.0.1/x")), &sink, CancelToken()));
         QVERIFY(refused.wait() && refusedGet.wait());
         QVERIFY2(refused.errorText().endsWith(QLatin1String("only secure (https) addresses are allowed.")),
                  qPrintable(refused.errorText()));
@@ -993,5 +854,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestClient)
-#include "tst_client.moc"
+QTEST_GUILESS_MAIN(TestProtocol)
+#include "tst_protocol.moc"
