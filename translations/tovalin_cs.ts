@@ -247,17 +247,6 @@
         <translation>Použití: %1 [volby] CESTA...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Výstup:
-  Průběh jde na standardní chybový výstup: jeden překreslovaný řádek v terminálu, jinak jeden
-  řádek na obrázek. Tabulka výsledků, nebo s --json jeden objekt JSON na obrázek, jde na
-  standardní výstup.
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -386,6 +375,48 @@ hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
         <translation>Příklady:
   %1 --level glossy --avif ~/Obrázky/dovolená
   TOVALIN_API_KEY=... %1 --engine service ~/Obrázky/dovolená
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Uloží výsledky do &lt;folder&gt; místo vedle obrázků (viz „Výstup“ níže).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>složka</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Dá každému výsledku čas změny jeho obrázku (výchozí).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Ponechá každému výsledku čas, kdy byl uložen.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir potřebuje název složky.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir musí být složka, ne %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Výstup:
+  Výsledky se ukládají vedle svých obrázků, nebo s --output-dir DIR do DIR: tam se zopakuje strom
+  pod každou zadanou složkou a obrázek zadaný samostatně jde na její vrchol. Každý výsledek má čas
+  změny svého obrázku (--no-keep-dates: čas, kdy byl uložen).
+  Průběh jde na standardní chybový výstup: jeden překreslovaný řádek v terminálu, jinak jeden
+  řádek na obrázek. Tabulka výsledků, nebo s --json jeden objekt JSON na obrázek, jde na
+  standardní výstup.
 </translation>
     </message>
 </context>
@@ -616,6 +647,10 @@ hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
         <source>Cannot write to “%1”.</source>
         <translation>Do „%1“ nelze zapisovat.</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Pro výsledky v „%1“ není volný žádný název.</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -705,6 +740,10 @@ hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
     <message>
         <source>Failed</source>
         <translation>Selhalo</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Zastaveno</translation>
     </message>
 </context>
 <context>

@@ -247,17 +247,6 @@
         <translation>Uso: %1 [opciones] RUTA...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Salida:
-  El progreso va a la salida de error estándar: una línea que se redibuja en un terminal o, si no,
-  una línea por imagen. La tabla de resultados, o con --json un objeto JSON por imagen, va a la
-  salida estándar.
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -387,6 +376,48 @@ imágenes. Las imágenes de origen nunca se modifican.</translation>
         <translation>Ejemplos:
   %1 --level glossy --avif ~/Imágenes/vacaciones
   TOVALIN_API_KEY=... %1 --engine service ~/Imágenes/vacaciones
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Guardar los resultados en &lt;folder&gt; en lugar de junto a las imágenes (véase «Salida» más abajo).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Dar a cada resultado la fecha de modificación de su imagen (predeterminado).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Dejar cada resultado con la fecha en que se guardó.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir necesita el nombre de una carpeta.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir debe ser una carpeta, no %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Salida:
+  Los resultados se guardan junto a sus imágenes o, con --output-dir DIR, en DIR: allí se reproduce
+  el árbol bajo cada carpeta indicada, y una imagen indicada por sí sola va a su raíz. Cada
+  resultado tiene la fecha de modificación de su imagen (--no-keep-dates: la fecha en que se guardó).
+  El progreso va a la salida de error estándar: una línea que se redibuja en un terminal o, si no,
+  una línea por imagen. La tabla de resultados, o con --json un objeto JSON por imagen, va a la
+  salida estándar.
 </translation>
     </message>
 </context>
@@ -617,6 +648,10 @@ imágenes. Las imágenes de origen nunca se modifican.</translation>
         <source>Cannot write to “%1”.</source>
         <translation>No se puede escribir en «%1».</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>No queda ningún nombre libre para los resultados en «%1».</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -706,6 +741,10 @@ imágenes. Las imágenes de origen nunca se modifican.</translation>
     <message>
         <source>Failed</source>
         <translation>Fallida</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenida</translation>
     </message>
 </context>
 <context>

@@ -247,17 +247,6 @@
         <translation>Uso: %1 [opzioni] PERCORSO...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Output:
-  L’avanzamento va sullo standard error: una riga ridisegnata in un terminale, altrimenti una riga
-  per immagine. La tabella dei risultati, o con --json un oggetto JSON per immagine, va sullo
-  standard output.
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -389,6 +378,48 @@ cartelle si cercano immagini. Le immagini originali non vengono mai modificate.<
         <translation>Esempi:
   %1 --level glossy --avif ~/Immagini/vacanze
   TOVALIN_API_KEY=... %1 --engine service ~/Immagini/vacanze
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Salva i risultati in &lt;folder&gt; anziché accanto alle immagini (vedi «Output» più avanti).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>cartella</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Dà a ogni risultato la data di modifica della sua immagine (predefinito).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Lascia a ogni risultato la data in cui è stato salvato.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir richiede il nome di una cartella.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir deve essere una cartella, non %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Output:
+  I risultati vanno accanto alle loro immagini o, con --output-dir DIR, in DIR: lì si riproduce
+  l’albero sotto ogni cartella indicata, e un’immagine indicata da sola va nella sua cima. Ogni
+  risultato ha la data di modifica della sua immagine (--no-keep-dates: la data del salvataggio).
+  L’avanzamento va sullo standard error: una riga ridisegnata in un terminale, altrimenti una riga
+  per immagine. La tabella dei risultati, o con --json un oggetto JSON per immagine, va sullo
+  standard output.
 </translation>
     </message>
 </context>
@@ -619,6 +650,10 @@ cartelle si cercano immagini. Le immagini originali non vengono mai modificate.<
         <source>Cannot write to “%1”.</source>
         <translation>Impossibile scrivere in «%1».</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Nessun nome libero per i risultati in «%1».</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -708,6 +743,10 @@ cartelle si cercano immagini. Le immagini originali non vengono mai modificate.<
     <message>
         <source>Failed</source>
         <translation>Non riuscita</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermata</translation>
     </message>
 </context>
 <context>

@@ -248,16 +248,6 @@
         <translation>使い方: %1 [オプション] PATH...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>出力:
-  進行状況は標準エラー出力に出ます。端末では 1 行を書き換えながら、それ以外では画像ごとに 1 行で
-  す。結果の表（--json を指定したときは画像ごとの JSON オブジェクト）は標準出力に出ます。
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -391,6 +381,47 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <translation>例:
   %1 --level glossy --avif ~/ピクチャ/旅行
   TOVALIN_API_KEY=... %1 --engine service ~/ピクチャ/旅行
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>結果を画像の隣ではなく &lt;folder&gt; に保存します（後述の「出力」を参照）。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>各結果に元の画像の更新日時を付けます（既定）。</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>各結果の日時を保存した時刻のままにします。</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir にはフォルダー名が必要です。</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir はフォルダーでなければなりません（%1 ではなく）。</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>出力:
+  結果は画像の隣に保存されます。--output-dir DIR を指定すると DIR に保存され、指定した各フォ
+  ルダー以下の構造がそこに再現されます。単独で指定した画像は DIR の直下に入ります。各結果には元
+  の画像の更新日時が付きます（--no-keep-dates では保存した時刻）。
+  進行状況は標準エラー出力に出ます。端末では 1 行を書き換えながら、それ以外では画像ごとに 1 行で
+  す。結果の表（--json を指定したときは画像ごとの JSON オブジェクト）は標準出力に出ます。
 </translation>
     </message>
 </context>
@@ -621,6 +652,10 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
         <source>Cannot write to “%1”.</source>
         <translation>「%1」に書き込めません。</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>「%1」に結果を保存できる空き名がありません。</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -710,6 +745,10 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
     <message>
         <source>Failed</source>
         <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止</translation>
     </message>
 </context>
 <context>

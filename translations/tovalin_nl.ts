@@ -247,17 +247,6 @@
         <translation>Gebruik: %1 [opties] PAD...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Uitvoer:
-  De voortgang gaat naar standaardfout: één steeds opnieuw getekende regel in een terminal, anders
-  één regel per afbeelding. De tabel met resultaten, of met --json één JSON-object per afbeelding,
-  gaat naar standaarduitvoer.
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -389,6 +378,48 @@ worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</t
         <translation>Voorbeelden:
   %1 --level glossy --avif ~/Afbeeldingen/vakantie
   TOVALIN_API_KEY=... %1 --engine service ~/Afbeeldingen/vakantie
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>De resultaten in &lt;folder&gt; opslaan in plaats van naast de afbeeldingen (zie ‘Uitvoer’ hieronder).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>map</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Elk resultaat de wijzigingstijd van zijn afbeelding geven (standaard).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Elk resultaat de tijd laten houden waarop het is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir heeft de naam van een map nodig.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir moet een map zijn, niet %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Uitvoer:
+  Resultaten komen naast hun afbeeldingen, of met --output-dir DIR in DIR: daar wordt de boom
+  onder elke opgegeven map nagebootst, en een afzonderlijk opgegeven afbeelding komt bovenaan. Elk
+  resultaat krijgt de wijzigingstijd van zijn afbeelding (--no-keep-dates: de tijd van opslaan).
+  De voortgang gaat naar standaardfout: één steeds opnieuw getekende regel in een terminal, anders
+  één regel per afbeelding. De tabel met resultaten, of met --json één JSON-object per afbeelding,
+  gaat naar standaarduitvoer.
 </translation>
     </message>
 </context>
@@ -619,6 +650,10 @@ worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</t
         <source>Cannot write to “%1”.</source>
         <translation>Kan niet schrijven naar ‘%1’.</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Er is geen naam vrij voor de resultaten in ‘%1’.</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -708,6 +743,10 @@ worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</t
     <message>
         <source>Failed</source>
         <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestopt</translation>
     </message>
 </context>
 <context>

@@ -247,17 +247,6 @@
         <translation>Użycie: %1 [opcje] ŚCIEŻKA...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Wyjście:
-  Postęp trafia na standardowe wyjście błędów: jeden odświeżany wiersz w terminalu, w przeciwnym
-  razie jeden wiersz na obraz. Tabela wyników albo, z --json, jeden obiekt JSON na obraz trafia na
-  standardowe wyjście.
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -388,6 +377,48 @@ przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmienian
         <translation>Przykłady:
   %1 --level glossy --avif ~/Obrazy/wakacje
   TOVALIN_API_KEY=... %1 --engine service ~/Obrazy/wakacje
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Zapisuje wyniki w &lt;folder&gt; zamiast obok obrazów (zob. „Wyjście” poniżej).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>katalog</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Nadaje każdemu wynikowi czas modyfikacji jego obrazu (domyślnie).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Zostawia każdemu wynikowi czas jego zapisania.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir wymaga nazwy katalogu.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir musi być katalogiem, nie %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Wyjście:
+  Wyniki trafiają obok swoich obrazów albo, z --output-dir DIR, do DIR: odtwarzane jest tam drzewo
+  pod każdym podanym katalogiem, a obraz podany osobno trafia na jego szczyt. Każdy wynik ma czas
+  modyfikacji swojego obrazu (--no-keep-dates: czas zapisania).
+  Postęp trafia na standardowe wyjście błędów: jeden odświeżany wiersz w terminalu, w przeciwnym
+  razie jeden wiersz na obraz. Tabela wyników albo, z --json, jeden obiekt JSON na obraz trafia na
+  standardowe wyjście.
 </translation>
     </message>
 </context>
@@ -618,6 +649,10 @@ przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmienian
         <source>Cannot write to “%1”.</source>
         <translation>Nie można zapisywać w „%1”.</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Brak wolnej nazwy dla wyników w „%1”.</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -707,6 +742,10 @@ przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmienian
     <message>
         <source>Failed</source>
         <translation>Niepowodzenie</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Zatrzymano</translation>
     </message>
 </context>
 <context>

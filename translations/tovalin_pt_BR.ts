@@ -247,17 +247,6 @@
         <translation>Uso: %1 [opções] CAMINHO...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Saída:
-  O progresso vai para a saída de erro padrão: uma linha redesenhada num terminal, senão uma linha
-  por imagem. A tabela de resultados, ou com --json um objeto JSON por imagem, vai para a saída
-  padrão.
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -387,6 +376,48 @@ vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</tra
         <translation>Exemplos:
   %1 --level glossy --avif ~/Imagens/ferias
   TOVALIN_API_KEY=... %1 --engine service ~/Imagens/ferias
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Salva os resultados em &lt;folder&gt; em vez de ao lado das imagens (veja “Saída” abaixo).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>pasta</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Dá a cada resultado a data de modificação da sua imagem (o padrão).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Deixa cada resultado com a data em que foi salvo.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir precisa do nome de uma pasta.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir deve ser uma pasta, não %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Saída:
+  Os resultados vão ao lado das suas imagens ou, com --output-dir DIR, para DIR: lá a árvore sob
+  cada pasta indicada é reproduzida, e uma imagem indicada sozinha vai para o topo. Cada resultado
+  tem a data de modificação da sua imagem (--no-keep-dates: a data em que foi salvo).
+  O progresso vai para a saída de erro padrão: uma linha redesenhada num terminal, senão uma linha
+  por imagem. A tabela de resultados, ou com --json um objeto JSON por imagem, vai para a saída
+  padrão.
 </translation>
     </message>
 </context>
@@ -617,6 +648,10 @@ vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</tra
         <source>Cannot write to “%1”.</source>
         <translation>Não é possível gravar em “%1”.</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Nenhum nome livre para os resultados em “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -706,6 +741,10 @@ vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</tra
     <message>
         <source>Failed</source>
         <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompida</translation>
     </message>
 </context>
 <context>

@@ -247,17 +247,6 @@
         <translation>Использование: %1 [параметры] ПУТЬ...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Вывод:
-  Ход выполнения выводится в стандартный поток ошибок: одна перерисовываемая строка в терминале,
-  иначе по строке на изображение. Таблица результатов, или с --json по объекту JSON на
-  изображение, выводится в стандартный вывод.
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -388,6 +377,48 @@ photo.avif. В папках ищутся изображения. Исходны�
         <translation>Примеры:
   %1 --level glossy --avif ~/Изображения/отпуск
   TOVALIN_API_KEY=... %1 --engine service ~/Изображения/отпуск
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Сохранять результаты в &lt;folder&gt;, а не рядом с изображениями (см. «Вывод» ниже).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>папка</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Давать каждому результату время изменения его изображения (по умолчанию).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Оставлять каждому результату время его сохранения.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>Для --output-dir нужно имя папки.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir должен быть папкой, а не %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Вывод:
+  Результаты сохраняются рядом с изображениями или, с --output-dir DIR, в DIR: там повторяется
+  дерево под каждой указанной папкой, а отдельно указанное изображение попадает в её корень. У
+  каждого результата время изменения его изображения (--no-keep-dates: время сохранения).
+  Ход выполнения выводится в стандартный поток ошибок: одна перерисовываемая строка в терминале,
+  иначе по строке на изображение. Таблица результатов, или с --json по объекту JSON на
+  изображение, выводится в стандартный вывод.
 </translation>
     </message>
 </context>
@@ -618,6 +649,10 @@ photo.avif. В папках ищутся изображения. Исходны�
         <source>Cannot write to “%1”.</source>
         <translation>Не удаётся записать в «%1».</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Для результатов в «%1» не осталось свободного имени.</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -707,6 +742,10 @@ photo.avif. В папках ищутся изображения. Исходны�
     <message>
         <source>Failed</source>
         <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлено</translation>
     </message>
 </context>
 <context>

@@ -247,17 +247,6 @@
         <translation>Використання: %1 [параметри] ШЛЯХ...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>Виведення:
-  Поступ виводиться до стандартного потоку помилок: один рядок, що перемальовується, у терміналі,
-  інакше по рядку на зображення. Таблиця результатів, або з --json по об’єкту JSON на зображення,
-  виводиться до стандартного виведення.
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -388,6 +377,48 @@ asked for. Folders are searched for images. The source images are never changed.
         <translation>Приклади:
   %1 --level glossy --avif ~/Зображення/відпустка
   TOVALIN_API_KEY=... %1 --engine service ~/Зображення/відпустка
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>Зберігати результати в &lt;folder&gt;, а не поруч із зображеннями (див. «Виведення» нижче).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>тека</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>Давати кожному результату час зміни його зображення (типово).</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>Залишати кожному результату час його збереження.</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>Для --output-dir потрібна назва теки.</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir має бути текою, а не %1.</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>Виведення:
+  Результати зберігаються поруч із зображеннями або, з --output-dir DIR, у DIR: там повторюється
+  дерево під кожною вказаною текою, а окремо вказане зображення потрапляє до її кореня. Кожен
+  результат має час зміни свого зображення (--no-keep-dates: час збереження).
+  Поступ виводиться до стандартного потоку помилок: один рядок, що перемальовується, у терміналі,
+  інакше по рядку на зображення. Таблиця результатів, або з --json по об’єкту JSON на зображення,
+  виводиться до стандартного виведення.
 </translation>
     </message>
 </context>
@@ -618,6 +649,10 @@ asked for. Folders are searched for images. The source images are never changed.
         <source>Cannot write to “%1”.</source>
         <translation>Не вдається записати в «%1».</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>Для результатів у «%1» не лишилося вільної назви.</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -707,6 +742,10 @@ asked for. Folders are searched for images. The source images are never changed.
     <message>
         <source>Failed</source>
         <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Зупинено</translation>
     </message>
 </context>
 <context>

@@ -248,16 +248,6 @@
         <translation>用法：%1 [选项] PATH...</translation>
     </message>
     <message>
-        <source>Output:
-  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
-  The table of results, or with --json one JSON object per image, goes to standard output.
-</source>
-        <translation>输出：
-  进度输出到标准错误：在终端中为一行不断重绘的内容，否则每张图片一行。结果表格（使用 --json 时为每
-  张图片一个 JSON 对象）输出到标准输出。
-</translation>
-    </message>
-    <message>
         <source>Reruns:
   Every result carries a mark naming its source and the settings it was made with. Results
   found in a folder are never taken for images to optimize, and an image whose results are
@@ -384,6 +374,46 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <translation>示例：
   %1 --level glossy --avif ~/图片/假期
   TOVALIN_API_KEY=... %1 --engine service ~/图片/假期
+</translation>
+    </message>
+    <message>
+        <source>Save the results in &lt;folder&gt; instead of beside the images (see &quot;Output&quot; below).</source>
+        <translation>将结果保存到 &lt;folder&gt;，而不是图片旁边（见下文“输出”）。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <comment>an option&apos;s value, as in &lt;file&gt;</comment>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>Give every result the modification time of its image (the default).</source>
+        <translation>让每个结果采用其图片的修改时间（默认）。</translation>
+    </message>
+    <message>
+        <source>Leave every result dated by when it was saved.</source>
+        <translation>让每个结果保留其保存时的时间。</translation>
+    </message>
+    <message>
+        <source>--output-dir needs the name of a folder.</source>
+        <translation>--output-dir 需要一个文件夹名称。</translation>
+    </message>
+    <message>
+        <source>--output-dir must be a folder, not %1.</source>
+        <translation>--output-dir 必须是文件夹，而不是 %1。</translation>
+    </message>
+    <message>
+        <source>Output:
+  Results go beside their images, or with --output-dir DIR into DIR: the tree under each folder
+  given is mirrored there, and an image given by itself goes to its top. Each result has the
+  modification time of its image (--no-keep-dates: the time it was saved).
+  Progress goes to standard error: one redrawn line on a terminal, otherwise one line per image.
+  The table of results, or with --json one JSON object per image, goes to standard output.
+</source>
+        <translation>输出：
+  结果保存在图片旁边；使用 --output-dir DIR 时保存到 DIR：其中重现所给每个文件夹下的目录结构，
+  单独给出的图片放在 DIR 顶层。每个结果采用其图片的修改时间（--no-keep-dates：保存时的时间）。
+  进度输出到标准错误：在终端中为一行不断重绘的内容，否则每张图片一行。结果表格（使用 --json 时为每
+  张图片一个 JSON 对象）输出到标准输出。
 </translation>
     </message>
 </context>
@@ -614,6 +644,10 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
         <source>Cannot write to “%1”.</source>
         <translation>无法写入“%1”。</translation>
     </message>
+    <message>
+        <source>No name is free for the results in “%1”.</source>
+        <translation>“%1”中已没有可用于结果的名称。</translation>
+    </message>
 </context>
 <context>
     <name>ImageDecoder</name>
@@ -703,6 +737,10 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
     <message>
         <source>Failed</source>
         <translation>失败</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>已停止</translation>
     </message>
 </context>
 <context>
