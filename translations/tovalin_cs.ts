@@ -419,6 +419,32 @@ hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
   standardní výstup.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Běží dál a optimalizuje každý obrázek, který se v zadaných adresářích objeví nebo změní, jakmile je zapsán (viz „Sledování“ níže).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch nelze kombinovat s --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Sledování:
+  --watch ADRESÁŘ... nejprve optimalizuje, co je v adresářích potřeba, a pak běží dál: obrázek,
+  který se v nich objeví nebo změní, i v adresáři vytvořeném později, se optimalizuje, jakmile do
+  něj půl sekundy nic nebylo zapsáno. Co je aktuální, se přeskočí jako při opakovaném spuštění,
+  a výsledky tohoto programu se nikdy nepovažují za obrázky. Výsledek každého obrázku se vypíše,
+  jakmile skončí (s --json jeden objekt JSON na obrázek na standardní výstup). Ctrl-C nebo
+  SIGTERM zastaví probíhající zpracování jako přerušení a ukončí sledování s kódem 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -851,6 +877,10 @@ obrázky. Je-li okno už otevřené, přidají se do jeho fronty a okno se přen
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>varování: soubor s klíčem je jen pro službu Tovalin; tyto obrázky se optimalizují na tomto počítači (--engine service je pošle službě).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch bere adresáře; %1 není adresář.</translation>
     </message>
 </context>
 <context>
@@ -1369,6 +1399,14 @@ obrázky. Je-li okno už otevřené, přidají se do jeho fronty a okno se přen
         <source>where the images are optimized</source>
         <translation>kde se obrázky optimalizují</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Sledovat přidané adresáře</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Nové obrázky v přidaných adresářích se zařadí do fronty, jakmile se objeví.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1529,6 +1567,29 @@ obrázky. Je-li okno už otevřené, přidají se do jeho fronty a okno se přen
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>varování: systém nedovolí sledovat další adresáře (fs.inotify.max_user_watches); obrázky v nesledovaných adresářích se uvidí až při dalším spuštění sledování.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>%1 nelze sledovat.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>sleduje se %n adresář; zastavte pomocí Ctrl-C.</numerusform>
+            <numerusform>sledují se %n adresáře; zastavte pomocí Ctrl-C.</numerusform>
+            <numerusform>sleduje se %n adresářů; zastavte pomocí Ctrl-C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>zastavuje se; dalším přerušením program okamžitě ukončíte.</translation>
     </message>
 </context>
 </TS>

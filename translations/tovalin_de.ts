@@ -421,6 +421,33 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
   auf die Standardausgabe.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Weiterlaufen und jedes Bild optimieren, das in den angegebenen Ordnern erscheint oder sich ändert, sobald es geschrieben ist (siehe „Überwachen“ unten).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch lässt sich nicht mit --%1 verbinden.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Überwachen:
+  --watch ORDNER... optimiert zuerst, was in den Ordnern fällig ist, und läuft dann weiter: Ein
+  Bild, das dort erscheint oder sich ändert, auch in einem später angelegten Ordner, wird
+  optimiert, sobald eine halbe Sekunde lang nichts mehr hineingeschrieben wurde. Was aktuell
+  ist, wird wie bei einem erneuten Durchlauf übersprungen, und die Ergebnisse dieses Programms
+  werden nie für Bilder gehalten. Das Ergebnis jedes Bildes wird ausgegeben, sobald es fertig
+  ist (mit --json ein JSON-Objekt je Bild auf der Standardausgabe). Strg+C oder SIGTERM hält
+  den laufenden Durchlauf wie eine Unterbrechung an und beendet die Überwachung mit Status 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -854,6 +881,10 @@ kommen sie in seine Warteschlange, und das Fenster wird nach vorn geholt.</trans
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>Warnung: Die Schlüsseldatei gilt nur für den Tovalin-Dienst; diese Bilder werden auf diesem Computer optimiert (--engine service schickt sie an den Dienst).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch nimmt Ordner; %1 ist keiner.</translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1392,14 @@ kommen sie in seine Warteschlange, und das Fenster wird nach vorn geholt.</trans
         <source>where the images are optimized</source>
         <translation>wo die Bilder optimiert werden</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Hinzugefügte Ordner überwachen</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Neue Bilder in den hinzugefügten Ordnern kommen in die Warteschlange, sobald sie erscheinen.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1521,6 +1560,28 @@ kommen sie in seine Warteschlange, und das Fenster wird nach vorn geholt.</trans
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>Warnung: Das System lässt keine weiteren Ordner überwachen (fs.inotify.max_user_watches); Bilder in nicht überwachten Ordnern werden erst beim nächsten Start der Überwachung gesehen.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>%1 kann nicht überwacht werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>%n Ordner wird überwacht; beenden mit Strg+C.</numerusform>
+            <numerusform>%n Ordner werden überwacht; beenden mit Strg+C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>wird angehalten; erneut unterbrechen, um sofort zu beenden.</translation>
     </message>
 </context>
 </TS>

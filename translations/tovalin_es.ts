@@ -420,6 +420,33 @@ imágenes. Las imágenes de origen nunca se modifican.</translation>
   salida estándar.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Seguir en marcha y optimizar cada imagen que aparezca o cambie en las carpetas indicadas, en cuanto esté escrita (véase «Vigilancia» más abajo).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch no se puede combinar con --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Vigilancia:
+  --watch CARPETA... primero optimiza lo pendiente en las carpetas y luego sigue en marcha: una
+  imagen que aparece o cambia en ellas, o en una carpeta creada después, se optimiza cuando lleva
+  medio segundo sin que se escriba en ella. Lo que está al día se omite como en una nueva
+  ejecución, y los resultados de este programa nunca se toman por imágenes. El resultado de cada
+  imagen se muestra en cuanto termina (con --json, un objeto JSON por imagen en la salida
+  estándar). Ctrl-C o SIGTERM detiene la ejecución en curso como una interrupción y termina la
+  vigilancia con el estado 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -853,6 +880,10 @@ frente.</translation>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>aviso: el archivo de clave solo sirve para el servicio Tovalin; estas imágenes se optimizan en este equipo (--engine service las envía al servicio).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch necesita carpetas; %1 no lo es.</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1391,14 @@ frente.</translation>
         <source>where the images are optimized</source>
         <translation>dónde se optimizan las imágenes</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Vigilar las carpetas añadidas</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Las imágenes nuevas de las carpetas añadidas se ponen en cola en cuanto aparecen.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1520,6 +1559,28 @@ frente.</translation>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>aviso: el sistema no permite vigilar más carpetas (fs.inotify.max_user_watches); las imágenes de las carpetas no vigiladas no se verán hasta que la vigilancia vuelva a empezar.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>no se puede vigilar %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>vigilando %n carpeta; detenga con Ctrl-C.</numerusform>
+            <numerusform>vigilando %n carpetas; detenga con Ctrl-C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>deteniendo; interrumpa otra vez para salir de inmediato.</translation>
     </message>
 </context>
 </TS>

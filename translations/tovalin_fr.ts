@@ -420,6 +420,33 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
   sortie standard.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Rester actif et optimiser chaque image qui apparaît ou change dans les dossiers donnés, une fois écrite (voir «&#xa0;Surveillance&#xa0;» plus bas).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch ne peut pas être combiné avec --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Surveillance&#xa0;:
+  --watch DOSSIER... optimise d’abord ce qui est à faire dans les dossiers, puis reste actif&#xa0;:
+  une image qui y apparaît ou y change, y compris dans un dossier créé plus tard, est optimisée
+  dès que rien n’y a été écrit pendant une demi-seconde. Ce qui est à jour est ignoré comme lors
+  d’une nouvelle exécution, et les résultats de ce programme ne sont jamais pris pour des
+  images. Le résultat de chaque image est affiché dès qu’elle est terminée (avec --json, un
+  objet JSON par image sur la sortie standard). Ctrl+C ou SIGTERM arrête l’exécution en cours
+  comme une interruption et termine la surveillance avec le code 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -853,6 +880,10 @@ déjà ouverte, elles rejoignent sa file et la fenêtre passe au premier plan.</
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>avertissement&#xa0;: le fichier de clé ne sert qu’au service Tovalin ; ces images sont optimisées sur cet ordinateur (--engine service les envoie au service).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch prend des dossiers&#xa0;; %1 n’en est pas un.</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1391,14 @@ déjà ouverte, elles rejoignent sa file et la fenêtre passe au premier plan.</
         <source>where the images are optimized</source>
         <translation>où les images sont optimisées</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Surveiller les dossiers ajoutés</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Les nouvelles images des dossiers ajoutés sont mises en file d’attente dès qu’elles apparaissent.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1520,6 +1559,28 @@ déjà ouverte, elles rejoignent sa file et la fenêtre passe au premier plan.</
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>avertissement&#xa0;: le système ne permet pas de surveiller plus de dossiers (fs.inotify.max_user_watches)&#xa0;; les images des dossiers non surveillés ne seront vues qu’au prochain démarrage de la surveillance.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>impossible de surveiller %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>surveillance de %n dossier&#xa0;; arrêt avec Ctrl+C.</numerusform>
+            <numerusform>surveillance de %n dossiers&#xa0;; arrêt avec Ctrl+C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>arrêt en cours&#xa0;; interrompez de nouveau pour quitter immédiatement.</translation>
     </message>
 </context>
 </TS>

@@ -422,6 +422,33 @@ cartelle si cercano immagini. Le immagini originali non vengono mai modificate.<
   standard output.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Resta attivo e ottimizza ogni immagine che compare o cambia nelle cartelle indicate, appena è stata scritta (vedi «Sorveglianza» più sotto).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch non si può combinare con --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Sorveglianza:
+  --watch CARTELLA... prima ottimizza ciò che è da fare nelle cartelle, poi resta attivo:
+  un’immagine che vi compare o cambia, anche in una cartella creata dopo, viene ottimizzata
+  quando per mezzo secondo non vi si è più scritto nulla. Ciò che è aggiornato viene saltato come
+  in una nuova esecuzione, e i risultati di questo programma non vengono mai presi per immagini.
+  L’esito di ogni immagine viene stampato appena termina (con --json, un oggetto JSON per
+  immagine sull’output standard). Ctrl-C o SIGTERM arresta l’esecuzione in corso come
+  un’interruzione e termina la sorveglianza con stato 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -855,6 +882,10 @@ finestra viene portata in primo piano.</translation>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>avviso: il file della chiave serve solo per il servizio Tovalin; queste immagini vengono ottimizzate su questo computer (--engine service le invia al servizio).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch vuole cartelle; %1 non lo è.</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1393,14 @@ finestra viene portata in primo piano.</translation>
         <source>where the images are optimized</source>
         <translation>dove vengono ottimizzate le immagini</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Sorveglia le cartelle aggiunte</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Le nuove immagini delle cartelle aggiunte vengono messe in coda appena compaiono.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1522,6 +1561,28 @@ finestra viene portata in primo piano.</translation>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>attenzione: il sistema non consente di sorvegliare altre cartelle (fs.inotify.max_user_watches); le immagini nelle cartelle non sorvegliate non verranno viste fino al prossimo avvio della sorveglianza.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>impossibile sorvegliare %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>sorveglianza di %n cartella; interrompi con Ctrl-C.</numerusform>
+            <numerusform>sorveglianza di %n cartelle; interrompi con Ctrl-C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>arresto in corso; interrompi di nuovo per uscire subito.</translation>
     </message>
 </context>
 </TS>

@@ -424,6 +424,34 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
   す。結果の表（--json を指定したときは画像ごとの JSON オブジェクト）は標準出力に出ます。
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>終了せずに待機し、指定したフォルダーに現れた画像や
+変更された画像を、書き込みが終わりしだい最適化します
+（後述の「監視」を参照）。</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch は --%1 と一緒に使えません。</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>監視:
+  --watch フォルダー... はまずフォルダー内で必要なものを最適化し、その後も待機を続けます。
+  フォルダー内（後から作られたフォルダーも含む）に画像が現れたり変更されたりすると、0.5 秒間
+  書き込みがなくなった時点で最適化します。最新のものは再実行と同じくスキップし、このプログラム
+  の結果を画像として扱うことはありません。各画像の結果は終わりしだい表示します（--json では
+  画像ごとに JSON オブジェクトを 1 つ標準出力へ）。Ctrl-C または SIGTERM は中断と同じように
+  実行中の処理を止め、ステータス 0 で監視を終了します。
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -857,6 +885,10 @@ window is brought to the front.</source>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>警告：キーファイルは Tovalin サービス専用です。これらの画像はこのコンピューターで最適化されます（--engine service を指定するとサービスに送信します）。</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch にはフォルダーを指定します。%1 はフォルダーではありません。</translation>
     </message>
 </context>
 <context>
@@ -1353,6 +1385,14 @@ window is brought to the front.</source>
         <source>where the images are optimized</source>
         <translation>画像を最適化する場所</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>追加したフォルダーを監視</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>追加したフォルダーに新しい画像が現れると、すぐにキューに追加します。</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1513,6 +1553,27 @@ window is brought to the front.</source>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>警告: システムの制限（fs.inotify.max_user_watches）により、これ以上フォルダーを監視できません。監視していないフォルダーの画像は、次に監視を始めるまで検出されません。</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>%1 を監視できません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>%n 個のフォルダーを監視中です。Ctrl-C で停止します。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>停止しています。もう一度中断するとすぐに終了します。</translation>
     </message>
 </context>
 </TS>

@@ -422,6 +422,33 @@ worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</t
   gaat naar standaarduitvoer.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Blijven draaien en elke afbeelding optimaliseren die in de opgegeven mappen verschijnt of verandert, zodra die geschreven is (zie ‘Bewaken’ hieronder).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch gaat niet samen met --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Bewaken:
+  --watch MAP... optimaliseert eerst wat in de mappen aan de beurt is en blijft dan draaien: een
+  afbeelding die daarin verschijnt of verandert, ook in een map die er later bij komt, wordt
+  geoptimaliseerd zodra er een halve seconde niets meer in is geschreven. Wat actueel is, wordt
+  overgeslagen zoals bij opnieuw uitvoeren, en de resultaten van dit programma worden nooit voor
+  afbeeldingen aangezien. De uitkomst van elke afbeelding wordt getoond zodra die klaar is (met
+  --json één JSON-object per afbeelding op de standaarduitvoer). Ctrl-C of SIGTERM stopt de
+  lopende uitvoering zoals een onderbreking en beëindigt het bewaken met status 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -855,6 +882,10 @@ komt het venster naar voren.</translation>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>waarschuwing: het sleutelbestand is alleen voor de Tovalin-dienst; deze afbeeldingen worden op deze computer geoptimaliseerd (--engine service stuurt ze naar de dienst).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch neemt mappen; %1 is er geen.</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1393,14 @@ komt het venster naar voren.</translation>
         <source>where the images are optimized</source>
         <translation>waar de afbeeldingen worden geoptimaliseerd</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Toegevoegde mappen bewaken</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Nieuwe afbeeldingen in de toegevoegde mappen komen in de wachtrij zodra ze verschijnen.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1522,6 +1561,28 @@ komt het venster naar voren.</translation>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>waarschuwing: het systeem laat geen mappen meer bewaken (fs.inotify.max_user_watches); afbeeldingen in mappen die niet worden bewaakt, worden pas gezien als het bewaken opnieuw begint.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>%1 kan niet worden bewaakt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>%n map wordt bewaakt; stoppen met Ctrl-C.</numerusform>
+            <numerusform>%n mappen worden bewaakt; stoppen met Ctrl-C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>bezig met stoppen; onderbreek nogmaals om meteen af te sluiten.</translation>
     </message>
 </context>
 </TS>

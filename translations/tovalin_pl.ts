@@ -421,6 +421,33 @@ przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmienian
   standardowe wyjście.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Działa dalej i optymalizuje każdy obraz, który pojawi się lub zmieni w podanych folderach, gdy tylko zostanie zapisany (zob. „Obserwowanie” poniżej).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch nie można łączyć z --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Obserwowanie:
+  --watch FOLDER... najpierw optymalizuje to, co jest do zrobienia w folderach, a potem działa
+  dalej: obraz, który się w nich pojawi lub zmieni, także w folderze utworzonym później, zostaje
+  zoptymalizowany, gdy przez pół sekundy nic nie zostanie do niego zapisane. To, co aktualne,
+  jest pomijane jak przy ponownym uruchomieniu, a wyniki tego programu nigdy nie są brane za
+  obrazy. Wynik każdego obrazu jest wypisywany, gdy tylko się zakończy (z --json jeden obiekt
+  JSON na obraz na standardowym wyjściu). Ctrl-C lub SIGTERM zatrzymuje trwające przetwarzanie
+  jak przerwanie i kończy obserwowanie z kodem 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -854,6 +881,10 @@ przeniesione na wierzch.</translation>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>ostrzeżenie: plik klucza służy tylko usłudze Tovalin; te obrazy są optymalizowane na tym komputerze (--engine service wysyła je do usługi).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch przyjmuje foldery; %1 nie jest folderem.</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1403,14 @@ przeniesione na wierzch.</translation>
         <source>where the images are optimized</source>
         <translation>gdzie obrazy są optymalizowane</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Obserwuj dodane foldery</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Nowe obrazy w dodanych folderach trafiają do kolejki, gdy tylko się pojawią.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1532,6 +1571,29 @@ przeniesione na wierzch.</translation>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>ostrzeżenie: system nie pozwala obserwować więcej folderów (fs.inotify.max_user_watches); obrazy w nieobserwowanych folderach nie zostaną zauważone do ponownego uruchomienia obserwowania.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>nie można obserwować %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>obserwowanie %n folderu; zatrzymaj klawiszami Ctrl-C.</numerusform>
+            <numerusform>obserwowanie %n folderów; zatrzymaj klawiszami Ctrl-C.</numerusform>
+            <numerusform>obserwowanie %n folderów; zatrzymaj klawiszami Ctrl-C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>zatrzymywanie; przerwij ponownie, aby natychmiast zakończyć.</translation>
     </message>
 </context>
 </TS>

@@ -420,6 +420,32 @@ vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</tra
   padrão.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Continuar em execução e otimizar cada imagem que aparecer ou mudar nas pastas informadas, assim que for gravada (veja “Vigilância” abaixo).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch não pode ser combinado com --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Vigilância:
+  --watch PASTA... primeiro otimiza o que está pendente nas pastas e depois continua em execução:
+  uma imagem que aparece ou muda nelas, ou numa pasta criada depois, é otimizada quando fica meio
+  segundo sem que nada seja gravado nela. O que está atualizado é pulado como numa nova execução,
+  e os resultados deste programa nunca são tomados por imagens. O resultado de cada imagem é
+  mostrado assim que termina (com --json, um objeto JSON por imagem na saída padrão). Ctrl-C ou
+  SIGTERM para a execução em andamento como uma interrupção e encerra a vigilância com status 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -853,6 +879,10 @@ janela vem para a frente.</translation>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>aviso: o arquivo de chave serve só para o serviço Tovalin; estas imagens são otimizadas neste computador (--engine service as envia ao serviço).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch recebe pastas; %1 não é uma.</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1390,14 @@ janela vem para a frente.</translation>
         <source>where the images are optimized</source>
         <translation>onde as imagens são otimizadas</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Vigiar as pastas adicionadas</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Novas imagens nas pastas adicionadas entram na fila assim que aparecem.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1520,6 +1558,28 @@ janela vem para a frente.</translation>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>aviso: o sistema não permite vigiar mais pastas (fs.inotify.max_user_watches); imagens em pastas não vigiadas só serão vistas quando a vigilância começar de novo.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>não é possível vigiar %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>vigiando %n pasta; pare com Ctrl-C.</numerusform>
+            <numerusform>vigiando %n pastas; pare com Ctrl-C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>parando; interrompa de novo para sair na hora.</translation>
     </message>
 </context>
 </TS>

@@ -421,6 +421,33 @@ photo.avif. В папках ищутся изображения. Исходны�
   изображение, выводится в стандартный вывод.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Продолжать работу и оптимизировать каждое изображение, которое появляется или меняется в указанных папках, как только оно записано (см. «Наблюдение» ниже).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch нельзя сочетать с --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Наблюдение:
+  --watch ПАПКА... сначала оптимизирует то, что требуется в папках, а затем продолжает работу:
+  изображение, которое появляется или меняется в них или в папке, созданной позже, оптимизируется,
+  когда в него полсекунды ничего не записывается. Актуальное пропускается, как при повторном
+  запуске, а результаты этой программы никогда не принимаются за изображения. Итог каждого
+  изображения выводится, как только оно обработано (с --json — один объект JSON на изображение в
+  стандартный вывод). Ctrl-C или SIGTERM останавливает текущую обработку, как прерывание, и
+  завершает наблюдение с кодом 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -854,6 +881,10 @@ window is brought to the front.</source>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>предупреждение: файл ключа нужен только для сервиса Tovalin; эти изображения оптимизируются на этом компьютере (--engine service отправляет их в сервис).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch принимает папки; %1 не папка.</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1403,14 @@ window is brought to the front.</source>
         <source>where the images are optimized</source>
         <translation>где оптимизируются изображения</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Следить за добавленными папками</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Новые изображения в добавленных папках ставятся в очередь, как только появляются.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1532,6 +1571,29 @@ window is brought to the front.</source>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>предупреждение: система не позволяет следить за новыми папками (fs.inotify.max_user_watches); изображения в папках без наблюдения не будут замечены до следующего запуска наблюдения.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>не удаётся следить за %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>наблюдение за %n папкой; остановка — Ctrl-C.</numerusform>
+            <numerusform>наблюдение за %n папками; остановка — Ctrl-C.</numerusform>
+            <numerusform>наблюдение за %n папками; остановка — Ctrl-C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>остановка; прервите ещё раз, чтобы выйти сразу.</translation>
     </message>
 </context>
 </TS>

@@ -421,6 +421,33 @@ asked for. Folders are searched for images. The source images are never changed.
   виводиться до стандартного виведення.
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>Працювати далі й оптимізувати кожне зображення, яке з’являється або змінюється у вказаних теках, щойно його записано (див. «Спостереження» нижче).</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch не можна поєднувати з --%1.</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>Спостереження:
+  --watch ТЕКА... спершу оптимізує те, що потрібно в теках, а тоді працює далі: зображення, яке
+  з’являється або змінюється в них чи в теці, створеній пізніше, оптимізується, коли в нього
+  пів секунди нічого не записується. Актуальне пропускається, як під час повторного запуску, а
+  результати цієї програми ніколи не вважаються зображеннями. Підсумок кожного зображення
+  виводиться, щойно його оброблено (з --json — один об’єкт JSON на зображення у стандартний
+  вивід). Ctrl-C або SIGTERM зупиняє поточну обробку, як переривання, і завершує спостереження з
+  кодом 0.
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -854,6 +881,10 @@ window is brought to the front.</source>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>попередження: файл ключа потрібен лише для сервісу Tovalin; ці зображення оптимізуються на цьому комп’ютері (--engine service надсилає їх до сервісу).</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch приймає теки; %1 не тека.</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1403,14 @@ window is brought to the front.</source>
         <source>where the images are optimized</source>
         <translation>де оптимізуються зображення</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>Стежити за доданими теками</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>Нові зображення в доданих теках стають у чергу, щойно з’являються.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1532,6 +1571,29 @@ window is brought to the front.</source>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>попередження: система не дозволяє стежити за новими теками (fs.inotify.max_user_watches); зображення в теках без спостереження не буде помічено до наступного запуску спостереження.</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>не вдається стежити за %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>спостереження за %n текою; зупинка — Ctrl-C.</numerusform>
+            <numerusform>спостереження за %n теками; зупинка — Ctrl-C.</numerusform>
+            <numerusform>спостереження за %n теками; зупинка — Ctrl-C.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>зупинення; перервіть ще раз, щоб вийти одразу.</translation>
     </message>
 </context>
 </TS>

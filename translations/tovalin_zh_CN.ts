@@ -416,6 +416,32 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
   张图片一个 JSON 对象）输出到标准输出。
 </translation>
     </message>
+    <message>
+        <source>Stay, and optimize each image that appears or changes in the folders given once it has been written (see &quot;Watching&quot; below).</source>
+        <translation>保持运行，在指定文件夹中出现或更改的每张图片
+写入完成后立即优化它（见下文“监视”）。</translation>
+    </message>
+    <message>
+        <source>--watch cannot be combined with --%1.</source>
+        <translation>--watch 不能与 --%1 一起使用。</translation>
+    </message>
+    <message>
+        <source>Watching:
+  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that
+  appears or changes in them, or in a folder made there later, is optimized once nothing has
+  been written to it for half a second. What is up to date is skipped as in a rerun, and this
+  program&apos;s results are never taken for images. Each image&apos;s outcome is printed as it ends
+  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the
+  run in flight as an interrupt does and ends the watch with status 0.
+</source>
+        <translation>监视：
+  --watch 文件夹... 先优化文件夹中需要处理的内容，然后保持运行：文件夹中（包括之后新建的
+  文件夹）出现或更改的图片，在半秒内没有再写入时即被优化。已是最新的内容会像重复运行时一样
+  跳过，本程序的结果绝不会被当作图片。每张图片的结果在完成时立即输出（使用 --json 时，每张
+  图片在标准输出上输出一个 JSON 对象）。Ctrl-C 或 SIGTERM 会像中断一样停止正在进行的处理，
+  并以状态 0 结束监视。
+</translation>
+    </message>
 </context>
 <context>
     <name>CompareCanvas</name>
@@ -848,6 +874,10 @@ window is brought to the front.</source>
     <message>
         <source>warning: the key file is only for the Tovalin service; these images are optimized on this computer (--engine service sends them to the service).</source>
         <translation>警告：密钥文件仅用于 Tovalin 服务；这些图片将在本机优化（使用 --engine service 可将其发送到服务）。</translation>
+    </message>
+    <message>
+        <source>--watch takes folders; %1 is not one.</source>
+        <translation>--watch 需要文件夹；%1 不是文件夹。</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1374,14 @@ window is brought to the front.</source>
         <source>where the images are optimized</source>
         <translation>图片在何处优化</translation>
     </message>
+    <message>
+        <source>Watch added folders</source>
+        <translation>监视已添加的文件夹</translation>
+    </message>
+    <message>
+        <source>New images in the folders you added are queued as they appear.</source>
+        <translation>已添加文件夹中出现的新图片会立即加入队列。</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1504,6 +1542,27 @@ window is brought to the front.</source>
     <message>
         <source>4x</source>
         <translation>4x</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>warning: the system lets no more folders be watched (fs.inotify.max_user_watches); images in folders not watched are not seen until the watch starts again.</source>
+        <translation>警告：系统不允许再监视更多文件夹（fs.inotify.max_user_watches）；未被监视的文件夹中的图片要到下次开始监视时才会被发现。</translation>
+    </message>
+    <message>
+        <source>cannot watch %1.</source>
+        <translation>无法监视 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>watching %n folder(s); stop with Ctrl-C.</source>
+        <translation>
+            <numerusform>正在监视 %n 个文件夹；按 Ctrl-C 停止。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stopping; interrupt again to quit at once.</source>
+        <translation>正在停止；再次中断可立即退出。</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,8 @@ struct CliOptions
     bool force = false;
     // Tell what would be sent and what skipped, and send nothing.
     bool dryRun = false;
+    // Stay, and optimize the images that appear or change in the folders given.
+    bool watch = false;
 
     bool json = false;
     bool quiet = false;

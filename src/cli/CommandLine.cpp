@@ -81,6 +81,9 @@ struct Parser
                              CommandLine::tr("Send every image, also those whose results are up to date.")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               CommandLine::tr("List what would be sent and what would be skipped; send nothing.")};
+    QCommandLineOption watch{QStringLiteral("watch"),
+                             CommandLine::tr("Stay, and optimize each image that appears or changes in the folders "
+                                             "given once it has been written (see \"Watching\" below).")};
     QCommandLineOption json{QStringLiteral("json"),
                             CommandLine::tr("Print one JSON object per image instead of the table.")};
     QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")}, CommandLine::tr("Print no progress.")};
@@ -98,7 +101,7 @@ struct Parser
                            noAvif,     resize,      width,     height,    upscale,     removeBackground,
                            keepExif,   noCmykToRgb, outputDir, keepDates, noKeepDates, engine,
                            apiKeyFile, serviceUrl,  caFile,    jobs,      shard,       force,
-                           dryRun,     json,        quiet,     apiKey});
+                           dryRun,     watch,       json,      quiet,     apiKey});
         parser.addPositionalArgument(CommandLine::tr("PATH"), CommandLine::tr("Image files, and folders to search."),
                                      CommandLine::tr("PATH...", "the arguments in the help's first line"));
     }
@@ -294,6 +297,12 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments)
     }
     o.force = parser.isSet(p.force);
     o.dryRun = parser.isSet(p.dryRun);
+    o.watch = parser.isSet(p.watch);
+    for (const auto* other : {&p.dryRun, &p.shard}) {
+        if (o.watch && parser.isSet(*other)) {
+            return usageError(tr("--watch cannot be combined with --%1.").arg(other->names().constFirst()));
+        }
+    }
     o.json = parser.isSet(p.json);
     o.quiet = parser.isSet(p.quiet);
 
@@ -346,6 +355,13 @@ QString CommandLine::helpText()
            "  or on many, for example with GNU parallel:\n"
            "    parallel %1 --shard {}/4 ~/site/images ::: 1 2 3 4\n")
             .arg(programName),
+        tr("Watching:\n"
+           "  --watch FOLDER... first optimizes what is due in the folders, then stays: an image that\n"
+           "  appears or changes in them, or in a folder made there later, is optimized once nothing has\n"
+           "  been written to it for half a second. What is up to date is skipped as in a rerun, and this\n"
+           "  program's results are never taken for images. Each image's outcome is printed as it ends\n"
+           "  (with --json, one JSON object per image on standard output). Ctrl-C or SIGTERM stops the\n"
+           "  run in flight as an interrupt does and ends the watch with status 0.\n"),
         tr("Exit status:\n"
            "  0    every image was optimized or up to date\n"
            "  1    at least one image failed\n"

@@ -6,6 +6,7 @@
 #include "cli/ProgressReporter.h"
 #include "cli/RunReport.h"
 #include "cli/SignalWatcher.h"
+#include "cli/WatchRun.h"
 #include "client/HttpTransport.h"
 #include "client/RequestParameters.h"
 #include "client/TovalinClient.h"
@@ -192,6 +193,19 @@ int OptimizeCommand::run(const QStringList& arguments)
 
     // Watching starts before the intake: a long folder walk can be interrupted as well.
     SignalWatcher signalWatcher;
+    if (options.watch) {
+        for (const QString& path : options.paths) {
+            if (!QFileInfo(path).isDir()) {
+                return failUsage(tr("--watch takes folders; %1 is not one.").arg(Console::visible(path)));
+            }
+        }
+        WatchRun watch(&queue, &runner,
+                       [&](MarkedOutputs& found) {
+                           return options.force ? allJobs(queue) : skipUpToDate(queue, found, request, output.folder);
+                       },
+                       m_console, {QDir::current(), options.json, options.quiet});
+        return watch.exec(options.paths, &signalWatcher);
+    }
     QEventLoop loop;
     int interruption = 0;
     ProgressReporter reporter(&queue, m_console, QDir::current());

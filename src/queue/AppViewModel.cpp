@@ -34,6 +34,7 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer servi
           m_jobs, byEngine(m_settings, std::move(service), std::move(local)),
           [settings = m_settings] { return settings->currentOptions(); },
           [settings = m_settings] { return settings->currentOutputOptions(); }, this))
+    , m_folderWatch(new FolderWatch(this))
 {
     connect(m_settings, &Settings::engineChanged, this, &AppViewModel::engineChanged);
     connect(m_settings, &Settings::apiKeyChanged, this, &AppViewModel::apiKeyChanged);
@@ -52,6 +53,17 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer servi
     connect(m_settings, &Settings::resultsInFolderChanged, this, &AppViewModel::resultsInFolderChanged);
     connect(m_settings, &Settings::resultsFolderChanged, this, &AppViewModel::resultsFolderChanged);
     connect(m_settings, &Settings::keepFileDatesChanged, this, &AppViewModel::keepFileDatesChanged);
+    connect(m_settings, &Settings::watchAddedFoldersChanged, this, &AppViewModel::watchAddedFoldersChanged);
+    connect(m_settings, &Settings::watchAddedFoldersChanged, this, &AppViewModel::followWatchOption);
+    // New images are queued like any others added; one already in the queue is not queued again.
+    connect(m_folderWatch, &FolderWatch::settled, this, [this](const QStringList& images) {
+        QList<QUrl> urls;
+        urls.reserve(images.size());
+        for (const QString& image : images) {
+            urls.append(QUrl::fromLocalFile(image));
+        }
+        addFiles(urls);
+    });
 
     m_runner->setMaxInFlight(m_settings->imagesAtOnce());
     connect(m_settings, &Settings::imagesAtOnceChanged, m_runner,
@@ -76,8 +88,31 @@ AppViewModel::~AppViewModel()
 
 void AppViewModel::addFiles(const QList<QUrl>& urls)
 {
+    for (const QUrl& url : urls) {
+        if (!QueueIntake::isDirectoryMarked(url)) {
+            continue;
+        }
+        const QString folder = QueueIntake::folderPath(url);
+        if (!m_addedFolders.contains(folder)) {
+            m_addedFolders.append(folder);
+            if (watchAddedFolders()) {
+                m_folderWatch->watch(folder);
+            }
+        }
+    }
     if (m_intake.addFiles(urls) > 0) {
         Q_EMIT jobsChanged();
+    }
+}
+
+void AppViewModel::followWatchOption()
+{
+    m_folderWatch->clear();
+    if (!watchAddedFolders()) {
+        return;
+    }
+    for (const QString& folder : std::as_const(m_addedFolders)) {
+        m_folderWatch->watch(folder);
     }
 }
 
@@ -96,6 +131,9 @@ void AppViewModel::clearFinished()
 void AppViewModel::clearQueueExceptRunning()
 {
     m_jobs->removeIf([](const ImageJob& job) { return job.status != JobStatus::running; });
+    // A cleared queue starts afresh: the folders added before are no longer the queue's.
+    m_addedFolders.clear();
+    m_folderWatch->clear();
     Q_EMIT jobsChanged();
 }
 

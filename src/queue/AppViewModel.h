@@ -6,6 +6,7 @@
 
 #include "model/JobOutcome.h"
 #include "model/SettingsStore.h"
+#include "queue/FolderWatch.h"
 #include "queue/JobListModel.h"
 #include "queue/QueueIntake.h"
 #include "queue/QueueRunner.h"
@@ -14,6 +15,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QUuid>
 
@@ -42,6 +44,7 @@ class AppViewModel : public QObject
     Q_PROPERTY(bool resultsInFolder READ resultsInFolder WRITE setResultsInFolder NOTIFY resultsInFolderChanged)
     Q_PROPERTY(QString resultsFolder READ resultsFolder WRITE setResultsFolder NOTIFY resultsFolderChanged)
     Q_PROPERTY(bool keepFileDates READ keepFileDates WRITE setKeepFileDates NOTIFY keepFileDatesChanged)
+    Q_PROPERTY(bool watchAddedFolders READ watchAddedFolders WRITE setWatchAddedFolders NOTIFY watchAddedFoldersChanged)
 
 public:
     using Optimizer = QueueRunner::Optimizer;
@@ -89,6 +92,13 @@ public:
     void setResultsFolder(const QString& value) { m_settings->setResultsFolder(value); }
     bool keepFileDates() const { return m_settings->keepFileDates(); }
     void setKeepFileDates(bool value) { m_settings->setKeepFileDates(value); }
+    // While on, the folders added to the queue are watched, and each new image that appears in them
+    // (or in folders made there) is queued once it has been written; until the queue is cleared.
+    bool watchAddedFolders() const { return m_settings->watchAddedFolders(); }
+    void setWatchAddedFolders(bool value) { m_settings->setWatchAddedFolders(value); }
+    // The folders added since the queue was last cleared, which the option watches.
+    QStringList addedFolders() const { return m_addedFolders; }
+    FolderWatch* folderWatch() const { return m_folderWatch; }
     using ResizeProblem = Settings::ResizeProblem;
     ResizeProblem resizeProblem() const { return m_settings->resizeProblem(); }
 
@@ -157,6 +167,7 @@ Q_SIGNALS:
     void resultsInFolderChanged();
     void resultsFolderChanged();
     void keepFileDatesChanged();
+    void watchAddedFoldersChanged();
     // Optimize was asked for with a resize that cannot be carried out; nothing was started.
     void optimizeRefused(AppViewModel::ResizeProblem problem);
     // A job of the newest run has ended, or was stopped.
@@ -165,8 +176,12 @@ Q_SIGNALS:
     void runFinished();
 
 private:
+    void followWatchOption();
+
     Settings* m_settings;
     JobListModel* m_jobs;
     QueueIntake m_intake;
     QueueRunner* m_runner;
+    FolderWatch* m_folderWatch;
+    QStringList m_addedFolders;
 };

@@ -22,6 +22,7 @@ const QString lastPickFolderName = QStringLiteral("openDialog/folder");
 const QString resultsInFolderName = QStringLiteral("results/inFolder");
 const QString resultsFolderName = QStringLiteral("results/folder");
 const QString keepFileDatesName = QStringLiteral("results/keepDates");
+const QString watchAddedFoldersName = QStringLiteral("watchAddedFolders");
 // By its name ("local", "service"), as the command line calls it.
 const QString engineName = QStringLiteral("engine");
 
@@ -96,6 +97,7 @@ void Settings::restore()
     restoreText(store, resultsFolderName, m_resultsFolder);
     restoreFlag(store, resultsInFolderName, m_resultsInFolder);
     restoreFlag(store, keepFileDatesName, m_keepFileDates);
+    restoreFlag(store, watchAddedFoldersName, m_watchAddedFolders);
     m_engine = engineNamed(storedText(store.remembered(engineName))).value_or(ServiceConfig::defaultEngine);
 }
 
@@ -196,6 +198,13 @@ void Settings::setImagesAtOnce(int value)
 {
     m_store->setImagesAtOnce(std::clamp(value, 1, SettingsStore::maxImagesAtOnce));
     Q_EMIT imagesAtOnceChanged();
+}
+
+void Settings::setWatchAddedFolders(bool value)
+{
+    m_watchAddedFolders = value;
+    m_store->remember(watchAddedFoldersName, value);
+    Q_EMIT watchAddedFoldersChanged();
 }
 
 void Settings::setLastPickFolder(const QString& value)

@@ -41,6 +41,7 @@ class Settings : public QObject
     Q_PROPERTY(bool resultsInFolder READ resultsInFolder WRITE setResultsInFolder NOTIFY resultsInFolderChanged)
     Q_PROPERTY(QString resultsFolder READ resultsFolder WRITE setResultsFolder NOTIFY resultsFolderChanged)
     Q_PROPERTY(bool keepFileDates READ keepFileDates WRITE setKeepFileDates NOTIFY keepFileDatesChanged)
+    Q_PROPERTY(bool watchAddedFolders READ watchAddedFolders WRITE setWatchAddedFolders NOTIFY watchAddedFoldersChanged)
 
 public:
     // What keeps a run from starting with the resize chosen: Cover and Contain need a size, and a
@@ -87,6 +88,9 @@ public:
     // The folder the open dialog was in when it last closed; empty before the first time.
     QString lastPickFolder() const { return m_lastPickFolder; }
     void setLastPickFolder(const QString& value);
+    // Whether new images in the folders added to the queue are queued as they appear.
+    bool watchAddedFolders() const { return m_watchAddedFolders; }
+    void setWatchAddedFolders(bool value);
 
     // Where results go: beside the originals (false, the default), or in resultsFolder() once one has
     // been chosen. The folder is remembered while results go beside the originals.
@@ -127,6 +131,7 @@ Q_SIGNALS:
     void resultsInFolderChanged();
     void resultsFolderChanged();
     void keepFileDatesChanged();
+    void watchAddedFoldersChanged();
 
 private:
     void restore();
@@ -145,5 +150,6 @@ private:
     bool m_resultsInFolder = false;
     QString m_resultsFolder;
     bool m_keepFileDates = true;
+    bool m_watchAddedFolders = false;
     Engine m_engine;
 };

@@ -419,6 +419,12 @@ QWidget* Sidebar::makeOptionsBlock()
     atOnceRow->addStretch(1);
     atOnceRow->addWidget(atOnce);
     layout->addLayout(atOnceRow);
+
+    auto* watch = checkBox(tr("Watch added folders"), QStringLiteral("watchAddedFoldersCheckBox"),
+                           tr("New images in the folders you added are queued as they appear."), block);
+    Binding::bindChecked(watch, m_model, &AppViewModel::watchAddedFolders, &AppViewModel::setWatchAddedFolders,
+                         &AppViewModel::watchAddedFoldersChanged);
+    layout->addWidget(watch);
     return block;
 }
 
@@ -499,13 +505,13 @@ QList<QWidget*> Sidebar::focusChain() const
 {
     // Top to bottom, and left to right within a row, as the column reads.
     const QStringList names =
-        QStringLiteral(
-            "enginePicker signUpLink apiKeyField apiKeyVisibilityButton compressionHelpButton "
-            "compressionPicker convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton "
-            "resizePicker resizeWidthField resizeHeightField cmykToRgbCheckBox "
-            "cmykToRgbHelpButton removeBackgroundCheckBox removeBackgroundHelpButton "
-            "keepExifCheckBox keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox addButton "
-            "optimizeButton stopButton contactLink aboutLink")
+        QStringLiteral("enginePicker signUpLink apiKeyField apiKeyVisibilityButton compressionHelpButton "
+                       "compressionPicker convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton "
+                       "resizePicker resizeWidthField resizeHeightField cmykToRgbCheckBox "
+                       "cmykToRgbHelpButton removeBackgroundCheckBox removeBackgroundHelpButton "
+                       "keepExifCheckBox keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox "
+                       "watchAddedFoldersCheckBox addButton "
+                       "optimizeButton stopButton contactLink aboutLink")
             .split(QLatin1Char(' '));
     QList<QWidget*> chain;
     for (const QString& name : names) {

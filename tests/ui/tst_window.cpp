@@ -841,9 +841,10 @@ private Q_SLOTS:
                      "convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton resizePicker "
                      "resizeWidthField resizeHeightField cmykToRgbCheckBox cmykToRgbHelpButton "
                      "removeBackgroundCheckBox removeBackgroundHelpButton keepExifCheckBox "
-                     "keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox addButton optimizeButton "
+                     "keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox watchAddedFoldersCheckBox "
+                     "addButton optimizeButton "
                      "contactLink aboutLink clearFinishedButton clearQueueButton jobsList enginePicker signUpLink "
-                     "apiKeyField apiKeyVisibilityButton"));
+                     "apiKeyField"));
         // Within a picker, the arrow keys choose.
         QAbstractButton* lossy = find<SegmentedControl>("compressionPicker")->segment(rawValue(Compression::lossy));
         QCOMPARE(lossy->isChecked(), true);
