@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <cmath>
+
 namespace SyntheticImage {
 
 bool writeJpeg(const QString& path, qint64 bytes, quint32 seed)
@@ -37,6 +40,26 @@ bool writeJpeg(const QString& path, qint64 bytes, quint32 seed)
         }
     }
     return file.flush();
+}
+
+QImage photo(QSize size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QImage image(size, QImage::Format_RGB32);
+    const double w = size.width();
+    const double h = size.height();
+    const double phase = random.bounded(6.28);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const double wave = std::sin(x * 0.013 + phase) * std::cos(y * 0.011) * 40;
+            const double fine = std::sin((x + y) * 0.21) * 9;
+            const int grain = int(random.bounded(17)) - 8;
+            const auto channel = [&](double base) { return std::clamp(int(base + wave + fine) + grain, 0, 255); };
+            line[x] = qRgb(channel(60 + 140 * x / w), channel(50 + 150 * y / h), channel(90 + 80 * (x + y) / (w + h)));
+        }
+    }
+    return image;
 }
 
 } // namespace SyntheticImage

@@ -1,12 +1,12 @@
 #include "imaging/ImageDecoder.h"
 
-#include <vips/vips8>
-
+#include <QThreadPool>
 #include <QtEndian>
 
 #include <algorithm>
-#include <vector>
 #include <mutex>
+#include <vector>
+#include <vips/vips8>
 
 using vips::VImage;
 
@@ -22,6 +22,9 @@ void startVips()
         // The window reads each file once, for a reason of its own; kept operations would only hold
         // pictures in memory, and a file changed on disk would come back as it was.
         vips_cache_set_max(0);
+        // Each picture is decoded on the thread that asks for it: the threads of its pool are the
+        // window's whole budget for pictures, and libvips's own would take the cores painting needs.
+        vips_concurrency_set(1);
     });
 }
 
@@ -35,10 +38,9 @@ VImage toSrgb(VImage image)
 {
     if (image.get_typeof(VIPS_META_ICC_NAME) != 0) {
         try {
-            return image.icc_transform("srgb", VImage::option()
-                                                   ->set("embedded", true)
-                                                   ->set("intent", VIPS_INTENT_PERCEPTUAL)
-                                                   ->set("depth", 8));
+            return image.icc_transform(
+                "srgb",
+                VImage::option()->set("embedded", true)->set("intent", VIPS_INTENT_PERCEPTUAL)->set("depth", 8));
         } catch (const vips::VError&) {
             // A damaged profile: the colors as the numbers say.
             vips_error_clear();
@@ -69,7 +71,8 @@ VImage pack(VImage image, bool* alpha)
     const VImage r = image[0];
     const VImage g = image[1];
     const VImage b = image[2];
-    return VImage::bandjoin(Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? std::vector<VImage>{b, g, r, a} : std::vector<VImage>{a, r, g, b})
+    return VImage::bandjoin(Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? std::vector<VImage>{b, g, r, a}
+                                                            : std::vector<VImage>{a, r, g, b})
         .cast(VIPS_FORMAT_UCHAR);
 }
 
@@ -98,8 +101,7 @@ QSize ImageDecoder::sizeOf(const QString& path)
     try {
         const VImage image = VImage::new_from_file(path.toLocal8Bit().constData());
         const QSize size(image.width(), image.height());
-        const int orientation =
-            image.get_typeof(VIPS_META_ORIENTATION) != 0 ? image.get_int(VIPS_META_ORIENTATION) : 1;
+        const int orientation = image.get_typeof(VIPS_META_ORIENTATION) != 0 ? image.get_int(VIPS_META_ORIENTATION) : 1;
         // Orientations 5 to 8 turn the picture a quarter.
         return orientation >= 5 && orientation <= 8 ? size.transposed() : size;
     } catch (const vips::VError&) {
@@ -144,9 +146,9 @@ QList<QImage> ImageDecoder::levels(const QString& path, QSize smallest, QString*
             if (above.width() < 2 || above.height() < 2) {
                 break;
             }
-            const VImage source = VImage::new_from_memory(const_cast<uchar*>(above.constBits()),
-                                                          std::size_t(above.sizeInBytes()), above.width(),
-                                                          above.height(), 4, VIPS_FORMAT_UCHAR);
+            const VImage source =
+                VImage::new_from_memory(const_cast<uchar*>(above.constBits()), std::size_t(above.sizeInBytes()),
+                                        above.width(), above.height(), 4, VIPS_FORMAT_UCHAR);
             result.append(wrap(source.shrink(2, 2).cast(VIPS_FORMAT_UCHAR), alpha));
         }
     } catch (const vips::VError&) {
@@ -157,4 +159,16 @@ QList<QImage> ImageDecoder::levels(const QString& path, QSize smallest, QString*
         result.clear();
     }
     return result;
+}
+
+QThreadPool* ImageDecoder::threads()
+{
+    static QThreadPool* const pool = [] {
+        auto* created = new QThreadPool;
+        created->setMaxThreadCount(2);
+        // The pictures still being decoded when the program ends are finished before Qt goes.
+        qAddPostRoutine([] { pool->waitForDone(); });
+        return created;
+    }();
+    return pool;
 }

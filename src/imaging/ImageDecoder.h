@@ -11,6 +11,8 @@
 #include <QSize>
 #include <QString>
 
+class QThreadPool;
+
 class ImageDecoder
 {
     Q_DECLARE_TR_FUNCTIONS(ImageDecoder)
@@ -26,4 +28,8 @@ public:
     // the picture small takes a level near the size shown instead of sampling the whole. Empty, with
     // `error` set, when the file cannot be read.
     static QList<QImage> levels(const QString& path, QSize smallest, QString* error = nullptr);
+
+    // Threads for decoding and measuring pictures, two of them. Not Qt's global pool: the painter fills
+    // large areas on that one and waits for it, so a decode there would hold up the window's painting.
+    static QThreadPool* threads();
 };

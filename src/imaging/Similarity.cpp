@@ -119,9 +119,9 @@ QImage prepared(const QImage& image, QSize size)
     out.fill(QColor(128, 128, 128));
     QPainter painter(&out);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(0, 0), size), image.size() == size ? image
-                                                                       : image.scaled(size, Qt::IgnoreAspectRatio,
-                                                                                      Qt::SmoothTransformation));
+    painter.drawImage(QRect(QPoint(0, 0), size),
+                      image.size() == size ? image
+                                           : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     return out;
 }
 

@@ -2,19 +2,42 @@
 
 #include "imaging/ImageDecoder.h"
 
+#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
-constexpr int threads = 2;
+// Two at most, and a core left for the window: its painting has helper threads of its own.
+int threads()
+{
+    return std::clamp(QThread::idealThreadCount() - 1, 1, 2);
+}
 // What an entry for an unreadable file is counted as.
 constexpr qint64 unreadableCost = 64;
+
+// How much a thread making thumbnails gives way to the others of the machine (nice(2)'s scale): the
+// window's painting, whose helpers are threads too, and the run come first. Yet not the idle class: on a
+// busy machine thumbnails must still come.
+constexpr int niceness = 10;
 
 QImage decode(const QString& path, int pixels)
 {
     return ImageDecoder::scaled(path, QSize(pixels, pixels));
+}
+
+void makeNice()
+{
+    thread_local const bool done = [] {
+        // Linux keeps a nice value per thread; the threads libvips starts from this one inherit it.
+        return ::setpriority(PRIO_PROCESS, pid_t(::syscall(SYS_gettid)), niceness) == 0;
+    }();
+    Q_UNUSED(done);
 }
 
 } // namespace
@@ -25,7 +48,7 @@ ThumbnailCache::ThumbnailCache(int pixels, Maker maker, qint64 budgetBytes, QObj
     , m_maker(maker ? std::move(maker) : Maker(decode))
     , m_thumbnails(budgetBytes)
 {
-    m_pool.setMaxThreadCount(threads);
+    m_pool.setMaxThreadCount(threads());
 }
 
 ThumbnailCache::~ThumbnailCache()
@@ -62,13 +85,19 @@ void ThumbnailCache::want(const QStringList& paths)
 
 void ThumbnailCache::startNext()
 {
-    while (m_inFlight.size() < threads && !m_waiting.isEmpty()) {
+    while (m_inFlight.size() < m_pool.maxThreadCount() && !m_waiting.isEmpty()) {
         const QString path = m_waiting.takeFirst();
         auto* watcher = new QFutureWatcher<QImage>(this);
         connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, path, watcher] { finished(path, watcher); });
         m_inFlight.insert(path, watcher);
         ++m_made;
-        watcher->setFuture(QtConcurrent::run(&m_pool, m_maker, path, m_pixels));
+        watcher->setFuture(QtConcurrent::run(
+            &m_pool,
+            [](const Maker& maker, const QString& file, int pixels) {
+                makeNice();
+                return maker(file, pixels);
+            },
+            m_maker, path, m_pixels));
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
 // Small pictures of source images for the rows of the queue. A view says which files are on screen
-// (want()); the thumbnails of those not made yet are made off the main thread, two at a time, those on
-// screen first, and whatever scrolled away before its turn is dropped. Made thumbnails are kept up to a
-// budget of bytes, the least recently shown going first, so a queue of 100,000 images costs what a few
-// screens of it cost. A file that cannot be read is remembered as such and not read again.
+// (want()); the thumbnails of those not made yet are made off the main thread (on one thread on a
+// two-core machine, two on a larger one, each giving way to the window's), those on screen first, and
+// whatever scrolled away before its turn is dropped. Made thumbnails are kept up to a budget of bytes,
+// the least recently shown going first, so a queue of 100,000 images costs what a few screens of it
+// cost. A file that cannot be read is remembered as such and not read again.
 
 #include <QCache>
 #include <QFutureWatcher>

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -20,6 +21,8 @@ constexpr int gap = 2;
 // How near the divider a press takes it rather than the picture.
 constexpr double dividerGrip = 8;
 constexpr int handleRadius = 14;
+// How long after the last step of zoom or pan the pictures are painted smoothly again.
+constexpr std::chrono::milliseconds settleDelay{150};
 // What a key moves: a tenth of the view, a twentieth of the divider's range.
 constexpr double keyPan = 0.1;
 constexpr double keyDivider = 0.05;
@@ -42,7 +45,14 @@ const QBrush& checkerBrush()
 
 CompareCanvas::CompareCanvas(QWidget* parent)
     : QWidget(parent)
+    , m_settle(new QTimer(this))
 {
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(settleDelay);
+    connect(m_settle, &QTimer::timeout, this, [this] {
+        m_quick = false;
+        update();
+    });
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -328,7 +338,7 @@ void CompareCanvas::paintSide(QPainter& painter, Side side) const
         painter.fillRect(target, checkerBrush());
     }
     // Smoothed when made smaller; when enlarged, each pixel a sharp square, as inspecting wants.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, sx * devicePixelRatioF() > 1.001);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !m_quick && sx * devicePixelRatioF() > 1.001);
     painter.drawImage(target, *image, from);
     painter.restore();
 }
@@ -494,6 +504,8 @@ void CompareCanvas::keyPressEvent(QKeyEvent* event)
 
 void CompareCanvas::changed()
 {
+    m_quick = true;
+    m_settle->start();
     update();
     describe();
     Q_EMIT viewChanged();

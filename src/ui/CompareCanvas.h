@@ -136,6 +136,10 @@ private:
         divider,
     };
     Drag m_drag = Drag::none;
+    // While the user zooms and moves, pictures are scaled by their nearest pixels, a few times faster than
+    // smoothly; a moment after the last step they are painted smoothly again.
+    bool m_quick = false;
+    class QTimer* m_settle;
     QPointF m_dragFrom;
     bool m_shown = false;
 };

@@ -8,6 +8,7 @@
 #include "ui/SegmentedControl.h"
 #include "ui/Theme.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -19,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <QtConcurrent/qtconcurrenttask.h>
 
 #include <algorithm>
 #include <utility>
@@ -69,18 +71,13 @@ QToolButton* toolButton(const QString& text, const QString& name, const QString&
 CompareWindow::CompareWindow(QWidget* parent, Metric metric)
     : QDialog(parent, Qt::Window)
     , m_metric(metric ? std::move(metric) : Metric(Similarity::ssim))
-    , m_canvas(new CompareCanvas(this))
-    , m_resultPicker(new SegmentedControl(this))
-    , m_modePicker(new SegmentedControl(this))
-    , m_zoomLabel(new QLabel(this))
-    , m_originalInfo(new QLabel(this))
-    , m_resultInfo(new QLabel(this))
-    , m_similarity(new QLabel(this))
 {
     setObjectName(QStringLiteral("compareWindow"));
     setModal(false);
     setFont(Theme::font(Theme::TextStyle::body));
-    m_canvas->setObjectName(QStringLiteral("compareCanvas"));
+    // Made in the order the window reads, which Tab follows.
+    m_resultPicker = new SegmentedControl(this);
+    m_modePicker = new SegmentedControl(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(Theme::standardPadding, Theme::standardPadding, Theme::standardPadding,
@@ -106,6 +103,7 @@ CompareWindow::CompareWindow(QWidget* parent, Metric metric)
 
     auto* zoomOut = toolButton(QStringLiteral("−"), QStringLiteral("zoomOutButton"), tr("Zoom out (−)"), this);
     zoomOut->setAccessibleName(tr("Zoom out"));
+    m_zoomLabel = new QLabel(this);
     m_zoomLabel->setObjectName(QStringLiteral("zoomLabel"));
     m_zoomLabel->setAlignment(Qt::AlignCenter);
     m_zoomLabel->setMinimumWidth(QFontMetrics(m_zoomLabel->font()).horizontalAdvance(QStringLiteral("1600 %")) + 8);
@@ -116,13 +114,19 @@ CompareWindow::CompareWindow(QWidget* parent, Metric metric)
                               tr("One pixel of the picture to a pixel of the screen (1)"), this);
     auto* twice = toolButton(QStringLiteral("200 %"), QStringLiteral("zoom200Button"),
                              tr("Each pixel of the picture as two of the screen (2)"), this);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(zoomOut), static_cast<QWidget*>(m_zoomLabel), static_cast<QWidget*>(zoomIn),
-          static_cast<QWidget*>(fit), static_cast<QWidget*>(actual), static_cast<QWidget*>(twice)}) {
+    m_zoomButtons = {zoomOut, zoomIn, fit, actual, twice};
+    bar->addWidget(zoomOut);
+    bar->addWidget(m_zoomLabel);
+    for (QWidget* widget : m_zoomButtons.mid(1)) {
         bar->addWidget(widget);
     }
     layout->addLayout(bar);
+    m_canvas = new CompareCanvas(this);
+    m_canvas->setObjectName(QStringLiteral("compareCanvas"));
     layout->addWidget(m_canvas, 1);
+    m_originalInfo = new QLabel(this);
+    m_similarity = new QLabel(this);
+    m_resultInfo = new QLabel(this);
 
     auto* info = new QHBoxLayout;
     info->setSpacing(Theme::standardPadding);
@@ -182,6 +186,7 @@ void CompareWindow::setJob(const QUrl& source, const QList<DownloadedFile>& resu
         m_resultPicker->addSegment(results.at(i).formatLabel(), int(i));
     }
     m_resultPicker->setTitle(tr("Compare with"), tr("which saved file is shown against the original"));
+    orderFocus();
 
     load(originalSide, source);
     const DownloadedFile* optimized = SavedFiles::optimized(results);
@@ -197,6 +202,20 @@ void CompareWindow::showResult(int index)
     m_result = index;
     m_resultPicker->setCurrentId(index);
     load(resultSide, m_results.at(index).path);
+}
+
+void CompareWindow::orderFocus()
+{
+    QList<QWidget*> chain;
+    for (SegmentedControl* picker : {m_resultPicker, m_modePicker}) {
+        const QList<QAbstractButton*> segments = picker->segments();
+        chain.append(QList<QWidget*>(segments.cbegin(), segments.cend()));
+    }
+    chain += m_zoomButtons;
+    chain += {m_canvas, m_originalInfo, m_similarity, m_resultInfo};
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+        setTabOrder(chain.at(i), chain.at(i + 1));
+    }
 }
 
 QSize CompareWindow::previewBox() const
@@ -225,19 +244,23 @@ void CompareWindow::load(int side, const QUrl& file)
         preview->deleteLater();
         previewLoaded(side, generation, preview->result());
     });
-    preview->setFuture(QtConcurrent::run([path, box] {
-        Loaded loaded;
-        loaded.preview = ImageDecoder::scaled(path, box, &loaded.error);
-        loaded.size = ImageDecoder::sizeOf(path);
-        return loaded;
-    }));
+    // Ahead of any whole picture waiting: a preview of the other side too comes before either.
+    preview->setFuture(QtConcurrent::task([path, box] {
+                           Loaded loaded;
+                           loaded.preview = ImageDecoder::scaled(path, box, &loaded.error);
+                           loaded.size = ImageDecoder::sizeOf(path);
+                           return loaded;
+                       })
+                           .onThreadPool(*ImageDecoder::threads())
+                           .withPriority(1)
+                           .spawn());
     auto* full = new QFutureWatcher<std::pair<QList<QImage>, QString>>(this);
     connect(full, &QFutureWatcher<std::pair<QList<QImage>, QString>>::finished, this, [this, full, side, generation] {
         full->deleteLater();
         const auto [levels, error] = full->result();
         levelsLoaded(side, generation, levels, error);
     });
-    full->setFuture(QtConcurrent::run([path, box] {
+    full->setFuture(QtConcurrent::run(ImageDecoder::threads(), [path, box] {
         QString error;
         QList<QImage> levels = ImageDecoder::levels(path, box, &error);
         return std::pair{levels, error};
@@ -300,7 +323,7 @@ void CompareWindow::measure()
                 refreshInfo();
                 Q_EMIT measured();
             });
-    watcher->setFuture(QtConcurrent::run(m_metric, a, b));
+    watcher->setFuture(QtConcurrent::run(ImageDecoder::threads(), m_metric, a, b));
 }
 
 QString CompareWindow::similarityText() const

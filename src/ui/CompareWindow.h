@@ -56,15 +56,18 @@ private:
     void refreshInfo();
     void refreshZoom();
     QSize previewBox() const;
+    // Tab goes as the window reads: the choices, the zoom, the pictures, then what is said of them.
+    void orderFocus();
 
     Metric m_metric;
-    CompareCanvas* m_canvas;
-    SegmentedControl* m_resultPicker;
-    SegmentedControl* m_modePicker;
-    QLabel* m_zoomLabel;
-    QLabel* m_originalInfo;
-    QLabel* m_resultInfo;
-    QLabel* m_similarity;
+    CompareCanvas* m_canvas = nullptr;
+    SegmentedControl* m_resultPicker = nullptr;
+    SegmentedControl* m_modePicker = nullptr;
+    QLabel* m_zoomLabel = nullptr;
+    QList<QWidget*> m_zoomButtons;
+    QLabel* m_originalInfo = nullptr;
+    QLabel* m_resultInfo = nullptr;
+    QLabel* m_similarity = nullptr;
 
     QUrl m_original;
     QList<DownloadedFile> m_results;

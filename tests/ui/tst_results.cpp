@@ -303,6 +303,11 @@ private Q_SLOTS:
                  qPrintable(info("similarityLabel")));
         QCOMPARE(canvas->mode(), CompareCanvas::Mode::split);
         QCOMPARE(canvas->pictureSize(CompareCanvas::Side::original), QSize(640, 480));
+        // For the keyboard and assistive tools: Tab reaches the pictures after the zoom, which read by name.
+        QCOMPARE(compare->findChild<QWidget*>(QStringLiteral("zoom200Button"))->nextInFocusChain(), canvas);
+        QCOMPARE(canvas->accessibleName(), QStringLiteral("The original and the Optimized image"));
+        QCOMPARE(compare->findChild<QWidget*>(QStringLiteral("zoomInButton"))->accessibleName(),
+                 QStringLiteral("Zoom in"));
 
         const auto inStep = [canvas] {
             const QRectF a = canvas->shownRect(CompareCanvas::Side::original);
