@@ -75,6 +75,10 @@ QList<DownloadedFile> savedFiles(const QList<std::pair<OutputKind, QString>>& ki
     return files;
 }
 
+// Decoding, measuring and making thumbnails happen on other threads, which on a busy machine and under
+// the sanitizers take seconds; a wait gives them this long, and costs nothing when they come sooner.
+constexpr int slowWork = 30000;
+
 // The largest difference of any channel between two colors.
 int difference(QRgb a, QRgb b)
 {
@@ -138,7 +142,7 @@ class TestResults : public QObject
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowRect(0).center());
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rowRect(0).center());
         CompareWindow* compare = m_window->contentView()->compareWindow();
-        return compare != nullptr && QTest::qWaitForWindowExposed(compare) ? compare : nullptr;
+        return compare != nullptr && QTest::qWaitForWindowExposed(compare, slowWork) ? compare : nullptr;
     }
 
 private Q_SLOTS:
@@ -158,7 +162,7 @@ private Q_SLOTS:
         m_window = std::make_unique<MainWindow>(m_model.get());
         m_window->resize(1100, 720);
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), slowWork));
     }
 
     void cleanup()
@@ -287,9 +291,10 @@ private Q_SLOTS:
         CompareWindow* compare = openCompare();
         QVERIFY(compare != nullptr);
         CompareCanvas* canvas = compare->canvas();
-        QTRY_VERIFY(canvas->hasPicture(CompareCanvas::Side::original) &&
-                    canvas->hasPicture(CompareCanvas::Side::result));
-        QTRY_VERIFY(compare->isMeasured());
+        QTRY_VERIFY_WITH_TIMEOUT(canvas->hasPicture(CompareCanvas::Side::original) &&
+                                     canvas->hasPicture(CompareCanvas::Side::result),
+                                 slowWork);
+        QTRY_VERIFY_WITH_TIMEOUT(compare->isMeasured(), slowWork);
         QCOMPARE(compare->windowTitle(), QStringLiteral("Compare “harbour.png”"));
         const auto info = [compare](const char* name) {
             return compare->findChild<QLabel*>(QLatin1String(name))->text();
@@ -384,8 +389,8 @@ private Q_SLOTS:
         auto* picker = compare->findChild<SegmentedControl*>(QStringLiteral("compareResultPicker"));
         QCOMPARE(picker->segment(1)->text(), QStringLiteral("AVIF"));
         QTest::mouseClick(picker->segment(1), Qt::LeftButton);
-        QTRY_COMPARE(canvas->pictureShown(CompareCanvas::Side::result).size(), QSize(640, 480));
-        QTRY_VERIFY(compare->isMeasured());
+        QTRY_COMPARE_WITH_TIMEOUT(canvas->pictureShown(CompareCanvas::Side::result).size(), QSize(640, 480), slowWork);
+        QTRY_VERIFY_WITH_TIMEOUT(compare->isMeasured(), slowWork);
         QVERIFY(info("resultInfo").startsWith(QStringLiteral("AVIF · 640 × 480 px")));
         const QImage avif = canvas->pictureShown(CompareCanvas::Side::result);
         const QImage source = ImageDecoder::levels(m_tree->path(QStringLiteral("harbour.png")), QSize(1, 1)).at(0);
@@ -422,7 +427,7 @@ private Q_SLOTS:
         });
         compare.setJob(QUrl::fromLocalFile(source), savedFiles({{OutputKind::webp, result}}));
         compare.show();
-        QTRY_VERIFY(measuredOn != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(measuredOn != nullptr, slowWork);
         QVERIFY(measuredOn != QThread::currentThread());
         const auto label = [&compare] { return compare.findChild<QLabel*>(QStringLiteral("similarityLabel"))->text(); };
         QCOMPARE(label(), QStringLiteral("Measuring similarity…"));
@@ -431,7 +436,7 @@ private Q_SLOTS:
         QCOMPARE(compare.findChild<QLabel*>(QStringLiteral("zoomLabel"))->text(), QStringLiteral("200 %"));
         QVERIFY(!compare.isMeasured());
         release.release();
-        QTRY_VERIFY(compare.isMeasured());
+        QTRY_VERIFY_WITH_TIMEOUT(compare.isMeasured(), slowWork);
         QCOMPARE(label(), QStringLiteral("Similarity 0.5000 (SSIM)"));
 
         // A result that cannot be read says so, and nothing is measured.
@@ -441,7 +446,7 @@ private Q_SLOTS:
         });
         unreadable.setJob(QUrl::fromLocalFile(source), savedFiles({{OutputKind::webp, broken}}));
         unreadable.show();
-        QTRY_VERIFY(unreadable.isMeasured());
+        QTRY_VERIFY_WITH_TIMEOUT(unreadable.isMeasured(), slowWork);
         QCOMPARE(unreadable.similarityText(), QStringLiteral("This file could not be read."));
     }
 
@@ -476,7 +481,7 @@ private Q_SLOTS:
         m_model->addFiles(files);
         const QStringList firstScreen = list()->visibleSources();
         QVERIFY(firstScreen.size() >= 5 && firstScreen.size() < 20);
-        QTRY_COMPARE(cache->count(), firstScreen.size());
+        QTRY_COMPARE_WITH_TIMEOUT(cache->count(), firstScreen.size(), slowWork);
         {
             const QMutexLocker lock(&mutex);
             QCOMPARE(QSet<QString>(asked.cbegin(), asked.cend()),
@@ -484,30 +489,42 @@ private Q_SLOTS:
             QVERIFY(!threads.contains(QThread::currentThread()));
         }
         QCOMPARE(cache->find(firstScreen.at(0)).size(), QSize(40, 30));
-        // Painted in its row.
-        const QRect thumb = list()->rowDelegate()->thumbnailRect(rowRect(0));
-        const QRgb base = list()->palette().color(QPalette::Base).rgb();
-        QTRY_VERIFY(difference(list()->viewport()->grab().toImage().pixel(thumb.center()), base) > 10);
+        // Painted in its row: the thumbnail's own middle pixel where the row's thumbnail stands. The row is
+        // looked up each time, since the list lays its rows out again as it settles.
+        const QRgb middle = cache->find(firstScreen.at(0)).pixel(19, 14);
+        const auto paintedMiddle = [this] {
+            return list()->viewport()->grab().toImage().pixel(
+                list()->rowDelegate()->thumbnailRect(rowRect(0)).center());
+        };
+        QVERIFY2(QTest::qWaitFor([&] { return difference(paintedMiddle(), middle) <= 8; }, slowWork),
+                 qPrintable(QColor(paintedMiddle()).name() + QStringLiteral(" painted, not ") + QColor(middle).name()));
 
         // Scrolled to the end, then to the middle: the rows shown there are made, the rows passed over not.
+        const auto askedSoFar = [&] {
+            const QMutexLocker lock(&mutex);
+            return asked;
+        };
         list()->scrollToBottom();
         QApplication::processEvents();
         const QStringList lastScreen = list()->visibleSources();
         QVERIFY(lastScreen.contains(files.constLast().toLocalFile()));
-        QTRY_VERIFY(std::all_of(lastScreen.cbegin(), lastScreen.cend(),
-                                [cache](const QString& path) { return !cache->find(path).isNull(); }));
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(lastScreen.cbegin(), lastScreen.cend(),
+                                             [cache](const QString& path) { return !cache->find(path).isNull(); }),
+                                 slowWork);
         {
-            const QMutexLocker lock(&mutex);
             QSet<QString> expected(firstScreen.cbegin(), firstScreen.cend());
             expected.unite(QSet<QString>(lastScreen.cbegin(), lastScreen.cend()));
-            QCOMPARE(QSet<QString>(asked.cbegin(), asked.cend()), expected);
-            QCOMPARE(asked.size(), expected.size());
+            const QStringList all = askedSoFar();
+            QCOMPARE(QSet<QString>(all.cbegin(), all.cend()), expected);
+            QCOMPARE(all.size(), expected.size());
         }
         // Within its budget, the least recently shown going first.
         for (int value = 0; value <= list()->verticalScrollBar()->maximum(); value += list()->viewport()->height()) {
             list()->verticalScrollBar()->setValue(value);
             QApplication::processEvents();
-            QTRY_VERIFY(cache->made() == asked.size() && !cache->find(list()->visibleSources().constLast()).isNull());
+            QTRY_VERIFY_WITH_TIMEOUT(cache->made() == askedSoFar().size() &&
+                                         !cache->find(list()->visibleSources().constLast()).isNull(),
+                                     slowWork);
         }
         QVERIFY(cache->bytes() <= cache->budgetBytes());
         QVERIFY(cache->count() < 200);
@@ -516,7 +533,7 @@ private Q_SLOTS:
         const int before = cache->made();
         m_model->clearQueueExceptRunning();
         m_model->addFiles({QUrl::fromLocalFile(m_tree->writeFile(QStringLiteral("not.jpg"), "no"))});
-        QTRY_VERIFY(cache->isUnreadable(m_tree->path(QStringLiteral("not.jpg"))));
+        QTRY_VERIFY_WITH_TIMEOUT(cache->isUnreadable(m_tree->path(QStringLiteral("not.jpg"))), slowWork);
         list()->viewport()->repaint();
         QApplication::processEvents();
         QCOMPARE(cache->made(), before + 1);
@@ -564,7 +581,7 @@ private Q_SLOTS:
             files->setBus(QDBusConnection::connectToBus(address, QStringLiteral("tovalin-window")));
             QSignalSpy fellBack(files, &FileManager::fellBack);
             list()->rowMenu(index)->findChild<QAction*>(QStringLiteral("showAction1"))->trigger();
-            QVERIFY(fellBack.wait());
+            QVERIFY(fellBack.wait(slowWork));
             QCOMPARE(opened.constLast(), QUrl::fromLocalFile(m_tree->path(QStringLiteral("trip"))));
 
             QDBusConnection server = QDBusConnection::connectToBus(address, QStringLiteral("tovalin-files"));
@@ -573,7 +590,7 @@ private Q_SLOTS:
             QVERIFY(server.registerService(FileManager::service));
             QSignalSpy shown(files, &FileManager::shown);
             list()->rowMenu(index)->findChild<QAction*>(QStringLiteral("showAction1"))->trigger();
-            QVERIFY(shown.wait());
+            QVERIFY(shown.wait(slowWork));
             QCOMPARE(service.shown, QStringList{QUrl::fromLocalFile(optimized).toString()});
             QCOMPARE(fellBack.size(), 1);
         }
