@@ -136,9 +136,9 @@ bool compress(RowSource& pixels, int width, int height, int bands, const JpegEnc
         for (int c = 1; c < 3; ++c)
             cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
     }
-    cinfo.optimize_coding = settings.smallest ? TRUE : FALSE;
-    if (settings.smallest)
-        jpeg_simple_progression(&cinfo);
+    // Baseline with the standard's Huffman tables streams: nothing of the picture is held whole here.
+    // The smallest coding is then chosen from the coefficients of this file (LosslessJpeg).
+    cinfo.optimize_coding = FALSE;
     // Our own markers follow; the JFIF header carries no resolution of its own.
     cinfo.write_JFIF_header = TRUE;
     jpeg_start_compress(&cinfo, TRUE);
@@ -233,7 +233,9 @@ QByteArray JpegEncoder::encode(const VImage& pixels, const Settings& settings, c
         throw std::runtime_error(error);
     QByteArray result(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize));
     std::free(output);
-    return result;
+    if (!settings.smallest)
+        return result;
+    return LosslessJpeg::transcode(result, true, 1).value_or(result);
 }
 
 QList<JpegEncoder::Marker> JpegEncoder::metadataOf(const VImage& image)

@@ -1,5 +1,5 @@
 // JPEG written with libjpeg-turbo under our own control: quantization tables shaped for the eye rather
-// than the standard's, progressive scans with Huffman tables made for the picture, and chroma at half
+// than the standard's, Huffman tables made for the picture (progressive or baseline), and chroma at half
 // or full resolution as the picture needs. libvips' own JPEG saver can do none of the first three with
 // libjpeg-turbo.
 #pragma once
@@ -23,8 +23,9 @@ public:
     {
         int quality = 85; // 1 to 100, on libjpeg's scale, applied to our tables
         Chroma chroma = Chroma::Half;
-        // Progressive with optimized Huffman tables: the smallest file. A probe of the quality search only
-        // needs the pixels, which are the same either way, so it takes the quicker baseline.
+        // Optimized Huffman tables, progressive or baseline, whichever is smaller: the smallest file. A
+        // probe of the quality search only needs the pixels, which are the same either way, so it takes
+        // the quicker baseline with the standard's tables.
         bool smallest = true;
     };
 
@@ -48,6 +49,6 @@ public:
     static std::optional<double> lowFrequencyStepOf(const QByteArray& jpeg);
     static double lowFrequencyStep(int quality);
 
-    // Bytes per pixel held while writing: a progressive file keeps every coefficient until the last scan.
+    // Bytes per pixel held while writing: the smallest coding is chosen from every coefficient at once.
     static double bytesPerPixel(Chroma chroma, int bands);
 };

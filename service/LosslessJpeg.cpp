@@ -42,61 +42,29 @@ bool isWrittenByLibrary(const jpeg_saved_marker_ptr marker)
     return marker->marker == JPEG_APP0 + 14 && marker->data_length >= 5 && std::memcmp(marker->data, "Adobe", 5) == 0;
 }
 
+// Writes the coefficients a decompressor has read, with the markers to keep, in one of the two codings.
 // Plain C-style body: nothing with a destructor lives across setjmp/longjmp here.
-bool transcodeRaw(const unsigned char* input, unsigned long inputSize, bool keepMetadata, const QByteArray& exif,
-                  bool progressive, unsigned char** output, unsigned long* outputSize, char* errorText,
-                  std::size_t errorSize)
+bool writeCoded(jpeg_decompress_struct& src, jvirt_barray_ptr* coefficients, bool keepMetadata, const QByteArray& exif,
+                bool progressive, unsigned char** output, unsigned long* outputSize, char* errorText,
+                std::size_t errorSize)
 {
-    jpeg_decompress_struct src;
     jpeg_compress_struct dst;
-    ErrorManager srcError;
     ErrorManager dstError;
-    std::memset(&src, 0, sizeof src);
     std::memset(&dst, 0, sizeof dst);
-    src.err = jpeg_std_error(&srcError.pub);
     dst.err = jpeg_std_error(&dstError.pub);
-    srcError.pub.error_exit = onJpegError;
     dstError.pub.error_exit = onJpegError;
-    // Warnings (corrupt data the decoder could work around) are not fatal for a lossless copy, but
-    // the decoder is told to stop on them below.
-    srcError.pub.emit_message = onJpegMessage;
     dstError.pub.emit_message = onJpegMessage;
-    srcError.message[0] = dstError.message[0] = '\0';
+    dstError.message[0] = '\0';
     std::jmp_buf jump;
-    srcError.jump = &jump;
     dstError.jump = &jump;
-    volatile bool srcCreated = false;
-    volatile bool dstCreated = false;
-
     if (setjmp(jump)) {
-        std::snprintf(errorText, errorSize, "%s", srcError.message[0] ? srcError.message : dstError.message);
-        if (dstCreated)
-            jpeg_destroy_compress(&dst);
-        if (srcCreated)
-            jpeg_destroy_decompress(&src);
-        if (*output) {
-            std::free(*output);
-            *output = nullptr;
-        }
+        std::snprintf(errorText, errorSize, "%s", dstError.message);
+        jpeg_destroy_compress(&dst);
+        std::free(*output);
+        *output = nullptr;
         return false;
     }
-
-    jpeg_create_decompress(&src);
-    srcCreated = true;
-    jpeg_mem_src(&src, input, inputSize);
-    jpeg_save_markers(&src, JPEG_COM, 0xffff);
-    for (int m = 0; m < 16; ++m)
-        jpeg_save_markers(&src, JPEG_APP0 + m, 0xffff);
-    jpeg_read_header(&src, TRUE);
-    jvirt_barray_ptr* coefficients = jpeg_read_coefficients(&src);
-    if (srcError.pub.num_warnings > 0) {
-        std::snprintf(errorText, errorSize, "the JPEG data is damaged");
-        jpeg_destroy_decompress(&src);
-        return false;
-    }
-
     jpeg_create_compress(&dst);
-    dstCreated = true;
     jpeg_copy_critical_parameters(&src, &dst);
     dst.optimize_coding = TRUE;
     if (progressive)
@@ -114,9 +82,68 @@ bool transcodeRaw(const unsigned char* input, unsigned long inputSize, bool keep
                           static_cast<unsigned int>(exif.size()));
     jpeg_finish_compress(&dst);
     jpeg_destroy_compress(&dst);
+    return true;
+}
+
+// Reads the coefficients once and writes them both progressive and baseline, each with optimized
+// Huffman tables; the smaller stays in `output`. Progressive usually wins by a few percent, but not on
+// smooth pictures, whose blocks hold little more than their DC: there the refinement scans cost more
+// than they save (a 9-megapixel gradient wallpaper: 11 % larger progressive).
+// Plain C-style body: nothing with a destructor lives across setjmp/longjmp here.
+bool transcodeRaw(const unsigned char* input, unsigned long inputSize, bool keepMetadata, const QByteArray& exif,
+                  unsigned char** output, unsigned long* outputSize, char* errorText, std::size_t errorSize)
+{
+    jpeg_decompress_struct src;
+    ErrorManager srcError;
+    std::memset(&src, 0, sizeof src);
+    src.err = jpeg_std_error(&srcError.pub);
+    srcError.pub.error_exit = onJpegError;
+    // Warnings (corrupt data the decoder could work around) are not fatal for a lossless copy, but
+    // the decoder is told to stop on them below.
+    srcError.pub.emit_message = onJpegMessage;
+    srcError.message[0] = '\0';
+    std::jmp_buf jump;
+    srcError.jump = &jump;
+    unsigned char* other = nullptr;
+    unsigned long otherSize = 0;
+
+    if (setjmp(jump)) {
+        std::snprintf(errorText, errorSize, "%s", srcError.message);
+        jpeg_destroy_decompress(&src);
+        std::free(*output);
+        *output = nullptr;
+        std::free(other);
+        return false;
+    }
+
+    jpeg_create_decompress(&src);
+    jpeg_mem_src(&src, input, inputSize);
+    jpeg_save_markers(&src, JPEG_COM, 0xffff);
+    for (int m = 0; m < 16; ++m)
+        jpeg_save_markers(&src, JPEG_APP0 + m, 0xffff);
+    jpeg_read_header(&src, TRUE);
+    jvirt_barray_ptr* coefficients = jpeg_read_coefficients(&src);
+    if (srcError.pub.num_warnings > 0) {
+        std::snprintf(errorText, errorSize, "the JPEG data is damaged");
+        jpeg_destroy_decompress(&src);
+        return false;
+    }
+    bool ok = writeCoded(src, coefficients, keepMetadata, exif, true, output, outputSize, errorText, errorSize) &&
+              writeCoded(src, coefficients, keepMetadata, exif, false, &other, &otherSize, errorText, errorSize);
+    if (ok && otherSize < *outputSize) {
+        std::free(*output);
+        *output = other;
+        *outputSize = otherSize;
+        other = nullptr;
+    }
+    std::free(other);
+    if (!ok) {
+        std::free(*output);
+        *output = nullptr;
+    }
     jpeg_finish_decompress(&src);
     jpeg_destroy_decompress(&src);
-    return true;
+    return ok;
 }
 
 // EXIF with the orientation tag alone, little-endian: header, one IFD with one SHORT entry, no next IFD.
@@ -134,25 +161,16 @@ std::optional<QByteArray> LosslessJpeg::transcode(const QByteArray& jpeg, bool k
                                                   QString* error)
 {
     const QByteArray exif = orientation > 1 && orientation <= 8 ? orientationOnlyExif(orientation) : QByteArray();
-    std::optional<QByteArray> smallest;
-    for (const bool progressive : {true, false}) {
-        unsigned char* output = nullptr;
-        unsigned long outputSize = 0;
-        char errorText[JMSG_LENGTH_MAX + 32] = {};
-        const bool ok = transcodeRaw(reinterpret_cast<const unsigned char*>(jpeg.constData()),
-                                     static_cast<unsigned long>(jpeg.size()), keepMetadata, exif, progressive, &output,
-                                     &outputSize, errorText, sizeof errorText);
-        if (!ok) {
-            if (error)
-                *error = QString::fromLocal8Bit(errorText);
-            return std::nullopt;
-        }
-        if (!smallest || qsizetype(outputSize) < smallest->size())
-            smallest = QByteArray(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize));
-        std::free(output);
-        // Baseline only wins on tiny pictures, where its second try costs nothing.
-        if (jpeg.size() > 64 * 1024)
-            break;
+    unsigned char* output = nullptr;
+    unsigned long outputSize = 0;
+    char errorText[JMSG_LENGTH_MAX + 32] = {};
+    if (!transcodeRaw(reinterpret_cast<const unsigned char*>(jpeg.constData()), static_cast<unsigned long>(jpeg.size()),
+                      keepMetadata, exif, &output, &outputSize, errorText, sizeof errorText)) {
+        if (error)
+            *error = QString::fromLocal8Bit(errorText);
+        return std::nullopt;
     }
-    return smallest;
+    QByteArray result(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize));
+    std::free(output);
+    return result;
 }

@@ -1,6 +1,6 @@
 // Recompresses a JPEG without decoding it to pixels: the DCT coefficients are copied as they are and
-// only the entropy coding is redone, progressive with optimized Huffman tables (or baseline with them,
-// where that is smaller, as it can be for tiny pictures), so every pixel stays identical.
+// only the entropy coding is redone, with optimized Huffman tables, progressive or baseline, whichever
+// is smaller for the picture, so every pixel stays identical.
 #pragma once
 
 #include <QByteArray>
