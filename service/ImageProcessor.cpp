@@ -385,21 +385,52 @@ public:
         return PngEncoder::lossless(eightBit());
     }
 
-    // Lossy WebP, AVIF or HEIC at the lowest quality that keeps the promise.
-    std::optional<QByteArray> lossy(OptimizeRequest::Level level,
-                                    const std::function<QByteArray(const VImage&, int)>& save,
-                                    QualitySearch::Range range, const VImage& output)
+    struct Attempt
+    {
+        std::optional<QByteArray> data;
+        bool promiseKept = false; // a quality kept it, though its file may not have been worth making
+    };
+
+    // Lossy WebP, AVIF or HEIC at the lowest quality that keeps the promise. With `worthBelow`, a file
+    // that the sample shows would not come in under that size is not made at all: encoding a whole large
+    // picture costs many times the search.
+    Attempt lossy(OptimizeRequest::Level level, const std::function<QByteArray(const VImage&, int)>& save,
+                  QualitySearch::Range range, const VImage& output, qint64 worthBelow = 0)
     {
         const double limit = target(level);
+        QHash<int, qint64> wholeBytes; // for a quality that kept the promise, on every tile
         std::optional<QualitySearch::Probe> found = QualitySearch::lowest(range, limit, [&](int q) {
-            return sample().measure([&](const VImage& tile) { return decoded(save(tile, q)); }, limit);
+            const SampledDistance::Measure measure =
+                sample().measureFiles([&](const VImage& tile) { return save(tile, q); }, limit);
+            if (measure.wholeBytes)
+                wholeBytes[q] = *measure.wholeBytes;
+            return measure.distance;
         });
         if (!found)
-            return std::nullopt;
-        return save(output, found->quality);
+            return {};
+        if (worthBelow > 0 && !worthMaking(wholeBytes.value(found->quality), worthBelow))
+            return {std::nullopt, true};
+        return {save(output, found->quality), true};
+    }
+
+    // Whether the picture is measured on tiles rather than whole.
+    bool sampled() { return !sample().isWhole(); }
+
+    // Whether a file the sample shows would take `wholeBytes` may come in under `worthBelow`: the
+    // sample's figure is an estimate, so only a clear excess says no.
+    static bool worthMaking(qint64 wholeBytes, qint64 worthBelow)
+    {
+        return double(wholeBytes) < double(worthBelow) * kEstimateMargin;
+    }
+
+    // What the whole picture would take in a lossless encoder, from the sample.
+    qint64 estimatedBytes(const std::function<QByteArray(const VImage&)>& save)
+    {
+        return sample().wholeBytes([&save](const VImage& tile) { return save(tile).size(); });
     }
 
 private:
+    static constexpr double kEstimateMargin = 1.15;
     static constexpr double kDither = 0.5; // half of libimagequant's: smooth gradients without grain
     static constexpr qint64 kFullChromaMaxPixels = 32'000'000;
 
@@ -477,7 +508,8 @@ ImageProcessor::Result encode(const QString& originalPath, const Decoded& decode
     auto addMain = [&](Kind kind, std::optional<QByteArray> data, const QString& extension) {
         // A result that would grow the file helps nobody; the original stands in for it.
         if (!pixelsChanged && (!data || data->size() >= decoded.fileSize)) {
-            if (!result.notes.contains(Note::OriginalKept))
+            // Said of the result the level asks for; the other kind is there for clients that choose.
+            if (kind == (lossless ? Kind::Lossless : Kind::Lossy))
                 result.notes << Note::OriginalKept;
             result.outputs.append({kind, {}, true, result.originalExtension, mimeTypeOf(result.originalExtension)});
             return;
@@ -534,6 +566,8 @@ ImageProcessor::Result encode(const QString& originalPath, const Decoded& decode
 
     if (!lossless) {
         std::optional<QByteArray> data;
+        // Only a file smaller than the upload is worth making, unless the pixels had to change.
+        const qint64 worthBelow = pixelsChanged ? 0 : decoded.fileSize;
         switch (format) {
         case Format::Jpeg: {
             const int highest = pixelsChanged ? 100 : highestFor(original);
@@ -543,6 +577,10 @@ ImageProcessor::Result encode(const QString& originalPath, const Decoded& decode
                 data = JpegEncoder::encode(output, {100, JpegEncoder::Chroma::Full, true},
                                            request.keepExif ? JpegEncoder::metadataOf(output)
                                                             : QList<JpegEncoder::Marker>());
+            // A picture near the floor of its coding (a smooth gradient at a high quality) can come out
+            // smaller copied losslessly than re-encoded within the promise.
+            if (losslessData && (!data || losslessData->size() <= data->size()))
+                data = losslessData;
             break;
         }
         case Format::Png:
@@ -565,18 +603,26 @@ ImageProcessor::Result encode(const QString& originalPath, const Decoded& decode
             break;
         }
         case Format::WebP:
-            data = searches.lossy(
-                request.level,
-                [&request](const VImage& image, int q) { return WebpEncoder::encode(image, q, request.keepExif); },
-                {20, 100, startFor(request.level, 80, 90)}, output);
+            data = searches
+                       .lossy(
+                           request.level,
+                           [&request](const VImage& image, int q) {
+                               return WebpEncoder::encode(image, q, request.keepExif);
+                           },
+                           {20, 100, startFor(request.level, 80, 90)}, output, worthBelow)
+                       .data;
             break;
         case Format::Heic:
-            data = searches.lossy(request.level, avifSave(VIPS_FOREIGN_HEIF_COMPRESSION_HEVC),
-                                  {20, 100, startFor(request.level, 60, 75)}, output);
+            data = searches
+                       .lossy(request.level, avifSave(VIPS_FOREIGN_HEIF_COMPRESSION_HEVC),
+                              {20, 100, startFor(request.level, 60, 75)}, output, worthBelow)
+                       .data;
             break;
         case Format::Avif:
-            data = searches.lossy(request.level, avifSave(VIPS_FOREIGN_HEIF_COMPRESSION_AV1),
-                                  {20, 100, startFor(request.level, 60, 75)}, output);
+            data = searches
+                       .lossy(request.level, avifSave(VIPS_FOREIGN_HEIF_COMPRESSION_AV1),
+                              {20, 100, startFor(request.level, 60, 75)}, output, worthBelow)
+                       .data;
             break;
         }
         if (!data && pixelsChanged)
@@ -594,22 +640,29 @@ ImageProcessor::Result encode(const QString& originalPath, const Decoded& decode
     auto addCompanion = [&](Kind losslessKind, Kind lossyKind, Note lossyInstead, Note none, const QString& extension,
                             const std::function<QByteArray(const VImage&, std::optional<int>)>& save,
                             QualitySearch::Range lossyRange, QualitySearch::Range glossyRange,
-                            const std::function<std::optional<QByteArray>(Level)>& otherwise = {}) {
+                            const std::function<Searches::Attempt(Level, qint64)>& otherwise = {}) {
         Kind kind = lossless ? losslessKind : lossyKind;
-        const auto lossyAt = [&](Level level, QualitySearch::Range range) {
-            return searches.lossy(
-                level, [&save](const VImage& image, int q) { return save(image, q); }, range, output);
+        const auto lossyOrOtherwise = [&](Level level, qint64 worthBelow) {
+            Searches::Attempt attempt = searches.lossy(
+                level, [&save](const VImage& image, int q) { return save(image, q); },
+                level == Level::Lossy ? lossyRange : glossyRange, output, worthBelow);
+            // Where the lossy way kept the promise only in too many bytes, the other way, closer to
+            // lossless, would take more.
+            return attempt.promiseKept || !otherwise ? attempt.data : otherwise(level, worthBelow).data;
         };
-        const auto lossyOrOtherwise = [&](Level level) {
-            std::optional<QByteArray> data = lossyAt(level, level == Level::Lossy ? lossyRange : glossyRange);
-            return data || !otherwise ? data : otherwise(level);
-        };
-        std::optional<QByteArray> data =
-            lossless ? std::optional(save(output, std::nullopt)) : lossyOrOtherwise(request.level);
-        if (lossless && !pixelsChanged && data->size() >= decoded.fileSize) {
-            kind = lossyKind;
-            data = lossyOrOtherwise(Level::Glossy);
-            result.notes << lossyInstead;
+        std::optional<QByteArray> data;
+        if (lossless) {
+            const qint64 worthBelow = pixelsChanged ? mainSize : std::min(mainSize, decoded.fileSize);
+            const auto losslessTile = [&save](const VImage& tile) { return save(tile, std::nullopt); };
+            if (!searches.sampled() || Searches::worthMaking(searches.estimatedBytes(losslessTile), worthBelow))
+                data = save(output, std::nullopt);
+            if (!pixelsChanged && (!data || data->size() >= decoded.fileSize)) {
+                kind = lossyKind;
+                data = lossyOrOtherwise(Level::Glossy, mainSize);
+                result.notes << lossyInstead;
+            }
+        } else {
+            data = lossyOrOtherwise(request.level, mainSize);
         }
         if (!data || data->size() >= mainSize) {
             result.notes << none;
@@ -626,13 +679,17 @@ ImageProcessor::Result encode(const QString& originalPath, const Decoded& decode
                 return WebpEncoder::encode(image, q, request.keepExif);
             },
             {20, 100, 80}, {20, 100, 90},
-            [&](Level level) {
+            [&](Level level, qint64 worthBelow) {
+                // libwebp moves pixels by one of six amounts, a fifth of its quality scale each: only those
+                // are searched.
+                constexpr int kStep = 20;
                 return searches.lossy(
                     level,
-                    [&request](const VImage& image, int q) {
-                        return WebpEncoder::encode(image, q, request.keepExif, WebpEncoder::Mode::NearLossless);
+                    [&request](const VImage& image, int step) {
+                        return WebpEncoder::encode(image, step * kStep, request.keepExif,
+                                                   WebpEncoder::Mode::NearLossless);
                     },
-                    {0, 100, 60}, output);
+                    {0, 100 / kStep, 60 / kStep}, output, worthBelow);
             });
     }
     if (request.avif) {

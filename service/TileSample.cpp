@@ -155,13 +155,15 @@ QList<TileSample::Region> TileSample::of(const VImage& image, const std::functio
     const qint64 tilePixels = qint64(kTile) * kTile;
     const QRect whole(0, 0, image.width(), image.height());
     if (area <= qint64(kMinTiles) * tilePixels)
-        return {Region{whole, QRect(QPoint(0, 0), whole.size())}};
+        return {Region{whole, QRect(QPoint(0, 0), whole.size()), true}};
 
     std::vector<Cell> cells = cellsOf(image, trial());
     const std::size_t wanted = std::size_t(std::clamp<qint64>(area / kShare / tilePixels, 4, kMaxTiles));
     std::vector<bool> taken(cells.size(), false);
+    std::vector<bool> representative(cells.size(), false);
     if (wanted >= cells.size()) {
         std::fill(taken.begin(), taken.end(), true);
+        std::fill(representative.begin(), representative.end(), true);
     } else {
         takeLargest(cells, &Cell::visibleError, wanted / 2, taken);
         takeLargest(cells, &Cell::colourEdge, wanted / 4, taken);
@@ -175,8 +177,10 @@ QList<TileSample::Region> TileSample::of(const VImage& image, const std::functio
         std::stable_sort(order.begin(), order.end(),
                          [&](std::size_t a, std::size_t b) { return cells[a].activity < cells[b].activity; });
         const std::size_t rest = wanted - std::size_t(std::count(taken.begin(), taken.end(), true));
-        for (std::size_t i = 0; i < rest && !order.empty(); ++i)
-            taken[order[std::min(order.size() - 1, (2 * i + 1) * order.size() / (2 * rest))]] = true;
+        for (std::size_t i = 0; i < rest && !order.empty(); ++i) {
+            const std::size_t cell = order[std::min(order.size() - 1, (2 * i + 1) * order.size() / (2 * rest))];
+            taken[cell] = representative[cell] = true;
+        }
     }
     QList<Region> regions;
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -184,7 +188,7 @@ QList<TileSample::Region> TileSample::of(const VImage& image, const std::functio
             continue;
         const QRect tile = cells[i].tile;
         const QRect area = tile.adjusted(-kMargin, -kMargin, kMargin, kMargin).intersected(whole);
-        regions.append(Region{area, tile.translated(-area.topLeft())});
+        regions.append(Region{area, tile.translated(-area.topLeft()), representative[i]});
     }
     return regions;
 }

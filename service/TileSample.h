@@ -18,6 +18,9 @@ public:
     {
         QRect area;  // what is encoded and measured: the tile and some context around it
         QRect inner; // the tile, in the coordinates of `area`: where the distance counts
+        // One of the tiles spread evenly from the flattest to the busiest: together they stand for the
+        // whole picture in what it costs to encode, where the others are its hardest parts.
+        bool representative = false;
     };
 
     static constexpr int kTile = 256;
