@@ -52,5 +52,5 @@ MainWindow::MainWindow(AppViewModel* model, QWidget* parent)
 
 QSize MainWindow::sizeHint() const
 {
-    return QMainWindow::sizeHint().expandedTo(QSize(1180, 760));
+    return QMainWindow::sizeHint().expandedTo(QSize(1180, 790));
 }
