@@ -679,6 +679,13 @@ hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Složka pro výsledky</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -736,6 +743,18 @@ hledají obrázky. Zdrojové obrázky se nikdy nemění.</translation>
     <message>
         <source>Remove from Queue</source>
         <translation>Odebrat z fronty</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>Znovu optimalizovat %n obrázek</numerusform>
+            <numerusform>Znovu optimalizovat %n obrázky</numerusform>
+            <numerusform>Znovu optimalizovat %n obrázků</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Znovu optimalizovat</translation>
     </message>
 </context>
 <context>
@@ -850,10 +869,6 @@ obrázky. Je-li okno už otevřené, přidají se do jeho fronty a okno se přen
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>Již optimalizováno.</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>souborový systém %1 neuchovává značky souborů, proto se obrázky v něm posílají, i když jsou jejich výsledky aktuální.</translation>
@@ -993,6 +1008,10 @@ obrázky. Je-li okno už otevřené, přidají se do jeho fronty a okno se přen
     <message>
         <source>Image is being optimized…</source>
         <translation>Obrázek se optimalizuje…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Všechny obrázky jsou již optimalizované.</translation>
     </message>
 </context>
 <context>
@@ -1407,6 +1426,38 @@ obrázky. Je-li okno už otevřené, přidají se do jeho fronty a okno se přen
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Nové obrázky v přidaných adresářích se zařadí do fronty, jakmile se objeví.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Kam jdou výsledky</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Vedle originálů</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>Do složky…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Zachovat data souborů</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Každý výsledek dostane čas změny svého originálu.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>Výsledky se ukládají do %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>Výsledky se ukládají vedle svých originálů.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1548,6 +1599,13 @@ obrázky. Je-li okno už otevřené, přidají se do jeho fronty a okno se přen
     <message>
         <source>The connection could not be set up.</source>
         <translation>Spojení nelze navázat.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Již optimalizováno.</translation>
     </message>
 </context>
 <context>

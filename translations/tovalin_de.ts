@@ -682,6 +682,13 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Ordner für die Ergebnisse</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -739,6 +746,17 @@ Ordner werden nach Bildern durchsucht. Die Quellbilder werden nie verändert.</t
     <message>
         <source>Remove from Queue</source>
         <translation>Aus der Warteschlange entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>%n erneut optimieren</numerusform>
+            <numerusform>%n erneut optimieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Erneut optimieren</translation>
     </message>
 </context>
 <context>
@@ -871,10 +889,6 @@ kommen sie in seine Warteschlange, und das Fenster wird nach vorn geholt.</trans
         <translation>keine Bilder in den angegebenen Ordnern gefunden.</translation>
     </message>
     <message>
-        <source>Already optimized.</source>
-        <translation>Bereits optimiert.</translation>
-    </message>
-    <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>das Dateisystem von %1 speichert keine Markierungen an Dateien, daher werden Bilder dort auch dann gesendet, wenn ihre Ergebnisse aktuell sind.</translation>
     </message>
@@ -995,6 +1009,10 @@ kommen sie in seine Warteschlange, und das Fenster wird nach vorn geholt.</trans
     <message>
         <source>“%1” is not this program&apos;s and was kept; this one is “%2”.</source>
         <translation>„%1“ stammt nicht von diesem Programm und wurde behalten; dieses Ergebnis heißt „%2“.</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Jedes Bild ist bereits optimiert.</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1418,38 @@ kommen sie in seine Warteschlange, und das Fenster wird nach vorn geholt.</trans
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Neue Bilder in den hinzugefügten Ordnern kommen in die Warteschlange, sobald sie erscheinen.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Wohin die Ergebnisse kommen</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Neben die Originale</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>In einen Ordner…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Dateidaten beibehalten</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Jedes Ergebnis erhält die Änderungszeit seines Originals.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>Die Ergebnisse werden in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>Die Ergebnisse werden neben ihren Originalen gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1541,6 +1591,13 @@ kommen sie in seine Warteschlange, und das Fenster wird nach vorn geholt.</trans
     <message>
         <source>The connection could not be set up.</source>
         <translation>Die Verbindung konnte nicht aufgebaut werden.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Bereits optimiert.</translation>
     </message>
 </context>
 <context>

@@ -681,6 +681,13 @@ imágenes. Las imágenes de origen nunca se modifican.</translation>
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Carpeta para los resultados</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -738,6 +745,17 @@ imágenes. Las imágenes de origen nunca se modifican.</translation>
     <message>
         <source>Remove from Queue</source>
         <translation>Quitar de la cola</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>Optimizar %n de nuevo</numerusform>
+            <numerusform>Optimizar %n de nuevo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Optimizar de nuevo</translation>
     </message>
 </context>
 <context>
@@ -853,10 +871,6 @@ frente.</translation>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>Ya optimizada.</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>el sistema de archivos de %1 no guarda marcas en los archivos, así que las imágenes de allí se envían aunque sus resultados estén al día.</translation>
@@ -994,6 +1008,10 @@ frente.</translation>
     <message>
         <source>Image is being optimized…</source>
         <translation>Optimizando la imagen…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Todas las imágenes ya están optimizadas.</translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1417,38 @@ frente.</translation>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Las imágenes nuevas de las carpetas añadidas se ponen en cola en cuanto aparecen.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Dónde van los resultados</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Junto a los originales</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>En una carpeta…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Conservar las fechas de los archivos</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Cada resultado recibe la fecha de modificación de su original.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>Los resultados se guardan en %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>Los resultados se guardan junto a sus originales.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1540,6 +1590,13 @@ frente.</translation>
     <message>
         <source>The connection could not be set up.</source>
         <translation>No se pudo establecer la conexión.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Ya optimizada.</translation>
     </message>
 </context>
 <context>

@@ -681,6 +681,13 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Dossier des résultats</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -738,6 +745,17 @@ Les dossiers sont parcourus à la recherche d’images. Les images sources ne so
     <message>
         <source>Remove from Queue</source>
         <translation>Retirer de la file d’attente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>Optimiser à nouveau %n image</numerusform>
+            <numerusform>Optimiser à nouveau %n images</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Optimiser à nouveau</translation>
     </message>
 </context>
 <context>
@@ -870,10 +888,6 @@ déjà ouverte, elles rejoignent sa file et la fenêtre passe au premier plan.</
         <translation>aucune image trouvée dans les dossiers indiqués.</translation>
     </message>
     <message>
-        <source>Already optimized.</source>
-        <translation>Déjà optimisée.</translation>
-    </message>
-    <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>le système de fichiers de %1 ne conserve pas de marques sur les fichiers : les images qui s’y trouvent sont envoyées même quand leurs résultats sont à jour.</translation>
     </message>
@@ -994,6 +1008,10 @@ déjà ouverte, elles rejoignent sa file et la fenêtre passe au premier plan.</
     <message>
         <source>“%1” is not this program&apos;s and was kept; this one is “%2”.</source>
         <translation>« %1 » n’a pas été créé par ce programme et a été conservé ; ce résultat est « %2 ».</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Toutes les images sont déjà optimisées.</translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1417,38 @@ déjà ouverte, elles rejoignent sa file et la fenêtre passe au premier plan.</
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Les nouvelles images des dossiers ajoutés sont mises en file d’attente dès qu’elles apparaissent.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Emplacement des résultats</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>À côté des originaux</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>Dans un dossier…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Conserver les dates des fichiers</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Chaque résultat reçoit la date de modification de son original.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>Les résultats sont enregistrés dans %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>Les résultats sont enregistrés à côté de leurs originaux.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1540,6 +1590,13 @@ déjà ouverte, elles rejoignent sa file et la fenêtre passe au premier plan.</
     <message>
         <source>The connection could not be set up.</source>
         <translation>La connexion n’a pas pu être établie.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Déjà optimisée.</translation>
     </message>
 </context>
 <context>

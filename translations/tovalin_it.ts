@@ -683,6 +683,13 @@ cartelle si cercano immagini. Le immagini originali non vengono mai modificate.<
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Cartella per i risultati</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -740,6 +747,17 @@ cartelle si cercano immagini. Le immagini originali non vengono mai modificate.<
     <message>
         <source>Remove from Queue</source>
         <translation>Rimuovi dalla coda</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>Ottimizza di nuovo %n immagine</numerusform>
+            <numerusform>Ottimizza di nuovo %n immagini</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Ottimizza di nuovo</translation>
     </message>
 </context>
 <context>
@@ -855,10 +873,6 @@ finestra viene portata in primo piano.</translation>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>Già ottimizzata.</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>il file system di %1 non conserva contrassegni sui file, quindi le immagini che contiene vengono inviate anche quando i loro risultati sono aggiornati.</translation>
@@ -996,6 +1010,10 @@ finestra viene portata in primo piano.</translation>
     <message>
         <source>Image is being optimized…</source>
         <translation>Ottimizzazione dell’immagine in corso…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Tutte le immagini sono già ottimizzate.</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1419,38 @@ finestra viene portata in primo piano.</translation>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Le nuove immagini delle cartelle aggiunte vengono messe in coda appena compaiono.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Dove vanno i risultati</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Accanto agli originali</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>In una cartella…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Mantieni le date dei file</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Ogni risultato riceve la data di modifica del suo originale.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>I risultati vengono salvati in %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>I risultati vengono salvati accanto ai loro originali.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1542,6 +1592,13 @@ finestra viene portata in primo piano.</translation>
     <message>
         <source>The connection could not be set up.</source>
         <translation>Impossibile stabilire la connessione.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Già ottimizzata.</translation>
     </message>
 </context>
 <context>

@@ -686,6 +686,13 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>結果を保存するフォルダー</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -743,6 +750,16 @@ photo.jpg から photo-optimized.jpg を、指定があれば photo.webp や pho
     <message>
         <source>Remove from Queue</source>
         <translation>キューから外す</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>%n 枚をもう一度最適化</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>もう一度最適化</translation>
     </message>
 </context>
 <context>
@@ -858,10 +875,6 @@ window is brought to the front.</source>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>最適化済みです。</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>%1 のファイルシステムはファイルにマークを保存しないため、そこにある画像は結果が最新でも送信されます。</translation>
@@ -997,6 +1010,10 @@ window is brought to the front.</source>
     <message>
         <source>Image is being optimized…</source>
         <translation>画像を最適化しています…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>すべての画像が最適化済みです。</translation>
     </message>
 </context>
 <context>
@@ -1393,6 +1410,38 @@ window is brought to the front.</source>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>追加したフォルダーに新しい画像が現れると、すぐにキューに追加します。</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>結果の保存先</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>元の画像の隣</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>フォルダー…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>ファイルの日時を保持</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>各結果に元の画像の更新日時を付けます。</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>結果は %1 に保存されます。</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>結果は元の画像の隣に保存されます。</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1534,6 +1583,13 @@ window is brought to the front.</source>
     <message>
         <source>The connection could not be set up.</source>
         <translation>接続を確立できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>最適化済みです。</translation>
     </message>
 </context>
 <context>

@@ -683,6 +683,13 @@ worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</t
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Map voor de resultaten</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -740,6 +747,17 @@ worden doorzocht op afbeeldingen. De bronafbeeldingen worden nooit gewijzigd.</t
     <message>
         <source>Remove from Queue</source>
         <translation>Uit wachtrij verwijderen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>%n opnieuw optimaliseren</numerusform>
+            <numerusform>%n opnieuw optimaliseren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Opnieuw optimaliseren</translation>
     </message>
 </context>
 <context>
@@ -855,10 +873,6 @@ komt het venster naar voren.</translation>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>Al geoptimaliseerd.</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>het bestandssysteem van %1 bewaart geen markeringen bij bestanden, dus afbeeldingen daar worden verstuurd, ook als hun resultaten actueel zijn.</translation>
@@ -996,6 +1010,10 @@ komt het venster naar voren.</translation>
     <message>
         <source>Image is being optimized…</source>
         <translation>Afbeelding wordt geoptimaliseerd…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Elke afbeelding is al geoptimaliseerd.</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1419,38 @@ komt het venster naar voren.</translation>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Nieuwe afbeeldingen in de toegevoegde mappen komen in de wachtrij zodra ze verschijnen.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Waar de resultaten komen</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Naast de originelen</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>In een map…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Bestandsdatums behouden</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Elk resultaat krijgt de wijzigingstijd van zijn origineel.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>De resultaten worden opgeslagen in %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>De resultaten worden naast hun originelen opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1542,6 +1592,13 @@ komt het venster naar voren.</translation>
     <message>
         <source>The connection could not be set up.</source>
         <translation>De verbinding kon niet worden opgezet.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Al geoptimaliseerd.</translation>
     </message>
 </context>
 <context>

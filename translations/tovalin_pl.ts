@@ -682,6 +682,13 @@ przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmienian
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Katalog na wyniki</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -739,6 +746,18 @@ przeszukiwane w poszukiwaniu obrazów. Obrazy źródłowe nigdy nie są zmienian
     <message>
         <source>Remove from Queue</source>
         <translation>Usuń z kolejki</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>Optymalizuj ponownie %n obraz</numerusform>
+            <numerusform>Optymalizuj ponownie %n obrazy</numerusform>
+            <numerusform>Optymalizuj ponownie %n obrazów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Optymalizuj ponownie</translation>
     </message>
 </context>
 <context>
@@ -854,10 +873,6 @@ przeniesione na wierzch.</translation>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>Już zoptymalizowany.</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>system plików %1 nie przechowuje znaczników plików, więc znajdujące się tam obrazy są wysyłane nawet wtedy, gdy ich wyniki są aktualne.</translation>
@@ -997,6 +1012,10 @@ przeniesione na wierzch.</translation>
     <message>
         <source>Image is being optimized…</source>
         <translation>Trwa optymalizacja obrazu…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Wszystkie obrazy są już zoptymalizowane.</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1430,38 @@ przeniesione na wierzch.</translation>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Nowe obrazy w dodanych folderach trafiają do kolejki, gdy tylko się pojawią.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Gdzie trafiają wyniki</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Obok oryginałów</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>W katalogu…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Zachowaj daty plików</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Każdy wynik dostaje czas modyfikacji swojego oryginału.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>Wyniki są zapisywane w %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>Wyniki są zapisywane obok swoich oryginałów.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1552,6 +1603,13 @@ przeniesione na wierzch.</translation>
     <message>
         <source>The connection could not be set up.</source>
         <translation>Nie można nawiązać połączenia.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Już zoptymalizowany.</translation>
     </message>
 </context>
 <context>

@@ -680,6 +680,13 @@ vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</tra
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Pasta para os resultados</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -737,6 +744,17 @@ vasculhadas em busca de imagens. As imagens de origem nunca são alteradas.</tra
     <message>
         <source>Remove from Queue</source>
         <translation>Remover da fila</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>Otimizar %n de novo</numerusform>
+            <numerusform>Otimizar %n de novo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Otimizar de novo</translation>
     </message>
 </context>
 <context>
@@ -852,10 +870,6 @@ janela vem para a frente.</translation>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>Já otimizada.</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>o sistema de arquivos de %1 não guarda marcas nos arquivos, então as imagens que estão lá são enviadas mesmo quando seus resultados estão atualizados.</translation>
@@ -993,6 +1007,10 @@ janela vem para a frente.</translation>
     <message>
         <source>Image is being optimized…</source>
         <translation>A imagem está sendo otimizada…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Todas as imagens já estão otimizadas.</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1416,38 @@ janela vem para a frente.</translation>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Novas imagens nas pastas adicionadas entram na fila assim que aparecem.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Onde ficam os resultados</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Ao lado dos originais</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>Em uma pasta…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Manter as datas dos arquivos</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Cada resultado recebe a data de modificação do seu original.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>Os resultados são salvos em %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>Os resultados são salvos ao lado dos originais.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1539,6 +1589,13 @@ janela vem para a frente.</translation>
     <message>
         <source>The connection could not be set up.</source>
         <translation>Não foi possível estabelecer a conexão.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Já otimizada.</translation>
     </message>
 </context>
 <context>

@@ -682,6 +682,13 @@ photo.avif. В папках ищутся изображения. Исходны�
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Папка для результатов</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -739,6 +746,18 @@ photo.avif. В папках ищутся изображения. Исходны�
     <message>
         <source>Remove from Queue</source>
         <translation>Удалить из очереди</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>Оптимизировать %n изображение снова</numerusform>
+            <numerusform>Оптимизировать %n изображения снова</numerusform>
+            <numerusform>Оптимизировать %n изображений снова</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Оптимизировать снова</translation>
     </message>
 </context>
 <context>
@@ -854,10 +873,6 @@ window is brought to the front.</source>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>Уже оптимизировано.</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>файловая система %1 не хранит отметки на файлах, поэтому изображения там отправляются, даже если их результаты актуальны.</translation>
@@ -997,6 +1012,10 @@ window is brought to the front.</source>
     <message>
         <source>Image is being optimized…</source>
         <translation>Изображение оптимизируется…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Все изображения уже оптимизированы.</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1430,38 @@ window is brought to the front.</source>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Новые изображения в добавленных папках ставятся в очередь, как только появляются.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Куда сохранять результаты</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Рядом с оригиналами</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>В папку…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Сохранять даты файлов</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Каждый результат получает время изменения своего оригинала.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>Результаты сохраняются в %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>Результаты сохраняются рядом с оригиналами.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1552,6 +1603,13 @@ window is brought to the front.</source>
     <message>
         <source>The connection could not be set up.</source>
         <translation>Не удалось установить соединение.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Уже оптимизировано.</translation>
     </message>
 </context>
 <context>

@@ -682,6 +682,13 @@ asked for. Folders are searched for images. The source images are never changed.
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>Тека для результатів</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -739,6 +746,18 @@ asked for. Folders are searched for images. The source images are never changed.
     <message>
         <source>Remove from Queue</source>
         <translation>Вилучити з черги</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>Оптимізувати %n зображення знову</numerusform>
+            <numerusform>Оптимізувати %n зображення знову</numerusform>
+            <numerusform>Оптимізувати %n зображень знову</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>Оптимізувати знову</translation>
     </message>
 </context>
 <context>
@@ -854,10 +873,6 @@ window is brought to the front.</source>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>Уже оптимізовано.</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>файлова система %1 не зберігає позначок на файлах, тож зображення там надсилаються, навіть якщо їхні результати актуальні.</translation>
@@ -997,6 +1012,10 @@ window is brought to the front.</source>
     <message>
         <source>Image is being optimized…</source>
         <translation>Зображення оптимізується…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>Усі зображення вже оптимізовано.</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1430,38 @@ window is brought to the front.</source>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>Нові зображення в доданих теках стають у чергу, щойно з’являються.</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>Куди зберігати результати</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>Поруч з оригіналами</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>У теку…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>Зберігати дати файлів</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>Кожен результат отримує час зміни свого оригіналу.</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>Результати зберігаються в %1.</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>Результати зберігаються поруч з оригіналами.</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1552,6 +1603,13 @@ window is brought to the front.</source>
     <message>
         <source>The connection could not be set up.</source>
         <translation>Не вдалося встановити з’єднання.</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>Уже оптимізовано.</translation>
     </message>
 </context>
 <context>

@@ -676,6 +676,13 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
     </message>
 </context>
 <context>
+    <name>FolderPicker</name>
+    <message>
+        <source>Folder for the Results</source>
+        <translation>结果文件夹</translation>
+    </message>
+</context>
+<context>
     <name>ImageDecoder</name>
     <message>
         <source>The image could not be read.</source>
@@ -733,6 +740,16 @@ photo.jpg 生成 photo-optimized.jpg，按需还会生成 photo.webp 或 photo.a
     <message>
         <source>Remove from Queue</source>
         <translation>移出队列</translation>
+    </message>
+    <message numerus="yes">
+        <source>Optimize %n Again</source>
+        <translation>
+            <numerusform>再次优化 %n 张图片</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Optimize Again</source>
+        <translation>再次优化</translation>
     </message>
 </context>
 <context>
@@ -847,10 +864,6 @@ window is brought to the front.</source>
 </context>
 <context>
     <name>OptimizeCommand</name>
-    <message>
-        <source>Already optimized.</source>
-        <translation>已优化。</translation>
-    </message>
     <message>
         <source>the file system of %1 keeps no marks on files, so images there are sent even when their results are up to date.</source>
         <translation>%1 的文件系统不在文件上保存标记，因此其中的图片即使结果已是最新也会被发送。</translation>
@@ -986,6 +999,10 @@ window is brought to the front.</source>
     <message>
         <source>Image is being optimized…</source>
         <translation>正在优化图片…</translation>
+    </message>
+    <message>
+        <source>Every image is already optimized.</source>
+        <translation>所有图片均已优化。</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1399,38 @@ window is brought to the front.</source>
         <source>New images in the folders you added are queued as they appear.</source>
         <translation>已添加文件夹中出现的新图片会立即加入队列。</translation>
     </message>
+    <message>
+        <source>Results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Where results go</source>
+        <translation>结果保存位置</translation>
+    </message>
+    <message>
+        <source>Beside the originals</source>
+        <translation>原图旁边</translation>
+    </message>
+    <message>
+        <source>In a folder…</source>
+        <translation>文件夹…</translation>
+    </message>
+    <message>
+        <source>Keep file dates</source>
+        <translation>保留文件日期</translation>
+    </message>
+    <message>
+        <source>Every result gets the modification time of its original.</source>
+        <translation>每个结果采用其原图的修改时间。</translation>
+    </message>
+    <message>
+        <source>Results are saved in %1.</source>
+        <translation>结果保存在 %1。</translation>
+    </message>
+    <message>
+        <source>Results are saved beside their originals.</source>
+        <translation>结果保存在原图旁边。</translation>
+    </message>
 </context>
 <context>
     <name>SizeText</name>
@@ -1523,6 +1572,13 @@ window is brought to the front.</source>
     <message>
         <source>The connection could not be set up.</source>
         <translation>无法建立连接。</translation>
+    </message>
+</context>
+<context>
+    <name>UpToDateJobs</name>
+    <message>
+        <source>Already optimized.</source>
+        <translation>已优化。</translation>
     </message>
 </context>
 <context>

@@ -14,12 +14,11 @@
 #include "model/SettingsStore.h"
 #include "output/FolderSync.h"
 #include "output/MarkedOutputs.h"
-#include "output/RerunCheck.h"
-#include "output/SharedBaseNames.h"
 #include "queue/JobListModel.h"
 #include "queue/JobPipeline.h"
 #include "queue/QueueIntake.h"
 #include "queue/QueueRunner.h"
+#include "queue/UpToDateJobs.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -80,38 +79,17 @@ QList<QUuid> allJobs(const JobListModel& queue)
 } // namespace
 
 // Marks the jobs whose outputs are up to date as skipped, with those outputs, and returns the others:
-// the ones to send. Outputs are named as the run would name them.
+// the ones to send.
 QList<QUuid> OptimizeCommand::skipUpToDate(JobListModel& queue, MarkedOutputs& outputs, const TovalinOptions& request,
                                            const QString& resultsFolder)
 {
-    const RerunCheck check(&outputs, RequestParameters::settingsKey(request), OutputMark::companionsAskedFor(request));
-    SharedBaseNames sharedBaseNames;
-    QList<QUuid> due;
-    QString unmarkedFolder;
-    for (const ImageJob& job : queue.jobs()) {
-        // As the run would name them.
-        const OutputNames names = sharedBaseNames.names(job, queue.jobs(), resultsFolder);
-        RerunCheck::Verdict verdict = check.check(names);
-        if (!verdict.marksKept && unmarkedFolder.isEmpty()) {
-            unmarkedFolder = names.folder();
-        }
-        if (!verdict.upToDate) {
-            due.append(job.id);
-            continue;
-        }
-        queue.update(job.id, [&verdict](ImageJob& j) {
-            j.status = JobStatus::succeeded;
-            j.message = tr("Already optimized.");
-            j.outcome = JobOutcome::skipped;
-            j.originalSize = verdict.sourceSize;
-            j.downloads = std::move(verdict.outputs);
-        });
-    }
-    if (!unmarkedFolder.isEmpty()) {
+    UpToDateJobs check(&outputs, request, resultsFolder);
+    const QList<QUuid> due = check.due(queue);
+    if (!check.unmarkedFolder().isEmpty()) {
         m_console->err(programPrefix +
                        tr("the file system of %1 keeps no marks on files, so images there are sent even when their "
                           "results are up to date.")
-                           .arg(Console::visible(unmarkedFolder)) +
+                           .arg(Console::visible(check.unmarkedFolder())) +
                        QLatin1Char('\n'));
     }
     return due;

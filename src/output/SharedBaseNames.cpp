@@ -3,13 +3,7 @@
 OutputNames SharedBaseNames::names(const ImageJob& job, const QList<ImageJob>& jobs, const QString& resultsFolder)
 {
     if (!m_valid || m_resultsFolder != resultsFolder) {
-        m_counts.clear();
-        m_counts.reserve(jobs.size());
-        for (const ImageJob& queued : jobs) {
-            ++m_counts[keyOf(queued, resultsFolder)];
-        }
-        m_resultsFolder = resultsFolder;
-        m_valid = true;
+        count(jobs, {}, resultsFolder);
     }
     const QString path = job.url.toLocalFile();
     const QString folder = OutputNames::folderFor(path, job.addedFrom, resultsFolder);
@@ -27,4 +21,17 @@ quint64 SharedBaseNames::keyOf(const ImageJob& job, const QString& resultsFolder
         return OutputNames::stemKey(QStringView(path).left(std::max<qsizetype>(nameStart - 1, 0)), fileName);
     }
     return OutputNames::stemKey(OutputNames::folderFor(path, job.addedFrom, resultsFolder), fileName);
+}
+
+void SharedBaseNames::count(const QList<ImageJob>& jobs, const QList<ImageJob>& joining, const QString& resultsFolder)
+{
+    m_counts.clear();
+    m_counts.reserve(jobs.size() + joining.size());
+    for (const QList<ImageJob>* list : {&jobs, &joining}) {
+        for (const ImageJob& queued : *list) {
+            ++m_counts[keyOf(queued, resultsFolder)];
+        }
+    }
+    m_resultsFolder = resultsFolder;
+    m_valid = true;
 }

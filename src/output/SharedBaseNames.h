@@ -26,6 +26,9 @@ public:
     // (beside each source when empty): from the whole source name while its base name is shared there,
     // so that neither source replaces the other's files.
     OutputNames names(const ImageJob& job, const QList<ImageJob>& jobs, const QString& resultsFolder);
+    // Counts `jobs` and `joining`, jobs about to join them, so that names() asked for a job of either
+    // before they have joined already gives each the names it will have among all of them.
+    void count(const QList<ImageJob>& jobs, const QList<ImageJob>& joining, const QString& resultsFolder);
 
 private:
     static quint64 keyOf(const ImageJob& job, const QString& resultsFolder);

@@ -2,7 +2,9 @@
 
 #include "output/FolderSync.h"
 #include "output/OutputWriter.h"
+#include "queue/UpToDateJobs.h"
 
+#include <QSet>
 #include <QThreadPool>
 
 #include <utility>
@@ -29,7 +31,7 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer servi
     : QObject(parent)
     , m_settings(new Settings(std::move(store), this))
     , m_jobs(new JobListModel(this))
-    , m_intake(m_jobs)
+    , m_intake(m_jobs, &m_marked)
     , m_runner(new QueueRunner(
           m_jobs, byEngine(m_settings, std::move(service), std::move(local)),
           [settings = m_settings] { return settings->currentOptions(); },
@@ -63,6 +65,11 @@ AppViewModel::AppViewModel(std::shared_ptr<SettingsStore> store, Optimizer servi
             urls.append(QUrl::fromLocalFile(image));
         }
         addFiles(urls);
+    });
+
+    // An image whose results are up to date joins the queue done, with them listed.
+    m_intake.setArrival([this](QList<ImageJob>& arriving) {
+        UpToDateJobs(&m_marked, currentOptions(), currentOutputOptions().folder).settleArriving(arriving, jobs());
     });
 
     m_runner->setMaxInFlight(m_settings->imagesAtOnce());
@@ -100,6 +107,8 @@ void AppViewModel::addFiles(const QList<QUrl>& urls)
             }
         }
     }
+    // Read afresh for each addition: runs write results between two.
+    m_marked = MarkedOutputs();
     if (m_intake.addFiles(urls) > 0) {
         Q_EMIT jobsChanged();
     }
@@ -152,12 +161,35 @@ void AppViewModel::optimizeAll()
         Q_EMIT optimizeRefused(problem);
         return;
     }
-    QList<QUuid> batch;
-    batch.reserve(m_jobs->jobs().size());
-    for (const ImageJob& job : m_jobs->jobs()) {
-        batch.append(job.id);
+    // The disk as it is now: a run may have written results since the jobs were added.
+    MarkedOutputs marked;
+    QList<QUuid> batch = UpToDateJobs(&marked, currentOptions(), currentOutputOptions().folder).due(*m_jobs);
+    if (batch.isEmpty()) {
+        m_runner->tellUpToDate();
+        return;
     }
     m_runner->start(std::move(batch));
+}
+
+void AppViewModel::optimizeAgain(const QList<QUuid>& ids)
+{
+    if (!canOptimize() || ids.isEmpty()) {
+        return;
+    }
+    if (const ResizeProblem problem = resizeProblem(); problem != ResizeProblem::none) {
+        Q_EMIT optimizeRefused(problem);
+        return;
+    }
+    const QSet<QUuid> chosen(ids.cbegin(), ids.cend());
+    QList<QUuid> batch;
+    for (const ImageJob& job : m_jobs->jobs()) {
+        if (chosen.contains(job.id)) {
+            batch.append(job.id);
+        }
+    }
+    if (!batch.isEmpty()) {
+        m_runner->start(std::move(batch));
+    }
 }
 
 void AppViewModel::stopAll()

@@ -6,6 +6,7 @@
 
 #include "model/JobOutcome.h"
 #include "model/SettingsStore.h"
+#include "output/MarkedOutputs.h"
 #include "queue/FolderWatch.h"
 #include "queue/JobListModel.h"
 #include "queue/QueueIntake.h"
@@ -141,7 +142,11 @@ public:
     // keeps up to imagesAtOnce() of them in flight. A resize that cannot be carried out refuses the
     // run before anything is sent (optimizeRefused). stopAll() cancels it: the jobs in progress show
     // "Stopped." at once, the rest of the batch ends "Stopped." without reaching the service.
+    // Jobs whose results are up to date with the settings of this moment are not sent: they are shown
+    // done, "Already optimized.", as they are when they are added. optimizeAgain() sends the jobs with
+    // these ids, in queue order, whatever their results.
     void optimizeAll();
+    void optimizeAgain(const QList<QUuid>& ids);
     void stopAll();
 
 Q_SIGNALS:
@@ -180,6 +185,8 @@ private:
 
     Settings* m_settings;
     JobListModel* m_jobs;
+    // What the intake's walk found of this program's results, for the additions it makes.
+    MarkedOutputs m_marked;
     QueueIntake m_intake;
     QueueRunner* m_runner;
     FolderWatch* m_folderWatch;

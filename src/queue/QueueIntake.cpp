@@ -209,6 +209,9 @@ qsizetype QueueIntake::append(const QList<std::pair<QUrl, QString>>& found) cons
     }
     const qsizetype count = added.size();
     if (count > 0) {
+        if (m_arrival) {
+            m_arrival(added);
+        }
         m_jobs->append(std::move(added));
     }
     return count;

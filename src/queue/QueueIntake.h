@@ -6,10 +6,13 @@
 // file system that keeps no marks, by their names beside their source's. A file already in the queue
 // is not queued again. Runs on the main thread, the folder walk included.
 
+#include "model/ImageJob.h"
+
 #include <QList>
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <utility>
 
 class JobListModel;
@@ -20,6 +23,10 @@ class QueueIntake
 public:
     // The outputs found on the way are noted in `outputs`, when given.
     explicit QueueIntake(JobListModel* jobs, MarkedOutputs* outputs = nullptr);
+
+    // Sees the new jobs of each addition before they join the queue, and may change them.
+    using Arrival = std::function<void(QList<ImageJob>& arriving)>;
+    void setArrival(Arrival arrival) { m_arrival = std::move(arrival); }
 
     // Appends one job per new image as one block of rows; returns how many were added.
     qsizetype addFiles(const QList<QUrl>& urls) const;
@@ -42,4 +49,5 @@ private:
 
     JobListModel* m_jobs;
     MarkedOutputs* m_outputs;
+    Arrival m_arrival;
 };

@@ -92,6 +92,11 @@ void QueueRunner::start(QList<QUuid> batch)
     schedulePump();
 }
 
+void QueueRunner::tellUpToDate()
+{
+    setStatusMessage(tr("Every image is already optimized."));
+}
+
 void QueueRunner::stop()
 {
     // The run's state is settled before the cancellation fires: a transfer may fail at once, inside

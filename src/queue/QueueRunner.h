@@ -71,6 +71,8 @@ public:
     // Starts a run over `batch` (job ids, in the order they are taken) and returns at once; a run
     // still going is cancelled. The first job starts on a later turn of the event loop.
     void start(QList<QUuid> batch);
+    // Says in the status line that nothing needs sending, since every image is up to date.
+    void tellUpToDate();
     // Cancels the run and says so in the status line; always allowed.
     void stop();
 

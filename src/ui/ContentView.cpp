@@ -191,6 +191,7 @@ QWidget* ContentView::makeQueuePane()
                                              "palette(midlight); border-radius: 8px; padding: 4px 0px; }"));
     connect(m_jobsList, &JobListView::removeRequested, m_model, &AppViewModel::removeJob);
     connect(m_jobsList, &JobListView::compareRequested, this, &ContentView::compare);
+    connect(m_jobsList, &JobListView::optimizeAgainRequested, m_model, &AppViewModel::optimizeAgain);
     connect(m_jobsList, &JobListView::openRequested, m_files, &FileManager::open);
     connect(m_jobsList, &JobListView::showInFolderRequested, m_files, &FileManager::showInFolder);
     layout->addWidget(m_jobsList, 1);

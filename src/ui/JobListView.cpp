@@ -2,11 +2,13 @@
 
 #include "imaging/ThumbnailCache.h"
 #include "model/DownloadedFile.h"
+#include "model/JobStatus.h"
 #include "queue/JobListModel.h"
 #include "ui/Icons.h"
 #include "ui/JobRowDelegate.h"
 #include "ui/Theme.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -21,7 +23,7 @@ JobListView::JobListView(QWidget* parent)
     , m_delegate(new JobRowDelegate(this))
 {
     setItemDelegate(m_delegate);
-    setSelectionMode(QAbstractItemView::NoSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setAcceptDrops(false);
@@ -39,6 +41,16 @@ JobListView::JobListView(QWidget* parent)
             Q_EMIT compareRequested(index.data(JobListModel::IdRole).toUuid());
         }
     });
+    auto* again = new QAction(this);
+    again->setObjectName(QStringLiteral("optimizeAgainShortcut"));
+    again->setShortcut(optimizeAgainKey());
+    again->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(again, &QAction::triggered, this, [this] {
+        if (const QList<QUuid> ids = chosenJobs(); !ids.isEmpty()) {
+            Q_EMIT optimizeAgainRequested(ids);
+        }
+    });
+    addAction(again);
     setThumbnails(new ThumbnailCache(qRound(JobRowDelegate::thumbnailSize * std::max(devicePixelRatioF(), qreal(1))),
                                      {}, ThumbnailCache::defaultBudgetBytes, this));
 }
@@ -127,10 +139,38 @@ QMenu* JobListView::rowMenu(const QModelIndex& index)
         show->setObjectName(QStringLiteral("showAction%1").arg(i));
     }
     m_menu->addSeparator();
+    // The chosen rows when this is one of them, else this row alone.
+    const QList<QUuid> chosen = selectionModel()->isSelected(index) ? chosenJobs() : QList<QUuid>{id};
+    QAction* again = m_menu->addAction(chosen.size() > 1 ? tr("Optimize %n Again", nullptr, int(chosen.size()))
+                                                         : tr("Optimize Again"),
+                                       this, [this, chosen] { Q_EMIT optimizeAgainRequested(chosen); });
+    again->setObjectName(QStringLiteral("optimizeAgainAction"));
+    again->setShortcut(optimizeAgainKey());
+    again->setEnabled(index.data(JobListModel::StatusRole).value<JobStatus>() != JobStatus::running);
     QAction* remove = m_menu->addAction(tr("Remove from Queue"), this, [this, id] { Q_EMIT removeRequested(id); });
     remove->setObjectName(QStringLiteral("removeAction"));
     remove->setEnabled(JobRowDelegate::canRemove(index));
     return m_menu;
+}
+
+QList<QUuid> JobListView::chosenJobs() const
+{
+    QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty() && currentIndex().isValid()) {
+        rows.append(currentIndex());
+    }
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QList<QUuid> ids;
+    ids.reserve(rows.size());
+    for (const QModelIndex& row : std::as_const(rows)) {
+        ids.append(row.data(JobListModel::IdRole).toUuid());
+    }
+    return ids;
+}
+
+QKeySequence JobListView::optimizeAgainKey()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_R);
 }
 
 void JobListView::contextMenuEvent(QContextMenuEvent* event)

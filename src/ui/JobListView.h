@@ -1,12 +1,14 @@
 #pragma once
 
-// The queue's list: one painted row per job, no selection, no drag gesture. A job leaves the list only
-// through its remove button (mouse, or Space or Delete on the current row), its menu, or the clear
-// buttons of the header. A done job opens its comparison with a double-click or Enter; its menu (right
-// click, the Menu key) compares, opens each file and shows it in its folder. Thumbnails of the sources
+// The queue's list: one painted row per job, no drag gesture. A job leaves the list only through its
+// remove button (mouse, or Space or Delete on the current row), its menu, or the clear buttons of the
+// header. A done job opens its comparison with a double-click or Enter; its menu (right click, the
+// Menu key) compares, opens each file and shows it in its folder. Rows can be chosen (click, Shift and
+// Ctrl) to be optimized again, from the menu or with Ctrl+R, whatever their results. Thumbnails of the sources
 // are asked for the rows on screen only. While the queue is empty it says that images can be dropped on
 // it, and while a drag that the window takes is over the window it shows itself as the drop target.
 
+#include <QKeySequence>
 #include <QListView>
 #include <QUrl>
 #include <QUuid>
@@ -31,7 +33,10 @@ public:
     QStringList visibleSources() const;
     // What can be done with a row's job, as its menu offers it; the menu is the list's until the next.
     QMenu* rowMenu(const QModelIndex& index);
+    // The jobs "Optimize again" is for: the chosen rows, or the current one when none is chosen.
+    QList<QUuid> chosenJobs() const;
 
+    static QKeySequence optimizeAgainKey();
     static QString emptyHint();
     bool isShowingEmptyHint() const;
     bool dropHighlighted() const { return m_dropHighlighted; }
@@ -40,6 +45,7 @@ public:
 Q_SIGNALS:
     void removeRequested(const QUuid& id);
     void compareRequested(const QUuid& id);
+    void optimizeAgainRequested(const QList<QUuid>& ids);
     void openRequested(const QUrl& file);
     void showInFolderRequested(const QList<QUrl>& files);
 

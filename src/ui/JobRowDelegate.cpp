@@ -216,6 +216,13 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const int firstTop = row.top() + verticalPadding;
     const int firstHeight = firstLineHeight();
 
+    // A chosen row (for Optimize again) is tinted, in the selection's color.
+    if (option.state & QStyle::State_Selected) {
+        QColor tint = palette.color(QPalette::Highlight);
+        tint.setAlphaF(0.18F);
+        painter->fillRect(row, tint);
+    }
+
     // Separator between rows, inset like the content.
     if (index.row() > 0) {
         QColor line = palette.color(QPalette::WindowText);

@@ -3,6 +3,7 @@
 #include "queue/AppViewModel.h"
 #include "ui/Binding.h"
 #include "ui/FilledButton.h"
+#include "ui/FolderPicker.h"
 #include "ui/GrayButtonStyle.h"
 #include "ui/Icons.h"
 #include "ui/LinkButton.h"
@@ -14,6 +15,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +105,7 @@ Sidebar::Sidebar(AppViewModel* model, QWidget* parent)
     layout->addWidget(makeFormatsBlock());
     layout->addWidget(makeResizeBlock());
     layout->addWidget(makeOptionsBlock());
+    layout->addWidget(makeResultsBlock());
     layout->addStretch(1);
     layout->addWidget(makeActionBlock());
     setApiKeyShown(false);
@@ -428,6 +431,68 @@ QWidget* Sidebar::makeOptionsBlock()
     return block;
 }
 
+QWidget* Sidebar::makeResultsBlock()
+{
+    auto* block = new QWidget(this);
+    auto* layout = column(block, 8);
+    layout->addWidget(heading(tr("Results"), block));
+    auto* line = row(Theme::defaultSpacing);
+    m_placePicker = new QComboBox(block);
+    m_placePicker->setObjectName(QStringLiteral("resultsPlacePicker"));
+    m_placePicker->setAccessibleName(tr("Where results go"));
+    m_placePicker->addItem(tr("Beside the originals"));
+    m_placePicker->addItem(tr("In a folder…"));
+    m_placePicker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Activated, not changed: choosing "In a folder…" again asks for another folder.
+    connect(m_placePicker, &QComboBox::activated, this, &Sidebar::choosePlace);
+    line->addWidget(m_placePicker);
+    line->addStretch(1);
+    layout->addLayout(line);
+    m_resultsFolderLabel = new QLabel(block);
+    m_resultsFolderLabel->setObjectName(QStringLiteral("resultsFolderLabel"));
+    m_resultsFolderLabel->setTextFormat(Qt::PlainText);
+    Theme::applyTextStyle(m_resultsFolderLabel, Theme::TextStyle::caption);
+    Theme::applyColor(m_resultsFolderLabel, NamedColor::secondary);
+    layout->addWidget(m_resultsFolderLabel);
+    auto* dates = checkBox(tr("Keep file dates"), QStringLiteral("keepFileDatesCheckBox"),
+                           tr("Every result gets the modification time of its original."), block);
+    Binding::bindChecked(dates, m_model, &AppViewModel::keepFileDates, &AppViewModel::setKeepFileDates,
+                         &AppViewModel::keepFileDatesChanged);
+    layout->addWidget(dates);
+    connect(m_model, &AppViewModel::resultsInFolderChanged, this, &Sidebar::showResultsPlace);
+    connect(m_model, &AppViewModel::resultsFolderChanged, this, &Sidebar::showResultsPlace);
+    showResultsPlace();
+    return block;
+}
+
+void Sidebar::showResultsPlace()
+{
+    const bool inFolder = m_model->resultsInFolder() && !m_model->resultsFolder().isEmpty();
+    m_placePicker->setCurrentIndex(inFolder ? 1 : 0);
+    m_resultsFolderLabel->setVisible(inFolder);
+    const QString folder = QDir::toNativeSeparators(m_model->resultsFolder());
+    m_resultsFolderLabel->setToolTip(folder);
+    m_resultsFolderLabel->setText(
+        m_resultsFolderLabel->fontMetrics().elidedText(folder, Qt::ElideMiddle, contentWidth));
+    m_placePicker->setAccessibleDescription(inFolder ? tr("Results are saved in %1.").arg(folder)
+                                                     : tr("Results are saved beside their originals."));
+}
+
+void Sidebar::choosePlace(int index)
+{
+    if (index == 0) {
+        m_model->setResultsInFolder(false);
+        return;
+    }
+    const std::optional<QString> chosen = FolderPicker::instance()->pick(window(), m_model->resultsFolder());
+    if (chosen) {
+        m_model->setResultsFolder(*chosen);
+        m_model->setResultsInFolder(true);
+    }
+    // Cancelled: the place stays what it was.
+    showResultsPlace();
+}
+
 QWidget* Sidebar::makeActionBlock()
 {
     auto* block = new QWidget(this);
@@ -510,7 +575,7 @@ QList<QWidget*> Sidebar::focusChain() const
                        "resizePicker resizeWidthField resizeHeightField cmykToRgbCheckBox "
                        "cmykToRgbHelpButton removeBackgroundCheckBox removeBackgroundHelpButton "
                        "keepExifCheckBox keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox "
-                       "watchAddedFoldersCheckBox addButton "
+                       "watchAddedFoldersCheckBox resultsPlacePicker keepFileDatesCheckBox addButton "
                        "optimizeButton stopButton contactLink aboutLink")
             .split(QLatin1Char(' '));
     QList<QWidget*> chain;

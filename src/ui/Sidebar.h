@@ -44,6 +44,10 @@ private:
     QWidget* makeFormatsBlock();
     QWidget* makeResizeBlock();
     QWidget* makeOptionsBlock();
+    QWidget* makeResultsBlock();
+    // Shows where results go; asks for the folder when "In a folder…" is chosen without one.
+    void showResultsPlace();
+    void choosePlace(int index);
     QWidget* makeActionBlock();
     void refreshActions();
     // Marks the resize fields at fault and says why, or unmarks them; `shown` keeps the marks up to date
@@ -59,6 +63,8 @@ private:
     QLineEdit* m_widthField = nullptr;
     QLineEdit* m_heightField = nullptr;
     QLabel* m_resizeMessage = nullptr;
+    QComboBox* m_placePicker = nullptr;
+    QLabel* m_resultsFolderLabel = nullptr;
     FilledButton* m_optimizeButton = nullptr;
     FilledButton* m_stopButton = nullptr;
 };

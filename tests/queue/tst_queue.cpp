@@ -1,7 +1,9 @@
 #include "client/CancelledError.h"
+#include "client/RequestParameters.h"
 #include "client/ServiceConfig.h"
 #include "client/TovalinClient.h"
 #include "output/MarkedOutputs.h"
+#include "output/OutputMark.h"
 #include "queue/SizeText.h"
 #include "tests/support/ScriptedOptimizer.h"
 #include "tests/support/TempTree.h"
@@ -441,6 +443,66 @@ private Q_SLOTS:
         AppViewModel model(storeIn(tree), {});
         model.addFiles(urlsIn(tree, words("pics/a.webp")));
         QCOMPARE(model.jobs().size(), 1);
+    }
+
+    // The window remembers what is done: an image whose results are up to date joins the queue done,
+    // "Already optimized.", its results listed from their marks, and Optimize passes over it; "Optimize
+    // Again" sends it all the same, and a change of the settings makes it due again.
+    void upToDateImagesAreDone()
+    {
+        ScriptedOptimizer optimizer;
+        TempTree tree;
+        const QString source = tree.writeFile(QStringLiteral("pics/a.jpg"), "a source");
+        tree.writeFile(QStringLiteral("pics/b.jpg"), "b source");
+        AppViewModel model(storeIn(tree), optimizer.optimizer());
+        model.setApiKey(QStringLiteral("key"));
+        const TovalinOptions options = model.currentOptions();
+        const std::optional<OutputMark::Source> sent = OutputMark::sourceAt(QFile::encodeName(source), "a.jpg");
+        QVERIFY(sent);
+        for (const auto& [name, kind] :
+             {std::pair{"pics/a-optimized.jpg", OutputKind::optimized}, std::pair{"pics/a.webp", OutputKind::webp}}) {
+            const OutputMark mark{kind,
+                                  *sent,
+                                  RequestParameters::settingsKey(options),
+                                  5,
+                                  OutputMark::companionsAskedFor(options),
+                                  {OutputKind::optimized, OutputKind::webp}};
+            const QString path = tree.writeFile(QString::fromLatin1(name), "12345");
+            if (!mark.writeTo(QFile::encodeName(path))) {
+                QSKIP("the file system of the temporary folder keeps no marks");
+            }
+        }
+        model.addFiles(urlsIn(tree, words("pics/")));
+        QCOMPARE(model.jobs().size(), 2);
+        const qsizetype a = model.jobs().at(0).url.fileName() == QLatin1String("a.jpg") ? 0 : 1;
+        const ImageJob found = model.jobs().at(a);
+        QCOMPARE(label(found.status) + QStringLiteral(": ") + found.message,
+                 QStringLiteral("Done: Already optimized."));
+        QCOMPARE(found.downloads.size(), 2);
+        QCOMPARE(found.downloads.at(1).path, tree.fileUrl(QStringLiteral("pics/a.webp")));
+        QCOMPARE(model.jobs().at(1 - a).status, JobStatus::queued);
+
+        model.optimizeAll();
+        QCOMPARE(model.statusMessage(), QStringLiteral("Optimizing 1 image(s)…"));
+        QTRY_COMPARE(optimizer.calls.size(), 1);
+        QCOMPARE(optimizer.call(0)->file.fileName(), QStringLiteral("b.jpg"));
+        optimizer.call(0)->succeed();
+        QTRY_VERIFY(!model.isProcessing());
+        // b's stand-in results carry no marks, so b is due again; a stays done.
+        QCOMPARE(model.jobs().at(a).message, QStringLiteral("Already optimized."));
+
+        model.optimizeAgain({model.jobs().at(a).id});
+        QTRY_COMPARE(optimizer.calls.size(), 2);
+        QCOMPARE(optimizer.call(1)->file.fileName(), QStringLiteral("a.jpg"));
+        optimizer.call(1)->succeed();
+        QTRY_VERIFY(!model.isProcessing());
+
+        // With AVIF asked for, its results are no longer all there.
+        model.setConvertToAVIF(true);
+        model.optimizeAll();
+        QCOMPARE(model.statusMessage(), QStringLiteral("Optimizing 2 image(s)…"));
+        model.stopAll();
+        QTRY_COMPARE(model.statusMessage(), done);
     }
 
     void intake_data()

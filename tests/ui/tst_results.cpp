@@ -565,7 +565,7 @@ private Q_SLOTS:
         QCOMPARE(texts.join(QLatin1Char('|')),
                  QStringLiteral("Compare|-|Open Original|Open Optimized|Open WebP|-|Show "
                                 "Original in Folder|Show Optimized in Folder|Show WebP in "
-                                "Folder|-|Remove from Queue"));
+                                "Folder|-|Optimize Again|Remove from Queue"));
         menu->findChild<QAction*>(QStringLiteral("openAction2"))->trigger();
         QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(webp)});
 

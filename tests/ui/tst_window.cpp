@@ -15,6 +15,7 @@
 #include "ui/ContentView.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/FilledButton.h"
+#include "ui/FolderPicker.h"
 #include "ui/GrayButtonStyle.h"
 #include "ui/Icons.h"
 #include "ui/ItemPicker.h"
@@ -601,6 +602,33 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore(m_tree->path(QStringLiteral("settings.ini"))).imagesAtOnce(), 2);
         m_model->setImagesAtOnce(12);
         QCOMPARE(atOnce->value(), 8);
+
+        // Results beside the originals until a folder is chosen; a cancelled choice changes nothing.
+        auto* place = find<QComboBox>("resultsPlacePicker");
+        auto* folderLabel = find<QLabel>("resultsFolderLabel");
+        QCOMPARE(place->currentText(), QStringLiteral("Beside the originals"));
+        QVERIFY(!folderLabel->isVisibleTo(m_window.get()));
+        FolderPicker::instance()->setNextResult(std::nullopt);
+        place->activated(1);
+        QCOMPARE(place->currentIndex(), 0);
+        const QString results = m_tree->makeFolder(QStringLiteral("results"));
+        FolderPicker::instance()->setNextResult(results);
+        place->setCurrentIndex(1);
+        place->activated(1);
+        QCOMPARE(m_model->currentOutputOptions().folder, results);
+        QVERIFY(folderLabel->isVisibleTo(m_window.get()));
+        QCOMPARE(folderLabel->toolTip(), results);
+        place->setCurrentIndex(0);
+        place->activated(0);
+        QCOMPARE(m_model->currentOutputOptions().folder, QString());
+        QCOMPARE(m_model->resultsFolder(), results);
+        auto* dates = find<QCheckBox>("keepFileDatesCheckBox");
+        QVERIFY(dates->isChecked());
+        dates->click();
+        QCOMPARE(SettingsStore(m_tree->path(QStringLiteral("settings.ini")))
+                     .remembered(QStringLiteral("results/keepDates"))
+                     .toBool(),
+                 false);
     }
 
     void pickingQueuesFoldersAndOfferedImages()
@@ -835,14 +863,14 @@ private Q_SLOTS:
         queue(QStringLiteral("qs"));
         clickSegment("resizePicker", rawValue(ResizeMode::cover));
         find("apiKeyField")->setFocus();
-        QCOMPARE(tabs(30),
+        QCOMPARE(tabs(32),
                  QStringLiteral(
                      "apiKeyField apiKeyVisibilityButton compressionHelpButton compressionPicker "
                      "convertToWebPCheckBox convertToAVIFCheckBox resizeHelpButton resizePicker "
                      "resizeWidthField resizeHeightField cmykToRgbCheckBox cmykToRgbHelpButton "
                      "removeBackgroundCheckBox removeBackgroundHelpButton keepExifCheckBox "
                      "keepExifHelpButton upscaleHelpButton upscalePicker imagesAtOnceSpinBox watchAddedFoldersCheckBox "
-                     "addButton optimizeButton "
+                     "resultsPlacePicker keepFileDatesCheckBox addButton optimizeButton "
                      "contactLink aboutLink clearFinishedButton clearQueueButton jobsList enginePicker signUpLink "
                      "apiKeyField"));
         // Within a picker, the arrow keys choose.
