@@ -74,6 +74,7 @@ bool OutputFile::open()
 // lost in a crash, it leaves the earlier file, whole, whose mark then tells a rerun to make this one
 // again. The folders' entries are brought to the disk once for a whole run (FolderSync), not once per
 // file: a second sync per file cost as much again on a slow disk and bought nothing the promise needs.
+// A name that nothing holds yet is given by the link itself, one change of the folder instead of two.
 bool OutputFile::commit()
 {
     if (m_fd < 0 || !m_device.flush()) {
@@ -95,8 +96,19 @@ bool OutputFile::commit()
     const QByteArray destination = FileNames::encode(m_path);
     const QByteArray folder = FileNames::encode(QFileInfo(m_path).absolutePath());
     if (m_temporary.isEmpty()) {
-        // The file gets a hidden name first: a link cannot replace what holds the output's name.
+        // Where no file holds the name yet, the whole file takes it at once; a link cannot replace one
+        // that does, so then it gets a hidden name first and the rename replaces the old file.
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+        if (linkat(AT_FDCWD, self.constData(), AT_FDCWD, destination.constData(), AT_SYMLINK_FOLLOW) == 0) {
+            m_device.close();
+            close(std::exchange(m_fd, -1));
+            FolderSync::note(folder);
+            return true;
+        }
+        if (errno != EEXIST) {
+            discard();
+            return false;
+        }
         for (int attempt = 0; attempt < 8 && m_temporary.isEmpty(); ++attempt) {
             const QByteArray candidate = temporaryName(folder, m_path);
             if (linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(), AT_SYMLINK_FOLLOW) == 0) {

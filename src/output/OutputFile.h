@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 class OutputFile
 {
@@ -37,6 +38,9 @@ public:
     QString notReplaced() const { return m_notReplaced; }
     // What the mark says, once committed: the output's size among it.
     const OutputMark& mark() const { return m_mark; }
+    // Before commit(), for the only output of a job: the outputs the job has saved once this one is,
+    // which the mark then lists from the start instead of being written again (OutputWriter::markSaved).
+    void setSaved(QList<OutputKind> kinds) { m_mark.saved = std::move(kinds); }
 
     // Blocking: the mark and the date, the content on the disk, then the name. False when it could not
     // be saved; nothing of it is left then.

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -94,17 +95,39 @@ std::unique_ptr<OutputFile> OutputWriter::open(OutputKind kind, const Placement&
     return file;
 }
 
-void OutputWriter::markSaved(const QList<const OutputFile*>& files)
+namespace {
+
+QList<OutputKind> kindsOf(const QList<const OutputFile*>& files)
 {
     QList<OutputKind> kinds;
     for (const OutputFile* file : files) {
         kinds.append(file->kind());
     }
+    return kinds;
+}
+
+// A mark that is written at all and does not list them yet.
+bool lacks(const OutputFile* file, const QList<OutputKind>& kinds)
+{
+    return !file->mark().source.reference.isEmpty() && file->mark().saved != kinds;
+}
+
+} // namespace
+
+bool OutputWriter::marksSaved(const QList<const OutputFile*>& files)
+{
+    const QList<OutputKind> kinds = kindsOf(files);
+    return std::none_of(files.cbegin(), files.cend(), [&kinds](const OutputFile* file) { return lacks(file, kinds); });
+}
+
+void OutputWriter::markSaved(const QList<const OutputFile*>& files)
+{
+    const QList<OutputKind> kinds = kindsOf(files);
     for (const OutputFile* file : files) {
-        OutputMark mark = file->mark();
-        if (mark.source.reference.isEmpty()) {
+        if (!lacks(file, kinds)) {
             continue;
         }
+        OutputMark mark = file->mark();
         mark.saved = kinds;
         mark.writeTo(FileNames::encode(file->path()));
     }

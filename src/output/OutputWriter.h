@@ -45,7 +45,11 @@ public:
 
     // Blocking: once a job has committed all of `files`, each one's mark lists them all, so that a
     // rerun can tell an output deleted since from one the service never made.
+    // The marks that already do (a job's only output lists itself from its commit, OutputFile::setSaved)
+    // are left as they are.
     static void markSaved(const QList<const OutputFile*>& files);
+    // True when every mark of `files` lists them all already: markSaved() has nothing to do.
+    static bool marksSaved(const QList<const OutputFile*>& files);
     // Where commits and marks are done: disk work, away from the threads that compute.
     static QThreadPool* pool();
 

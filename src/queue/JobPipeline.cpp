@@ -121,6 +121,11 @@ QCoro::Task<QList<DownloadedFile>> runJob(TovalinClient client, JobRequest reque
                 throw TovalinError::writeFailed();
             }
             const qint64 bytes = co_await client.download(result->remote, file->device(), token);
+            // A job's only result, the usual case, is marked as all it saved from its commit on: its mark
+            // is written once. (With several, each mark waits until all of them are on the disk.)
+            if (pending.isEmpty() && (fallback || i + 1 == choice.results.size())) {
+                file->setSaved({file->kind()});
+            }
             // Committed while the next result downloads.
             pending.append({file, bytes, commitLater(file)});
         }
@@ -151,9 +156,11 @@ QCoro::Task<QList<DownloadedFile>> runJob(TovalinClient client, JobRequest reque
         }
     }
     // Everything is saved: each output's mark now says so.
-    QFuture<void> marked =
-        QtConcurrent::run(OutputWriter::pool(), [files = settled.files] { OutputWriter::markSaved(files); });
-    co_await marked;
+    if (!OutputWriter::marksSaved(settled.files)) {
+        QFuture<void> marked =
+            QtConcurrent::run(OutputWriter::pool(), [files = settled.files] { OutputWriter::markSaved(files); });
+        co_await marked;
+    }
     co_return settled.saved;
 }
 

@@ -432,6 +432,18 @@ private Q_SLOTS:
         const QDateTime before = QDateTime::currentDateTime().addSecs(-5);
         QCOMPARE(optimize(undated), QStringLiteral("Optimized:photo-optimized.jpg WebP:photo.webp"));
         QVERIFY(QFileInfo(m_tree->path(QStringLiteral("photo.webp"))).lastModified() > before);
+        // A job's only output is marked as all it saved from the start; the next one replaces it.
+        serve("optimized");
+        for (int run = 0; run < 2; ++run) {
+            QCOMPARE(optimize(request(options())),
+                     QStringLiteral("Optimized:photo-optimized.jpg | there: photo-optimized.jpg photo.webp"));
+        }
+        const OutputMarkReading only =
+            OutputMark::read(QFile::encodeName(m_tree->path(QStringLiteral("photo-optimized.jpg"))));
+        QVERIFY(only.mark);
+        QCOMPARE(only.mark->saved, QList<OutputKind>{OutputKind::optimized});
+        QCOMPARE(QDir(m_tree->root()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 (QStringList{"photo-optimized.jpg", "photo.jpg", "photo.webp"}));
     }
 
     // In a folder of results the tree under the added folder is mirrored, its folders made as needed;
