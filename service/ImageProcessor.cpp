@@ -311,10 +311,11 @@ class Searches
 {
 public:
     // `pixels` are measured; `output`, the same with only the metadata that may go out, is encoded.
-    Searches(const VImage& pixels, const VImage& output, OptimizeRequest::Level level)
+    Searches(const VImage& pixels, const VImage& output, OptimizeRequest::Level level, bool keepMetadata)
         : m_pixels(pixels)
         , m_output(output)
         , m_level(level)
+        , m_keepMetadata(keepMetadata)
     {
     }
 
@@ -365,13 +366,13 @@ public:
         std::optional<QualitySearch::Probe> found = QualitySearch::lowest(
             {40, 100, startFor(level, 80, 92)}, limit,
             [&](int q) {
-                const std::optional<QByteArray> png = PngEncoder::palette(eight, q, kDither, false);
+                const std::optional<QByteArray> png = PngEncoder::palette(eight, q, kDither, m_keepMetadata, false);
                 return png ? sample().measureWhole(decoded(*png), limit) : 1e9;
             },
             4);
         if (!found)
             return std::nullopt;
-        return PngEncoder::palette(eight, found->quality, kDither, true);
+        return PngEncoder::palette(eight, found->quality, kDither, m_keepMetadata);
     }
 
     // A 16-bit picture in 8 bits, where that keeps the promise.
@@ -382,7 +383,7 @@ public:
         const double limit = target(level);
         if (sample().measureWhole(eightBit(), limit) > limit)
             return std::nullopt;
-        return PngEncoder::lossless(eightBit());
+        return PngEncoder::lossless(eightBit(), m_keepMetadata, false);
     }
 
     struct Attempt
@@ -470,6 +471,7 @@ private:
     VImage m_pixels;
     VImage m_output;
     OptimizeRequest::Level m_level;
+    bool m_keepMetadata;
     std::optional<SampledDistance> m_sample;
     std::optional<VImage> m_eightBit;
 };
@@ -502,7 +504,7 @@ ImageProcessor::Result encode(const QString& originalPath, const Decoded& decode
     // A result may only grow the file when the picture itself was changed on request; then the
     // original cannot stand in for it either.
     const bool pixelsChanged = prepared.geometryChanged || prepared.converted;
-    Searches searches(pixels, output, request.level);
+    Searches searches(pixels, output, request.level, request.keepExif);
     const QByteArray original = format == Format::Jpeg ? readFile(originalPath) : QByteArray();
 
     auto addMain = [&](Kind kind, std::optional<QByteArray> data, const QString& extension) {
@@ -542,7 +544,7 @@ ImageProcessor::Result encode(const QString& originalPath, const Decoded& decode
             break;
         case Format::Png:
         case Format::Bmp:
-            losslessData = PngEncoder::lossless(output);
+            losslessData = PngEncoder::lossless(output, request.keepExif, lossless);
             break;
         case Format::Gif:
             losslessData = saveGif(output, request.keepExif);

@@ -1,11 +1,11 @@
 #include "service/PngEncoder.h"
 
+#include "service/PngWriter.h"
+
+#include <QList>
 #include <QtEndian>
 
-#include <cstring>
-#include <memory>
-#include <zlib.h>
-#include <zopfli/zopfli.h>
+#include <algorithm>
 
 using vips::VImage;
 
@@ -20,99 +20,84 @@ QByteArray takeBlob(VipsBlob* blob)
     return result;
 }
 
-QByteArray chunk(const char* type, const QByteArray& data)
+// The pixels as PNG holds them: sRGB or grey, 8 or 16 bits, as libvips' own saver would make them.
+VImage saveable(const VImage& image)
 {
-    QByteArray out(4, '\0');
-    qToBigEndian<quint32>(quint32(data.size()), out.data());
-    out += QByteArray(type, 4) + data;
-    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(out.constData() + 4), uInt(data.size() + 4));
-    QByteArray tail(4, '\0');
-    qToBigEndian<quint32>(quint32(crc), tail.data());
-    return out + tail;
-}
-
-std::optional<QByteArray> inflated(const QByteArray& deflated, qint64 limit)
-{
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK)
-        return std::nullopt;
-    QByteArray out;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(deflated.constData()));
-    stream.avail_in = uInt(deflated.size());
-    char buffer[65536];
-    int status = Z_OK;
-    while (status == Z_OK) {
-        stream.next_out = reinterpret_cast<Bytef*>(buffer);
-        stream.avail_out = sizeof buffer;
-        status = inflate(&stream, Z_NO_FLUSH);
-        out.append(buffer, qsizetype(sizeof buffer - stream.avail_out));
-        if (out.size() > limit)
-            status = Z_BUF_ERROR;
-    }
-    inflateEnd(&stream);
-    if (status != Z_STREAM_END)
-        return std::nullopt;
+    VImage out = image;
+    const bool sixteen = out.format() == VIPS_FORMAT_USHORT;
+    const VipsInterpretation interpretation = out.interpretation();
+    const bool grey = out.bands() < 3;
+    const VipsInterpretation wanted = grey ? (sixteen ? VIPS_INTERPRETATION_GREY16 : VIPS_INTERPRETATION_B_W)
+                                           : (sixteen ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+    const bool known = interpretation == VIPS_INTERPRETATION_sRGB || interpretation == VIPS_INTERPRETATION_RGB16 ||
+                       interpretation == VIPS_INTERPRETATION_B_W || interpretation == VIPS_INTERPRETATION_GREY16 ||
+                       interpretation == VIPS_INTERPRETATION_MULTIBAND;
+    if (!known)
+        out = out.colourspace(wanted);
+    if (out.format() != VIPS_FORMAT_UCHAR && out.format() != VIPS_FORMAT_USHORT)
+        out = out.cast(VIPS_FORMAT_UCHAR);
     return out;
 }
 
-// The same PNG with its image data deflated again by zopfli; the other chunks stay as they are.
-QByteArray recompressed(const QByteArray& png)
+// The metadata chunks libvips writes for what the picture carries (colour profile, EXIF, XMP, text,
+// resolution), taken from the file it makes of one pixel of it, which has the same fields.
+QList<QByteArray> metadataChunks(const VImage& image)
 {
-    constexpr qsizetype kSignature = 8;
-    QByteArray before;
-    QByteArray after;
-    QByteArray idat;
-    for (qsizetype at = kSignature; at + 12 <= png.size();) {
+    const QByteArray png =
+        takeBlob(image.extract_area(0, 0, 1, 1).pngsave_buffer(VImage::option()->set("compression", 0)));
+    static const QList<QByteArray> ofThePixels{"IHDR", "PLTE", "tRNS", "IDAT", "IEND", "sBIT", "bKGD", "hIST"};
+    QList<QByteArray> chunks;
+    for (qsizetype at = 8; at + 12 <= png.size();) {
         const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
         if (length < 0 || at + 12 + length > png.size())
-            return png;
-        const QByteArray type = png.mid(at + 4, 4);
-        const QByteArray whole = png.mid(at, 12 + length);
-        if (type == "IDAT")
-            idat += png.mid(at + 8, length);
-        else if (idat.isEmpty())
-            before += whole;
-        else
-            after += whole;
+            break;
+        if (!ofThePixels.contains(png.mid(at + 4, 4)))
+            chunks << png.mid(at, 12 + length);
         at += 12 + length;
     }
-    const std::optional<QByteArray> rows = inflated(idat, PngEncoder::kZopfliMaxBytes);
-    if (!rows)
-        return png;
-    ZopfliOptions options;
-    ZopfliInitOptions(&options);
-    // Most of zopfli's gain comes in its first iterations; larger pictures get fewer.
-    options.numiterations = rows->size() < 512 * 1024 ? 15 : 5;
-    unsigned char* out = nullptr;
-    std::size_t outSize = 0;
-    ZopfliCompress(&options, ZOPFLI_FORMAT_ZLIB, reinterpret_cast<const unsigned char*>(rows->constData()),
-                   std::size_t(rows->size()), &out, &outSize);
-    const QByteArray deflated(reinterpret_cast<const char*>(out), qsizetype(outSize));
-    std::free(out);
-    if (deflated.size() >= idat.size())
-        return png;
-    return png.left(kSignature) + before + chunk("IDAT", deflated) + after;
+    return chunks;
+}
+
+double zopfliSeconds(double megapixels)
+{
+    return std::min(PngEncoder::kZopfliSeconds + PngEncoder::kZopfliSecondsPerMegapixel * megapixels,
+                    PngEncoder::kZopfliMaxSeconds);
 }
 
 } // namespace
 
-QByteArray PngEncoder::lossless(const VImage& image)
+QByteArray PngEncoder::lossless(const VImage& image, bool keepMetadata, bool thorough)
 {
-    const QByteArray png = takeBlob(
-        image.pngsave_buffer(VImage::option()->set("compression", 9)->set("filter", VIPS_FOREIGN_PNG_FILTER_ALL)));
-    return recompressed(png);
+    const VImage pixels = saveable(image);
+    const double megapixels = double(pixels.width()) * pixels.height() / 1e6;
+    if (qint64(pixels.width()) * pixels.height() > kWriterMaxPixels || pixels.bands() > 4)
+        return takeBlob(pixels.pngsave_buffer(VImage::option()
+                                                  ->set("compression", 9)
+                                                  ->set("filter", VIPS_FOREIGN_PNG_FILTER_ALL)
+                                                  ->set("strip", !keepMetadata)));
+    return PngWriter::write(pixels, keepMetadata ? metadataChunks(pixels) : QList<QByteArray>(),
+                            thorough ? zopfliSeconds(megapixels) : 0.0);
 }
 
-std::optional<QByteArray> PngEncoder::palette(const VImage& image, int quality, double dither, bool smallest)
+std::optional<QByteArray> PngEncoder::palette(const VImage& image, int quality, double dither, bool keepMetadata,
+                                              bool smallest)
 {
     try {
         const QByteArray png = takeBlob(image.pngsave_buffer(VImage::option()
-                                                                 ->set("compression", 9)
+                                                                 ->set("compression", smallest ? 1 : 6)
                                                                  ->set("palette", true)
                                                                  ->set("Q", quality)
                                                                  ->set("dither", dither)
-                                                                 ->set("effort", 7)));
-        return smallest ? recompressed(png) : png;
+                                                                 ->set("effort", 7)
+                                                                 ->set("strip", true)));
+        if (!smallest)
+            return png;
+        // The palette's pixels, written again at their smallest, with the picture's metadata.
+        VImage indexed = VImage::new_from_buffer(png.constData(), std::size_t(png.size()), "").copy_memory();
+        const VImage withFields = image.extract_area(0, 0, 1, 1);
+        return PngWriter::write(
+            indexed, keepMetadata ? metadataChunks(withFields) : QList<QByteArray>(),
+            (kZopfliSeconds + kZopfliSecondsPerMegapixel * double(image.width()) * image.height() / 1e6) / 4);
     } catch (const vips::VError&) {
         vips_error_clear();
         return std::nullopt;

@@ -1,7 +1,7 @@
-// PNG at its smallest: libvips (libspng) writes the rows with its adaptive choice of filter per row,
-// then the compressed stream is deflated again with zopfli, which finds a few percent that zlib's
-// best level leaves. A palette (libimagequant) is one more way to write the pixels, for the caller to
-// take only where the eye cannot tell.
+// PNG at its smallest: the pixels go to PngWriter, which writes them in the narrowest form that holds
+// them and tries each way of filtering the rows before deflating with libdeflate and zopfli. A palette
+// (libimagequant) is one more way to write the pixels, for the caller to take only where the eye cannot
+// tell. Pictures too large to be held several times over are written by libvips (libspng) as they stream.
 #pragma once
 
 #include <QByteArray>
@@ -12,15 +12,25 @@
 class PngEncoder
 {
 public:
-    // Lossless: every pixel as it is, 8 or 16 bits.
-    static QByteArray lossless(const vips::VImage& image);
+    // What zopfli may spend on a lossless picture's rows on one core: two seconds, and four more per
+    // megapixel, six at most. Its full 15 iterations on a picture of a few hundred thousand pixels or a
+    // palette, a few on an RGB picture of a megapixel, none on a photo of several (libdeflate's best
+    // level comes within 1 % of zopfli there; on small and flat pictures zopfli saves 1 to 8 % more).
+    static constexpr double kZopfliSeconds = 2.0;
+    static constexpr double kZopfliSecondsPerMegapixel = 4.0;
+    static constexpr double kZopfliMaxSeconds = 6.0;
+
+    // Lossless: every pixel as it is, 8 or 16 bits. Only the metadata the picture carries goes in, and
+    // none without `keepMetadata`. Without `thorough`, for a candidate that a lossy way will likely beat,
+    // libdeflate alone and fewer ways of filtering.
+    static QByteArray lossless(const vips::VImage& image, bool keepMetadata, bool thorough = true);
     // At most 256 colours chosen for the picture, at libimagequant's `quality` (0 to 100) and with
     // `dither` (0 to 1); nothing when the picture needs more colours than that quality allows.
-    // A probe of the quality search needs only the pixels and skips zopfli (`smallest` false).
-    static std::optional<QByteArray> palette(const vips::VImage& image, int quality, double dither,
+    // A probe of the quality search needs only the pixels (`smallest` false): the file is libvips' own.
+    // The palette's file gets a quarter of a lossless one's time with zopfli, within the levels' budget.
+    static std::optional<QByteArray> palette(const vips::VImage& image, int quality, double dither, bool keepMetadata,
                                              bool smallest = true);
 
-    // Above this many bytes of rows (about 0.7 megapixels of RGB), zopfli would take longer than the
-    // time budget of a picture and zlib's own result stays.
-    static constexpr qint64 kZopfliMaxBytes = 2 * 1024 * 1024;
+    // Above this many pixels the rows are written by libvips as they stream, with zlib's best level.
+    static constexpr qint64 kWriterMaxPixels = 8'000'000;
 };

@@ -30,6 +30,7 @@
 #include <string>
 #include <utility>
 #include <vector>
+#include <vips/vips8>
 
 namespace {
 
@@ -657,6 +658,72 @@ private Q_SLOTS:
             else // where alpha is 0, a lossless WebP may change the colour no one can see
                 QVERIFY(distance == 0.0 && (source.hasAlpha || TestImages::maxPixelDifference(data, input) == 0.0));
         }
+    }
+
+    // A lossless PNG is written in the narrowest form that holds its pixels (8 bits where 16 repeat them,
+    // grey, no alpha, one colour for the transparent, a palette of 1 to 8 bits): each comes back exact.
+    void losslessPngIsExact_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        using vips::VImage;
+        const auto png = [](const VImage& image) {
+            VipsBlob* blob = image.pngsave_buffer(VImage::option()->set("compression", 0));
+            std::size_t length = 0;
+            const void* bytes = vips_blob_get(blob, &length);
+            QByteArray data(static_cast<const char*>(bytes), qsizetype(length));
+            vips_area_unref(reinterpret_cast<VipsArea*>(blob));
+            return data;
+        };
+        const QByteArray jpeg = TestImages::photoJpeg(96, 64);
+        const VImage photo = VImage::new_from_buffer(jpeg.constData(), std::size_t(jpeg.size()), "");
+        const VImage x = VImage::xyz(96, 64)[0];
+        const VImage y = VImage::xyz(96, 64)[1];
+        const auto as = [](const VImage& image, VipsInterpretation interpretation) {
+            return image.copy(VImage::option()->set("interpretation", interpretation));
+        };
+        const VImage rgb16 =
+            as((photo.cast(VIPS_FORMAT_USHORT) * 257).cast(VIPS_FORMAT_USHORT), VIPS_INTERPRETATION_RGB16);
+        const VImage grey = photo.colourspace(VIPS_INTERPRETATION_B_W);
+        QTest::newRow("photo") << png(photo);
+        QTest::newRow("16 bits") << png(as((rgb16 + x).cast(VIPS_FORMAT_USHORT), VIPS_INTERPRETATION_RGB16));
+        QTest::newRow("16 bits of 8") << png(rgb16);
+        QTest::newRow("grey in RGB, opaque alpha")
+            << png(as(grey.bandjoin(grey).bandjoin(grey).bandjoin(grey * 0 + 255).cast(VIPS_FORMAT_UCHAR),
+                      VIPS_INTERPRETATION_sRGB));
+        QTest::newRow("one transparent colour")
+            << png(as(photo.bandjoin((x > 20).ifthenelse(255, 0)), VIPS_INTERPRETATION_sRGB)
+                       .insert(VImage::black(21, 64, VImage::option()->set("bands", 4)), 0, 0));
+        const VImage r = ((x * 7 + y * 13) % 8).cast(VIPS_FORMAT_UCHAR);
+        const VImage g = ((x + y * 3) % 4).cast(VIPS_FORMAT_UCHAR);
+        QTest::newRow("palette with soft alpha") << png(
+            as(r.bandjoin(g).bandjoin(r).bandjoin(g * 60 + 10).cast(VIPS_FORMAT_UCHAR), VIPS_INTERPRETATION_sRGB));
+        QTest::newRow("four greys") << png(
+            as(((x / 24).cast(VIPS_FORMAT_UCHAR) * 85).cast(VIPS_FORMAT_UCHAR), VIPS_INTERPRETATION_B_W));
+    }
+
+    void losslessPngIsExact()
+    {
+        QFETCH(QByteArray, input);
+        using vips::VImage;
+        const auto result = run(input, requestFor(Level::Lossless));
+        const auto* output = find(result, Kind::Lossless);
+        QVERIFY(output && !output->isOriginal);
+        QVERIFY(output->data.size() < input.size());
+        const auto load = [](const QByteArray& data) {
+            return VImage::new_from_buffer(data.constData(), std::size_t(data.size()), "");
+        };
+        const VImage source = load(input);
+        VImage back = load(output->data);
+        // Back in the source's form: its bands, its alpha, its depth.
+        const bool sixteen = source.format() == VIPS_FORMAT_USHORT;
+        if (back.format() != source.format())
+            back = back.cast(VIPS_FORMAT_USHORT) * 257;
+        if (back.bands() - int(back.has_alpha()) < source.bands() - int(source.has_alpha()))
+            back = back.colourspace(sixteen ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+        if (source.has_alpha() && !back.has_alpha())
+            back = back.bandjoin_const({sixteen ? 65535.0 : 255.0});
+        QCOMPARE(back.bands(), source.bands());
+        QCOMPARE((back.cast(VIPS_FORMAT_INT) - source.cast(VIPS_FORMAT_INT)).abs().max(), 0.0);
     }
 
     // What a camera leaves in a photo goes nowhere unless the user keeps it: with Keep EXIF off no output
