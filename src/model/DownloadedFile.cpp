@@ -1,9 +1,11 @@
 #include "model/DownloadedFile.h"
 
+#include "model/LocalId.h"
+
 #include <utility>
 
 DownloadedFile::DownloadedFile(OutputKind kind, QUrl path, qint64 size)
-    : id(QUuid::createUuid())
+    : id(LocalId::make())
     , kind(kind)
     , path(std::move(path))
     , size(size)

@@ -1,9 +1,11 @@
 #include "model/ImageJob.h"
 
+#include "model/LocalId.h"
+
 #include <utility>
 
 ImageJob::ImageJob(QUrl url, JobStatus status, QString message, QList<DownloadedFile> downloads)
-    : id(QUuid::createUuid())
+    : id(LocalId::make())
     , url(std::move(url))
     , status(status)
     , message(std::move(message))
