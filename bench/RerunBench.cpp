@@ -5,68 +5,21 @@
 //
 //   tovalin-bench-rerun --optimize PATH --url https://localhost:PORT --ca CA.pem --api-key KEY WORKDIR
 
+#include "bench/MarkedTree.h"
 #include "bench/Measure.h"
 #include "bench/ReportRow.h"
 #include "bench/ServiceOptions.h"
-#include "client/RequestParameters.h"
-#include "output/OutputMark.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTextStream>
 
 #include <sys/resource.h>
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-// `count` images, ten to a folder in four levels of folders (the intake benchmark's shape), each with
-// its optimized image and WebP companion, marked as the service client marks them after a run with the
-// default settings.
-void generateTree(const QString& root, int count)
-{
-    const TovalinOptions defaults;
-    const QByteArray settings = RequestParameters::settingsKey(defaults);
-    const QList<OutputKind> asked = OutputMark::companionsAskedFor(defaults);
-    const QList<OutputKind> saved{OutputKind::optimized, OutputKind::webp};
-    for (int i = 0; i < count; ++i) {
-        const QString folder = QStringLiteral("%1/site/d%2/d%3/d%4/photos%5")
-                                   .arg(root)
-                                   .arg(i / 10000 % 10)
-                                   .arg(i / 1000 % 10)
-                                   .arg(i / 100 % 10)
-                                   .arg(i / 10 % 10);
-        const QString base = QStringLiteral("%1/IMG_%2").arg(folder).arg(i, 6, 10, QLatin1Char('0'));
-        if (i % 10 == 0) {
-            QDir().mkpath(folder);
-        }
-        const QString source = base + QStringLiteral(".jpg");
-        if (!writeFile(source, QByteArray(1000 + i % 97, 'i'))) {
-            qFatal("cannot write the tree");
-        }
-        const std::optional<OutputMark::Source> identity =
-            OutputMark::sourceAt(QFile::encodeName(source), QFileInfo(source).fileName().toUtf8());
-        const std::pair<QString, OutputKind> outputs[] = {
-            {base + QStringLiteral("-optimized.jpg"), OutputKind::optimized},
-            {base + QStringLiteral(".webp"), OutputKind::webp}};
-        for (const auto& [path, kind] : outputs) {
-            if (!identity || !writeFile(path, QByteArray(600, 'o')) ||
-                !OutputMark{kind, *identity, settings, 600, asked, saved}.writeTo(QFile::encodeName(path))) {
-                qFatal("cannot write or mark the outputs");
-            }
-        }
-    }
-}
 
 // The time a command took, and its own processor time (user and system) as the kernel counts it for
 // a child that has been waited for: on a machine others are using, the second says more.
@@ -130,8 +83,7 @@ int main(int argc, char* argv[])
     const int repetitions = std::max(1, parser.value(repsOption).toInt());
     QTextStream err(stderr);
 
-    generateTree(root, images);
-    const QString tree = root + QStringLiteral("/site");
+    const QString tree = MarkedTree::generate(root, images, true);
     qputenv("TOVALIN_API_KEY", service.apiKey(parser).toUtf8());
     const QStringList rerun{QStringLiteral("--service-url"),
                             service.url(parser),

@@ -1,5 +1,7 @@
 #include "output/OutputMark.h"
 
+#include "output/BriefMark.h"
+
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -178,11 +180,20 @@ bool OutputMark::writeTo(int fd)
     };
     bytes = fstat(fd, &info) == 0 ? qint64(info.st_size) : -1;
     const QByteArray value = encode();
-    return fsetxattr(fd, attributeName, value.constData(), std::size_t(value.size()), 0) == 0;
+    if (fsetxattr(fd, attributeName, value.constData(), std::size_t(value.size()), 0) != 0) {
+        return false;
+    }
+    // Its short form, read first; where it cannot be written the whole mark is read instead.
+    BriefMark::writeTo(fd, *this);
+    return true;
 }
 
 bool OutputMark::writeTo(const QByteArray& path) const
 {
     const QByteArray value = encode();
-    return setxattr(path.constData(), attributeName, value.constData(), std::size_t(value.size()), 0) == 0;
+    if (setxattr(path.constData(), attributeName, value.constData(), std::size_t(value.size()), 0) != 0) {
+        return false;
+    }
+    BriefMark::writeTo(path, *this);
+    return true;
 }

@@ -9,6 +9,7 @@
 // an image's outputs are all there and up to date; the output's own dates play no part.
 //
 // File systems without extended attributes keep no mark; reading says so, and writing does nothing.
+// Writing also leaves the mark's short form (BriefMark), which the intake and the rerun read.
 
 #include "model/OutputKind.h"
 #include "model/TovalinOptions.h"

@@ -1,6 +1,7 @@
 #include "output/RerunCheck.h"
 
 #include "model/FileNames.h"
+#include "output/ParallelFor.h"
 
 #include <algorithm>
 #include <utility>
@@ -14,15 +15,40 @@ RerunCheck::RerunCheck(MarkedOutputs* outputs, QByteArray settings, QList<Output
 
 RerunCheck::Verdict RerunCheck::check(const OutputNames& names) const
 {
+    return checkAll({names}).constFirst();
+}
+
+QList<RerunCheck::Verdict> RerunCheck::checkAll(const QList<OutputNames>& names) const
+{
+    QList<QByteArray> folders;
+    folders.reserve(names.size());
+    for (const OutputNames& one : names) {
+        // Most neighbours in a queue share their folder: encoded once for all of them.
+        if (!folders.isEmpty() && one.folder() == names.at(folders.size() - 1).folder()) {
+            folders.append(folders.constLast());
+        } else {
+            folders.append(FileNames::encode(one.folder()));
+        }
+    }
+    m_outputs->prepare(folders);
+    QList<Verdict> verdicts(names.size());
+    Verdict* const out = verdicts.data();
+    ParallelFor::each(names.size(), [&](qsizetype i) {
+        out[i] = verdict(names.at(i), folders.at(i), *m_outputs->found(folders.at(i)));
+    });
+    return verdicts;
+}
+
+RerunCheck::Verdict RerunCheck::verdict(const OutputNames& names, const QByteArray& folderPath,
+                                        const MarkedOutputs::Folder& folder) const
+{
     Verdict verdict;
-    const QByteArray folderPath = FileNames::encode(names.folder());
-    verdict.marksKept = m_outputs->marksKept(folderPath);
-    const MarkedOutputs::Folder& folder = m_outputs->folder(folderPath);
+    verdict.marksKept = *folder.marksKept;
     if (!verdict.marksKept) {
         return verdict;
     }
     const QByteArray reference = names.sourceReference();
-    const auto [first, last] = folder.outputs.equal_range(reference);
+    const auto [first, last] = folder.outputs.equal_range(BriefMark::keyOf(reference));
     if (first == last) {
         // Nothing of this source here: its own identity is not even asked for.
         return verdict;
@@ -37,17 +63,20 @@ RerunCheck::Verdict RerunCheck::check(const OutputNames& names) const
     // The outputs of one job are told apart by the list of what it saved, which it wrote on each of
     // them once it had saved them all. A job that asked for fewer companions than this run would ask
     // for could not have saved what this run may save.
+    std::optional<BriefMark::Digest> expected;
     const auto fromThisSource = [&](const MarkedOutputs::Output& output) {
-        return output.mark.source == *now && output.mark.settings == m_settings && !output.mark.saved.isEmpty();
+        return !output.mark.mark.saved.isEmpty() && output.mark.madeFrom(*now, m_settings, expected);
     };
     const auto anchor = std::find_if(first, last, [&](const auto& output) {
-        return fromThisSource(output) && std::all_of(m_asked.cbegin(), m_asked.cend(),
-                                                     [&](OutputKind kind) { return output.mark.asked.contains(kind); });
+        return fromThisSource(output) && std::all_of(m_asked.cbegin(), m_asked.cend(), [&](OutputKind kind) {
+                   return output.mark.mark.asked.contains(kind);
+               });
     });
     if (anchor == last) {
         return verdict;
     }
-    for (const OutputKind kind : anchor->mark.saved) {
+    const QList<OutputKind>& saved = anchor->mark.mark.saved;
+    for (const OutputKind kind : saved) {
         if (kind != OutputKind::optimized && !m_asked.contains(kind)) {
             continue;
         }
@@ -58,15 +87,15 @@ RerunCheck::Verdict RerunCheck::check(const OutputNames& names) const
         const QByteArray longName =
             kind == OutputKind::optimized ? QByteArray() : FileNames::encode(names.longName(kind));
         const auto output = std::find_if(first, last, [&](const auto& output) {
-            return fromThisSource(output) && output.mark.kind == kind && output.mark.saved == anchor->mark.saved &&
-                   (name.isEmpty() || output.name == name || output.name == longName);
+            return output.mark.mark.kind == kind && output.mark.mark.saved == saved &&
+                   (name.isEmpty() || output.name == name || output.name == longName) && fromThisSource(output);
         });
         if (output == last) {
             return verdict;
         }
         // The walk found it there; its mark tells its size.
         verdict.outputs.append(DownloadedFile(
-            kind, QUrl::fromLocalFile(FileNames::decode(folderPath + '/' + output->name)), output->mark.bytes));
+            kind, QUrl::fromLocalFile(FileNames::decode(folderPath + '/' + output->name)), output->mark.mark.bytes));
     }
     verdict.upToDate = true;
     return verdict;

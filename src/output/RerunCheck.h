@@ -28,8 +28,13 @@ public:
     };
     // `names`: where, and under which names, the run would write the outputs of their source.
     Verdict check(const OutputNames& names) const;
+    // The same for many sources at once, in their order: the folders are read first, then the sources
+    // asked for their identities, both spread over the cores.
+    QList<Verdict> checkAll(const QList<OutputNames>& names) const;
 
 private:
+    Verdict verdict(const OutputNames& names, const QByteArray& folderPath, const MarkedOutputs::Folder& folder) const;
+
     MarkedOutputs* m_outputs;
     QByteArray m_settings;
     QList<OutputKind> m_asked;

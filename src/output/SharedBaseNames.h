@@ -27,7 +27,9 @@ public:
     // so that neither source replaces the other's files.
     OutputNames names(const ImageJob& job, const QList<ImageJob>& jobs, const QString& resultsFolder);
     // Counts `jobs` and `joining`, jobs about to join them, so that names() asked for a job of either
-    // before they have joined already gives each the names it will have among all of them.
+    // before they have joined already gives each the names it will have among all of them. Once
+    // counted, names() asked with the same `resultsFolder` only reads, and may be asked from several
+    // threads at once.
     void count(const QList<ImageJob>& jobs, const QList<ImageJob>& joining, const QString& resultsFolder);
 
 private:

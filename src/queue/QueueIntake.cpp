@@ -1,9 +1,11 @@
 #include "queue/QueueIntake.h"
 
 #include "model/FileNames.h"
+#include "output/BriefMark.h"
 #include "output/MarkedOutputs.h"
 #include "output/OutputMark.h"
 #include "output/OutputNames.h"
+#include "output/ParallelFor.h"
 #include "queue/JobListModel.h"
 
 #include <QDir>
@@ -14,7 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
-#include <optional>
+#include <numeric>
 #include <strings.h>
 #include <sys/stat.h>
 #include <utility>
@@ -36,13 +38,32 @@ QList<QByteArray> imagesIn(const QByteArray& folder)
     return names;
 }
 
-// What a walk carries down into every folder.
+// A file the walk found whose name this program gives its outputs: whether it is one, and so no
+// source, is told by its mark, which is read once the walk is over, spread over the cores.
+struct MaybeOutput
+{
+    QByteArray name;
+    qsizetype folder;     // in Walk::folders
+    qsizetype image = -1; // in Walk::images, when it has one of the ten extensions
+    BriefMarkReading reading;
+};
+
+struct Folder
+{
+    QByteArray path;
+    MarkedOutputs::Folder found;
+};
+
+// What a walk carries down into every folder, and what it finds.
 struct Walk
 {
     // The real path of the folder given, with a "/" at its end.
     QByteArray within;
-    QList<QUrl>* images;
-    MarkedOutputs* outputs;
+    // The paths of the images in the order found; a name that may be an output is held in its place
+    // until its mark is read.
+    QList<QByteArray> images;
+    QList<MaybeOutput> maybeOutputs;
+    QList<Folder> folders;
 };
 
 // What a link found in the walk stands for: what it leads to while that lies within the folder given
@@ -69,20 +90,19 @@ unsigned char linkedType(const QByteArray& path, const Walk& walk)
 // The folder walk, on the directory entries themselves: a hidden entry (a name starting with ".") is
 // left out, a hidden folder with everything beneath it; a folder that cannot be read is passed over.
 // The entry type comes with the entry, and only a name this program gives its outputs is asked for a
-// mark, so a file costs no system call of its own and a tree of 100,000 files is walked about as
-// quickly as it is listed.
-void walk(const QByteArray& folder, const Walk& context)
+// mark (after the walk, see settle()), so a file costs no system call of its own and a tree of
+// 100,000 files is walked about as quickly as it is listed.
+void walk(const QByteArray& folder, Walk& context)
 {
     DIR* dir = opendir(folder.constData());
     if (dir == nullptr) {
         return;
     }
+    const qsizetype folderIndex = context.folders.size();
+    context.folders.append({folder, {}});
     QByteArray path = folder;
     path += '/';
     const qsizetype prefix = path.size();
-    MarkedOutputs::Folder found;
-    // Read only on a file system without marks, where names are all there is to go by.
-    std::optional<QList<QByteArray>> imageNames;
     while (const dirent* entry = readdir(dir)) {
         const char* name = entry->d_name;
         if (name[0] == '.') {
@@ -115,34 +135,82 @@ void walk(const QByteArray& folder, const Walk& context)
             // A FIFO, device or socket named like an image is queued as one given by itself is, and
             // fails as that one does, rather than being passed over without a word.
             if (image && type != DT_UNKNOWN) {
-                context.images->append(QUrl::fromLocalFile(FileNames::decode(path)));
+                context.images.append(path);
             }
             continue;
         }
         if (OutputNames::mayBeOutput(name)) {
-            const OutputMarkReading reading = OutputMark::read(path);
-            found.marksKept = reading.found != OutputMark::Found::unsupported;
-            if (reading.mark) {
-                found.add(QByteArray(name), *reading.mark);
-                continue;
-            }
-            if (image && reading.found == OutputMark::Found::unsupported) {
-                if (!imageNames) {
-                    imageNames = imagesIn(folder);
-                }
-                if (OutputNames::namedLikeOutput(QByteArray(name), *imageNames)) {
-                    continue;
-                }
-            }
+            context.maybeOutputs.append({QByteArray(name), folderIndex, image ? context.images.size() : -1, {}});
         }
         if (image) {
-            context.images->append(QUrl::fromLocalFile(FileNames::decode(path)));
+            context.images.append(path);
         }
     }
     closedir(dir);
-    if (context.outputs != nullptr) {
-        context.outputs->add(folder, std::move(found));
+}
+
+// Reads the marks of the names that may be outputs and leaves out those that are: known by their
+// mark, or, on a file system that keeps no marks, by their names beside their source's.
+void settle(Walk& context)
+{
+    // Folder by folder, so that each is opened once and its files are asked for by name in it; a large
+    // folder in parts, so that it too is spread.
+    constexpr qsizetype perPart = 64;
+    QList<qsizetype> order(context.maybeOutputs.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&context](qsizetype a, qsizetype b) {
+        return context.maybeOutputs.at(a).folder < context.maybeOutputs.at(b).folder;
+    });
+    QList<qsizetype> starts;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        if (i == 0 || i - starts.constLast() == perPart ||
+            context.maybeOutputs.at(order.at(i)).folder != context.maybeOutputs.at(order.at(i - 1)).folder) {
+            starts.append(i);
+        }
     }
+    MaybeOutput* const candidates = context.maybeOutputs.data();
+    ParallelFor::each(
+        starts.size(),
+        [&](qsizetype group) {
+            const qsizetype end = group + 1 < starts.size() ? starts.at(group + 1) : order.size();
+            BriefMark::Folder folder(context.folders.at(candidates[order.at(starts.at(group))].folder).path);
+            for (qsizetype i = starts.at(group); i < end; ++i) {
+                MaybeOutput& candidate = candidates[order.at(i)];
+                candidate.reading = folder.read(candidate.name);
+            }
+        },
+        4);
+    QList<bool> dropped(context.images.size(), false);
+    // Read only on a file system without marks, where names are all there is to go by.
+    qsizetype namesOf = -1;
+    QList<QByteArray> imageNames;
+    for (MaybeOutput& candidate : context.maybeOutputs) {
+        Folder& folder = context.folders[candidate.folder];
+        folder.found.marksKept = candidate.reading.found != OutputMark::Found::unsupported;
+        if (candidate.reading.mark) {
+            folder.found.add(candidate.name, std::move(*candidate.reading.mark));
+            if (candidate.image >= 0) {
+                dropped[candidate.image] = true;
+            }
+            continue;
+        }
+        if (candidate.image >= 0 && candidate.reading.found == OutputMark::Found::unsupported) {
+            if (namesOf != candidate.folder) {
+                imageNames = imagesIn(folder.path);
+                namesOf = candidate.folder;
+            }
+            if (OutputNames::namedLikeOutput(candidate.name, imageNames)) {
+                dropped[candidate.image] = true;
+            }
+        }
+    }
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < context.images.size(); ++i) {
+        if (!dropped.at(i)) {
+            context.images[kept++] = std::move(context.images[i]);
+        }
+    }
+    context.images.resize(kept);
 }
 
 } // namespace
@@ -231,12 +299,23 @@ QList<QUrl> QueueIntake::collectImages(const QUrl& folder, MarkedOutputs* output
     if (real == nullptr) {
         return images;
     }
-    Walk context{QByteArray(real), &images, outputs};
+    Walk context;
+    context.within = QByteArray(real);
     std::free(real);
     if (!context.within.endsWith('/')) {
         context.within += '/';
     }
     walk(root, context);
+    settle(context);
+    images.reserve(context.images.size());
+    for (const QByteArray& path : std::as_const(context.images)) {
+        images.append(QUrl::fromLocalFile(FileNames::decode(path)));
+    }
+    if (outputs != nullptr) {
+        for (Folder& folder : context.folders) {
+            outputs->add(folder.path, std::move(folder.found));
+        }
+    }
     return images;
 }
 

@@ -4,7 +4,8 @@
 // location marked by a trailing "/") is searched for images with one of the ten extensions, hidden
 // entries left out, and so are the outputs this program wrote there: known by their mark, or, on a
 // file system that keeps no marks, by their names beside their source's. A file already in the queue
-// is not queued again. Runs on the main thread, the folder walk included.
+// is not queued again. Runs on the calling thread, the folder walk included; only the marks are read
+// on several.
 
 #include "model/ImageJob.h"
 

@@ -2,6 +2,7 @@
 
 #include "client/RequestParameters.h"
 #include "output/OutputMark.h"
+#include "output/ParallelFor.h"
 #include "queue/JobListModel.h"
 
 #include <utility>
@@ -17,13 +18,24 @@ QString UpToDateJobs::alreadyOptimized()
     return tr("Already optimized.");
 }
 
-RerunCheck::Verdict UpToDateJobs::check(const OutputNames& names)
+QList<RerunCheck::Verdict> UpToDateJobs::checkAll(const QList<const ImageJob*>& jobs, const QList<ImageJob>& queue,
+                                                  const QList<ImageJob>& joining)
 {
-    RerunCheck::Verdict verdict = m_check.check(names);
-    if (!verdict.marksKept && m_unmarkedFolder.isEmpty()) {
-        m_unmarkedFolder = names.folder();
+    // Counted once here, the names are then only read, from every thread.
+    m_names.count(queue, joining, m_resultsFolder);
+    QList<OutputNames> names(jobs.size());
+    OutputNames* const out = names.data();
+    ParallelFor::each(jobs.size(), [&](qsizetype i) { out[i] = m_names.names(*jobs.at(i), queue, m_resultsFolder); });
+    QList<RerunCheck::Verdict> verdicts = m_check.checkAll(names);
+    if (m_unmarkedFolder.isEmpty()) {
+        for (qsizetype i = 0; i < verdicts.size(); ++i) {
+            if (!verdicts.at(i).marksKept) {
+                m_unmarkedFolder = names.at(i).folder();
+                break;
+            }
+        }
     }
-    return verdict;
+    return verdicts;
 }
 
 void UpToDateJobs::markDone(ImageJob& job, RerunCheck::Verdict verdict, const QString& message)
@@ -37,27 +49,37 @@ void UpToDateJobs::markDone(ImageJob& job, RerunCheck::Verdict verdict, const QS
 
 void UpToDateJobs::settleArriving(QList<ImageJob>& arriving, const QList<ImageJob>& queue)
 {
-    m_names.count(queue, arriving, m_resultsFolder);
+    QList<const ImageJob*> jobs;
+    jobs.reserve(arriving.size());
+    for (const ImageJob& job : std::as_const(arriving)) {
+        jobs.append(&job);
+    }
+    QList<RerunCheck::Verdict> verdicts = checkAll(jobs, queue, arriving);
     // Translated once for all of them, as the intake does with its own message.
     const QString message = alreadyOptimized();
-    for (ImageJob& job : arriving) {
-        RerunCheck::Verdict verdict = check(m_names.names(job, queue, m_resultsFolder));
-        if (verdict.upToDate) {
-            markDone(job, std::move(verdict), message);
+    for (qsizetype i = 0; i < arriving.size(); ++i) {
+        if (verdicts.at(i).upToDate) {
+            markDone(arriving[i], std::move(verdicts[i]), message);
         }
     }
 }
 
 QList<QUuid> UpToDateJobs::due(JobListModel& queue)
 {
+    QList<const ImageJob*> jobs;
+    jobs.reserve(queue.jobs().size());
+    for (const ImageJob& job : queue.jobs()) {
+        jobs.append(&job);
+    }
+    QList<RerunCheck::Verdict> verdicts = checkAll(jobs, queue.jobs());
     QList<QUuid> due;
     QList<std::pair<QUuid, RerunCheck::Verdict>> done;
-    for (const ImageJob& job : queue.jobs()) {
-        RerunCheck::Verdict verdict = check(m_names.names(job, queue.jobs(), m_resultsFolder));
-        if (!verdict.upToDate) {
+    for (qsizetype i = 0; i < jobs.size(); ++i) {
+        const ImageJob& job = *jobs.at(i);
+        if (!verdicts.at(i).upToDate) {
             due.append(job.id);
         } else if (job.status != JobStatus::succeeded) {
-            done.append({job.id, std::move(verdict)});
+            done.append({job.id, std::move(verdicts[i])});
         }
     }
     // Marked once the walk over the queue is over: an update may move the rows it walks.

@@ -39,7 +39,9 @@ public:
     static QString alreadyOptimized();
 
 private:
-    RerunCheck::Verdict check(const OutputNames& names);
+    // The verdicts on `jobs`, each named among `queue` and `joining`.
+    QList<RerunCheck::Verdict> checkAll(const QList<const ImageJob*>& jobs, const QList<ImageJob>& queue,
+                                        const QList<ImageJob>& joining = {});
     static void markDone(ImageJob& job, RerunCheck::Verdict verdict, const QString& message);
 
     RerunCheck m_check;

@@ -11,6 +11,7 @@
 #include <QAbstractItemModelTester>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMetaProperty>
 #include <QSignalSpy>
@@ -503,6 +504,62 @@ private Q_SLOTS:
         QCOMPARE(model.statusMessage(), QStringLiteral("Optimizing 2 image(s)…"));
         model.stopAll();
         QTRY_COMPARE(model.statusMessage(), done);
+    }
+
+    // A tree large enough that its marks are read and its images checked on several threads: every
+    // output is left out, the images keep the order of the walk, and exactly those with results are
+    // done, each with its own files.
+    void aLargeTreeIsSettledAsASmallOneIs()
+    {
+        TempTree tree;
+        AppViewModel model(storeIn(tree), {});
+        const TovalinOptions options = model.currentOptions();
+        const QList<OutputKind> saved{OutputKind::optimized, OutputKind::webp};
+        constexpr int images = 600;
+        for (int i = 0; i < images; ++i) {
+            const QString base = QStringLiteral("d%1/IMG_%2").arg(i / 20).arg(i, 4, 10, QLatin1Char('0'));
+            const QString source = tree.writeFile(base + QStringLiteral(".jpg"), QByteArray::number(i));
+            // One image in three has no results; their names stand for a user's own files, unmarked.
+            const bool done = i % 3 != 0;
+            const std::optional<OutputMark::Source> sent =
+                OutputMark::sourceAt(QFile::encodeName(source), QFileInfo(source).fileName().toUtf8());
+            QVERIFY(sent);
+            for (const auto& [suffix, kind] :
+                 {std::pair{"-optimized.jpg", OutputKind::optimized}, std::pair{".webp", OutputKind::webp}}) {
+                const QString path = tree.writeFile(base + QLatin1String(suffix), "12345");
+                const OutputMark mark{
+                    kind, *sent, RequestParameters::settingsKey(options), 5, OutputMark::companionsAskedFor(options),
+                    saved};
+                if (done && !mark.writeTo(QFile::encodeName(path))) {
+                    QSKIP("the file system of the temporary folder keeps no marks");
+                }
+            }
+        }
+        model.addFiles({tree.folderUrl()});
+        QStringList names;
+        int doneCount = 0;
+        for (const ImageJob& job : model.jobs()) {
+            const QString name = job.url.fileName();
+            const bool output = name.contains(QLatin1String("-optimized")) || name.endsWith(QLatin1String(".webp"));
+            const int number = QStringView(name).mid(4, 4).toInt();
+            if (output) {
+                // A user's own file named like an output is a source, and has no results of its own.
+                QCOMPARE(number % 3, 0);
+                QCOMPARE(job.status, JobStatus::queued);
+                continue;
+            }
+            names.append(name);
+            QCOMPARE(job.status == JobStatus::succeeded, number % 3 != 0);
+            if (job.status == JobStatus::succeeded) {
+                ++doneCount;
+                QCOMPARE(job.downloads.size(), 2);
+                QCOMPARE(job.downloads.at(0).path.fileName(), name.chopped(4) + QStringLiteral("-optimized.jpg"));
+            }
+        }
+        QCOMPARE(names.size(), images);
+        QCOMPARE(doneCount, images - images / 3);
+        QCOMPARE(model.jobs().size(), images + 2 * (images / 3));
+        QCOMPARE(urlsOf(model), AppViewModel::collectImages(tree.folderUrl()));
     }
 
     void intake_data()
