@@ -93,10 +93,11 @@ private Q_SLOTS:
         TestImages::initVips();
         QString error = m_service.start(kKey);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        // The service adds 10 s to its processing: the upload answers code 1 after 8 s and the poll,
-        // waiting up to 8 s more, gets the result, with 6 s left for the codecs' own work on a busy machine.
-        error = m_slowService.start(kKey, {QStringLiteral("--delay-ms"), QStringLiteral("10000"),
-                                           QStringLiteral("--max-wait"), QStringLiteral("8")});
+        // The service adds 16 s to its processing: the upload answers code 1 after 15 s, however fast the
+        // codecs are, and the poll, waiting up to 15 s more, gets the result, with 14 s left for the
+        // codecs' own work on a loaded machine or under the sanitizers.
+        error = m_slowService.start(kKey, {QStringLiteral("--delay-ms"), QStringLiteral("16000"),
+                                           QStringLiteral("--max-wait"), QStringLiteral("15")});
         QVERIFY2(error.isEmpty(), qPrintable(error));
         m_sources = {{QStringLiteral("photo.jpg"), TestImages::photoJpeg(400, 300)},
                      {QStringLiteral("notes.jpg"), TestImages::notAnImage()},
