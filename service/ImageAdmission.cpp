@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 #include <unistd.h>
 
 namespace {
@@ -56,7 +57,10 @@ qint64 ImageAdmission::cost(const std::optional<ImageProcessor::Header>& header,
     const qint64 outputPixels = qint64(output.width()) * output.height();
     if (input > settings.maxPixels || outputPixels > settings.maxPixels)
         return 0;
-    return kBytesPerSample * std::max(input, outputPixels) * header->bands * header->sampleBytes;
+    const qint64 pixels = std::max(input, outputPixels);
+    return qint64(std::ceil(ImageProcessor::peakBytesPerPixel(header->bands, header->sampleBytes, request.webp) *
+                            double(pixels))) +
+           ImageProcessor::measuringPeakBytes(pixels);
 }
 
 qint64 ImageAdmission::defaultBudget()

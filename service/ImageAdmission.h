@@ -31,15 +31,12 @@ public:
     };
     using Ticket = std::uint64_t;
 
-    // Peak memory of the codec work per decoded sample (one band of one pixel, 8 bits), as measured on
-    // large images with a WebP companion, the desktop client's default.
-    static constexpr qint64 kBytesPerSample = 7;
-
     ImageAdmission(boost::asio::io_context& context, const Limits& limits);
     ~ImageAdmission();
 
-    // The estimated peak of processing an upload with `header` as `request` asks; nothing for one that
-    // is refused from its header, passed through or not readable, since none of it is decoded.
+    // The estimated peak of processing an upload with `header` as `request` asks (see
+    // ImageProcessor::peakBytesPerPixel); nothing for one that is refused from its header, passed through
+    // or not readable, since none of it is decoded.
     static qint64 cost(const std::optional<ImageProcessor::Header>& header, const OptimizeRequest& request,
                        const ImageProcessor::Settings& settings);
     // A quarter of this machine's memory, or of the memory its control group may use when that is less;

@@ -169,6 +169,16 @@ VImage decoded(const QByteArray& data)
     return VImage::new_from_buffer(data.constData(), static_cast<std::size_t>(data.size()), "").copy_memory();
 }
 
+// The decoded pixels of a JPEG made here, read once from the top as they are asked for: the whole
+// picture is never held. The image keeps its own copy of the bytes.
+VImage streamed(const QByteArray& jpeg)
+{
+    VipsBlob* blob = vips_blob_copy(jpeg.constData(), static_cast<std::size_t>(jpeg.size()));
+    VImage image = VImage::jpegload_buffer(blob, VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
+    vips_area_unref(reinterpret_cast<VipsArea*>(blob));
+    return image;
+}
+
 // An upload that libvips has opened: only its header is read until the pixels are asked for.
 struct Decoded
 {
@@ -448,7 +458,8 @@ private:
                 if (colours.bands() == 2)
                     colours = colours.extract_band(0);
                 const int q = startFor(m_level, 86, 93);
-                return decoded(
+                // Compared with the picture in one pass, so it need not be held whole.
+                return streamed(
                     JpegEncoder::encode(colours.cast(VIPS_FORMAT_UCHAR), {q, JpegEncoder::Chroma::Half, false}));
             };
             m_sample.emplace(m_pixels, trial);
@@ -768,25 +779,32 @@ int ImageProcessor::Result::code() const
     return 500;
 }
 
-double ImageProcessor::peakBytesPerPixel(int bands, int bytesPerSample, bool jpegWithFullChroma)
+double ImageProcessor::peakBytesPerPixel(int bands, int bytesPerSample, bool webp, bool jpegWithFullChroma)
 {
     const double pixels = double(bands) * bytesPerSample;
     // A 16-bit picture is also held in 8 bits while a palette is tried.
     const double eightBit = bytesPerSample > 1 ? bands : 0.0;
+    // libvips chooses a palette from an RGBA copy of the whole picture, with a byte a pixel for the
+    // indices; the palette picture is then decoded whole to be measured.
+    constexpr double palette = 5.0;
     const double coefficients = JpegEncoder::bytesPerPixel(
         jpegWithFullChroma ? JpegEncoder::Chroma::Full : JpegEncoder::Chroma::Half, bands >= 3 ? 3 : 1);
     constexpr double kResults = 1.0; // the upload's size at most for each of a few results, in practice far less
-    return pixels + std::max(eightBit, coefficients) + kResults;
+    // A WebP companion may be coded losslessly (near-lossless where lossy WebP cannot keep the promise):
+    // libwebp then holds the picture in ARGB and, as measured on 100 megapixels, twice that again.
+    const double losslessWebp = webp ? 12.0 : 0.0;
+    return pixels + std::max({eightBit + palette, coefficients, losslessWebp}) + kResults;
 }
 
-qint64 ImageProcessor::fixedPeakBytes()
+qint64 ImageProcessor::measuringPeakBytes(qint64 pixels)
 {
-    // The tiles kept for reference, and the model's planes for the largest picture measured at once: a
-    // whole small one, or one tile with its context.
+    // A small picture is measured whole; a larger one a tile with its context at a time, with the
+    // tiles kept for reference.
+    const qint64 tilePixels = qint64(TileSample::kTile) * TileSample::kTile;
+    if (pixels <= TileSample::kMinTiles * tilePixels)
+        return pixels * VisualDistance::kBytesPerPixel;
     const qint64 side = TileSample::kTile + 2 * TileSample::kMargin;
-    const qint64 measured =
-        std::max<qint64>(qint64(TileSample::kMinTiles) * TileSample::kTile * TileSample::kTile, side * side);
-    return TileSample::maxPixels() * 4 + measured * VisualDistance::kBytesPerPixel;
+    return TileSample::maxPixels() * 4 + side * side * VisualDistance::kBytesPerPixel;
 }
 
 QString ImageProcessor::kindName(Kind kind)

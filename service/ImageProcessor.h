@@ -93,13 +93,16 @@ public:
 
     // Memory that processing one upload holds at its peak, for admission before it is decoded: bytes per
     // pixel (of the larger of input and output) for a picture of `bands` bands of `bytesPerSample` bytes,
-    // plus a fixed amount for measuring. The decoded pixels are held once; a progressive JPEG keeps its
-    // coefficients until the last scan (2 bytes each: 1.5 per pixel at 4:2:0, 3 at 4:4:4, which the
-    // lossless copy of a JPEG with full chroma needs and our own encoder only uses below 32 megapixels);
-    // the encoded results are each smaller than the upload. The measure of quality works on a few
-    // tiles, whatever the size of the picture.
-    static double peakBytesPerPixel(int bands, int bytesPerSample, bool jpegWithFullChroma = false);
-    static qint64 fixedPeakBytes();
+    // plus a fixed amount for measuring. The decoded pixels are held once, and every encoder works from
+    // them with at most about as much again: the decoded palette picture the quality is measured on, a
+    // JPEG's coefficients (2 bytes each: 1.5 per pixel at 4:2:0, 3 at 4:4:4, which the lossless copy of
+    // a JPEG with full chroma needs and our own encoder only uses below 32 megapixels), WebP's YUV
+    // planes; more for a WebP companion (`webp`) coded losslessly. The encoded results are each smaller
+    // than the upload.
+    static double peakBytesPerPixel(int bands, int bytesPerSample, bool webp, bool jpegWithFullChroma = false);
+    // What measuring the quality of a picture of `pixels` holds besides: all of a small one, a few
+    // tiles of a larger one, whatever its size.
+    static qint64 measuringPeakBytes(qint64 pixels);
 
     // The JSON member names of the protocol for each kind ("LossyURL", …) without the "URL" suffix.
     static QString kindName(Kind kind);

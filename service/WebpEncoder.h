@@ -1,6 +1,9 @@
-// WebP through libvips at libwebp's highest effort (method 6), which costs little next to measuring.
-// libvips 8.14 writes an EXIF chunk into every WebP, made up from the picture's resolution when it has
-// none, and ignores `strip`; the chunks are taken out again with libwebp's muxer where they may not go.
+// WebP at libwebp's highest effort (method 6), which costs little next to measuring. Without metadata,
+// an 8-bit RGB or RGBA picture goes to libwebp straight from its pixels, in bands of rows: libvips would
+// first copy all of it into RGBA, and its sharp conversion to YUV would hold planes of the whole picture.
+// Otherwise through libvips, which in 8.14 writes an EXIF chunk into every WebP, made up from the
+// picture's resolution when it has none, and ignores `strip`; the chunks are taken out again with
+// libwebp's muxer where they may not go.
 #pragma once
 
 #include <QByteArray>

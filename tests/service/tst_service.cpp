@@ -1314,7 +1314,7 @@ private Q_SLOTS:
     void imagesAreProcessedWithinTheMemoryBudget()
     {
         ServiceConfig config;
-        config.memoryBudgetBytes = 48 * 1024 * 1024; // one 1200 × 1200 image at a time
+        config.memoryBudgetBytes = 96 * 1024 * 1024; // one 1200 × 1200 image at a time
         start(config);
         const QByteArray large = TestImages::photoAs("png", 1200, 1200);
         QStringList pending;
@@ -1329,11 +1329,12 @@ private Q_SLOTS:
         for (const QString& original : std::as_const(pending))
             QTRY_COMPARE_WITH_TIMEOUT(poll(original).code(), 2, 60'000);
 
-        const Answer refused = upload(clientForm("wait=0", TestImages::photoAs("png", 1600, 1200), "huge.png"));
+        const Answer refused =
+            upload(clientForm("wait=0&convertto=+webp", TestImages::photoAs("png", 2000, 1500), "huge.png"));
         QTRY_COMPARE_WITH_TIMEOUT(poll(refused.url("OriginalURL")).code(), 413, 10'000);
         QCOMPARE(poll(refused.url("OriginalURL")).message(),
-                 QStringLiteral("The image is too large to process: 1600×1200 pixels need about 38.45 MB of memory, "
-                                "the limit is 36 MB."));
+                 QStringLiteral("The image is too large to process: 2000×1500 pixels need about 76.47 MB of memory, "
+                                "the limit is 72 MB."));
         QCOMPARE(get(refused.url("OriginalURL")).http, 404);
     }
 
