@@ -65,13 +65,18 @@ ContentView::ContentView(AppViewModel* model, QWidget* parent)
     connect(m_sidebar, &Sidebar::aboutRequested, this, &ContentView::showAbout);
 
     // Tab follows the reading order: the sidebar top to bottom, then the queue pane. Typing starts in
-    // the key field.
+    // the key field where the service needs one; on this computer, at adding images.
     QList<QWidget*> chain = m_sidebar->focusChain() + m_header->focusChain();
     chain.append(m_jobsList);
     for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
         QWidget::setTabOrder(chain.at(i), chain.at(i + 1));
     }
-    findChild<QLineEdit*>(QStringLiteral("apiKeyField"))->setFocus();
+    auto* keyField = findChild<QLineEdit*>(QStringLiteral("apiKeyField"));
+    if (keyField->isVisibleTo(this)) {
+        keyField->setFocus();
+    } else {
+        findChild<QWidget*>(QStringLiteral("addButton"))->setFocus();
+    }
 
     // Every other widget passes drags on to this one; text fields take dropped text themselves, so
     // images dropped on them are caught on the way.

@@ -841,6 +841,13 @@ private Q_SLOTS:
         QCOMPARE(
             AppViewModel(std::make_shared<SettingsStore>(m_tree->path(QStringLiteral("settings.ini"))), {}).engine(),
             Engine::service);
+
+        // A window opened on this computer starts at adding images, not in the hidden key field.
+        m_model->setEngine(Engine::local);
+        MainWindow local(m_model.get());
+        local.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&local));
+        QTRY_COMPARE(local.focusWidget(), local.findChild<QWidget*>(QStringLiteral("addButton")));
     }
 
     void keyboardVisitsEveryControlInReadingOrder()
