@@ -336,11 +336,13 @@ public:
     {
         using Chroma = JpegEncoder::Chroma;
         const double limit = target(level);
+        const JpegEncoder::LumaTable luma = level == OptimizeRequest::Level::Lossy ? JpegEncoder::LumaTable::Structural
+                                                                                   : JpegEncoder::LumaTable::Standard;
         const auto searchWith = [&](Chroma chroma, int start) {
             return QualitySearch::lowest({30, highest, start}, limit, [&](int q) {
                 return sample().measure(
                     [&](const VImage& tile) {
-                        return decoded(JpegEncoder::encode(tile, {q, chroma, false}));
+                        return decoded(JpegEncoder::encode(tile, {q, chroma, false, luma}));
                     },
                     limit);
             });
@@ -356,12 +358,13 @@ public:
             full = searchWith(Chroma::Full, half ? half->quality - 6 : start);
         if (!half && !full)
             return std::nullopt;
-        JpegEncoder::Settings chosen{half ? half->quality : full->quality, half ? Chroma::Half : Chroma::Full, true};
+        JpegEncoder::Settings chosen{half ? half->quality : full->quality, half ? Chroma::Half : Chroma::Full, true,
+                                     luma};
         if (half && full) {
             const auto sampleBytes = [&](JpegEncoder::Settings settings) {
                 return sample().bytes([&](const VImage& tile) { return JpegEncoder::encode(tile, settings).size(); });
             };
-            const JpegEncoder::Settings other{full->quality, Chroma::Full, true};
+            const JpegEncoder::Settings other{full->quality, Chroma::Full, true, luma};
             if (sampleBytes(other) < sampleBytes(chosen))
                 chosen = other;
         }

@@ -16,9 +16,11 @@ using vips::VImage;
 
 namespace {
 
-// Luma and chroma tables, natural order. Luma keeps the standard's Annex K table, which measured
-// better at equal butteraugli distance than the smooth tables of the literature: its fine steps at
-// high frequencies keep edges from ringing, which is where the distance peaks. Chroma takes the smooth
+// Luma and chroma tables, natural order. Luma keeps the standard's Annex K table near visually
+// lossless, where it measured better at equal butteraugli distance than the smooth tables of the
+// literature (Klein-Silverstein-Carney, PSNR-HVS, Peterson-Ahumada-Watson): its fine steps at high
+// frequencies keep edges from ringing, which is where the distance peaks. At Lossy's distance the table
+// tuned for multi-scale SSIM costs less (see LumaTable). Chroma takes the smooth
 // table that rises with frequency alike in both directions, after N. Robidoux's study of JPEG
 // quantization for ImageMagick (2012): coarser than Annex K's at low frequencies and finer at high.
 constexpr std::array<unsigned int, 64> kLuma{
@@ -31,6 +33,16 @@ constexpr std::array<unsigned int, 64> kLuma{
     49, 64, 78, 87, 103, 121, 120, 101, //
     72, 92, 95, 98, 112, 100, 103, 99,  //
 };
+constexpr std::array<unsigned int, 64> kStructuralLuma{
+    12, 17, 20, 21, 30,  34,  56,  63,  //
+    18, 20, 20, 26, 28,  51,  61,  55,  //
+    19, 20, 21, 26, 33,  58,  69,  55,  //
+    26, 26, 26, 30, 46,  87,  86,  66,  //
+    31, 33, 36, 40, 46,  96,  100, 73,  //
+    40, 35, 46, 62, 81,  100, 111, 91,  //
+    46, 66, 76, 86, 102, 121, 120, 101, //
+    68, 90, 90, 96, 113, 102, 105, 103, //
+};
 constexpr std::array<unsigned int, 64> kChroma{
     16, 16, 16,  18,  25,  37,  56,  85,  //
     16, 17, 20,  27,  34,  40,  53,  75,  //
@@ -41,6 +53,11 @@ constexpr std::array<unsigned int, 64> kChroma{
     56, 53, 91,  106, 131, 169, 226, 311, //
     85, 75, 135, 156, 189, 238, 311, 418, //
 };
+
+const std::array<unsigned int, 64>& lumaOf(JpegEncoder::LumaTable luma)
+{
+    return luma == JpegEncoder::LumaTable::Structural ? kStructuralLuma : kLuma;
+}
 
 int scaleOf(int quality)
 {
@@ -124,7 +141,7 @@ bool compress(RowSource& pixels, int width, int height, int bands, const JpegEnc
     cinfo.dct_method = JDCT_ISLOW;
     std::array<unsigned int, 64> table{};
     for (std::size_t i = 0; i < 64; ++i)
-        table[i] = stepOf(kLuma[i], settings.quality);
+        table[i] = stepOf(lumaOf(settings.luma)[i], settings.quality);
     jpeg_add_quant_table(&cinfo, 0, table.data(), 100, TRUE);
     for (std::size_t i = 0; i < 64; ++i)
         table[i] = stepOf(kChroma[i], settings.quality);
