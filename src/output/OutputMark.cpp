@@ -5,6 +5,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <utility>
@@ -156,6 +157,17 @@ std::optional<OutputMark::Source> OutputMark::sourceAt(const QByteArray& path, c
     {
     };
     if (stat(path.constData(), &info) != 0) {
+        return std::nullopt;
+    }
+    return Source{reference, qint64(info.st_size), nanoseconds(info.st_mtim)};
+}
+
+std::optional<OutputMark::Source> OutputMark::sourceAt(int folder, const QByteArray& name, const QByteArray& reference)
+{
+    struct stat info
+    {
+    };
+    if (fstatat(folder, name.constData(), &info, 0) != 0) {
         return std::nullopt;
     }
     return Source{reference, qint64(info.st_size), nanoseconds(info.st_mtim)};

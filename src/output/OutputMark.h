@@ -53,6 +53,8 @@ struct OutputMark
     // The source's identity as the file system gives it for a path, named by `reference`; nothing when
     // it cannot be read.
     static std::optional<Source> sourceAt(const QByteArray& path, const QByteArray& reference);
+    // The same for the file `name` in the folder open as `folder`.
+    static std::optional<Source> sourceAt(int folder, const QByteArray& name, const QByteArray& reference);
 
     enum class Found
     {

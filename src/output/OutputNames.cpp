@@ -47,6 +47,47 @@ QByteArray baseNameOf(const QByteArray& name)
     return dot > 0 ? name.left(dot) : name;
 }
 
+// Whether `path` is absolute and already as QDir::cleanPath() writes it, so that QFileInfo and
+// cleanPath() would give it back unchanged: every image a folder walk finds is named so, and making its
+// names over again cost a rerun more than reading its marks.
+bool isCleanAbsolute(QStringView path)
+{
+    const qsizetype size = path.size();
+    if (size == 0 || path.at(0) != u'/') {
+        return false;
+    }
+    // No component is empty, "." or "..": each "/" is followed by something other than "/", "./" or "../".
+    const QChar* const units = path.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (units[i] != u'/') {
+            continue;
+        }
+        const qsizetype rest = size - i - 1;
+        if (rest == 0) {
+            return size == 1;
+        }
+        const char16_t next = units[i + 1].unicode();
+        if (next == u'/') {
+            return false;
+        }
+        if (next == u'.') {
+            const char16_t after = rest > 1 ? units[i + 2].unicode() : u'/';
+            if (after == u'/' || (after == u'.' && (rest == 2 || units[i + 3] == u'/'))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The folder of `path` when it is clean and absolute: what QFileInfo::absolutePath() and cleanPath()
+// would make of it.
+QString folderOfCleanAbsolute(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
 QString withExtension(const QString& stem, const QString& extension)
 {
     // A source without extension gives a name without the trailing dot.
@@ -58,12 +99,21 @@ QString withExtension(const QString& stem, const QString& extension)
 OutputNames::OutputNames(const QString& sourcePath, Naming naming, const QString& folder)
     : m_naming(naming)
 {
-    const QFileInfo info(sourcePath);
-    m_sourcePath = QDir::cleanPath(info.absoluteFilePath());
-    const QString own = QDir::cleanPath(info.absolutePath());
-    m_folder = folder.isEmpty() ? own : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    QString own;
+    if (isCleanAbsolute(sourcePath) && sourcePath.size() > 1) {
+        m_sourcePath = sourcePath;
+        own = folderOfCleanAbsolute(sourcePath);
+        m_fileName = sourcePath.mid(sourcePath.lastIndexOf(QLatin1Char('/')) + 1);
+    } else {
+        const QFileInfo info(sourcePath);
+        m_sourcePath = QDir::cleanPath(info.absoluteFilePath());
+        own = QDir::cleanPath(info.absolutePath());
+        m_fileName = info.fileName();
+    }
+    m_folder = folder.isEmpty()          ? own
+               : isCleanAbsolute(folder) ? folder
+                                         : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     m_besideSource = m_folder == own;
-    m_fileName = info.fileName();
     const qsizetype dot = extensionDot(m_fileName);
     m_baseName = dot < 0 ? m_fileName : m_fileName.left(dot);
     m_sourceExtension = dot < 0 ? QString() : m_fileName.mid(dot + 1);
@@ -71,7 +121,9 @@ OutputNames::OutputNames(const QString& sourcePath, Naming naming, const QString
 
 QString OutputNames::folderFor(const QString& sourcePath, const QString& addedFrom, const QString& resultsFolder)
 {
-    const QString own = QDir::cleanPath(QFileInfo(sourcePath).absolutePath());
+    const QString own = isCleanAbsolute(sourcePath) && sourcePath.size() > 1
+                            ? folderOfCleanAbsolute(sourcePath)
+                            : QDir::cleanPath(QFileInfo(sourcePath).absolutePath());
     if (resultsFolder.isEmpty()) {
         return own;
     }

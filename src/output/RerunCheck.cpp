@@ -4,7 +4,46 @@
 #include "output/ParallelFor.h"
 
 #include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
 #include <utility>
+
+// The folder of a run of sources, opened the first time one of them is asked for: each source is then
+// asked for by its name there, which spares the kernel walking its whole path again, component by
+// component, for each of them.
+class RerunCheck::SourceFolder
+{
+public:
+    explicit SourceFolder(QByteArray path)
+        : m_path(std::move(path))
+    {
+    }
+    ~SourceFolder()
+    {
+        if (m_fd >= 0) {
+            close(m_fd);
+        }
+    }
+    SourceFolder(const SourceFolder&) = delete;
+    SourceFolder& operator=(const SourceFolder&) = delete;
+
+    std::optional<OutputMark::Source> sourceAt(const QByteArray& name, const QByteArray& reference)
+    {
+        if (!m_opened) {
+            m_opened = true;
+            m_fd = open(m_path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        if (m_fd < 0) {
+            return OutputMark::sourceAt(m_path + '/' + name, reference);
+        }
+        return OutputMark::sourceAt(m_fd, name, reference);
+    }
+
+private:
+    QByteArray m_path;
+    bool m_opened = false;
+    int m_fd = -1;
+};
 
 RerunCheck::RerunCheck(MarkedOutputs* outputs, QByteArray settings, QList<OutputKind> asked)
     : m_outputs(outputs)
@@ -31,16 +70,36 @@ QList<RerunCheck::Verdict> RerunCheck::checkAll(const QList<OutputNames>& names)
         }
     }
     m_outputs->prepare(folders);
+    // Runs of neighbours whose sources share a folder, a few dozen at most so that a large folder is
+    // spread too.
+    constexpr qsizetype perRun = 64;
+    QList<qsizetype> starts;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i == 0 || i - starts.constLast() == perRun ||
+            QStringView(names.at(i).sourcePath()).chopped(names.at(i).fileName().size()) !=
+                QStringView(names.at(i - 1).sourcePath()).chopped(names.at(i - 1).fileName().size())) {
+            starts.append(i);
+        }
+    }
     QList<Verdict> verdicts(names.size());
     Verdict* const out = verdicts.data();
-    ParallelFor::each(names.size(), [&](qsizetype i) {
-        out[i] = verdict(names.at(i), folders.at(i), *m_outputs->found(folders.at(i)));
-    });
+    ParallelFor::each(
+        starts.size(),
+        [&](qsizetype run) {
+            const qsizetype first = starts.at(run);
+            const qsizetype end = run + 1 < starts.size() ? starts.at(run + 1) : names.size();
+            const QString& path = names.at(first).sourcePath();
+            SourceFolder sources(FileNames::encode(path.left(path.size() - names.at(first).fileName().size() - 1)));
+            for (qsizetype i = first; i < end; ++i) {
+                out[i] = verdict(names.at(i), folders.at(i), *m_outputs->found(folders.at(i)), sources);
+            }
+        },
+        4);
     return verdicts;
 }
 
 RerunCheck::Verdict RerunCheck::verdict(const OutputNames& names, const QByteArray& folderPath,
-                                        const MarkedOutputs::Folder& folder) const
+                                        const MarkedOutputs::Folder& folder, SourceFolder& sources) const
 {
     Verdict verdict;
     verdict.marksKept = *folder.marksKept;
@@ -53,8 +112,9 @@ RerunCheck::Verdict RerunCheck::verdict(const OutputNames& names, const QByteArr
         // Nothing of this source here: its own identity is not even asked for.
         return verdict;
     }
+    // Beside the source, the reference is its name.
     const std::optional<OutputMark::Source> now =
-        OutputMark::sourceAt(FileNames::encode(names.sourcePath()), reference);
+        sources.sourceAt(names.isBesideSource() ? reference : FileNames::encode(names.fileName()), reference);
     if (!now) {
         return verdict;
     }

@@ -33,7 +33,9 @@ public:
     QList<Verdict> checkAll(const QList<OutputNames>& names) const;
 
 private:
-    Verdict verdict(const OutputNames& names, const QByteArray& folderPath, const MarkedOutputs::Folder& folder) const;
+    class SourceFolder;
+    Verdict verdict(const OutputNames& names, const QByteArray& folderPath, const MarkedOutputs::Folder& folder,
+                    SourceFolder& sources) const;
 
     MarkedOutputs* m_outputs;
     QByteArray m_settings;

@@ -33,7 +33,8 @@ public:
     void count(const QList<ImageJob>& jobs, const QList<ImageJob>& joining, const QString& resultsFolder);
 
 private:
-    static quint64 keyOf(const ImageJob& job, const QString& resultsFolder);
+    // Of the source at `path`, found under `addedFrom`.
+    static quint64 keyOf(const QString& path, const QString& addedFrom, const QString& resultsFolder);
 
     QHash<quint64, int> m_counts;
     QString m_resultsFolder;

@@ -252,6 +252,14 @@ private Q_SLOTS:
         QCOMPARE(folder("/p/a.jpg", "", "/out"), QStringLiteral("/out"));
         QCOMPARE(folder("/pictures/a.jpg", "/p", "/out"), QStringLiteral("/out"));
         QCOMPARE(folder("/p/x/a.jpg", "/", "/out"), QStringLiteral("/out/p/x"));
+        // Paths not in their clean form are cleaned; names that only look like "." or ".." are kept.
+        QCOMPARE(folder("/p//trip/./x/../a.jpg", "/p", ""), QStringLiteral("/p/trip"));
+        QCOMPARE(folder("/a.jpg", "", ""), QStringLiteral("/"));
+        const OutputNames unclean(QStringLiteral("/p/./..x/../.y/a.jpg"), OutputNames::Naming::baseName,
+                                  QStringLiteral("/out//.../"));
+        QCOMPARE(unclean.sourcePath(), QStringLiteral("/p/.y/a.jpg"));
+        QCOMPARE(unclean.folder(), QStringLiteral("/out/..."));
+        QCOMPARE(OutputNames(QStringLiteral("/..a/b.png")).folder(), QStringLiteral("/..a"));
 
         const OutputNames beside(QStringLiteral("/p/Photo.webp"));
         QVERIFY(beside.isBesideSource());
