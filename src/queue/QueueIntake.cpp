@@ -45,7 +45,6 @@ struct MaybeOutput
     QByteArray name;
     qsizetype folder;     // in Walk::folders
     qsizetype image = -1; // in Walk::images, when it has one of the ten extensions
-    BriefMarkReading reading;
 };
 
 struct Folder
@@ -140,7 +139,7 @@ void walk(const QByteArray& folder, Walk& context)
             continue;
         }
         if (OutputNames::mayBeOutput(name)) {
-            context.maybeOutputs.append({QByteArray(name), folderIndex, image ? context.images.size() : -1, {}});
+            context.maybeOutputs.append({QByteArray(name), folderIndex, image ? context.images.size() : -1});
         }
         if (image) {
             context.images.append(path);
@@ -168,15 +167,19 @@ void settle(Walk& context)
             starts.append(i);
         }
     }
-    MaybeOutput* const candidates = context.maybeOutputs.data();
+    const MaybeOutput* const candidates = context.maybeOutputs.constData();
+    // Made once the walk is over, at their number: a mark's reading is large beside its name, and a
+    // list growing with the walk would copy them all at each step.
+    QList<BriefMarkReading> readings(context.maybeOutputs.size());
+    BriefMarkReading* const read = readings.data();
     ParallelFor::each(
         starts.size(),
         [&](qsizetype group) {
             const qsizetype end = group + 1 < starts.size() ? starts.at(group + 1) : order.size();
             BriefMark::Folder folder(context.folders.at(candidates[order.at(starts.at(group))].folder).path);
             for (qsizetype i = starts.at(group); i < end; ++i) {
-                MaybeOutput& candidate = candidates[order.at(i)];
-                candidate.reading = folder.read(candidate.name);
+                const qsizetype candidate = order.at(i);
+                read[candidate] = folder.read(candidates[candidate].name);
             }
         },
         4);
@@ -184,17 +187,19 @@ void settle(Walk& context)
     // Read only on a file system without marks, where names are all there is to go by.
     qsizetype namesOf = -1;
     QList<QByteArray> imageNames;
-    for (MaybeOutput& candidate : context.maybeOutputs) {
+    for (qsizetype i = 0; i < context.maybeOutputs.size(); ++i) {
+        const MaybeOutput& candidate = candidates[i];
+        BriefMarkReading& reading = readings[i];
         Folder& folder = context.folders[candidate.folder];
-        folder.found.marksKept = candidate.reading.found != OutputMark::Found::unsupported;
-        if (candidate.reading.mark) {
-            folder.found.add(candidate.name, std::move(*candidate.reading.mark));
+        folder.found.marksKept = reading.found != OutputMark::Found::unsupported;
+        if (reading.mark) {
+            folder.found.add(candidate.name, std::move(*reading.mark));
             if (candidate.image >= 0) {
                 dropped[candidate.image] = true;
             }
             continue;
         }
-        if (candidate.image >= 0 && candidate.reading.found == OutputMark::Found::unsupported) {
+        if (candidate.image >= 0 && reading.found == OutputMark::Found::unsupported) {
             if (namesOf != candidate.folder) {
                 imageNames = imagesIn(folder.path);
                 namesOf = candidate.folder;
