@@ -4,11 +4,13 @@
 #include "queue/SizeText.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -34,52 +36,83 @@ QString changeText(qint64 before, std::optional<qint64> after)
 
 // One JSON object per image is written straight into the text, as QJsonDocument writes it in compact
 // form: a QJsonObject built and written for each of 10,000 images cost more than all the rest of a
-// rerun.
+// rerun. Room for the worst case of an image's object is made once, and the object is written into it
+// through a cursor (JsonCursor), then the text is cut to what was written: appending each piece to the
+// QByteArray cost as much again as writing them.
 
-void appendInteger(QByteArray& text, qint64 value)
+// The most bytes a string's JSON form takes: six for each UTF-16 unit, and the quotes.
+qsizetype jsonStringRoom(QStringView value)
 {
-    std::array<char, 24> digits{};
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    text.append(digits.data(), written.ptr - digits.data());
+    return 2 + 6 * value.size();
 }
 
-// A size, or null when there is none (one below zero is not known).
-void appendJsonSize(QByteArray& text, std::optional<qint64> value)
+class JsonCursor
 {
-    if (value && *value >= 0) {
-        appendInteger(text, *value);
-    } else {
-        text += "null";
+public:
+    explicit JsonCursor(char* out)
+        : m_out(out)
+    {
     }
-}
+    char* end() const { return m_out; }
 
-// A number as Qt writes one: a whole number as an integer, anything else in its shortest form.
-void appendJsonNumber(QByteArray& text, double value)
-{
-    constexpr double exactIntegers = 9007199254740992.0; // 2^53
-    if (std::trunc(value) == value && std::fabs(value) <= exactIntegers) {
-        appendInteger(text, qint64(value));
-    } else {
-        text += QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+    template <std::size_t size>
+    void literal(const char (&text)[size])
+    {
+        std::memcpy(m_out, text, size - 1);
+        m_out += size - 1;
     }
-}
 
-// A string in UTF-8, with the escapes Qt writes: the quote, the backslash and control characters, and a
-// lone surrogate (a byte of a name that is not UTF-8, see FileNames) as \uXXXX, so that it stays exact.
-void appendJsonString(QByteArray& text, QStringView value)
-{
-    static constexpr char hex[] = "0123456789abcdef";
-    // Room for the worst case, six bytes for each unit, then cut to what was written.
-    const qsizetype start = text.size();
-    text.resize(start + 2 + 6 * value.size());
-    char* out = text.data() + start;
-    const auto escape = [&out](char16_t u) {
-        *out++ = '\\';
-        *out++ = 'u';
-        for (int shift = 12; shift >= 0; shift -= 4) {
-            *out++ = hex[(u >> shift) & 0xF];
+    void integer(qint64 value)
+    {
+        // 20 characters hold any 64-bit integer with its sign.
+        m_out = std::to_chars(m_out, m_out + 20, value).ptr;
+    }
+
+    // A size, or null when there is none (one below zero is not known).
+    void size(std::optional<qint64> value)
+    {
+        if (value && *value >= 0) {
+            integer(*value);
+        } else {
+            literal("null");
         }
-    };
+    }
+
+    // A number as Qt writes one: a whole number as an integer, anything else in its shortest form.
+    void number(double value)
+    {
+        constexpr double exactIntegers = 9007199254740992.0; // 2^53
+        if (std::trunc(value) == value && std::fabs(value) <= exactIntegers) {
+            integer(qint64(value));
+            return;
+        }
+        const QByteArray text = QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+        std::memcpy(m_out, text.constData(), std::size_t(text.size()));
+        m_out += text.size();
+    }
+
+    // A string in UTF-8, with the escapes Qt writes: the quote, the backslash and control characters,
+    // and a lone surrogate (a byte of a name that is not UTF-8, see FileNames) as \uXXXX, so that it
+    // stays exact. Takes at most jsonStringRoom(value).
+    void string(QStringView value);
+
+private:
+    void escape(char16_t u)
+    {
+        static constexpr char hex[] = "0123456789abcdef";
+        *m_out++ = '\\';
+        *m_out++ = 'u';
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            *m_out++ = hex[(u >> shift) & 0xF];
+        }
+    }
+
+    char* m_out;
+};
+
+void JsonCursor::string(QStringView value)
+{
+    char* out = m_out;
     *out++ = '"';
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t u = value.at(i).unicode();
@@ -98,7 +131,9 @@ void appendJsonString(QByteArray& text, QStringView value)
                 *out++ = named[0];
                 *out++ = named[1];
             } else {
+                m_out = out;
                 escape(u);
+                out = m_out;
             }
         } else if (u < 0x800) {
             *out++ = char(0xC0 | (u >> 6));
@@ -114,11 +149,13 @@ void appendJsonString(QByteArray& text, QStringView value)
             *out++ = char(0x80 | ((code >> 6) & 0x3F));
             *out++ = char(0x80 | (code & 0x3F));
         } else {
+            m_out = out;
             escape(u);
+            out = m_out;
         }
     }
     *out++ = '"';
-    text.truncate(out - text.constData());
+    m_out = out;
 }
 
 constexpr int columnCount = 6;
@@ -298,45 +335,82 @@ QString RunReport::table() const
 
 QByteArray RunReport::jsonLines() const
 {
+    return jsonLines(0, m_jobs.size());
+}
+
+qsizetype RunReport::size() const
+{
+    return m_jobs.size();
+}
+
+QByteArray RunReport::jsonLines(qsizetype from, qsizetype to) const
+{
+    // Room for everything but the strings and numbers: the names, the punctuation and "null"s.
+    constexpr qsizetype fixedRoom = 160;
+    constexpr qsizetype outputRoom = 64;
+    constexpr qsizetype numberRoom = 32;
     QByteArray text;
-    text.reserve(m_jobs.size() * 400);
-    for (const ImageJob& job : m_jobs) {
+    text.reserve((to - from) * 400);
+    for (qsizetype i = from; i < to; ++i) {
+        const ImageJob& job = m_jobs.at(i);
         const State state = stateOf(job, m_dryRun);
         const std::optional<qint64> before = sourceSize(job);
         const std::optional<qint64> after = optimizedSize(job);
-        // The members in the order of their names, as Qt's own writer puts them.
-        text += "{\"bytesAfter\":";
-        appendJsonSize(text, after);
-        text += ",\"bytesBefore\":";
-        appendJsonSize(text, before);
-        text += ",\"changePercent\":";
-        if (const std::optional<double> change = changePercent(before.value_or(-1), after)) {
-            appendJsonNumber(text, *change);
-        } else {
-            text += "null";
-        }
-        text += ",\"file\":";
-        appendJsonString(text, job.url.toLocalFile());
-        text += ",\"message\":";
-        appendJsonString(text, state == State::stopped ? tr("Stopped.") : job.message);
-        text += ",\"outputs\":[";
-        for (qsizetype i = 0; i < job.downloads.size(); ++i) {
-            const DownloadedFile& file = job.downloads.at(i);
-            text += i == 0 ? "{\"bytes\":" : ",{\"bytes\":";
-            appendJsonSize(text, file.size);
-            text += ",\"file\":";
-            appendJsonString(text, file.path.toLocalFile());
-            text += ",\"format\":";
-            appendJsonString(text, ::key(file.kind));
-            if (!file.notReplaced.isEmpty()) {
-                text += ",\"notReplaced\":";
-                appendJsonString(text, file.notReplaced.toLocalFile());
+        const QString file = job.url.toLocalFile();
+        const QString message = state == State::stopped ? tr("Stopped.") : job.message;
+        const QString stateKey = key(state);
+        QVarLengthArray<std::array<QString, 3>, 4> outputs; // file, format, notReplaced
+        qsizetype room =
+            fixedRoom + 3 * numberRoom + jsonStringRoom(file) + jsonStringRoom(message) + jsonStringRoom(stateKey);
+        for (const DownloadedFile& download : job.downloads) {
+            outputs.append({download.path.toLocalFile(), ::key(download.kind),
+                            download.notReplaced.isEmpty() ? QString() : download.notReplaced.toLocalFile()});
+            room += outputRoom + numberRoom;
+            for (const QString& part : std::as_const(outputs.last())) {
+                room += jsonStringRoom(part);
             }
-            text += '}';
         }
-        text += "],\"state\":";
-        appendJsonString(text, key(state));
-        text += "}\n";
+        const qsizetype start = text.size();
+        text.resize(start + room);
+        JsonCursor out(text.data() + start);
+        // The members in the order of their names, as Qt's own writer puts them.
+        out.literal("{\"bytesAfter\":");
+        out.size(after);
+        out.literal(",\"bytesBefore\":");
+        out.size(before);
+        out.literal(",\"changePercent\":");
+        if (const std::optional<double> change = changePercent(before.value_or(-1), after)) {
+            out.number(*change);
+        } else {
+            out.literal("null");
+        }
+        out.literal(",\"file\":");
+        out.string(file);
+        out.literal(",\"message\":");
+        out.string(message);
+        out.literal(",\"outputs\":[");
+        for (qsizetype i = 0; i < outputs.size(); ++i) {
+            const auto& [path, format, notReplaced] = outputs.at(i);
+            if (i == 0) {
+                out.literal("{\"bytes\":");
+            } else {
+                out.literal(",{\"bytes\":");
+            }
+            out.size(job.downloads.at(i).size);
+            out.literal(",\"file\":");
+            out.string(path);
+            out.literal(",\"format\":");
+            out.string(format);
+            if (!job.downloads.at(i).notReplaced.isEmpty()) {
+                out.literal(",\"notReplaced\":");
+                out.string(notReplaced);
+            }
+            out.literal("}");
+        }
+        out.literal("],\"state\":");
+        out.string(stateKey);
+        out.literal("}\n");
+        text.truncate(out.end() - text.constData());
     }
     return text;
 }

@@ -44,6 +44,9 @@ public:
     QString table() const;
     // One compact JSON object per line, in UTF-8.
     QByteArray jsonLines() const;
+    // The lines of the jobs from `from` up to `to`, of size().
+    QByteArray jsonLines(qsizetype from, qsizetype to) const;
+    qsizetype size() const;
     // The file relative to `base` when it lies beneath it, else its absolute path.
     static QString displayPath(const QUrl& file, const QDir& base);
 
