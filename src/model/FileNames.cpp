@@ -45,10 +45,25 @@ qsizetype sequenceLength(const QByteArray& bytes, qsizetype at)
     return length;
 }
 
+// Whether every unit is ASCII, as nearly every path is: such a name needs neither validating nor
+// converting, only widening or narrowing, which a rerun does tens of thousands of times.
+template <typename Unit>
+bool isAscii(const Unit* units, qsizetype size)
+{
+    unsigned bits = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        bits |= unsigned(units[i]);
+    }
+    return bits < 0x80;
+}
+
 } // namespace
 
 QString FileNames::decode(const QByteArray& name)
 {
+    if (isAscii(reinterpret_cast<const unsigned char*>(name.constData()), name.size())) {
+        return QString::fromLatin1(name);
+    }
     // Nearly every name is UTF-8, and goes in one piece.
     if (QUtf8StringView(name).isValidUtf8()) {
         return QString::fromUtf8(name);
@@ -73,6 +88,9 @@ QString FileNames::decode(const QByteArray& name)
 
 QByteArray FileNames::encode(const QString& name)
 {
+    if (isAscii(reinterpret_cast<const char16_t*>(name.constData()), name.size())) {
+        return name.toLatin1();
+    }
     // Nearly every name holds no escaped byte, which would be a lone surrogate, and goes in one piece.
     if (name.isValidUtf16()) {
         return name.toUtf8();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 #include <utility>
 
@@ -144,11 +145,20 @@ RerunCheck::Verdict RerunCheck::verdict(const OutputNames& names, const QByteArr
         // companion stands under the name this run would give it, or the longer one it takes where
         // another file holds that.
         const QByteArray name = kind == OutputKind::optimized ? QByteArray() : FileNames::encode(names.name(kind));
-        const QByteArray longName =
-            kind == OutputKind::optimized ? QByteArray() : FileNames::encode(names.longName(kind));
+        // Made only where no output has the usual name.
+        std::optional<QByteArray> longName;
+        const auto named = [&](const QByteArray& outputName) {
+            if (name.isEmpty() || outputName == name) {
+                return true;
+            }
+            if (!longName) {
+                longName = FileNames::encode(names.longName(kind));
+            }
+            return outputName == *longName;
+        };
         const auto output = std::find_if(first, last, [&](const auto& output) {
-            return output.mark.mark.kind == kind && output.mark.mark.saved == saved &&
-                   (name.isEmpty() || output.name == name || output.name == longName) && fromThisSource(output);
+            return output.mark.mark.kind == kind && output.mark.mark.saved == saved && named(output.name) &&
+                   fromThisSource(output);
         });
         if (output == last) {
             return verdict;

@@ -107,8 +107,10 @@ void walk(const QByteArray& folder, Walk& context)
         if (name[0] == '.') {
             continue;
         }
-        path.truncate(prefix);
-        path += name;
+        // Written in place: QByteArray's append takes its general road for every piece.
+        const std::size_t length = std::strlen(name);
+        path.resize(prefix + qsizetype(length));
+        std::memcpy(path.data() + prefix, name, length);
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN) {
             struct stat info
