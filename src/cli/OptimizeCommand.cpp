@@ -14,6 +14,7 @@
 #include "model/SettingsStore.h"
 #include "output/FolderSync.h"
 #include "output/MarkedOutputs.h"
+#include "output/ParallelFor.h"
 #include "queue/JobListModel.h"
 #include "queue/JobPipeline.h"
 #include "queue/QueueIntake.h"
@@ -207,6 +208,8 @@ int OptimizeCommand::run(const QStringList& arguments)
     }
 
     const QList<QUuid> batch = options.force ? allJobs(queue) : skipUpToDate(queue, outputs, request, output.folder);
+    // What the walk read of the outputs has served; its memory serves the run and the report instead.
+    outputs = MarkedOutputs();
     if (!options.dryRun && !batch.isEmpty()) {
         if (!options.quiet) {
             reporter.start(int(batch.size()));
@@ -221,10 +224,25 @@ int OptimizeCommand::run(const QStringList& arguments)
     const QList<ImageJob> jobs = queue.jobs();
     const RunReport report(jobs, QDir::current(), options.dryRun);
     if (options.json) {
-        // A few hundred lines at a time: the text of 10,000 images would take 4 MB made for it alone.
+        // A few hundred lines at a time, the pieces of a batch made on every core and written in their
+        // order: the text of 10,000 images would take 4 MB made for it alone.
         constexpr qsizetype linesAtOnce = 256;
-        for (qsizetype from = 0; from < report.size(); from += linesAtOnce) {
-            m_console->outUtf8(report.jsonLines(from, std::min(from + linesAtOnce, report.size())));
+        constexpr qsizetype piecesAtOnce = 8;
+        QList<QByteArray> pieces(piecesAtOnce);
+        for (qsizetype batchStart = 0; batchStart < report.size(); batchStart += linesAtOnce * piecesAtOnce) {
+            const qsizetype count =
+                std::min(piecesAtOnce, (report.size() - batchStart + linesAtOnce - 1) / linesAtOnce);
+            ParallelFor::each(
+                count,
+                [&](qsizetype piece) {
+                    const qsizetype from = batchStart + piece * linesAtOnce;
+                    pieces[piece] = report.jsonLines(from, std::min(from + linesAtOnce, report.size()));
+                },
+                1);
+            for (qsizetype piece = 0; piece < count; ++piece) {
+                m_console->outUtf8(std::move(pieces[piece]));
+                pieces[piece] = QByteArray();
+            }
         }
     } else {
         m_console->out(report.table());

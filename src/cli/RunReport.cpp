@@ -86,6 +86,12 @@ public:
             integer(qint64(value));
             return;
         }
+        // A change, with its one decimal, has at least as many digits as come before its point, which
+        // Qt's shortest form writes with the point where it lies, as std::to_chars does, more quickly.
+        if (std::fabs(value) >= 0.1 && std::fabs(value) < 1e15) {
+            m_out = std::to_chars(m_out, m_out + 32, value, std::chars_format::fixed).ptr;
+            return;
+        }
         const QByteArray text = QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
         std::memcpy(m_out, text.constData(), std::size_t(text.size()));
         m_out += text.size();

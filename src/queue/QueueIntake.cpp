@@ -274,6 +274,8 @@ qsizetype QueueIntake::append(const QList<std::pair<QUrl, QString>>& found) cons
 {
     // The queue as it was before this call: the new jobs join it in one block at the end.
     QList<ImageJob> added;
+    // Made at once: a job is large, and a list grown one by one copies them all at each step.
+    added.reserve(found.size());
     // Translated once and shared by every new job, rather than looked up and held once for each.
     const QString message = ImageJob::defaultMessage();
     for (const auto& [url, addedFrom] : found) {
