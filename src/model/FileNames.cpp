@@ -121,3 +121,24 @@ bool FileNames::isUtf8(const QString& name)
 {
     return name.isValidUtf16();
 }
+
+QUrl FileNames::localUrl(const QString& absolutePath)
+{
+    // fromLocalFile() encodes "%" and the brackets first, and gives the scheme its checks, for every
+    // path; otherwise it sets the path as it is, which is what is done here, on a copy of an address
+    // that already has its scheme.
+    const bool plain = absolutePath.startsWith(QLatin1Char('/')) && !absolutePath.startsWith(QLatin1String("//")) &&
+                       !absolutePath.contains(QLatin1Char('%')) && !absolutePath.contains(QLatin1Char('[')) &&
+                       !absolutePath.contains(QLatin1Char(']'));
+    if (!plain) {
+        return QUrl::fromLocalFile(absolutePath);
+    }
+    static const QUrl fileScheme = [] {
+        QUrl url;
+        url.setScheme(QStringLiteral("file"));
+        return url;
+    }();
+    QUrl url = fileScheme;
+    url.setPath(absolutePath, QUrl::TolerantMode);
+    return url;
+}

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 
 namespace FileNames {
 
@@ -16,5 +17,8 @@ QByteArray encode(const QString& name);
 bool isUtf8(const QString& name);
 // Whether the unit at `at` stands for a byte that is not UTF-8.
 bool isEscapedByte(const QString& name, qsizetype at);
+// QUrl::fromLocalFile() of an absolute path, the same address made more quickly where the path holds
+// nothing Qt would have to encode first: a rerun makes one for each of tens of thousands of files.
+QUrl localUrl(const QString& absolutePath);
 
 } // namespace FileNames

@@ -165,7 +165,7 @@ RerunCheck::Verdict RerunCheck::verdict(const OutputNames& names, const QByteArr
         }
         // The walk found it there; its mark tells its size.
         verdict.outputs.append(DownloadedFile(
-            kind, QUrl::fromLocalFile(FileNames::decode(folderPath + '/' + output->name)), output->mark.mark.bytes));
+            kind, FileNames::localUrl(FileNames::decode(folderPath + '/' + output->name)), output->mark.mark.bytes));
     }
     verdict.upToDate = true;
     return verdict;

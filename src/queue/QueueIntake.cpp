@@ -318,7 +318,7 @@ QList<QUrl> QueueIntake::collectImages(const QUrl& folder, MarkedOutputs* output
     settle(context);
     images.reserve(context.images.size());
     for (const QByteArray& path : std::as_const(context.images)) {
-        images.append(QUrl::fromLocalFile(FileNames::decode(path)));
+        images.append(FileNames::localUrl(FileNames::decode(path)));
     }
     if (outputs != nullptr) {
         for (Folder& folder : context.folders) {

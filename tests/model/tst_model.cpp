@@ -88,6 +88,14 @@ private Q_SLOTS:
             const QString text = FileNames::decode(name);
             QCOMPARE(FileNames::encode(text), name);
             QCOMPARE(FileNames::isUtf8(text), QUtf8StringView(name).isValidUtf8() && !name.contains("\xed\xa0"));
+            // Their addresses are the ones Qt makes, also where Qt has to encode the path first.
+            for (const char* folder : {"/p/", "/50% [x]/", "//host/", "/a b#c?d/"}) {
+                const QString path = QString::fromLatin1(folder) + text;
+                QCOMPARE(FileNames::localUrl(path), QUrl::fromLocalFile(path));
+                QCOMPARE(FileNames::localUrl(path).toString(QUrl::FullyEncoded),
+                         QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
+                QCOMPARE(FileNames::localUrl(path).toLocalFile(), path);
+            }
         }
     }
 
