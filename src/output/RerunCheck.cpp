@@ -3,6 +3,8 @@
 #include "model/FileNames.h"
 #include "output/ParallelFor.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 #include <fcntl.h>
 #include <optional>
@@ -92,15 +94,15 @@ QList<RerunCheck::Verdict> RerunCheck::checkAll(const QList<OutputNames>& names)
             const QString& path = names.at(first).sourcePath();
             SourceFolder sources(FileNames::encode(path.left(path.size() - names.at(first).fileName().size() - 1)));
             for (qsizetype i = first; i < end; ++i) {
-                out[i] = verdict(names.at(i), folders.at(i), *m_outputs->found(folders.at(i)), sources);
+                out[i] = verdict(names.at(i), *m_outputs->found(folders.at(i)), sources);
             }
         },
         4);
     return verdicts;
 }
 
-RerunCheck::Verdict RerunCheck::verdict(const OutputNames& names, const QByteArray& folderPath,
-                                        const MarkedOutputs::Folder& folder, SourceFolder& sources) const
+RerunCheck::Verdict RerunCheck::verdict(const OutputNames& names, const MarkedOutputs::Folder& folder,
+                                        SourceFolder& sources) const
 {
     Verdict verdict;
     verdict.marksKept = *folder.marksKept;
@@ -165,7 +167,8 @@ RerunCheck::Verdict RerunCheck::verdict(const OutputNames& names, const QByteArr
         }
         // The walk found it there; its mark tells its size.
         verdict.outputs.append(DownloadedFile(
-            kind, FileNames::localUrl(FileNames::decode(folderPath + '/' + output->name)), output->mark.mark.bytes));
+            kind, FileNames::localUrl(names.folder() % QLatin1Char('/') % FileNames::decode(output->name)),
+            output->mark.mark.bytes));
     }
     verdict.upToDate = true;
     return verdict;

@@ -34,8 +34,7 @@ public:
 
 private:
     class SourceFolder;
-    Verdict verdict(const OutputNames& names, const QByteArray& folderPath, const MarkedOutputs::Folder& folder,
-                    SourceFolder& sources) const;
+    Verdict verdict(const OutputNames& names, const MarkedOutputs::Folder& folder, SourceFolder& sources) const;
 
     MarkedOutputs* m_outputs;
     QByteArray m_settings;

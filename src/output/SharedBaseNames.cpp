@@ -6,7 +6,9 @@ OutputNames SharedBaseNames::names(const ImageJob& job, const QList<ImageJob>& j
         count(jobs, {}, resultsFolder);
     }
     const QString path = job.url.toLocalFile();
-    const QString folder = OutputNames::folderFor(path, job.addedFrom, resultsFolder);
+    // Without a folder of results they go beside the source, which OutputNames finds by itself.
+    const QString folder =
+        resultsFolder.isEmpty() ? QString() : OutputNames::folderFor(path, job.addedFrom, resultsFolder);
     const bool shared = m_counts.value(keyOf(path, job.addedFrom, resultsFolder)) > 1;
     return OutputNames(path, shared ? OutputNames::Naming::sourceName : OutputNames::Naming::baseName, folder);
 }
