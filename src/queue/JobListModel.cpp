@@ -3,6 +3,7 @@
 #include "queue/SavedFiles.h"
 #include "queue/SizeText.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -167,6 +168,40 @@ bool JobListModel::update(const QUuid& id, const std::function<void(ImageJob&)>&
     const QModelIndex changed = index(row);
     Q_EMIT dataChanged(changed, changed);
     return true;
+}
+
+qsizetype JobListModel::updateEach(const QList<QUuid>& ids, const std::function<bool(qsizetype, ImageJob&)>& change)
+{
+    int first = -1;
+    int last = -1;
+    qsizetype changed = 0;
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        const int row = rowOf(ids.at(i));
+        if (row < 0) {
+            continue;
+        }
+        ImageJob& job = m_jobs[row];
+        m_tally.count(job, -1);
+        const QList<DownloadedFile> before = job.downloads;
+        [[maybe_unused]] const QUrl source = job.url;
+        const bool done = change(i, job);
+        Q_ASSERT(job.id == ids.at(i) && job.url == source);
+        m_tally.count(job, 1);
+        if (!done) {
+            continue;
+        }
+        if (job.downloads.constData() != before.constData() || job.downloads.size() != before.size()) {
+            unlist(job.id, before);
+            list(job);
+        }
+        first = first < 0 ? row : std::min(first, row);
+        last = std::max(last, row);
+        ++changed;
+    }
+    if (changed > 0) {
+        Q_EMIT dataChanged(index(first), index(last));
+    }
+    return changed;
 }
 
 qsizetype JobListModel::removeIf(const std::function<bool(const ImageJob&)>& predicate)

@@ -60,6 +60,10 @@ public:
     // Applies `change` to the job with this id and reports its row changed. False when it is gone.
     // The change keeps the job's id and source.
     bool update(const QUuid& id, const std::function<void(ImageJob&)>& change);
+    // Applies `change(i, job)` to the job of each of `ids` still there, where it returns true when it
+    // changed the job, and reports the rows changed at once, from the first to the last: many jobs
+    // settled together cost a view one layout, not one each. Returns how many changed.
+    qsizetype updateEach(const QList<QUuid>& ids, const std::function<bool(qsizetype, ImageJob&)>& change);
     // Removes every job for which `predicate` holds, range by range. Returns how many were removed.
     qsizetype removeIf(const std::function<bool(const ImageJob&)>& predicate);
 

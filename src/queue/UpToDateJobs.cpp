@@ -73,19 +73,24 @@ QList<QUuid> UpToDateJobs::due(JobListModel& queue)
     }
     QList<RerunCheck::Verdict> verdicts = checkAll(jobs, queue.jobs());
     QList<QUuid> due;
-    QList<std::pair<QUuid, RerunCheck::Verdict>> done;
+    QList<QUuid> done;
+    QList<RerunCheck::Verdict*> verdictsOfDone;
     for (qsizetype i = 0; i < jobs.size(); ++i) {
         const ImageJob& job = *jobs.at(i);
         if (!verdicts.at(i).upToDate) {
             due.append(job.id);
         } else if (job.status != JobStatus::succeeded) {
-            done.append({job.id, std::move(verdicts[i])});
+            done.append(job.id);
+            verdictsOfDone.append(&verdicts[i]);
         }
     }
-    // Marked once the walk over the queue is over: an update may move the rows it walks.
+    // Marked once the walk over the queue is over (an update may move the rows it walks), and all in
+    // one change: a row that gains its files is laid out anew, and a view that did that once for each
+    // of 10,000 rows would lay all of them out 10,000 times.
     const QString message = alreadyOptimized();
-    for (auto& [id, verdict] : done) {
-        queue.update(id, [&](ImageJob& job) { markDone(job, std::move(verdict), message); });
-    }
+    queue.updateEach(done, [&](qsizetype i, ImageJob& job) {
+        markDone(job, std::move(*verdictsOfDone.at(i)), message);
+        return true;
+    });
     return due;
 }

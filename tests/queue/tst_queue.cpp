@@ -506,6 +506,52 @@ private Q_SLOTS:
         QTRY_COMPARE(model.statusMessage(), done);
     }
 
+    // Results written since the images were added (by the command line, say) are found when Optimize
+    // is pressed: nothing is sent, and the rows turn done in one change, since each row that gains its
+    // files is laid out anew and the queue may hold 10,000 of them.
+    void resultsWrittenSinceAddingAreFoundAtThePress()
+    {
+        ScriptedOptimizer optimizer;
+        TempTree tree;
+        AppViewModel model(storeIn(tree), optimizer.optimizer());
+        model.setApiKey(QStringLiteral("key"));
+        const TovalinOptions options = model.currentOptions();
+        const QStringList names = words("a b c");
+        for (const QString& name : names) {
+            tree.writeFile(QStringLiteral("pics/%1.jpg").arg(name), name.toUtf8());
+        }
+        model.addFiles(urlsIn(tree, words("pics/")));
+        QCOMPARE(model.jobs().size(), 3);
+        for (const QString& name : names) {
+            const QString source = tree.path(QStringLiteral("pics/%1.jpg").arg(name));
+            const std::optional<OutputMark::Source> sent =
+                OutputMark::sourceAt(QFile::encodeName(source), QFileInfo(source).fileName().toUtf8());
+            QVERIFY(sent);
+            const OutputMark mark{OutputKind::optimized,
+                                  *sent,
+                                  RequestParameters::settingsKey(options),
+                                  5,
+                                  OutputMark::companionsAskedFor(options),
+                                  {OutputKind::optimized}};
+            const QString path = tree.writeFile(QStringLiteral("pics/%1-optimized.jpg").arg(name), "12345");
+            if (!mark.writeTo(QFile::encodeName(path))) {
+                QSKIP("the file system of the temporary folder keeps no marks");
+            }
+        }
+        QSignalSpy changed(model.jobModel(), &QAbstractItemModel::dataChanged);
+        model.optimizeAll();
+        QCOMPARE(changed.count(), 1);
+        for (const ImageJob& job : model.jobs()) {
+            QCOMPARE(label(job.status) + QStringLiteral(": ") + job.message,
+                     QStringLiteral("Done: Already optimized."));
+            QCOMPARE(job.downloads.size(), 1);
+            QCOMPARE(job.downloads.at(0).path.fileName(),
+                     job.url.fileName().chopped(4) + QStringLiteral("-optimized.jpg"));
+        }
+        QVERIFY(!model.isProcessing());
+        QCOMPARE(optimizer.calls.size(), 0);
+    }
+
     // A tree large enough that its marks are read and its images checked on several threads: every
     // output is left out, the images keep the order of the walk, and exactly those with results are
     // done, each with its own files.
