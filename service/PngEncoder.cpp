@@ -79,27 +79,8 @@ QByteArray PngEncoder::lossless(const VImage& image, bool keepMetadata, bool tho
                             thorough ? zopfliSeconds(megapixels) : 0.0);
 }
 
-std::optional<QByteArray> PngEncoder::palette(const VImage& image, int quality, double dither, bool keepMetadata,
-                                              bool smallest)
+QByteArray PngEncoder::palette(const VImage& remapped, const VImage& original, bool keepMetadata)
 {
-    try {
-        const QByteArray png = takeBlob(image.pngsave_buffer(VImage::option()
-                                                                 ->set("compression", smallest ? 1 : 6)
-                                                                 ->set("palette", true)
-                                                                 ->set("Q", quality)
-                                                                 ->set("dither", dither)
-                                                                 ->set("effort", 7)
-                                                                 ->set("strip", true)));
-        if (!smallest)
-            return png;
-        // The palette's pixels, written again at their smallest, with the picture's metadata.
-        VImage indexed = VImage::new_from_buffer(png.constData(), std::size_t(png.size()), "").copy_memory();
-        const VImage withFields = image.extract_area(0, 0, 1, 1);
-        return PngWriter::write(
-            indexed, keepMetadata ? metadataChunks(withFields) : QList<QByteArray>(),
-            (kZopfliSeconds + kZopfliSecondsPerMegapixel * double(image.width()) * image.height() / 1e6) / 4);
-    } catch (const vips::VError&) {
-        vips_error_clear();
-        return std::nullopt;
-    }
+    return PngWriter::write(
+        remapped, keepMetadata ? metadataChunks(original.extract_area(0, 0, 1, 1)) : QList<QByteArray>(), 0.0, true);
 }

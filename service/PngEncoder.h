@@ -1,7 +1,8 @@
 // PNG at its smallest: the pixels go to PngWriter, which writes them in the narrowest form that holds
 // them and tries each way of filtering the rows before deflating with libdeflate and zopfli. A palette
 // (libimagequant) is one more way to write the pixels, for the caller to take only where the eye cannot
-// tell. Pictures too large to be held several times over are written by libvips (libspng) as they stream.
+// tell (PngPalette chooses the colours). Pictures too large to be held several times over are written by libvips
+// (libspng) as they stream.
 #pragma once
 
 #include <QByteArray>
@@ -24,12 +25,11 @@ public:
     // none without `keepMetadata`. Without `thorough`, for a candidate that a lossy way will likely beat,
     // libdeflate alone and fewer ways of filtering.
     static QByteArray lossless(const vips::VImage& image, bool keepMetadata, bool thorough = true);
-    // At most 256 colours chosen for the picture, at libimagequant's `quality` (0 to 100) and with
-    // `dither` (0 to 1); nothing when the picture needs more colours than that quality allows.
-    // A probe of the quality search needs only the pixels (`smallest` false): the file is libvips' own.
-    // The palette's file gets a quarter of a lossless one's time with zopfli, within the levels' budget.
-    static std::optional<QByteArray> palette(const vips::VImage& image, int quality, double dither, bool keepMetadata,
-                                             bool smallest = true);
+    // A picture of at most 256 colours (see PngPalette) at its smallest, with the metadata of `original`
+    // where `keepMetadata`. libdeflate's best level without zopfli, which took two to three times as long
+    // for under 1 % on the benchmark's palettes, where the levels that make them have half a second a
+    // megapixel in all.
+    static QByteArray palette(const vips::VImage& remapped, const vips::VImage& original, bool keepMetadata);
 
     // Above this many pixels the rows are written by libvips as they stream, with zlib's best level.
     static constexpr qint64 kWriterMaxPixels = 8'000'000;

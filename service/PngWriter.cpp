@@ -238,7 +238,7 @@ int greyDepth(const Samples& s, const std::optional<std::vector<std::uint16_t>>&
 }
 
 // Every way of writing these pixels worth trying.
-QList<Layout> layoutsOf(Samples s, bool mayLoseColour)
+QList<Layout> layoutsOf(Samples s, bool mayLoseColour, bool indexed)
 {
     narrow(s, mayLoseColour);
     QList<Layout> layouts;
@@ -317,6 +317,8 @@ QList<Layout> layoutsOf(Samples s, bool mayLoseColour)
         rows.transparency = layout.transparency;
         layouts << rows;
     }
+    if (indexed && colours >= 3)
+        layouts.removeFirst();
     return layouts;
 }
 
@@ -473,15 +475,15 @@ QByteArray fileOf(const Layout& layout, const QList<QByteArray>& chunks, const B
 
 } // namespace
 
-QByteArray PngWriter::write(const VImage& image, const QList<QByteArray>& chunks, double seconds)
+QByteArray PngWriter::write(const VImage& image, const QList<QByteArray>& chunks, double seconds, bool indexed)
 {
     const bool hasProfile =
         std::any_of(chunks.cbegin(), chunks.cend(), [](const QByteArray& c) { return c.mid(4, 4) == "iCCP"; });
-    QList<Layout> layouts = layoutsOf(samplesOf(image), !hasProfile);
+    QList<Layout> layouts = layoutsOf(samplesOf(image), !hasProfile, indexed);
 
     // Each way judged on the same rows at a quick level; the best one deflated in full. Without time for
     // zopfli, only the ways that win most often are judged, and more quickly.
-    const bool quickly = seconds <= 0;
+    const bool quickly = seconds <= 0 && !indexed;
     const Compressor quick = compressor(1);
     const Compressor judge = compressor(quickly ? 4 : 6);
     struct Trial

@@ -17,8 +17,11 @@ public:
     // `chunks`: whole ancillary chunks (length, type, data, CRC) to go before the image data, such as a
     // colour profile or EXIF; with a colour profile the colours stay colours. `seconds`: what zopfli may
     // spend on one core, as its speed below says; where that is not enough for one iteration, libdeflate's
-    // result stays, and at 0 fewer ways of filtering are tried.
-    static QByteArray write(const vips::VImage& image, const QList<QByteArray>& chunks, double seconds);
+    // result stays, and at 0 fewer ways of filtering are tried, unless `indexed`: the pixels are a
+    // palette's (at most 256 colours chosen for them), written as a palette only (their colour rows, three
+    // or four times the bytes to judge, won on none of the benchmark's palettes), every way judged.
+    static QByteArray write(const vips::VImage& image, const QList<QByteArray>& chunks, double seconds,
+                            bool indexed = false);
 
     // zopfli's time for rows against that of libdeflate's best level on them: this much, and this much
     // more for each iteration (measured on photos, screenshots, text and icons: 9 to 63 times for 1 to 15

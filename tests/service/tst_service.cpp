@@ -1,3 +1,4 @@
+#include "service/ErrorRegions.h"
 #include "service/ImageAdmission.h"
 #include "service/ImageProcessor.h"
 #include "service/LosslessJpeg.h"
@@ -5,6 +6,7 @@
 #include "service/OptimizerService.h"
 #include "service/RequestValidator.h"
 #include "service/ResultStore.h"
+#include "service/VisualDistance.h"
 #include "tests/service/TestImages.h"
 
 #include <QDir>
@@ -774,11 +776,32 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<Level>("level");
         const QByteArray shot = TestImages::screenshotPng(TOVALIN_SCREENSHOT_PNG);
+        // Large enough that a palette is first measured where its error shows most.
+        const QByteArray largeShot = TestImages::screenshotPng(TOVALIN_SCREENSHOT_PNG, 760, 520);
         const QByteArray icon = TestImages::iconPng();
         for (Level level : {Level::Lossy, Level::Glossy}) {
             QTest::addRow("screenshot level %d", int(level)) << shot << level;
+            QTest::addRow("large screenshot level %d", int(level)) << largeShot << level;
             QTest::addRow("icon level %d", int(level)) << icon << level;
         }
+    }
+
+    // A change confined to one small patch of a picture is where the search looks first, and measures
+    // as far there as in the whole picture.
+    void errorRegionsFindALocalChange()
+    {
+        const QByteArray jpeg = TestImages::photoJpeg(512, 384, 95, false);
+        using vips::VImage;
+        const VImage reference = VImage::new_from_buffer(jpeg.constData(), std::size_t(jpeg.size()), "").copy_memory();
+        const VImage patch = reference.extract_area(300, 200, 20, 20) + 40;
+        const VImage candidate = reference.insert(patch.cast(VIPS_FORMAT_UCHAR), 300, 200).copy_memory();
+        const QList<TileSample::Region> regions = ErrorRegions::of(reference, candidate, 2);
+        QCOMPARE(regions.size(), 2);
+        const QRect first = regions.first().inner.translated(regions.first().area.topLeft());
+        QVERIFY(first.contains(310, 210));
+        const double whole = VisualDistance::between(reference, candidate);
+        QVERIFY(whole > 2.0);
+        QCOMPARE_LE(std::abs(ErrorRegions::distance(reference, candidate, regions, 1e9) - whole), 0.1 * whole);
     }
 
     void promiseOnRealPictures()
