@@ -388,14 +388,20 @@ public:
         const bool checkFirst = qint64(eight.width()) * eight.height() > kCheckFirstPixels;
         PngPalette colours(eight);
         QList<VImage> passed;
+        std::optional<VImage> exact;
+        // The exact palette is written with every way judged, which the quick lossless candidate is not.
+        const auto otherwise = [&]() -> std::optional<QByteArray> {
+            return exact ? std::optional(PngEncoder::palette(*exact, eight, m_keepMetadata)) : std::nullopt;
+        };
         for (int quality : kPaletteQualities) {
             std::optional<VImage> candidate = colours.at(quality, kDither);
             if (!candidate)
                 break;
-            // A picture of few colours comes back as it is at the top: the lossless file holds it already.
-            const bool exact = m_pixels.format() == VIPS_FORMAT_UCHAR && (*candidate == eight).min() == 255.0;
-            if (exact)
+            // A picture of few colours comes back as it is at the top, within any promise.
+            if (m_pixels.format() == VIPS_FORMAT_UCHAR && (*candidate == eight).min() == 255.0) {
+                exact = candidate;
                 continue;
+            }
             const double distance =
                 checkFirst ? ErrorRegions::distance(m_pixels, *candidate,
                                                     ErrorRegions::of(eight, *candidate, kErrorRegions), limit)
@@ -405,7 +411,7 @@ public:
             passed << *candidate;
         }
         if (passed.isEmpty())
-            return std::nullopt;
+            return otherwise();
         if (!checkFirst)
             return PngEncoder::palette(passed.last(), eight, m_keepMetadata);
         // A candidate that got past the check and failed in full is rare, and each full measure costs as
@@ -416,7 +422,7 @@ public:
             if (sample().measureWhole(passed[i], limit) <= limit)
                 return PngEncoder::palette(passed[i], eight, m_keepMetadata);
         }
-        return std::nullopt;
+        return otherwise();
     }
 
     // A 16-bit picture in 8 bits, where that keeps the promise.
