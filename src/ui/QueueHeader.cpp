@@ -67,6 +67,7 @@ QueueHeader::QueueHeader(AppViewModel* model, QWidget* parent)
     connect(model, &AppViewModel::jobsChanged, this, &QueueHeader::refresh);
     connect(model, &AppViewModel::isProcessingChanged, this, &QueueHeader::refresh);
     connect(model, &AppViewModel::apiKeyChanged, this, &QueueHeader::refresh);
+    connect(model, &AppViewModel::engineChanged, this, &QueueHeader::refresh);
     QAbstractItemModel* jobs = model->jobModel();
     connect(jobs, &QAbstractItemModel::rowsInserted, this, &QueueHeader::refresh);
     connect(jobs, &QAbstractItemModel::rowsRemoved, this, &QueueHeader::refresh);
@@ -80,13 +81,13 @@ QList<QWidget*> QueueHeader::focusChain() const
     return {m_clearFinished, m_clearQueue};
 }
 
-QString QueueHeader::statusText(const QString& statusMessage, qsizetype jobCount, bool hasKey)
+QString QueueHeader::statusText(const QString& statusMessage, qsizetype jobCount, bool keyMissing)
 {
     if (!statusMessage.isEmpty()) {
         return statusMessage;
     }
     return jobCount == 0 ? tr("Add files to begin.")
-           : !hasKey     ? tr("Enter your API key to begin.")
+           : keyMissing  ? tr("Enter your API key to begin.")
                          : tr("Press Optimize to begin.");
 }
 
@@ -98,7 +99,9 @@ QString QueueHeader::remainingText(int remaining)
 void QueueHeader::refresh()
 {
     const QList<ImageJob>& jobs = m_model->jobs();
-    m_status->setText(statusText(m_model->statusMessage(), jobs.size(), !m_model->apiKey().trimmed().isEmpty()));
+    // The engine on this computer needs no key, so only the service asks for one.
+    const bool keyMissing = m_model->needsApiKey() && m_model->apiKey().trimmed().isEmpty();
+    m_status->setText(statusText(m_model->statusMessage(), jobs.size(), keyMissing));
     const AppViewModel::Tally tally = m_model->tally();
     // The count line is there only for two jobs or more.
     m_remaining->setVisible(jobs.size() >= 2);

@@ -20,7 +20,7 @@ public:
     QList<QWidget*> focusChain() const;
 
     // The run's status line; with none, what to do next: add images, enter the key, or press Optimize.
-    static QString statusText(const QString& statusMessage, qsizetype jobCount, bool hasKey);
+    static QString statusText(const QString& statusMessage, qsizetype jobCount, bool keyMissing);
     static QString remainingText(int remaining);
 
 private:

@@ -832,6 +832,7 @@ private Q_SLOTS:
         QVERIFY(!shown("apiKeyField") && !shown("signUpLink"));
         queue(QStringLiteral("q"));
         QVERIFY(enabled("optimizeButton"));
+        QCOMPARE(text("statusLabel"), QStringLiteral("Press Optimize to begin."));
         click("optimizeButton");
         QTRY_COMPARE(m_service->calls.size(), 1);
         m_service->call(0)->succeed();
