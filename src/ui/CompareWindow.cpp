@@ -180,6 +180,8 @@ void CompareWindow::setJob(const QUrl& source, const QList<DownloadedFile>& resu
 {
     m_original = source;
     m_results = results;
+    // The index of the file shown before may lie past the new list, which loading the original reads.
+    m_result = -1;
     setWindowTitle(tr("Compare “%1”").arg(source.fileName()));
     m_resultPicker->clear();
     for (qsizetype i = 0; i < results.size(); ++i) {
@@ -190,7 +192,6 @@ void CompareWindow::setJob(const QUrl& source, const QList<DownloadedFile>& resu
 
     load(originalSide, source);
     const DownloadedFile* optimized = SavedFiles::optimized(results);
-    m_result = -1;
     showResult(optimized != nullptr ? int(optimized - results.constData()) : 0);
 }
 

@@ -401,6 +401,11 @@ private Q_SLOTS:
         const QImage painted = canvas->grab().toImage();
         QVERIFY(painted.pixel(canvas->width() / 2, canvas->height() / 2) !=
                 canvas->palette().color(QPalette::Window).rgb());
+        // The same window given a job of one file, the AVIF of the last one still chosen: that file shows.
+        compare->setJob(QUrl::fromLocalFile(m_tree->path(QStringLiteral("harbour.png"))),
+                        savedFiles({{OutputKind::optimized, m_tree->path(QStringLiteral("harbour-optimized.jpg"))}}));
+        QTRY_VERIFY_WITH_TIMEOUT(compare->isMeasured(), slowWork);
+        QVERIFY(info("resultInfo").startsWith(QStringLiteral("Optimized · 640 × 480 px")));
 
         // Enter on the row opens it again; Ctrl+W closes it, the queue stays.
         QPointer<CompareWindow> closing(compare);
