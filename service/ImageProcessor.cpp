@@ -847,6 +847,8 @@ int ImageProcessor::Result::code() const
     case Outcome::Damaged:
     case Outcome::DamagedJpeg:
         return 415;
+    case Outcome::Failed:
+        return 500;
     }
     return 500;
 }
@@ -929,7 +931,7 @@ std::optional<ImageProcessor::Header> ImageProcessor::readHeader(const QString& 
                       vips_image_get_n_pages(image.get_image()),
                       image.bands(),
                       int(vips_format_sizeof(image.format()))};
-    } catch (const vips::VError&) {
+    } catch (const std::exception&) {
         vips_error_clear();
         return std::nullopt;
     }
@@ -958,5 +960,13 @@ ImageProcessor::Result ImageProcessor::process(const QString& originalPath, cons
     } catch (const vips::VError&) {
         vips_error_clear();
         return refusal(Outcome::Damaged, QStringLiteral("The image data is damaged or incomplete and cannot be read."));
+    } catch (const std::bad_alloc&) {
+        // On a worker thread nothing else would catch it, and the whole service would end.
+        return refusal(Outcome::Failed,
+                       QStringLiteral("The service ran out of memory for this image. Try again later."));
+    } catch (const std::exception& error) {
+        vips_error_clear();
+        return refusal(Outcome::Failed,
+                       QStringLiteral("The image could not be processed: %1.").arg(QString::fromUtf8(error.what())));
     }
 }

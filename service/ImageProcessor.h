@@ -32,6 +32,8 @@ public:
         Damaged,
         DamagedJpeg,
         TooLarge,
+        // The service's own fault: an encoder or the measure failed, or memory ran out.
+        Failed,
     };
 
     // What the answer says about a result besides that it was optimized, in the order it happened.
