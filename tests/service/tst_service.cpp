@@ -1194,13 +1194,15 @@ private Q_SLOTS:
         ServiceConfig config;
         config.maxConnections = 3;
         config.maxConnectionsPerPeer = 2;
-        config.headerTimeoutMs = 60'000; // the slow polls below keep their places for as long as the test needs
+        // The slow polls below keep their places for as long as the test needs, on a busy machine too:
+        // a byte every 300 ms of a thousand, within a deadline of five minutes.
+        config.headerTimeoutMs = 300'000;
         start(config);
         const QHostAddress other(QStringLiteral("127.0.0.2"));
         const auto holder = [this](const QHostAddress& from) {
             return std::make_unique<RawConnection>(m_service->port(), m_clientSsl, false,
-                                                   "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 100\r\n\r\n{",
-                                                   oneByOne(QByteArray(99, ' ')), from);
+                                                   "POST /v2/reducer.php HTTP/1.1\r\nContent-Length: 1000\r\n\r\n{",
+                                                   oneByOne(QByteArray(999, ' ')), from);
         };
         const auto allHold = [](const std::vector<std::unique_ptr<RawConnection>>& holders) {
             return std::all_of(holders.cbegin(), holders.cend(),
