@@ -143,8 +143,9 @@ public:
     // run before anything is sent (optimizeRefused). stopAll() cancels it: the jobs in progress show
     // "Stopped." at once, the rest of the batch ends "Stopped." without reaching the service.
     // Jobs whose results are up to date with the settings of this moment are not sent: they are shown
-    // done, "Already optimized.", as they are when they are added. optimizeAgain() sends the jobs with
-    // these ids, in queue order, whatever their results.
+    // done, "Already optimized.", as they are when they are added. That is asked of the disk on
+    // another thread, the run shown as begun meanwhile. optimizeAgain() sends the jobs with these ids,
+    // in queue order, whatever their results.
     void optimizeAll();
     void optimizeAgain(const QList<QUuid>& ids);
     void stopAll();
@@ -191,4 +192,6 @@ private:
     QueueRunner* m_runner;
     FolderWatch* m_folderWatch;
     QStringList m_addedFolders;
+    // Counts the presses of Optimize and Stop: a look at the disk answers only the press that asked.
+    quint64 m_press = 0;
 };

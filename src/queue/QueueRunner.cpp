@@ -60,6 +60,9 @@ void QueueRunner::setIsProcessing(bool value)
 
 void QueueRunner::setStatusMessage(const QString& value)
 {
+    if (value == m_statusMessage) {
+        return;
+    }
     m_statusMessage = value;
     Q_EMIT statusMessageChanged();
 }
@@ -71,29 +74,40 @@ void QueueRunner::setHasRun(bool value)
     Q_EMIT hasRunChanged();
 }
 
-void QueueRunner::start(QList<QUuid> batch)
+void QueueRunner::prepare(int count)
 {
     setIsProcessing(true);
-    setStatusMessage(tr("Optimizing %n image(s)…", nullptr, int(batch.size())));
+    setStatusMessage(tr("Optimizing %n image(s)…", nullptr, count));
     if (m_hasRun) {
         m_cancellation.cancel();
     }
+    // A stopped run working through its batch ends here, and with it any word of "Done.".
     ++m_generation;
     m_cancellation = CancellationSource();
-    m_batch = std::move(batch);
+    m_runOpen = false;
+    m_batch.clear();
     m_reported.clear();
     m_batchDone = 0;
-    Q_EMIT progressChanged();
     m_next = 0;
     m_transferring.clear();
     m_committing.clear();
-    m_runOpen = true;
+    Q_EMIT progressChanged();
     setHasRun(true);
+}
+
+void QueueRunner::start(QList<QUuid> batch)
+{
+    prepare(int(batch.size()));
+    m_batch = std::move(batch);
+    Q_EMIT progressChanged();
+    m_runOpen = true;
     schedulePump();
 }
 
 void QueueRunner::tellUpToDate()
 {
+    setIsProcessing(false);
+    setHasRun(false);
     setStatusMessage(tr("Every image is already optimized."));
 }
 
@@ -116,6 +130,11 @@ void QueueRunner::stop()
     setStatusMessage(tr("Stopped by user."));
     if (hadRun) {
         m_cancellation.cancel();
+    }
+    if (hadRun && !m_runOpen) {
+        // Stopped while its batch was being chosen: a run with nothing left, which ends as any other.
+        m_runOpen = true;
+        schedulePump();
     }
 }
 

@@ -68,10 +68,13 @@ public:
     int maxInFlight() const { return m_maxInFlight; }
     void setMaxInFlight(int count);
 
+    // Shows a run of `count` images as begun while its batch is still being chosen: processing, with
+    // Stop at hand; a run still going is cancelled. start() or tellUpToDate() follows, unless stop().
+    void prepare(int count);
     // Starts a run over `batch` (job ids, in the order they are taken) and returns at once; a run
     // still going is cancelled. The first job starts on a later turn of the event loop.
     void start(QList<QUuid> batch);
-    // Says in the status line that nothing needs sending, since every image is up to date.
+    // Ends a prepared run before it began: nothing needs sending, since every image is up to date.
     void tellUpToDate();
     // Cancels the run and says so in the status line; always allowed.
     void stop();

@@ -64,33 +64,43 @@ void UpToDateJobs::settleArriving(QList<ImageJob>& arriving, const QList<ImageJo
     }
 }
 
-QList<QUuid> UpToDateJobs::due(JobListModel& queue)
+UpToDateJobs::Found UpToDateJobs::find(const QList<ImageJob>& queue)
 {
     QList<const ImageJob*> jobs;
-    jobs.reserve(queue.jobs().size());
-    for (const ImageJob& job : queue.jobs()) {
+    jobs.reserve(queue.size());
+    for (const ImageJob& job : queue) {
         jobs.append(&job);
     }
-    QList<RerunCheck::Verdict> verdicts = checkAll(jobs, queue.jobs());
-    QList<QUuid> due;
-    QList<QUuid> done;
-    QList<RerunCheck::Verdict*> verdictsOfDone;
+    QList<RerunCheck::Verdict> verdicts = checkAll(jobs, queue);
+    Found found;
     for (qsizetype i = 0; i < jobs.size(); ++i) {
         const ImageJob& job = *jobs.at(i);
         if (!verdicts.at(i).upToDate) {
-            due.append(job.id);
+            found.due.append(job.id);
         } else if (job.status != JobStatus::succeeded) {
-            done.append(job.id);
-            verdictsOfDone.append(&verdicts[i]);
+            found.upToDate.append(job.id);
+            found.verdicts.append(std::move(verdicts[i]));
         }
     }
-    // Marked once the walk over the queue is over (an update may move the rows it walks), and all in
-    // one change: a row that gains its files is laid out anew, and a view that did that once for each
-    // of 10,000 rows would lay all of them out 10,000 times.
+    return found;
+}
+
+QList<QUuid> UpToDateJobs::settle(JobListModel& queue, Found found)
+{
+    // All in one change: a row that gains its files is laid out anew, and a view that did that once
+    // for each of 10,000 rows would lay all of them out 10,000 times.
     const QString message = alreadyOptimized();
-    queue.updateEach(done, [&](qsizetype i, ImageJob& job) {
-        markDone(job, std::move(*verdictsOfDone.at(i)), message);
+    queue.updateEach(found.upToDate, [&](qsizetype i, ImageJob& job) {
+        if (job.status == JobStatus::succeeded || job.status == JobStatus::running) {
+            return false;
+        }
+        markDone(job, std::move(found.verdicts[i]), message);
         return true;
     });
-    return due;
+    return std::move(found.due);
+}
+
+QList<QUuid> UpToDateJobs::due(JobListModel& queue)
+{
+    return settle(queue, find(queue.jobs()));
 }

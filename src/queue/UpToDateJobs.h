@@ -28,10 +28,24 @@ public:
     // For requests made with `request`, results in `resultsFolder` (beside each source when empty).
     UpToDateJobs(MarkedOutputs* outputs, const TovalinOptions& request, QString resultsFolder);
 
+    // What a look at the disk found for a queue: the jobs to send, in queue order, and those found up
+    // to date that are not done yet, with their results.
+    struct Found
+    {
+        QList<QUuid> due;
+        QList<QUuid> upToDate;
+        QList<RerunCheck::Verdict> verdicts;
+    };
+
     // Settles the jobs of `arriving`, about to join `queue`, before they are shown.
     void settleArriving(QList<ImageJob>& arriving, const QList<ImageJob>& queue);
-    // The ids of the jobs of `queue` to send, in queue order. Every other one is up to date: marked
-    // done there unless it is done already, when it keeps its message and files.
+    // Which jobs of `queue` are due. Reads the disk and nothing else: any thread may ask, of a copy
+    // of the queue.
+    Found find(const QList<ImageJob>& queue);
+    // Marks done, "Already optimized.", the jobs `found` up to date that are still in `queue` and
+    // neither done nor running by now, in one change; returns the ids to send.
+    static QList<QUuid> settle(JobListModel& queue, Found found);
+    // find() and settle() in one.
     QList<QUuid> due(JobListModel& queue);
 
     // The first folder of results seen whose file system keeps no marks; empty while there is none.

@@ -484,7 +484,9 @@ private Q_SLOTS:
         QCOMPARE(model.jobs().at(1 - a).status, JobStatus::queued);
 
         model.optimizeAll();
-        QCOMPARE(model.statusMessage(), QStringLiteral("Optimizing 1 image(s)…"));
+        // Shown begun at once; which images are due is asked of the disk meanwhile.
+        QVERIFY(model.isProcessing());
+        QTRY_COMPARE(model.statusMessage(), QStringLiteral("Optimizing 1 image(s)…"));
         QTRY_COMPARE(optimizer.calls.size(), 1);
         QCOMPARE(optimizer.call(0)->file.fileName(), QStringLiteral("b.jpg"));
         optimizer.call(0)->succeed();
@@ -501,9 +503,20 @@ private Q_SLOTS:
         // With AVIF asked for, its results are no longer all there.
         model.setConvertToAVIF(true);
         model.optimizeAll();
-        QCOMPARE(model.statusMessage(), QStringLiteral("Optimizing 2 image(s)…"));
+        QTRY_COMPARE(model.statusMessage(), QStringLiteral("Optimizing 2 image(s)…"));
         model.stopAll();
         QTRY_COMPARE(model.statusMessage(), done);
+
+        // Stopped before the disk has told what is due: the run ends as any stopped one, nothing sent.
+        QSignalSpy finished(&model, &AppViewModel::runFinished);
+        model.optimizeAll();
+        QVERIFY(model.isProcessing());
+        model.stopAll();
+        QCOMPARE(model.statusMessage(), QStringLiteral("Stopped by user."));
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(model.statusMessage(), done);
+        QCOMPARE(optimizer.calls.size(), 2);
+        QVERIFY(!model.isProcessing());
     }
 
     // Results written since the images were added (by the command line, say) are found when Optimize
@@ -540,6 +553,7 @@ private Q_SLOTS:
         }
         QSignalSpy changed(model.jobModel(), &QAbstractItemModel::dataChanged);
         model.optimizeAll();
+        QTRY_COMPARE(model.statusMessage(), QStringLiteral("Every image is already optimized."));
         QCOMPARE(changed.count(), 1);
         for (const ImageJob& job : model.jobs()) {
             QCOMPARE(label(job.status) + QStringLiteral(": ") + job.message,

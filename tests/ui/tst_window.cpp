@@ -394,7 +394,7 @@ private Q_SLOTS:
         m_model->setImagesAtOnce(2);
         click("optimizeButton");
         QVERIFY(shown("runProgress"));
-        QCOMPARE(progress.text(), QStringLiteral("0 of 6"));
+        QTRY_COMPARE(progress.text(), QStringLiteral("0 of 6"));
         auto* bar = progress.findChild<QProgressBar*>();
         QCOMPARE(bar->maximum(), 6);
         for (int i = 0; i < 3; ++i) {
