@@ -10,6 +10,7 @@
 #include "bench/Measure.h"
 #include "bench/ReportRow.h"
 #include "bench/ServiceOptions.h"
+#include "bench/StallSampler.h"
 #include "bench/SyntheticImage.h"
 #include "model/SettingsStore.h"
 #include "queue/AppViewModel.h"
@@ -159,6 +160,13 @@ int main(int argc, char* argv[])
     int ended = 0;
     QObject::connect(&model, &AppViewModel::jobFinished, [&ended] { ++ended; });
     Heartbeat heartbeat;
+    // TOVALIN_BENCH_STALLS=1 prints the main thread's stack during every stall longer than 12 ms.
+    StallSampler sampler(std::chrono::milliseconds(12), std::chrono::milliseconds(4));
+    const bool sampling = qEnvironmentVariableIntValue("TOVALIN_BENCH_STALLS") == 1;
+    if (sampling) {
+        QObject::connect(&heartbeat, &Heartbeat::ticked, &sampler, &StallSampler::beat);
+        sampler.startWatching();
+    }
     heartbeat.start();
     model.optimizeAll();
     const QDeadlineTimer deadline(std::chrono::seconds(300));
@@ -166,6 +174,10 @@ int main(int argc, char* argv[])
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
     heartbeat.stop();
+    if (sampling) {
+        sampler.stopWatching();
+        sampler.printStacks();
+    }
     if (ended < imageCount) {
         qFatal("the window's run did not get through %d jobs", imageCount);
     }

@@ -58,8 +58,10 @@ qint64 ImageAdmission::cost(const std::optional<ImageProcessor::Header>& header,
     if (input > settings.maxPixels || outputPixels > settings.maxPixels)
         return 0;
     const qint64 pixels = std::max(input, outputPixels);
-    return qint64(std::ceil(ImageProcessor::peakBytesPerPixel(header->bands, header->sampleBytes, request.webp) *
-                            double(pixels))) +
+    return qint64(std::ceil(
+               ImageProcessor::peakBytesPerPixel(header->bands, header->sampleBytes, request.webp,
+                                                 header->palette && request.level != OptimizeRequest::Level::Lossless) *
+               double(pixels))) +
            ImageProcessor::measuringPeakBytes(pixels);
 }
 

@@ -853,21 +853,24 @@ int ImageProcessor::Result::code() const
     return 500;
 }
 
-double ImageProcessor::peakBytesPerPixel(int bands, int bytesPerSample, bool webp, bool jpegWithFullChroma)
+double ImageProcessor::peakBytesPerPixel(int bands, int bytesPerSample, bool webp, bool palette,
+                                         bool jpegWithFullChroma)
 {
     const double pixels = double(bands) * bytesPerSample;
     // A 16-bit picture is also held in 8 bits while a palette is tried.
-    const double eightBit = bytesPerSample > 1 ? bands : 0.0;
-    // libvips chooses a palette from an RGBA copy of the whole picture, with a byte a pixel for the
-    // indices; the palette picture is then decoded whole to be measured.
-    constexpr double palette = 5.0;
+    const double eightBit = palette && bytesPerSample > 1 ? bands : 0.0;
+    // libimagequant reads an RGBA copy of the whole picture and keeps maps of its noise and edges, a
+    // byte a pixel holds the indices of each candidate, and the candidate that passed is written from
+    // its own RGBA picture: 12 bytes a pixel as measured on 100 megapixels (5 were counted before, and
+    // two such pictures at once went past the budget).
+    const double palettes = palette ? 12.0 : 0.0;
     const double coefficients = JpegEncoder::bytesPerPixel(
         jpegWithFullChroma ? JpegEncoder::Chroma::Full : JpegEncoder::Chroma::Half, bands >= 3 ? 3 : 1);
     constexpr double kResults = 1.0; // the upload's size at most for each of a few results, in practice far less
     // A WebP companion may be coded losslessly (near-lossless where lossy WebP cannot keep the promise):
     // libwebp then holds the picture in ARGB and, as measured on 100 megapixels, twice that again.
     const double losslessWebp = webp ? 12.0 : 0.0;
-    return pixels + std::max({eightBit + palette, coefficients, losslessWebp}) + kResults;
+    return pixels + std::max({eightBit + palettes, coefficients, losslessWebp}) + kResults;
 }
 
 qint64 ImageProcessor::measuringPeakBytes(qint64 pixels)
@@ -930,7 +933,8 @@ std::optional<ImageProcessor::Header> ImageProcessor::readHeader(const QString& 
         return Header{{image.width(), image.height()},
                       vips_image_get_n_pages(image.get_image()),
                       image.bands(),
-                      int(vips_format_sizeof(image.format()))};
+                      int(vips_format_sizeof(image.format())),
+                      opened->format == Format::Png || opened->format == Format::Bmp};
     } catch (const std::exception&) {
         vips_error_clear();
         return std::nullopt;

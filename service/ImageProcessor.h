@@ -90,6 +90,8 @@ public:
         int pages = 1;
         int bands = 0;
         int sampleBytes = 1;
+        // Whether a palette is tried for the result (PNG, and BMP, whose result is a PNG).
+        bool palette = false;
     };
     static std::optional<Header> readHeader(const QString& originalPath);
 
@@ -99,9 +101,10 @@ public:
     // them with at most about as much again: the decoded palette picture the quality is measured on, a
     // JPEG's coefficients (2 bytes each: 1.5 per pixel at 4:2:0, 3 at 4:4:4, which the lossless copy of
     // a JPEG with full chroma needs and our own encoder only uses below 32 megapixels), WebP's YUV
-    // planes; more for a WebP companion (`webp`) coded losslessly. The encoded results are each smaller
-    // than the upload.
-    static double peakBytesPerPixel(int bands, int bytesPerSample, bool webp, bool jpegWithFullChroma = false);
+    // planes; more for a palette (`palette`) and for a WebP companion (`webp`) coded losslessly. The
+    // encoded results are each smaller than the upload.
+    static double peakBytesPerPixel(int bands, int bytesPerSample, bool webp, bool palette,
+                                    bool jpegWithFullChroma = false);
     // What measuring the quality of a picture of `pixels` holds besides: all of a small one, a few
     // tiles of a larger one, whatever its size.
     static qint64 measuringPeakBytes(qint64 pixels);
