@@ -477,11 +477,14 @@ private:
             // No anchor at all (GIF: none of the encoders writes it): reported as it is.
             if (ratios.isEmpty())
                 met = std::nullopt;
-            QString measured = QStringLiteral("median %1, worst %2; saves %3 %; promise %4/%5")
-                                   .arg(ReportRow::times(median), ReportRow::times(worst))
-                                   .arg(100.0 * Measure::median(savings), 0, 'f', 1)
-                                   .arg(kept)
-                                   .arg(compared);
+            QString measured =
+                (ratios.isEmpty()
+                     ? QStringLiteral("no anchor")
+                     : QStringLiteral("median %1, worst %2").arg(ReportRow::times(median), ReportRow::times(worst))) +
+                QStringLiteral("; saves %1 %; promise %2/%3")
+                    .arg(100.0 * Measure::median(savings), 0, 'f', 1)
+                    .arg(kept)
+                    .arg(compared);
             if (isMain)
                 measured += QStringLiteral("; %1 s/MP").arg(perMp, 0, 'f', 2);
             if (m_dropped.value(name) > 0)
@@ -500,8 +503,8 @@ private:
                 targetText += QStringLiteral(", ≤ 0.5 s/MP");
             ReportRow{QStringLiteral("Quality: %1 (%2 pictures)").arg(name).arg(compared),
                       measured,
-                      anchorNames.value(name, QStringLiteral("the source")),
-                      ReportRow::times(median),
+                      anchorNames.value(name, QStringLiteral("none writes it")),
+                      ratios.isEmpty() ? QStringLiteral("–") : ReportRow::times(median),
                       targetText,
                       met}
                 .print();

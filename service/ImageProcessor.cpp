@@ -378,7 +378,14 @@ public:
             if (sampleBytes(other) < sampleBytes(chosen))
                 chosen = other;
         }
-        return JpegEncoder::encode(m_output, chosen, markers);
+        QByteArray file = JpegEncoder::encode(m_output, chosen, markers);
+        for (int raised = 0; !keepsEverywhere(decoded(file), level); ++raised) {
+            if (raised == kRaises || chosen.quality >= highest)
+                return std::nullopt;
+            chosen.quality = std::min(highest, chosen.quality + kJpegRaise);
+            file = JpegEncoder::encode(m_output, chosen, markers);
+        }
+        return file;
     }
 
     // A palette PNG that keeps the promise, or nothing. Palettes are tried from libimagequant's best
@@ -418,14 +425,12 @@ public:
         }
         if (passed.isEmpty())
             return otherwise();
-        if (!checkFirst)
-            return PngEncoder::palette(passed.last(), eight, m_keepMetadata);
         // A candidate that got past the check and failed in full is rare, and each full measure costs as
         // much as the whole descent: the lowest, one in the middle, then the best.
         QList<qsizetype> order{passed.size() - 1, (passed.size() - 1) / 2, 0};
         order.erase(std::unique(order.begin(), order.end()), order.end());
         for (qsizetype i : order) {
-            if (sample().measureWhole(passed[i], limit) <= limit)
+            if ((!checkFirst || sample().measureWhole(passed[i], limit) <= limit) && keepsEverywhere(passed[i], level))
                 return PngEncoder::palette(passed[i], eight, m_keepMetadata);
         }
         return otherwise();
@@ -486,11 +491,35 @@ public:
         }
         if (worthBelow > 0 && !worthMaking(wholeBytes.value(found->quality), worthBelow))
             return {std::nullopt, true};
-        return {save(output, found->quality), true};
+        int quality = found->quality;
+        QByteArray file = save(output, quality);
+        const int raise = std::max(1, (range.high - range.low) / 16);
+        for (int raised = 0; !keepsEverywhere(decoded(file), level); ++raised) {
+            if (raised == kRaises || quality >= range.high)
+                return {};
+            quality = std::min(range.high, quality + raise);
+            file = save(output, quality);
+        }
+        return {std::move(file), true};
     }
 
     // Whether the picture is measured on tiles rather than whole.
     bool sampled() { return !sample().isWhole(); }
+
+    // A sampled search saw its tiles only, which can miss the one place where a result fails the eye (a
+    // photo's petals, a screenshot's text): a result that goes out is measured everywhere first, at
+    // about half a second a megapixel, and where it fails, its quality is raised a few steps. A picture
+    // measured whole in the search needs none of it.
+    bool keepsEverywhere(const VImage& result, OptimizeRequest::Level level)
+    {
+        if (!sampled())
+            return true;
+        // Frames are searched as one tall picture, but a file of them decodes to its first frame alone.
+        if (result.width() != m_pixels.width() || result.height() != m_pixels.height())
+            return true;
+        const double limit = limitFor(level);
+        return VisualDistance::everywhere(m_pixels, result, limit) <= limit;
+    }
 
     // Whether a file the sample shows would take `wholeBytes` may come in under `worthBelow`: the
     // sample's figure is an estimate, so only a clear excess says no.
@@ -515,6 +544,9 @@ private:
                                                 qint64(ErrorRegions::kCell + 2 * ErrorRegions::kMargin) *
                                                 (ErrorRegions::kCell + 2 * ErrorRegions::kMargin);
     static constexpr qint64 kFullChromaMaxPixels = 32'000'000;
+    // How often, and by how much of a JPEG's quality, a result that failed somewhere is made again.
+    static constexpr int kRaises = 3;
+    static constexpr int kJpegRaise = 4;
 
     SampledDistance& sample()
     {

@@ -118,3 +118,23 @@ double VisualDistance::between(const VImage& reference, const VImage& candidate,
     // Where alpha changed, a picture shows it against whatever lies behind it.
     return std::max(maxOver(over(a, 0.0), over(b, 0.0), inner), maxOver(over(a, 1.0), over(b, 1.0), inner));
 }
+
+double VisualDistance::everywhere(const VImage& reference, const VImage& candidate, double limit)
+{
+    double worst = 0.0;
+    for (int y = 0; y < reference.height(); y += kTile) {
+        for (int x = 0; x < reference.width(); x += kTile) {
+            const int left = std::max(0, x - kContext);
+            const int top = std::max(0, y - kContext);
+            const int width = std::min(reference.width(), x + kTile + kContext) - left;
+            const int height = std::min(reference.height(), y + kTile + kContext) - top;
+            const QRect inner(x - left, y - top, std::min(kTile, reference.width() - x),
+                              std::min(kTile, reference.height() - y));
+            worst = std::max(worst, between(reference.extract_area(left, top, width, height),
+                                            candidate.extract_area(left, top, width, height), inner));
+            if (worst > limit)
+                return worst;
+        }
+    }
+    return worst;
+}

@@ -16,6 +16,13 @@ public:
     // alpha is seen over black and over white, and the worse of the two counts.
     static double between(const vips::VImage& reference, const vips::VImage& candidate, QRect inner = {});
 
+    // The same over the whole of two pictures of any size, a tile at a time, each with context around
+    // it, so that memory stays bounded (about 75 MB) and the figure is the whole picture's. Once a tile
+    // is past `limit` the rest are not measured.
+    static double everywhere(const vips::VImage& reference, const vips::VImage& candidate, double limit);
+    static constexpr int kTile = 512;
+    static constexpr int kContext = 16;
+
     // Working memory of one measure, in bytes per pixel of the region: the model holds many planes
     // of floats at several scales.
     static constexpr int kBytesPerPixel = 260;

@@ -802,6 +802,18 @@ private Q_SLOTS:
         const double whole = VisualDistance::between(reference, candidate);
         QVERIFY(whole > 2.0);
         QCOMPARE_LE(std::abs(ErrorRegions::distance(reference, candidate, regions, 1e9) - whole), 0.1 * whole);
+
+        // Measured a tile at a time, a change across the tiles' corners counts as it does in the whole.
+        const QByteArray larger = TestImages::photoJpeg(1100, 800, 95, false);
+        const VImage big = VImage::new_from_buffer(larger.constData(), std::size_t(larger.size()), "").copy_memory();
+        const int corner = VisualDistance::kTile - 12;
+        const VImage changed =
+            big.insert((big.extract_area(corner, corner, 24, 24) + 40).cast(VIPS_FORMAT_UCHAR), corner, corner)
+                .copy_memory();
+        const double all = VisualDistance::between(big, changed);
+        QVERIFY(all > 2.0);
+        QCOMPARE_LE(std::abs(VisualDistance::everywhere(big, changed, 1e9) - all), 0.02 * all);
+        QCOMPARE(VisualDistance::everywhere(big, big, 1.0), 0.0);
     }
 
     void promiseOnRealPictures()
