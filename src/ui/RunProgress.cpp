@@ -78,8 +78,13 @@ void RunProgress::refresh()
 {
     const int total = m_model->runTotal();
     const int done = std::clamp(m_model->runDone(), 0, total);
+    // QProgressBar repaints at once when its value changes, and with it every part of the window waiting
+    // to be painted (the row whose job just ended): 3 ms of a job's end beside 100,000 rows. Painted with
+    // the rest on the next turn instead.
+    m_bar->setUpdatesEnabled(false);
     m_bar->setRange(0, std::max(total, 1));
     m_bar->setValue(done);
+    m_bar->setUpdatesEnabled(true);
     QString text = TimeLeft::doneOf(done, total);
     const qint64 lastDoneMs = (m_lastDone - m_started).count();
     const qint64 elapsedMs = (m_clock() - m_started).count();
