@@ -124,10 +124,13 @@ QCoro::Task<APIMeta> runFinalReply(TovalinClient client, QUrl file, TovalinOptio
     std::shared_ptr<UploadBody> body = UploadBody::withFile(std::move(frame.head), path, std::move(frame.tail));
     APIMeta meta = co_await postForm(client, std::move(frame.contentType), std::move(body), token);
 
-    const qint64 code = statusCode(meta);
-    const bool pending = code == 1 || (code == 2 && TovalinClient::missingDownloadURLs(meta));
-    if (pending && meta.OriginalURL) {
-        // One question more, and its answer is final: the service does the waiting ("wait").
+    const auto pending = [](const APIMeta& reply) {
+        const qint64 code = statusCode(reply);
+        return (code == 1 || (code == 2 && TovalinClient::missingDownloadURLs(reply))) && reply.OriginalURL;
+    };
+    // One question more, and its answer is final: the service does the waiting ("wait").
+    for (int polls = 0; pending(meta) && (polls == 0 || (client.pollsUntilDone() && polls < TovalinClient::maxPolls));
+         ++polls) {
         meta = co_await client.pollReducer(*meta.OriginalURL, convertTo, options, token);
     }
     co_return meta;

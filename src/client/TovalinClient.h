@@ -51,8 +51,15 @@ public:
     // Every job gets a copy of this client.
     JobHost host() const;
 
-    // Read, upload, at most one poll: the service's last answer about `file`. Throws an Error:
-    // TovalinError, TransportError, FileError, or CancelledError once `token` fires.
+    // The service is asked once more about a pending image, and its answer is final. The engine on this
+    // computer is asked again for as long as it answers that it is still at work (an image waits there
+    // for the processor behind the others of a run, however long that takes), up to a limit.
+    void setPollsUntilDone(bool untilDone) { m_pollsUntilDone = untilDone; }
+    bool pollsUntilDone() const { return m_pollsUntilDone; }
+    static constexpr int maxPolls = 48;
+
+    // Read, upload, one poll or more (see above): the service's last answer about `file`. Throws an
+    // Error: TovalinError, TransportError, FileError, or CancelledError once `token` fires.
     QCoro::Task<APIMeta> finalReply(QUrl file, TovalinOptions options, CancelToken token) const;
 
     struct Result
@@ -101,4 +108,5 @@ private:
 
     QUrl m_baseUrl;
     std::shared_ptr<HttpTransport> m_transport;
+    bool m_pollsUntilDone = false;
 };

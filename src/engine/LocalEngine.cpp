@@ -88,7 +88,9 @@ void LocalEngine::startEngine()
         // This engine's certificate and no other: no system authority, nothing written anywhere.
         auto transport = std::make_shared<HttpTransport>(QList<QSslCertificate>{process->certificate()},
                                                          std::chrono::seconds(60), QString());
-        m_connection = Connection{TovalinClient(base, std::move(transport)), process->apiKey(), start};
+        TovalinClient client(base, std::move(transport));
+        client.setPollsUntilDone(true);
+        m_connection = Connection{std::move(client), process->apiKey(), start};
         Q_EMIT settled();
     });
     connect(process, &EngineProcess::ended, this, [this, process, start] {
