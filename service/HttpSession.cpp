@@ -134,7 +134,12 @@ HttpSession::~HttpSession()
 
 bool HttpSession::isSilent()
 {
-    return m_phase == Phase::Handshake && SSL_get_state(m_stream.native_handle()) == TLS_ST_BEFORE;
+    if (m_phase != Phase::Handshake || SSL_get_state(m_stream.native_handle()) != TLS_ST_BEFORE)
+        return false;
+    // A client's first message may wait unread while the network thread was busy accepting others:
+    // only one that has sent nothing at all is silent.
+    error_code ec;
+    return tcp().socket().available(ec) == 0;
 }
 
 void HttpSession::shed()
