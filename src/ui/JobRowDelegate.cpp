@@ -284,10 +284,13 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const QFont messageFont = Theme::font(Theme::TextStyle::subheadline);
     const QFontMetrics messageMetrics(messageFont);
     const int messageTop = firstTop + firstHeight + partSpacing;
+    // Lines of text are not cut at their boxes: at small sizes an underscore hangs below the font's
+    // descent, and cut there a file's underscores would read as spaces.
     painter->setFont(messageFont);
     painter->setPen(Theme::color(NamedColor::secondary, palette));
     painter->drawText(
-        QRect(left, messageTop, right - left + 1, messageMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
+        QRect(left, messageTop, right - left + 1, messageMetrics.height()),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
         messageMetrics.elidedText(index.data(JobListModel::MessageRole).toString(), Qt::ElideRight, right - left + 1));
 
     // Saved files: format in bold caption over the full path in caption 2.
@@ -305,7 +308,7 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->setFont(formatFont);
         painter->setPen(palette.color(QPalette::Text));
         painter->drawText(QRect(item.left(), item.top(), item.width(), formatMetrics.height()),
-                          Qt::AlignLeft | Qt::AlignTop,
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                           formatMetrics.elidedText(downloads.at(i).formatLabel(), Qt::ElideRight, item.width()));
         // The path gives way to the size and the mark: its folder is shortened, its name and the size never.
         const QString& detail = paths.at(i).detail;
@@ -321,19 +324,19 @@ void JobRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         const int lineTop = item.top() + formatMetrics.height() + formatPathGap;
         painter->setFont(pathFont);
         painter->setPen(Theme::color(NamedColor::secondary, palette));
-        painter->drawText(QRect(item.left(), lineTop, pathWidth, pathMetrics.height()), Qt::AlignLeft | Qt::AlignTop,
-                          path);
+        painter->drawText(QRect(item.left(), lineTop, pathWidth, pathMetrics.height()),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, path);
         int detailLeft = item.left() + pathMetrics.horizontalAdvance(path) + pathDetailGap;
         if (!detail.isEmpty()) {
             painter->drawText(QRect(detailLeft, lineTop, item.right() - detailLeft + 1, pathMetrics.height()),
-                              Qt::AlignLeft | Qt::AlignTop, detail);
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, detail);
             detailLeft += pathMetrics.horizontalAdvance(detail) + pathDetailGap;
         }
         if (!mark.isEmpty()) {
             painter->setFont(markFont);
             painter->setPen(Theme::color(NamedColor::red, palette));
             painter->drawText(QRect(detailLeft, lineTop, item.right() - detailLeft + 1, pathMetrics.height()),
-                              Qt::AlignLeft | Qt::AlignTop, mark);
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, mark);
         }
     }
     painter->restore();
