@@ -46,7 +46,7 @@ public:
     // What the server asks of a session it keeps count of.
     const std::string& peerAddress() const { return m_peerAddress; }
     HttpsServer::Place& place() { return m_place; }
-    // Connected, and not a byte received yet.
+    // Connected, and no whole TLS message received yet, nor any bytes waiting to be read.
     bool isSilent();
     // Closed at once, with a reset, for a newer connection's sake.
     void shed();
