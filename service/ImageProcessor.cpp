@@ -378,14 +378,10 @@ public:
             if (sampleBytes(other) < sampleBytes(chosen))
                 chosen = other;
         }
-        QByteArray file = JpegEncoder::encode(m_output, chosen, markers);
-        for (int raised = 0; !keepsEverywhere(decoded(file), level); ++raised) {
-            if (raised == kRaises || chosen.quality >= highest)
-                return std::nullopt;
-            chosen.quality = std::min(highest, chosen.quality + kJpegRaise);
-            file = JpegEncoder::encode(m_output, chosen, markers);
-        }
-        return file;
+        return keptEverywhere(level, chosen.quality, kJpegRaise, highest, [&](int quality) {
+            chosen.quality = quality;
+            return JpegEncoder::encode(m_output, chosen, markers);
+        });
     }
 
     // A palette PNG that keeps the promise, or nothing. Palettes are tried from libimagequant's best
@@ -491,16 +487,27 @@ public:
         }
         if (worthBelow > 0 && !worthMaking(wholeBytes.value(found->quality), worthBelow))
             return {std::nullopt, true};
-        int quality = found->quality;
-        QByteArray file = save(output, quality);
-        const int raise = std::max(1, (range.high - range.low) / 16);
-        for (int raised = 0; !keepsEverywhere(decoded(file), level); ++raised) {
-            if (raised == kRaises || quality >= range.high)
-                return {};
-            quality = std::min(range.high, quality + raise);
-            file = save(output, quality);
-        }
+        std::optional<QByteArray> file =
+            keptEverywhere(level, found->quality, std::max(1, (range.high - range.low) / 16), range.high,
+                           [&](int quality) { return save(output, quality); });
+        if (!file)
+            return {};
         return {std::move(file), true};
+    }
+
+    // The whole picture encoded at `quality`, or, where that fails the promise somewhere, at up to
+    // kRaises steps of `step` above it, at most `highest`; nothing when none of them keeps it.
+    std::optional<QByteArray> keptEverywhere(OptimizeRequest::Level level, int quality, int step, int highest,
+                                             const std::function<QByteArray(int quality)>& encode)
+    {
+        QByteArray file = encode(quality);
+        for (int raised = 0; !keepsEverywhere(decoded(file), level); ++raised) {
+            if (raised == kRaises || quality >= highest)
+                return std::nullopt;
+            quality = std::min(highest, quality + step);
+            file = encode(quality);
+        }
+        return file;
     }
 
     // Whether the picture is measured on tiles rather than whole.
