@@ -128,9 +128,10 @@ QCoro::Task<APIMeta> runFinalReply(TovalinClient client, QUrl file, TovalinOptio
         const qint64 code = statusCode(reply);
         return (code == 1 || (code == 2 && TovalinClient::missingDownloadURLs(reply))) && reply.OriginalURL;
     };
-    // One question more, and its answer is final: the service does the waiting ("wait").
-    for (int polls = 0; pending(meta) && (polls == 0 || (client.pollsUntilDone() && polls < TovalinClient::maxPolls));
-         ++polls) {
+    // One question more, and its answer is final: the service does the waiting ("wait"). The engine on
+    // this computer is asked until it is done.
+    const int polls = client.pollsUntilDone() ? TovalinClient::maxPolls : 1;
+    for (int poll = 0; poll < polls && pending(meta); ++poll) {
         meta = co_await client.pollReducer(*meta.OriginalURL, convertTo, options, token);
     }
     co_return meta;
